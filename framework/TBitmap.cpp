@@ -1,0 +1,77 @@
+#include "TBitmap.h"
+
+#include "Exception.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+
+TBitmap::TBitmap(QImage image)
+    : m_image(std::move(image))
+{
+}
+
+std::unique_ptr<TGraphic> TBitmap::clone() const
+{
+    return std::make_unique<TBitmap>(*this);
+}
+
+void TBitmap::setImage(QImage image)
+{
+    m_image = std::move(image);
+    changed();
+}
+
+QRgb TBitmap::transparentColor() const
+{
+    if (m_fixedTransparentColor || m_image.isNull())
+        return m_transparentColor;
+    return m_image.pixel(0, m_image.height() - 1);
+}
+
+void TBitmap::setTransparentColor(QRgb color)
+{
+    m_fixedTransparentColor = true;
+    m_transparentColor = color;
+    changed();
+}
+
+QImage TBitmap::toImage() const
+{
+    QImage image = m_image.convertToFormat(QImage::Format_ARGB32);
+    if (transparent() && !image.isNull()) {
+        const QRgb key = transparentColor() | 0xFF000000u;
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                if ((line[x] | 0xFF000000u) == key)
+                    line[x] = 0;
+            }
+        }
+    }
+    return image;
+}
+
+void TBitmap::draw(QPainter &painter, const QRect &rect) const
+{
+    if (m_image.isNull())
+        return;
+    painter.drawImage(rect, transparent() ? toImage() : m_image);
+}
+
+void TBitmap::loadFromStream(QIODevice &stream)
+{
+    QImageReader reader(&stream);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw EInvalidGraphicOperation(QStringLiteral("Bitmap image is not valid"));
+    setImage(std::move(image));
+}
+
+void TBitmap::saveToStream(QIODevice &stream) const
+{
+    QImageWriter writer(&stream, "bmp");
+    if (!writer.write(m_image))
+        throw EInvalidGraphicOperation(writer.errorString());
+}
