@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QObject>
+
+// Enumerations published by the framework's components. They live in one namespace with a
+// meta-object, so that the layout loader can turn the names written in a layout description
+// ("alClient", "[akLeft, akTop]") into values through Qt's property system.
+namespace Fw {
+Q_NAMESPACE
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+Q_ENUM_NS(TAlign)
+
+enum TAnchorKind { akLeft = 0x1, akTop = 0x2, akRight = 0x4, akBottom = 0x8 };
+Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
+Q_FLAG_NS(TAnchors)
+
+enum TFontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
+Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
+Q_FLAG_NS(TFontStyles)
+
+enum TFontCharset {
+    ANSI_CHARSET = 0,
+    DEFAULT_CHARSET = 1,
+    SYMBOL_CHARSET = 2,
+    GB2312_CHARSET = 134,
+    OEM_CHARSET = 255
+};
+Q_ENUM_NS(TFontCharset)
+
+// Cursor identifiers with the values that stored layouts use.
+enum TCursor {
+    crDefault = 0,
+    crNone = -1,
+    crArrow = -2,
+    crCross = -3,
+    crIBeam = -4,
+    crSizeNESW = -6,
+    crSizeNS = -7,
+    crSizeNWSE = -8,
+    crSizeWE = -9,
+    crUpArrow = -10,
+    crHourGlass = -11,
+    crNo = -18,
+    crHandPoint = -21,
+    crSizeAll = -22
+};
+Q_ENUM_NS(TCursor)
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+Q_ENUM_NS(TAlignment)
+
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+Q_ENUM_NS(TBevelCut)
+
+enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+Q_ENUM_NS(TBorderStyle)
+
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
+Q_ENUM_NS(TPosition)
+
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+Q_ENUM_NS(TWindowState)
+
+} // namespace Fw
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Fw::TAnchors)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Fw::TFontStyles)

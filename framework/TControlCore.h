@@ -1,0 +1,97 @@
+#pragma once
+
+#include "FrameworkTypes.h"
+#include "TColor.h"
+
+#include <QRect>
+#include <QString>
+
+class QWidget;
+class TConstraints;
+class TFont;
+
+// The state and rules that every control of the framework shares, whatever Qt widget it is
+// built on: alignment, anchors against the parent's design size, colour and font with their
+// parent-following flags, cursor, tab order and size limits. TControlBase<> mixes it into a
+// widget class; the parent's alignment pass finds it with dynamic_cast.
+class TControlCore {
+public:
+    explicit TControlCore(QWidget *self);
+    virtual ~TControlCore();
+
+    QWidget *widget() const { return m_self; }
+
+    // Alignment and anchors. Anchor rules are the control's bounds together with the parent's
+    // client size at the moment they were recorded; the control's bounds are recomputed from
+    // them (never incrementally) whenever the parent's size changes.
+    Fw::TAlign align() const { return m_align; }
+    void setAlign(Fw::TAlign align);
+    Fw::TAnchors anchors() const { return m_anchors; }
+    void setAnchors(Fw::TAnchors anchors);
+    void setBoundsRect(const QRect &bounds);
+    void updateAnchorRules();
+
+    TColor color() const { return m_color; }
+    void setColorValue(TColor color);
+    bool parentColor() const { return m_parentColor; }
+    void setParentColorValue(bool value);
+
+    TFont *font() const { return m_font; }
+    bool parentFont() const { return m_parentFont; }
+    void setParentFontValue(bool value);
+
+    Fw::TCursor cursor() const { return m_cursor; }
+    void setCursorValue(Fw::TCursor cursor);
+
+    int tabOrder() const { return m_tabOrder; }
+    void setTabOrderValue(int order);
+
+    TConstraints *constraints() const { return m_constraints; }
+
+    QString caption() const { return m_caption; }
+    void setCaptionValue(const QString &caption);
+
+    // Lays out the direct children of a parent: aligned children first (top, bottom, left,
+    // right, client, each group in child order), then anchored ones.
+    static void realignChildren(QWidget *parent);
+    // Rebuilds the Tab-key chain among a parent's children from their TabOrder values.
+    static void updateTabChain(QWidget *parent);
+    // The core of a widget, or null for a plain Qt widget.
+    static TControlCore *of(QWidget *widget);
+    static Qt::CursorShape cursorShape(Fw::TCursor cursor);
+
+protected:
+    // Hooks for subclasses; each runs after the value is stored.
+    virtual void colorChanged() { }
+    virtual void fontChanged() { }
+    virtual void captionChanged() { }
+    virtual void boundsChanged() { }
+
+    // To be called from the widget's event(): follows the parent for colour and font and
+    // keeps the parent's alignment pass attached.
+    void handleParentChange();
+
+private:
+    friend class TAlignFilter;
+    void applyParentColor();
+    void applyParentFont();
+    void notifyChildren(bool colorOnly);
+    void applyAnchorRules(const QSize &parentSize);
+    void fontObjectChanged();
+
+    QWidget *m_self;
+    Fw::TAlign m_align = Fw::alNone;
+    Fw::TAnchors m_anchors = Fw::akLeft | Fw::akTop;
+    QRect m_anchorOrigin;
+    QSize m_anchorParentSize;
+    bool m_anchorRulesValid = false;
+    TColor m_color = Colors::clBtnFace;
+    bool m_parentColor = false;
+    TFont *m_font;
+    bool m_parentFont = false;
+    bool m_applyingParentFont = false;
+    Fw::TCursor m_cursor = Fw::crDefault;
+    int m_tabOrder = -1;
+    TConstraints *m_constraints;
+    QString m_caption;
+};

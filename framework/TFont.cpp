@@ -1,0 +1,146 @@
+#include "TFont.h"
+
+#include <QFontMetrics>
+
+namespace {
+constexpr int kPixelsPerInch = 96;
+
+struct FaceMapping {
+    const char16_t *name;
+    const char *face;
+};
+
+// Faces of stored layouts and the installed faces with matching metrics. The Song face keeps
+// the 14-pixel height that the button and tree layouts were designed around.
+constexpr FaceMapping kFaces[] = {
+    { u"宋体", "AR PL UMing CN" },
+    { u"SimSun", "AR PL UMing CN" },
+    { u"MS Sans Serif", "DejaVu Sans" },
+    { u"Tahoma", "DejaVu Sans" },
+};
+} // namespace
+
+TFont::TFont(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void TFont::changed()
+{
+    Q_EMIT OnChange(this);
+}
+
+void TFont::setName(const QString &name)
+{
+    if (m_name == name)
+        return;
+    m_name = name;
+    changed();
+}
+
+void TFont::setHeight(int height)
+{
+    if (m_height == height)
+        return;
+    m_height = height;
+    changed();
+}
+
+int TFont::Size() const
+{
+    // Size = -Height * 72 / 96, rounded as integer division with rounding.
+    return -((m_height * 72 + (m_height < 0 ? -kPixelsPerInch / 2 : kPixelsPerInch / 2))
+             / kPixelsPerInch);
+}
+
+void TFont::setSize(int points)
+{
+    setHeight(-((points * kPixelsPerInch + 36) / 72));
+}
+
+void TFont::setStyle(Fw::TFontStyles style)
+{
+    if (m_style == style)
+        return;
+    m_style = style;
+    changed();
+}
+
+void TFont::setColor(TColor color)
+{
+    if (m_color == color)
+        return;
+    m_color = color;
+    changed();
+}
+
+void TFont::setCharset(Fw::TFontCharset charset)
+{
+    if (m_charset == charset)
+        return;
+    m_charset = charset;
+    changed();
+}
+
+void TFont::assign(const TFont *other)
+{
+    if (!other || equals(other))
+        return;
+    m_name = other->m_name;
+    m_height = other->m_height;
+    m_style = other->m_style;
+    m_color = other->m_color;
+    m_charset = other->m_charset;
+    changed();
+}
+
+bool TFont::equals(const TFont *other) const
+{
+    return m_name == other->m_name && m_height == other->m_height && m_style == other->m_style
+        && m_color == other->m_color && m_charset == other->m_charset;
+}
+
+QString TFont::mapFamily(const QString &name)
+{
+    for (const FaceMapping &mapping : kFaces) {
+        if (name.compare(QString::fromUtf16(mapping.name), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(mapping.face);
+    }
+    return name;
+}
+
+void TFont::registerSubstitutions()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    for (const FaceMapping &mapping : kFaces)
+        QFont::insertSubstitution(QString::fromUtf16(mapping.name), QString::fromLatin1(mapping.face));
+}
+
+QFont TFont::toQFont() const
+{
+    QFont font(mapFamily(m_name));
+    font.setBold(m_style.testFlag(Fw::fsBold));
+    font.setItalic(m_style.testFlag(Fw::fsItalic));
+    font.setUnderline(m_style.testFlag(Fw::fsUnderline));
+    font.setStrikeOut(m_style.testFlag(Fw::fsStrikeOut));
+    // Text is drawn without hinting tricks so that glyph boxes match across machines.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    if (m_height < 0) {
+        font.setPixelSize(-m_height);
+    } else if (m_height > 0) {
+        // A positive height is the cell height: take the largest em size whose line fits.
+        int pixels = m_height;
+        for (; pixels > 1; --pixels) {
+            font.setPixelSize(pixels);
+            if (QFontMetrics(font).height() <= m_height)
+                break;
+        }
+        font.setPixelSize(pixels);
+    } else {
+        font.setPixelSize(13);
+    }
+    return font;
+}
