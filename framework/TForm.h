@@ -1,0 +1,49 @@
+#pragma once
+
+#include "TControlBase.h"
+
+// A top-level window built from a layout description. Loading creates its components, applies
+// their properties in file order and then raises OnCreate.
+class TForm : public TControlBase<QWidget> {
+    Q_OBJECT
+    T_CONTROL_PROPERTIES
+    T_CAPTION_PROPERTY
+    Q_PROPERTY(Fw::TPosition Position READ Position WRITE setPosition)
+    Q_PROPERTY(Fw::TWindowState WindowState READ WindowState WRITE setWindowState)
+    Q_PROPERTY(int PixelsPerInch READ PixelsPerInch WRITE setPixelsPerInch)
+    Q_PROPERTY(int TextHeight READ TextHeight WRITE setTextHeight)
+public:
+    explicit TForm(QWidget *parent = nullptr);
+
+    Fw::TPosition Position() const { return m_position; }
+    void setPosition(Fw::TPosition position) { m_position = position; }
+    Fw::TWindowState WindowState() const;
+    void setWindowState(Fw::TWindowState state);
+    // Design resolution of the layout; coordinates are taken as pixels at 96 per inch.
+    int PixelsPerInch() const { return m_pixelsPerInch; }
+    void setPixelsPerInch(int value) { m_pixelsPerInch = value; }
+    int TextHeight() const { return m_textHeight; }
+    void setTextHeight(int value) { m_textHeight = value; }
+
+    // Creates the components described by a layout resource; throws ELayoutError.
+    void loadLayout(const QString &fileName);
+    // Shows the window in its stored state and position.
+    void Show();
+    void Close() { close(); }
+    bool Active() const { return isActiveWindow(); }
+
+Q_SIGNALS:
+    void OnCreate(QObject *Sender);
+
+protected:
+    void captionChanged() override;
+    void colorChanged() override;
+    // Runs after every component has been loaded, before OnCreate.
+    virtual void Loaded();
+
+private:
+    Fw::TPosition m_position = Fw::poDesigned;
+    Fw::TWindowState m_windowState = Fw::wsNormal;
+    int m_pixelsPerInch = 96;
+    int m_textHeight = 13;
+};

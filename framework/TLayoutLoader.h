@@ -1,0 +1,81 @@
+#pragma once
+
+#include "Exception.h"
+
+#include <QHash>
+#include <QObject>
+#include <QWidget>
+#include <QString>
+
+#include <functional>
+#include <type_traits>
+
+class QObject;
+class QWidget;
+
+// A layout description that cannot be applied: names the file, the line and the item.
+class ELayoutError : public Exception {
+public:
+    ELayoutError(const QString &file, int line, const QString &item, const QString &message);
+
+    QString file() const { return m_file; }
+    int line() const { return m_line; }
+
+private:
+    QString m_file;
+    int m_line;
+};
+
+// Builds a window from its layout description, a human-readable text file:
+//
+//     object Form1: TForm1            // the root: the window being loaded
+//       Caption = 'Text'              // 'quoted', '' for a quote; 'a' + 'b' joins
+//       Anchors = [akLeft, akTop]     // a set of flags
+//       Font.Height = -14             // a property of a sub-object
+//       Color = clMoneyGreen          // a colour name or number
+//       Images = ImageList1           // another component, by name
+//       Picture = TGIFImage 'logo/logo.gif'   // a picture class and a resource file
+//       OnClick = Image1Click         // an event wired to a handler of the root
+//       Items = <                     // a collection: each item is added, then filled in
+//         item
+//           Text = 'Entry'
+//         end>
+//       object Image1: TImage         // a component, created in file order
+//       end
+//     end
+//
+// Components are created by their registered class name and take the enclosing object as
+// their parent (non-visual ones are owned by the root). Properties are applied in file order
+// through Qt's property system. Anything unknown is an error, never skipped.
+class TLayoutLoader {
+public:
+    // Creates a component of a class; parent is the enclosing widget, owner the root.
+    using Factory = std::function<QObject *(QObject *owner, QWidget *parent)>;
+
+    static void registerClass(const QString &className, Factory factory);
+    static bool isClassRegistered(const QString &className);
+
+    template <class T>
+    static void registerClass(const QString &className)
+    {
+        registerClass(className, [](QObject *owner, QWidget *parent) -> QObject * {
+            if constexpr (std::is_base_of_v<QWidget, T>)
+                return new T(parent);
+            else
+                return new T(owner);
+        });
+    }
+
+    // Registers the framework's own component classes.
+    static void registerFrameworkClasses();
+
+    // Resource files named by picture values are looked up under this prefix.
+    void setResourcePrefix(const QString &prefix) { m_resourcePrefix = prefix; }
+
+    // Loads a file (a Qt resource path or a file name) onto an existing root object.
+    void load(QObject *root, const QString &fileName);
+    void loadFromText(QObject *root, const QString &text, const QString &fileName);
+
+private:
+    QString m_resourcePrefix = QStringLiteral(":/");
+};

@@ -1,0 +1,24 @@
+#include "TWebBrowser.h"
+
+#include "Exception.h"
+
+#include <QDir>
+#include <QUrl>
+
+TWebBrowser::TWebBrowser(QWidget *parent)
+    : TControlBase<QWebEngineView>(parent)
+{
+    resize(692, 519);
+}
+
+void TWebBrowser::Navigate(const QString &address)
+{
+    QUrl url;
+    if (QDir::isAbsolutePath(address))
+        url = QUrl::fromLocalFile(address);
+    else
+        url = QUrl(address, QUrl::StrictMode);
+    if (address.isEmpty() || !url.isValid())
+        throw Exception(QStringLiteral("Cannot navigate to \"%1\"").arg(address));
+    load(url);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "TControlBase.h"
+
+#include <QWebEngineView>
+
+// The page view: an embedded web view that is only asked to navigate. Loading, rendering and
+// following links inside pages are its own business.
+class TWebBrowser : public TControlBase<QWebEngineView> {
+    Q_OBJECT
+    T_CONTROL_PROPERTIES
+public:
+    explicit TWebBrowser(QWidget *parent = nullptr);
+
+    // Starts loading a local file (full path) or an address and returns at once. A missing
+    // file is not an error here: the view shows what it shows for an address it cannot load.
+    void Navigate(const QString &address);
+};

@@ -1,0 +1,6 @@
+#include "TzynTreeView.h"
+
+TzynTreeView::TzynTreeView(QWidget *parent)
+    : TTreeView(parent)
+{
+}
