@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <functional>
+
+// What decoding a frame's compressed data found besides the pixels.
+struct GifLzwResult {
+    bool codeSizeOutOfRange = false; // minimum code size outside 2..9, clamped into range
+    bool stackOverflow = false; // a code walked back more than 4096 values (damaged codes)
+    bool dataEnded = false; // the data ran out before the end code and the last pixel
+    qsizetype pixels = 0; // pixels decoded; the rest of the output was set to 0
+
+    bool damaged() const { return codeSizeOutOfRange || stackOverflow || dataEnded; }
+};
+
+// Room the decoder may write beyond pixelCount: it writes whole strings (at most 4096
+// values) and copies them in 8-byte steps.
+constexpr qsizetype GifLzwOutputSlack = 4096 + 64;
+
+// Decodes variable-length LZW data as a GIF frame stores it: the minimum code size byte
+// followed by data sub-blocks. Writes pixelCount pixel values in stream order (rows are not
+// reordered for interlacing) to out, which must hold pixelCount + GifLzwOutputSlack bytes.
+// Pixel values are codes masked with 2^bitsPerPixel - 1. Never reads beyond size bytes.
+//
+// Damaged data is decoded exactly as the plain table-walking decoder would: literals are the
+// codes below the clear code, any other code is walked back through prefix and suffix tables
+// that start at zero and are not cleared by a clear code, a code beyond the next free one
+// repeats the previous string plus its first pixel, and a walk of more than 4096 values stops
+// decoding. Strings whose table chain is known to be intact are copied from where they were
+// output before instead of being walked, which is what makes this decoder fast.
+//
+// progress, when set, is called with the percentage of the data consumed whenever it grows.
+GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, uchar *out,
+    qsizetype pixelCount, const std::function<void(int)> &progress = {});
