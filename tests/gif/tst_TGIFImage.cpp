@@ -101,6 +101,7 @@ private Q_SLOTS:
     void registration();
     void clipboard();
     void progress();
+    void logo();
 };
 
 void TestTGIFImage::signatures_data()
@@ -743,6 +744,35 @@ void TestTGIFImage::progress()
         QVERIFY(e.second >= last || e.first == int(TGIFImage::ProgressStage::Ending));
         last = e.second;
     }
+}
+
+void TestTGIFImage::logo()
+{
+    QFile file(QStringLiteral(GIF_LOGO_FILE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    TGIFImage image;
+    image.loadFromBytes(bytes);
+    QCOMPARE(image.frameCount(), 1);
+    QCOMPARE(image.width(), 180);
+    QCOMPARE(image.height(), 66);
+    QCOMPARE(image.data().colorTable.count, 256u);
+    const TGIFFrame *f = image.frame(0);
+    QVERIFY(!f->corrupted);
+    QVERIFY(!f->interlaced);
+    QVERIFY(!f->localTable);
+    QVERIFY(f->extensions.isEmpty());
+    // No transparent colour: drawn opaque although the picture's switch is on.
+    QVERIFY(image.transparent());
+    QVERIFY(!image.isTransparent());
+    QCOMPARE(image.toImage().pixel(0, 0), qRgb(255, 255, 255));
+    QImage target(144, 67, QImage::Format_RGB32);
+    target.fill(Qt::black);
+    QPainter painter(&target);
+    image.draw(painter, target.rect());
+    painter.end();
+    QCOMPARE(target.pixel(0, 0), qRgb(255, 255, 255));
+    QCOMPARE(target.pixel(143, 66), qRgb(255, 255, 255));
 }
 
 QTEST_MAIN(TestTGIFImage)
