@@ -104,18 +104,16 @@ constexpr NameRow nameRows[] = {
     { E::CheckBoxMouseOnCheckedImage, "CHECKBOX_CHECK", "CHECKBOX_MOUSEON_CHECK", false },
     { E::CheckBoxMouseOnUncheckedImage, "CHECKBOX_UNCHECK", "CHECKBOX_MOUSEON_UNCHECK", false },
     { E::CheckBoxMouseDownCheckedImage, "CHECKBOX_CHECK", "CHECKBOX_MOUSEDOWN_CHECK", false },
-    { E::CheckBoxMouseDownUncheckedImage, "CHECKBOX_UNCHECK", "CHECKBOX_MOUSEDOWN_UNCHECK",
-      false },
+    { E::CheckBoxMouseDownUncheckedImage, "CHECKBOX_UNCHECK", "CHECKBOX_MOUSEDOWN_UNCHECK", false },
     { E::RadioDisabledCheckedImage, "RADIOBUTTON_DISABLE_CHECK", nullptr, false },
     { E::RadioDisabledUncheckedImage, "RADIOBUTTON_DISABLE_UNCHECK", nullptr, false },
     { E::RadioCheckedImage, "RADIOBUTTON_CHECK", "RADIOBUTTON_NORMAL_CHECK", false },
     { E::RadioUncheckedImage, "RADIOBUTTON_UNCHECK", "RADIOBUTTON_NORMAL_UNCHECK", false },
     { E::RadioMouseOnCheckedImage, "RADIOBUTTON_CHECK", "RADIOBUTTON_MOUSEON_CHECK", false },
-    { E::RadioMouseOnUncheckedImage, "RADIOBUTTON_UNCHECK", "RADIOBUTTON_MOUSEON_UNCHECK",
-      false },
+    { E::RadioMouseOnUncheckedImage, "RADIOBUTTON_UNCHECK", "RADIOBUTTON_MOUSEON_UNCHECK", false },
     { E::RadioMouseDownCheckedImage, "RADIOBUTTON_CHECK", "RADIOBUTTON_MOUSEDOWN_CHECK", false },
     { E::RadioMouseDownUncheckedImage, "RADIOBUTTON_UNCHECK", "RADIOBUTTON_MOUSEDOWN_UNCHECK",
-      false },
+        false },
     { E::ProgressBarImage, "PROGRESSBAR", nullptr, false },
     { E::ProgressBarVerticalImage, "PROGRESSBAR_V", nullptr, false },
     { E::TitleLeftImage, "TITLE_LEFT", nullptr, false },
@@ -160,8 +158,8 @@ constexpr NameRow nameRows[] = {
     { E::CheckListUncheckedImage, "CHECKLIST_UNCHECK", nullptr, false },
 };
 
-const char *const stylePrefixes[styleCount] = { "MACOS", "WINXP", "DEEPBLUE", "PROTEIN",
-                                                "BLUEGLASS" };
+const char *const stylePrefixes[styleCount]
+    = { "MACOS", "WINXP", "DEEPBLUE", "PROTEIN", "BLUEGLASS" };
 
 // The five records, built once from the rows above. Names are kept as zero-terminated byte
 // strings for the life of the program, as the records promise.
@@ -179,9 +177,8 @@ struct ThemeRecords {
             for (int s = 0; s < styleCount; ++s) {
                 const bool winXP = s + 1 == int(TzynUIStyle::WinXP);
                 const char *suffix = winXP && row.winXPSuffix ? row.winXPSuffix : row.suffix;
-                names[s][int(row.entry)] = row.shared
-                    ? QByteArray(suffix)
-                    : QByteArray(stylePrefixes[s]) + '_' + suffix;
+                names[s][int(row.entry)]
+                    = row.shared ? QByteArray(suffix) : QByteArray(stylePrefixes[s]) + '_' + suffix;
             }
         }
     }
@@ -276,8 +273,9 @@ QString ThemeStyleName(TzynUIStyle style)
 QStringList ThemeBitmapNames()
 {
     QStringList names;
-    const QStringList files = QDir(themeResourceDir).entryList({ QLatin1Char('*') + themeSuffix },
-                                                               QDir::Files, QDir::Name);
+    const QStringList files
+        = QDir(themeResourceDir)
+              .entryList({ QLatin1Char('*') + themeSuffix }, QDir::Files, QDir::Name);
     for (const QString &file : files)
         names << file.chopped(themeSuffix.size());
     return names;
@@ -326,7 +324,7 @@ TColor FindFormColor(const QObject *owner)
 TColor FindFormBorderColor(const QObject *owner)
 {
     if (const QWidget *form = findFormFrame(owner))
-        return GetThemeColor(form->property("UIStyle").value<TzynUIStyle>(),
-                             TzynThemeEntry::ControlBorderColor);
+        return GetThemeColor(
+            form->property("UIStyle").value<TzynUIStyle>(), TzynThemeEntry::ControlBorderColor);
     return 0;
 }

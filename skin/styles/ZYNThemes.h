@@ -16,7 +16,14 @@ Q_NAMESPACE
 
 // One byte wide, as stored in layouts. Custom means "no theme": the component keeps its own
 // pictures, colours and sizes.
-enum class TzynUIStyle : quint8 { Custom = 0, MacOS = 1, WinXP = 2, DeepBlue = 3, Protein = 4, BlueGlass = 5 };
+enum class TzynUIStyle : quint8 {
+    Custom = 0,
+    MacOS = 1,
+    WinXP = 2,
+    DeepBlue = 3,
+    Protein = 4,
+    BlueGlass = 5
+};
 Q_ENUM_NS(TzynUIStyle)
 
 // How a panel draws its picture.

@@ -61,7 +61,7 @@ QRgb over(QRgb premul, QRgb under)
     const int a = qAlpha(premul);
     const auto ch = [&](int s, int d) { return qBound(0, s + d * (255 - a) / 255, 255); };
     return qRgb(ch(qRed(premul), qRed(under)), ch(qGreen(premul), qGreen(under)),
-                ch(qBlue(premul), qBlue(under)));
+        ch(qBlue(premul), qBlue(under)));
 }
 
 QRgb nudged(QRgb c, QRgb key)
@@ -72,8 +72,8 @@ QRgb nudged(QRgb c, QRgb key)
     return qRgb(qRed(c), qGreen(c), b > 0 ? b - 1 : 1);
 }
 
-QImage compose(const QImage &layerImage, const QImage *bgImage, QColor bg, bool keyed, QRgb key,
-               int threshold)
+QImage compose(
+    const QImage &layerImage, const QImage *bgImage, QColor bg, bool keyed, QRgb key, int threshold)
 {
     const QImage src = layerImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage out(src.size(), QImage::Format_RGB32);
@@ -154,7 +154,7 @@ void glyphMaximize(QPainter &p, const QRectF &b, const QPen &pen)
     QPen thick = pen;
     thick.setCapStyle(Qt::FlatCap);
     p.drawLine(QPointF(b.left(), b.top() + pen.widthF() * 0.5),
-               QPointF(b.right(), b.top() + pen.widthF() * 0.5));
+        QPointF(b.right(), b.top() + pen.widthF() * 0.5));
 }
 
 void glyphRestore(QPainter &p, const QRectF &b, const QPen &pen)
@@ -225,8 +225,7 @@ void glyphArrow(QPainter &p, const QRectF &b, const QColor &color, bool up)
 QColor mix(const QColor &a, const QColor &b, qreal t)
 {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
-                            a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t);
+        a.greenF() + (b.greenF() - a.greenF()) * t, a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 
 } // namespace art

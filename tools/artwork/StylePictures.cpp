@@ -29,25 +29,25 @@ struct Spec {
 
 const std::array<Spec, 5> specs = { {
     { "MACOS", { 84, 23 }, { 15, 17 }, { 16, 17 }, { 11, 11 }, { 13, 10 }, { 13, 13 }, { 48, 23 },
-      { 49, 23 }, { 48, 23 }, 17, 4, false, { 18, 27 }, { 17, 7 }, { 45, 5 }, { 11, 20 },
-      { 19, 11 }, { 16, 22 }, { 16, 33 }, QColor(0xE7E7E7), QColor(0xE7E7E7), QColor(0xEEEEEE),
-      QColor(0xC9C9C9) },
+        { 49, 23 }, { 48, 23 }, 17, 4, false, { 18, 27 }, { 17, 7 }, { 45, 5 }, { 11, 20 },
+        { 19, 11 }, { 16, 22 }, { 16, 33 }, QColor(0xE7E7E7), QColor(0xE7E7E7), QColor(0xEEEEEE),
+        QColor(0xC9C9C9) },
     { "WINXP", { 18, 21 }, { 13, 13 }, { 13, 13 }, { 11, 11 }, { 6, 10 }, { 10, 6 }, { 35, 29 },
-      { 37, 29 }, { 35, 29 }, 21, 5, false, { 9, 18 }, { 8, 1 }, { 45, 8 }, { 11, 21 },
-      { 22, 11 }, { 16, 17 }, { 16, 21 }, QColor(0xEFEBDE), QColor(0xEFEBDE), QColor(0xEFEBDE),
-      QColor(0xF9F9F9) },
-    { "DEEPBLUE", { 74, 21 }, { 13, 13 }, { 13, 13 }, { 11, 11 }, { 1, 10 }, { 10, 1 },
-      { 97, 32 }, { 98, 32 }, { 97, 32 }, 19, 2, false, { 6, 17 }, { 5, 5 }, { 45, 4 },
-      { 11, 20 }, { 18, 11 }, { 16, 16 }, { 16, 21 }, QColor(0xE8E8E8), QColor(0xE8E8E8),
-      QColor(0xE8E8E8), QColor(0xF5F5F5) },
-    { "PROTEIN", { 74, 21 }, { 13, 13 }, { 13, 13 }, { 11, 11 }, { 1, 10 }, { 10, 1 },
-      { 441, 23 }, { 1, 23 }, { 1, 23 }, 19, 2, true, { 9, 17 }, { 10, 5 }, { 45, 4 }, { 11, 20 },
-      { 18, 11 }, { 16, 16 }, { 16, 21 }, QColor(0xFBFBFB), QColor(0xFBFBFB), QColor(0xFBFBFB),
-      QColor(0xF5F5F5) },
+        { 37, 29 }, { 35, 29 }, 21, 5, false, { 9, 18 }, { 8, 1 }, { 45, 8 }, { 11, 21 },
+        { 22, 11 }, { 16, 17 }, { 16, 21 }, QColor(0xEFEBDE), QColor(0xEFEBDE), QColor(0xEFEBDE),
+        QColor(0xF9F9F9) },
+    { "DEEPBLUE", { 74, 21 }, { 13, 13 }, { 13, 13 }, { 11, 11 }, { 1, 10 }, { 10, 1 }, { 97, 32 },
+        { 98, 32 }, { 97, 32 }, 19, 2, false, { 6, 17 }, { 5, 5 }, { 45, 4 }, { 11, 20 },
+        { 18, 11 }, { 16, 16 }, { 16, 21 }, QColor(0xE8E8E8), QColor(0xE8E8E8), QColor(0xE8E8E8),
+        QColor(0xF5F5F5) },
+    { "PROTEIN", { 74, 21 }, { 13, 13 }, { 13, 13 }, { 11, 11 }, { 1, 10 }, { 10, 1 }, { 441, 23 },
+        { 1, 23 }, { 1, 23 }, 19, 2, true, { 9, 17 }, { 10, 5 }, { 45, 4 }, { 11, 20 }, { 18, 11 },
+        { 16, 16 }, { 16, 21 }, QColor(0xFBFBFB), QColor(0xFBFBFB), QColor(0xFBFBFB),
+        QColor(0xF5F5F5) },
     { "BLUEGLASS", { 77, 27 }, { 13, 13 }, { 13, 13 }, { 11, 11 }, { 1, 10 }, { 10, 1 },
-      { 162, 33 }, { 179, 33 }, { 101, 33 }, 19, 6, true, { 9, 17 }, { 10, 5 }, { 45, 4 },
-      { 11, 20 }, { 18, 11 }, { 17, 16 }, { 16, 21 }, QColor(0xE7E7E7), QColor(0xE7E7E7),
-      QColor(0xE7E7E7), QColor(0xF4F4F4) },
+        { 162, 33 }, { 179, 33 }, { 101, 33 }, 19, 6, true, { 9, 17 }, { 10, 5 }, { 45, 4 },
+        { 11, 20 }, { 18, 11 }, { 17, 16 }, { 16, 21 }, QColor(0xE7E7E7), QColor(0xE7E7E7),
+        QColor(0xE7E7E7), QColor(0xF4F4F4) },
 } };
 
 QColor c(QRgb rgb)
@@ -74,9 +74,15 @@ QImage buttonPicture(Style s, State st)
         r = QRectF(0.5, 0.5, w - 1, h - 2);
         radius = (h - 2) / 2.0;
         border = st == MouseDown ? c(0x3D6FA8) : st == MouseOn ? c(0x6A8DB8) : c(0x8A8A8A);
-        fill = st == MouseDown ? vgrad(0, h, { { 0, c(0xA9CBF4) }, { 0.5, c(0x6FA5EA) }, { 0.52, c(0x4B8BE0) }, { 1, c(0xA6D0FA) } })
-            : st == MouseOn    ? vgrad(0, h, { { 0, c(0xFAFCFF) }, { 0.5, c(0xDCE9F8) }, { 0.52, c(0xC7DCF4) }, { 1, c(0xEAF3FD) } })
-                               : vgrad(0, h, { { 0, c(0xFFFFFF) }, { 0.5, c(0xEFEFEF) }, { 0.52, c(0xE0E0E0) }, { 1, c(0xF7F7F7) } });
+        fill = st == MouseDown ? vgrad(0, h,
+                   { { 0, c(0xA9CBF4) }, { 0.5, c(0x6FA5EA) }, { 0.52, c(0x4B8BE0) },
+                       { 1, c(0xA6D0FA) } })
+            : st == MouseOn    ? vgrad(0, h,
+                     { { 0, c(0xFAFCFF) }, { 0.5, c(0xDCE9F8) }, { 0.52, c(0xC7DCF4) },
+                         { 1, c(0xEAF3FD) } })
+                               : vgrad(0, h,
+                                   { { 0, c(0xFFFFFF) }, { 0.5, c(0xEFEFEF) }, { 0.52, c(0xE0E0E0) },
+                                       { 1, c(0xF7F7F7) } });
         gloss = 0.55;
         // A soft shadow under the pill.
         p.setPen(QPen(QColor(0, 0, 0, 40), 1));
@@ -86,30 +92,42 @@ QImage buttonPicture(Style s, State st)
     case WinXP:
         radius = 3;
         border = c(0x003C74);
-        fill = st == MouseDown ? vgrad(0, h, { { 0, c(0xE3E2DA) }, { 0.8, c(0xEFEEE8) }, { 1, c(0xF4F3EE) } })
-                               : vgrad(0, h, { { 0, c(0xFFFFFF) }, { 0.85, c(0xF1F0EA) }, { 1, c(0xD8D2C6) } });
+        fill = st == MouseDown
+            ? vgrad(0, h, { { 0, c(0xE3E2DA) }, { 0.8, c(0xEFEEE8) }, { 1, c(0xF4F3EE) } })
+            : vgrad(0, h, { { 0, c(0xFFFFFF) }, { 0.85, c(0xF1F0EA) }, { 1, c(0xD8D2C6) } });
         break;
     case DeepBlue:
         radius = 2;
         border = st == MouseDown ? c(0x141E33) : st == MouseOn ? c(0x2D4C84) : c(0x26334F);
         fill = st == MouseDown ? vgrad(0, h, { { 0, c(0x9AA9BF) }, { 1, c(0xC9D2DE) } })
-            : st == MouseOn    ? vgrad(0, h, { { 0, c(0xFFFFFF) }, { 0.5, c(0xDCE6F3) }, { 1, c(0xB3C6E0) } })
-                               : vgrad(0, h, { { 0, c(0xF6F8FB) }, { 0.5, c(0xD6DDE7) }, { 1, c(0xAEB9C9) } });
+            : st == MouseOn
+            ? vgrad(0, h, { { 0, c(0xFFFFFF) }, { 0.5, c(0xDCE6F3) }, { 1, c(0xB3C6E0) } })
+            : vgrad(0, h, { { 0, c(0xF6F8FB) }, { 0.5, c(0xD6DDE7) }, { 1, c(0xAEB9C9) } });
         break;
     case Protein:
         radius = 9;
         border = st == MouseOn ? c(0x6F7F93) : st == MouseDown ? c(0x6A6A6A) : c(0x9C9C9C);
         fill = st == MouseDown ? vgrad(0, h, { { 0, c(0xCFCFCF) }, { 1, c(0xF3F3F3) } })
-            : st == MouseOn    ? vgrad(0, h, { { 0, c(0xFFFFFF) }, { 0.5, c(0xEAF0F7) }, { 0.55, c(0xD9E3EF) }, { 1, c(0xF2F6FB) } })
-                               : vgrad(0, h, { { 0, c(0xFFFFFF) }, { 0.5, c(0xF0F0F0) }, { 0.55, c(0xE0E0E0) }, { 1, c(0xF6F6F6) } });
+            : st == MouseOn    ? vgrad(0, h,
+                     { { 0, c(0xFFFFFF) }, { 0.5, c(0xEAF0F7) }, { 0.55, c(0xD9E3EF) },
+                         { 1, c(0xF2F6FB) } })
+                               : vgrad(0, h,
+                                   { { 0, c(0xFFFFFF) }, { 0.5, c(0xF0F0F0) }, { 0.55, c(0xE0E0E0) },
+                                       { 1, c(0xF6F6F6) } });
         gloss = 0.6;
         break;
     case BlueGlass:
         radius = 6;
         border = st == MouseDown ? c(0x2A5A96) : st == MouseOn ? c(0x2E86C8) : c(0x4A7FBF);
-        fill = st == MouseDown ? vgrad(0, h, { { 0, c(0x9FC6EC) }, { 0.5, c(0x6EA5DD) }, { 0.52, c(0x5690D3) }, { 1, c(0x8CBDEB) } })
-            : st == MouseOn    ? vgrad(0, h, { { 0, c(0xF2FAFF) }, { 0.5, c(0xC8E8FC) }, { 0.52, c(0xA3D7F8) }, { 1, c(0xD6F1FF) } })
-                               : vgrad(0, h, { { 0, c(0xEDF5FD) }, { 0.5, c(0xC4DEF7) }, { 0.52, c(0xA6CCF0) }, { 1, c(0xCDE4FA) } });
+        fill = st == MouseDown ? vgrad(0, h,
+                   { { 0, c(0x9FC6EC) }, { 0.5, c(0x6EA5DD) }, { 0.52, c(0x5690D3) },
+                       { 1, c(0x8CBDEB) } })
+            : st == MouseOn    ? vgrad(0, h,
+                     { { 0, c(0xF2FAFF) }, { 0.5, c(0xC8E8FC) }, { 0.52, c(0xA3D7F8) },
+                         { 1, c(0xD6F1FF) } })
+                               : vgrad(0, h,
+                                   { { 0, c(0xEDF5FD) }, { 0.5, c(0xC4DEF7) }, { 0.52, c(0xA6CCF0) },
+                                       { 1, c(0xCDE4FA) } });
         gloss = 0.7;
         break;
     }
@@ -119,7 +137,8 @@ QImage buttonPicture(Style s, State st)
     p.drawPath(shape);
     if (gloss > 0 && st != MouseDown) {
         QRectF g = r.adjusted(2, 1.5, -2, -r.height() / 2);
-        p.setBrush(vgrad(g.top(), g.bottom(), { { 0, QColor(255, 255, 255, int(gloss * 255)) }, { 1, QColor(255, 255, 255, 20) } }));
+        p.setBrush(vgrad(g.top(), g.bottom(),
+            { { 0, QColor(255, 255, 255, int(gloss * 255)) }, { 1, QColor(255, 255, 255, 20) } }));
         p.drawPath(roundRect(g, qMin(radius, g.height() / 2)));
     }
     if (s == WinXP && st == MouseOn) {
@@ -159,7 +178,7 @@ MarkLook markLook(Style s, bool checked, bool disabled, State st)
         if (st == MouseDown)
             return { c(0x1C5180), c(0xB0B0A7), c(0xE3E1D5), c(0x21A121), QColor() };
         return { c(0x1C5180), c(0xDCDCD7), c(0xFFFFFF), c(0x21A121),
-                 st == MouseOn ? c(0xF8B330) : QColor() };
+            st == MouseOn ? c(0xF8B330) : QColor() };
     case DeepBlue:
         return { c(0x22304D), c(0xF7F9FC), c(0xC3CDDB), c(0x15264A), QColor() };
     case Protein:
@@ -170,15 +189,16 @@ MarkLook markLook(Style s, bool checked, bool disabled, State st)
     return {};
 }
 
-QImage checkPicture(Style s, QSize size, QColor bg, bool checked, bool disabled, State st,
-                    bool round)
+QImage checkPicture(
+    Style s, QSize size, QColor bg, bool checked, bool disabled, State st, bool round)
 {
     const int w = size.width(), h = size.height();
     QImage img = layer(w, h);
     QPainter p;
     begin(p, img);
     const qreal side = qMin(w, h) - 1 - (s == MacOS ? 2 : 0);
-    QRectF box(0.5 + (w - 1 - side) / 2.0, 0.5 + (s == MacOS ? 1 : (h - 1 - side) / 2.0), side, side);
+    QRectF box(
+        0.5 + (w - 1 - side) / 2.0, 0.5 + (s == MacOS ? 1 : (h - 1 - side) / 2.0), side, side);
     const MarkLook look = markLook(s, checked, disabled, st);
     QPainterPath shape;
     if (round)
@@ -200,7 +220,8 @@ QImage checkPicture(Style s, QSize size, QColor bg, bool checked, bool disabled,
     p.drawPath(shape);
     if ((s == MacOS || s == BlueGlass || s == Protein) && !disabled) {
         QRectF gl = box.adjusted(1.5, 1, -1.5, -box.height() / 2);
-        p.setBrush(vgrad(gl.top(), gl.bottom(), { { 0, QColor(255, 255, 255, 170) }, { 1, QColor(255, 255, 255, 30) } }));
+        p.setBrush(vgrad(gl.top(), gl.bottom(),
+            { { 0, QColor(255, 255, 255, 170) }, { 1, QColor(255, 255, 255, 30) } }));
         if (round)
             p.drawEllipse(gl);
         else
@@ -246,15 +267,19 @@ QLinearGradient progressFill(Style s, qreal a0, qreal a1, bool vertical)
     auto g = [&](Stops stops) { return vertical ? hgrad(a0, a1, stops) : vgrad(a0, a1, stops); };
     switch (s) {
     case MacOS:
-        return g({ { 0, c(0xC4DEFA) }, { 0.45, c(0x6FA6EC) }, { 0.5, c(0x3E7ED9) }, { 1, c(0x8CC0F7) } });
+        return g({ { 0, c(0xC4DEFA) }, { 0.45, c(0x6FA6EC) }, { 0.5, c(0x3E7ED9) },
+            { 1, c(0x8CC0F7) } });
     case WinXP:
-        return g({ { 0, c(0xAEF3AE) }, { 0.4, c(0x4FCB4F) }, { 0.75, c(0x2AAE2A) }, { 1, c(0x6CD86C) } });
+        return g({ { 0, c(0xAEF3AE) }, { 0.4, c(0x4FCB4F) }, { 0.75, c(0x2AAE2A) },
+            { 1, c(0x6CD86C) } });
     case DeepBlue:
         return g({ { 0, c(0x8FA3C8) }, { 0.45, c(0x34508A) }, { 1, c(0x1A2C55) } });
     case Protein:
-        return g({ { 0, c(0xF2F2F2) }, { 0.45, c(0xB9BEC6) }, { 0.5, c(0x9AA1AC) }, { 1, c(0xC8CDD4) } });
+        return g({ { 0, c(0xF2F2F2) }, { 0.45, c(0xB9BEC6) }, { 0.5, c(0x9AA1AC) },
+            { 1, c(0xC8CDD4) } });
     case BlueGlass:
-        return g({ { 0, c(0xD9EDFF) }, { 0.45, c(0x7DBBF3) }, { 0.5, c(0x3F8FE0) }, { 1, c(0x8FCBFA) } });
+        return g({ { 0, c(0xD9EDFF) }, { 0.45, c(0x7DBBF3) }, { 0.5, c(0x3F8FE0) },
+            { 1, c(0x8FCBFA) } });
     }
     return {};
 }
@@ -306,7 +331,8 @@ QImage progressPicture(Style s, bool vertical)
 // A deterministic brushed texture: one grey offset per row.
 int brushOffset(int row)
 {
-    static const int offsets[] = { 0, 2, -1, 1, -2, 1, 0, 2, -1, 0, 1, -2, 2, 0, -1, 1, -1, 2, 0, -2, 1, 0, -1, 1, 2, 0, -1, 1, 0, -2, 1, 0, 2 };
+    static const int offsets[] = { 0, 2, -1, 1, -2, 1, 0, 2, -1, 0, 1, -2, 2, 0, -1, 1, -1, 2, 0,
+        -2, 1, 0, -1, 1, 2, 0, -1, 1, 0, -2, 1, 0, 2 };
     return offsets[row % int(std::size(offsets))];
 }
 
@@ -324,21 +350,32 @@ void titleBase(QPainter &p, Style s, int w, int h)
         p.fillRect(0, h - 1, w, 1, c(0x8E8E8E));
         break;
     case WinXP:
-        p.fillRect(0, 0, w, h, vgrad(0, h, { { 0, c(0x0A5FE8) }, { 0.1, c(0x3D95FF) }, { 0.22, c(0x0A66F5) }, { 0.5, c(0x0058EE) }, { 0.85, c(0x0054E3) }, { 0.93, c(0x0A61E5) }, { 1, c(0x0041C2) } }));
+        p.fillRect(0, 0, w, h,
+            vgrad(0, h,
+                { { 0, c(0x0A5FE8) }, { 0.1, c(0x3D95FF) }, { 0.22, c(0x0A66F5) },
+                    { 0.5, c(0x0058EE) }, { 0.85, c(0x0054E3) }, { 0.93, c(0x0A61E5) },
+                    { 1, c(0x0041C2) } }));
         break;
     case DeepBlue:
-        p.fillRect(0, 0, w, h, vgrad(0, h, { { 0, c(0x33486F) }, { 0.45, c(0x1C2D52) }, { 1, c(0x0D1833) } }));
+        p.fillRect(0, 0, w, h,
+            vgrad(0, h, { { 0, c(0x33486F) }, { 0.45, c(0x1C2D52) }, { 1, c(0x0D1833) } }));
         p.fillRect(0, 0, w, 1, c(0x8FA3C4));
         p.fillRect(0, h - 3, w, 1, c(0x5C6E8F));
         p.fillRect(0, h - 2, w, 1, c(0x3A4966));
         p.fillRect(0, h - 1, w, 1, c(0x070D1C));
         break;
     case Protein:
-        p.fillRect(0, 0, w, h, vgrad(0, h, { { 0, c(0xFFFFFF) }, { 0.5, c(0xF4F4F4) }, { 0.55, c(0xEBEBEB) }, { 1, c(0xDCDCDC) } }));
+        p.fillRect(0, 0, w, h,
+            vgrad(0, h,
+                { { 0, c(0xFFFFFF) }, { 0.5, c(0xF4F4F4) }, { 0.55, c(0xEBEBEB) },
+                    { 1, c(0xDCDCDC) } }));
         p.fillRect(0, h - 1, w, 1, c(0xA6A6A6));
         break;
     case BlueGlass:
-        p.fillRect(0, 0, w, h, vgrad(0, h, { { 0, c(0xA6D1F7) }, { 0.48, c(0x6EADEA) }, { 0.5, c(0x2F78D0) }, { 1, c(0x5A9FE6) } }));
+        p.fillRect(0, 0, w, h,
+            vgrad(0, h,
+                { { 0, c(0xA6D1F7) }, { 0.48, c(0x6EADEA) }, { 0.5, c(0x2F78D0) },
+                    { 1, c(0x5A9FE6) } }));
         p.fillRect(0, 0, w, 1, c(0xDDEEFF));
         p.fillRect(0, h - 1, w, 1, c(0x1D56A2));
         break;
@@ -416,9 +453,12 @@ QImage titleLeft(Style s)
         plate.lineTo(0, h - 3);
         plate.closeSubpath();
         p.setPen(Qt::NoPen);
-        p.setBrush(hgrad(0, w, { { 0, QColor(0x93, 0xA6, 0xC6, 150) }, { 0.5, QColor(0x5A, 0x70, 0x98, 90) }, { 1, QColor(0x3A, 0x50, 0x78, 0) } }));
+        p.setBrush(hgrad(0, w,
+            { { 0, QColor(0x93, 0xA6, 0xC6, 150) }, { 0.5, QColor(0x5A, 0x70, 0x98, 90) },
+                { 1, QColor(0x3A, 0x50, 0x78, 0) } }));
         p.drawPath(plate);
-        p.setBrush(vgrad(1, h / 2.0, { { 0, QColor(255, 255, 255, 70) }, { 1, QColor(255, 255, 255, 0) } }));
+        p.setBrush(vgrad(
+            1, h / 2.0, { { 0, QColor(255, 255, 255, 70) }, { 1, QColor(255, 255, 255, 0) } }));
         p.drawRect(QRectF(0, 1, w * 0.7, h / 2.0 - 1));
         break;
     }
@@ -432,9 +472,12 @@ QImage titleLeft(Style s)
         cap.lineTo(0, h - 3);
         cap.closeSubpath();
         p.setPen(Qt::NoPen);
-        p.setBrush(vgrad(2, h - 3, { { 0, c(0xF4F4F6) }, { 0.5, c(0xDADCE0) }, { 0.55, c(0xCDD0D5) }, { 1, c(0xE6E8EB) } }));
+        p.setBrush(vgrad(2, h - 3,
+            { { 0, c(0xF4F4F6) }, { 0.5, c(0xDADCE0) }, { 0.55, c(0xCDD0D5) },
+                { 1, c(0xE6E8EB) } }));
         p.drawPath(cap);
-        p.setBrush(vgrad(2, h / 2.0, { { 0, QColor(255, 255, 255, 200) }, { 1, QColor(255, 255, 255, 40) } }));
+        p.setBrush(vgrad(
+            2, h / 2.0, { { 0, QColor(255, 255, 255, 200) }, { 1, QColor(255, 255, 255, 40) } }));
         p.drawRect(QRectF(3, 3, end - 60, h / 2.0 - 3));
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(c(0xB4B8BE), 1));
@@ -495,7 +538,8 @@ QImage titleRight(Style s)
         p.begin(&img);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        p.setBrush(hgrad(0, w, { { 0, QColor(0x3A, 0x50, 0x78, 0) }, { 1, QColor(0x5A, 0x70, 0x98, 110) } }));
+        p.setBrush(hgrad(
+            0, w, { { 0, QColor(0x3A, 0x50, 0x78, 0) }, { 1, QColor(0x5A, 0x70, 0x98, 110) } }));
         p.drawRect(QRectF(0, 1, w, h - 4));
         p.end();
         break;
@@ -521,7 +565,10 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
     switch (s) {
     case MacOS: {
         // Round lozenges: red close, amber minimise, green maximise, graphite for the rest.
-        QColor base = kind == Close ? c(0xE2463F) : kind == Min ? c(0xE9A928) : (kind == Max || kind == Restore) ? c(0x4BB244) : c(0x8D96A3);
+        QColor base = kind == Close            ? c(0xE2463F)
+            : kind == Min                      ? c(0xE9A928)
+            : (kind == Max || kind == Restore) ? c(0x4BB244)
+                                               : c(0x8D96A3);
         if (st == MouseDown)
             base = base.darker(135);
         const QRectF b = full.adjusted(1, 1, -1, -1);
@@ -533,19 +580,32 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
         p.drawEllipse(b);
         QRectF gl(b.left() + b.width() * 0.2, b.top() + 1, b.width() * 0.6, b.height() * 0.42);
         p.setPen(Qt::NoPen);
-        p.setBrush(vgrad(gl.top(), gl.bottom(), { { 0, QColor(255, 255, 255, 210) }, { 1, QColor(255, 255, 255, 30) } }));
+        p.setBrush(vgrad(gl.top(), gl.bottom(),
+            { { 0, QColor(255, 255, 255, 210) }, { 1, QColor(255, 255, 255, 30) } }));
         p.drawEllipse(gl);
         if (st != Normal || kind == Help || kind == CtlBox) {
             const QColor ink = st == MouseDown ? QColor(40, 0, 0, 220) : QColor(70, 20, 10, 200);
-            const QRectF gb = b.adjusted(b.width() * 0.3, b.height() * 0.3, -b.width() * 0.3, -b.height() * 0.3);
-            QPen pen(kind == Help || kind == CtlBox ? QColor(255, 255, 255, 230) : ink, 1.6, Qt::SolidLine, Qt::RoundCap);
+            const QRectF gb = b.adjusted(
+                b.width() * 0.3, b.height() * 0.3, -b.width() * 0.3, -b.height() * 0.3);
+            QPen pen(kind == Help || kind == CtlBox ? QColor(255, 255, 255, 230) : ink, 1.6,
+                Qt::SolidLine, Qt::RoundCap);
             switch (kind) {
-            case Close: glyphCross(p, gb, pen); break;
-            case Min: glyphMinus(p, gb, pen); break;
+            case Close:
+                glyphCross(p, gb, pen);
+                break;
+            case Min:
+                glyphMinus(p, gb, pen);
+                break;
             case Max:
-            case Restore: glyphPlus(p, gb, pen); break;
-            case Help: glyphHelp(p, b.translated(0, 0.5), QColor(255, 255, 255, 240), 10); break;
-            case CtlBox: glyphMenu(p, gb.adjusted(-0.5, 0, 0.5, 0), QPen(QColor(255, 255, 255, 235), 1.2)); break;
+            case Restore:
+                glyphPlus(p, gb, pen);
+                break;
+            case Help:
+                glyphHelp(p, b.translated(0, 0.5), QColor(255, 255, 255, 240), 10);
+                break;
+            case CtlBox:
+                glyphMenu(p, gb.adjusted(-0.5, 0, 0.5, 0), QPen(QColor(255, 255, 255, 235), 1.2));
+                break;
             }
         }
         break;
@@ -568,20 +628,36 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
         const QRectF gb = b.adjusted(6, 6, -6, -6);
         QPen pen(Qt::white, 2.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
         switch (kind) {
-        case Close: glyphCross(p, gb.adjusted(0.5, 0.5, -0.5, -0.5), QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap)); break;
-        case Min: p.fillRect(QRectF(gb.left(), gb.bottom() - 2, gb.width() * 0.6, 3), Qt::white); break;
-        case Max: glyphMaximize(p, gb, QPen(Qt::white, 1.2)); p.fillRect(QRectF(gb.left(), gb.top(), gb.width(), 2.5), Qt::white); break;
-        case Restore: glyphRestore(p, gb, QPen(Qt::white, 1.2)); break;
-        case Help: glyphHelp(p, b, Qt::white, 13); break;
-        case CtlBox: glyphMenu(p, gb, QPen(Qt::white, 1.5)); break;
+        case Close:
+            glyphCross(p, gb.adjusted(0.5, 0.5, -0.5, -0.5),
+                QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
+            break;
+        case Min:
+            p.fillRect(QRectF(gb.left(), gb.bottom() - 2, gb.width() * 0.6, 3), Qt::white);
+            break;
+        case Max:
+            glyphMaximize(p, gb, QPen(Qt::white, 1.2));
+            p.fillRect(QRectF(gb.left(), gb.top(), gb.width(), 2.5), Qt::white);
+            break;
+        case Restore:
+            glyphRestore(p, gb, QPen(Qt::white, 1.2));
+            break;
+        case Help:
+            glyphHelp(p, b, Qt::white, 13);
+            break;
+        case CtlBox:
+            glyphMenu(p, gb, QPen(Qt::white, 1.5));
+            break;
         }
         break;
     }
     case DeepBlue: {
         const QRectF b = full;
-        QLinearGradient g = vgrad(0, n, st == MouseDown ? Stops { { 0, c(0x6A7C9C) }, { 1, c(0x9AA9C2) } }
-                                            : st == MouseOn ? Stops { { 0, c(0xF2F6FC) }, { 0.5, c(0xC3D0E4) }, { 1, c(0x8EA2C2) } }
-                                                            : Stops { { 0, c(0xD9E0EA) }, { 0.5, c(0xA9B6CA) }, { 1, c(0x7D8CA6) } });
+        QLinearGradient g = vgrad(0, n,
+            st == MouseDown ? Stops { { 0, c(0x6A7C9C) }, { 1, c(0x9AA9C2) } }
+                : st == MouseOn
+                ? Stops { { 0, c(0xF2F6FC) }, { 0.5, c(0xC3D0E4) }, { 1, c(0x8EA2C2) } }
+                : Stops { { 0, c(0xD9E0EA) }, { 0.5, c(0xA9B6CA) }, { 1, c(0x7D8CA6) } });
         p.setPen(QPen(c(0x0B1428), 1));
         p.setBrush(g);
         p.drawPath(roundRect(b, 2));
@@ -591,12 +667,25 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
         const QRectF gb = b.adjusted(5, 5, -5, -5);
         QPen pen(ink, 1.8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
         switch (kind) {
-        case Close: glyphCross(p, gb, QPen(ink, 2.0, Qt::SolidLine, Qt::RoundCap)); break;
-        case Min: p.fillRect(QRectF(gb.left(), gb.bottom() - 2, gb.width(), 2), ink); break;
-        case Max: glyphMaximize(p, gb, QPen(ink, 1.1)); p.fillRect(QRectF(gb.left(), gb.top(), gb.width(), 2), ink); break;
-        case Restore: glyphRestore(p, gb, QPen(ink, 1.1)); break;
-        case Help: glyphHelp(p, b, ink, 12); break;
-        case CtlBox: glyphMenu(p, gb, QPen(ink, 1.5)); break;
+        case Close:
+            glyphCross(p, gb, QPen(ink, 2.0, Qt::SolidLine, Qt::RoundCap));
+            break;
+        case Min:
+            p.fillRect(QRectF(gb.left(), gb.bottom() - 2, gb.width(), 2), ink);
+            break;
+        case Max:
+            glyphMaximize(p, gb, QPen(ink, 1.1));
+            p.fillRect(QRectF(gb.left(), gb.top(), gb.width(), 2), ink);
+            break;
+        case Restore:
+            glyphRestore(p, gb, QPen(ink, 1.1));
+            break;
+        case Help:
+            glyphHelp(p, b, ink, 12);
+            break;
+        case CtlBox:
+            glyphMenu(p, gb, QPen(ink, 1.5));
+            break;
         }
         break;
     }
@@ -621,17 +710,29 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
         p.drawEllipse(b);
         QRectF gl(b.left() + b.width() * 0.18, b.top() + 1, b.width() * 0.64, b.height() * 0.45);
         p.setPen(Qt::NoPen);
-        p.setBrush(vgrad(gl.top(), gl.bottom(), { { 0, QColor(255, 255, 255, 220) }, { 1, QColor(255, 255, 255, 25) } }));
+        p.setBrush(vgrad(gl.top(), gl.bottom(),
+            { { 0, QColor(255, 255, 255, 220) }, { 1, QColor(255, 255, 255, 25) } }));
         p.drawEllipse(gl);
-        const QColor ink = s == Protein && !(kind == Close && st != Normal) ? c(0x3A3E45) : c(0xFFFFFF);
+        const QColor ink
+            = s == Protein && !(kind == Close && st != Normal) ? c(0x3A3E45) : c(0xFFFFFF);
         const QRectF gb = b.adjusted(5.5, 5.5, -5.5, -5.5);
         switch (kind) {
-        case Close: glyphCross(p, gb, QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap)); break;
-        case Min: glyphMinus(p, gb, QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap)); break;
+        case Close:
+            glyphCross(p, gb, QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap));
+            break;
+        case Min:
+            glyphMinus(p, gb, QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap));
+            break;
         case Max:
-        case Restore: glyphPlus(p, gb, QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap)); break;
-        case Help: glyphHelp(p, b.translated(0, 0.5), ink, 11); break;
-        case CtlBox: glyphMenu(p, gb.adjusted(-0.5, 0, 0.5, 0), QPen(ink, 1.3)); break;
+        case Restore:
+            glyphPlus(p, gb, QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap));
+            break;
+        case Help:
+            glyphHelp(p, b.translated(0, 0.5), ink, 11);
+            break;
+        case CtlBox:
+            glyphMenu(p, gb.adjusted(-0.5, 0, 0.5, 0), QPen(ink, 1.3));
+            break;
         }
         break;
     }
@@ -664,8 +765,12 @@ QImage tabPicture(Style s, bool active)
     switch (s) {
     case MacOS:
         border = c(0x7F7F7F);
-        fill = active ? vgrad(0, h, { { 0, c(0xC4DDF8) }, { 0.5, c(0x86B5EC) }, { 0.52, c(0x6BA2E6) }, { 1, c(0xE7E7E7) } })
-                      : vgrad(0, h, { { 0, c(0xFBFBFB) }, { 0.5, c(0xE8E8E8) }, { 0.52, c(0xDCDCDC) }, { 1, c(0xD2D2D2) } });
+        fill = active ? vgrad(0, h,
+                   { { 0, c(0xC4DDF8) }, { 0.5, c(0x86B5EC) }, { 0.52, c(0x6BA2E6) },
+                       { 1, c(0xE7E7E7) } })
+                      : vgrad(0, h,
+                          { { 0, c(0xFBFBFB) }, { 0.5, c(0xE8E8E8) }, { 0.52, c(0xDCDCDC) },
+                              { 1, c(0xD2D2D2) } });
         break;
     case WinXP:
         border = c(0x919B9C);
@@ -679,13 +784,17 @@ QImage tabPicture(Style s, bool active)
         break;
     case Protein:
         border = c(0x8A8A8A);
-        fill = active ? vgrad(0, h, { { 0, c(0xFFFFFF) }, { 1, c(0xFBFBFB) } })
-                      : vgrad(0, h, { { 0, c(0xF2F2F2) }, { 0.5, c(0xE2E2E2) }, { 1, c(0xD0D0D0) } });
+        fill = active
+            ? vgrad(0, h, { { 0, c(0xFFFFFF) }, { 1, c(0xFBFBFB) } })
+            : vgrad(0, h, { { 0, c(0xF2F2F2) }, { 0.5, c(0xE2E2E2) }, { 1, c(0xD0D0D0) } });
         break;
     case BlueGlass:
         border = c(0x3F78BE);
-        fill = active ? vgrad(0, h, { { 0, c(0xE9F4FE) }, { 0.5, c(0xBBDBF7) }, { 0.52, c(0xA3CDF2) }, { 1, c(0xE7E7E7) } })
-                      : vgrad(0, h, { { 0, c(0xF3F6FA) }, { 0.5, c(0xDDE4EC) }, { 1, c(0xCBD5E1) } });
+        fill = active
+            ? vgrad(0, h,
+                { { 0, c(0xE9F4FE) }, { 0.5, c(0xBBDBF7) }, { 0.52, c(0xA3CDF2) },
+                    { 1, c(0xE7E7E7) } })
+            : vgrad(0, h, { { 0, c(0xF3F6FA) }, { 0.5, c(0xDDE4EC) }, { 1, c(0xCBD5E1) } });
         break;
     }
     const QPainterPath shape = roundTopRect(r, radius);
@@ -702,7 +811,15 @@ QImage tabPicture(Style s, bool active)
     p.drawPath(shape);
     p.end();
     img.setPixel(0, 0, 0);
-    return flatten(img, sp.control, fuchsia, 90);
+    QImage out = flatten(img, sp.control, fuchsia, 90);
+    // The middle cell is stretched and drawn opaque: above a lower inactive tab it shows the
+    // strip's colour, never the key.
+    const QRgb strip = sp.control.rgb() | 0xFF000000u;
+    for (int y = 0; y < h; ++y)
+        for (int x = cell; x < 2 * cell; ++x)
+            if ((out.pixel(x, y) | 0xFF000000u) == (fuchsia | 0xFF000000u))
+                out.setPixel(x, y, strip);
+    return out;
 }
 
 QImage tabLine(Style s)
@@ -713,7 +830,8 @@ QImage tabLine(Style s)
     QPainter p(&img);
     switch (s) {
     case MacOS:
-        p.fillRect(0, 0, w, h, vgrad(0, h, { { 0, c(0x6BA2E6) }, { 0.3, c(0x8CB8EC) }, { 1, c(0xE7E7E7) } }));
+        p.fillRect(0, 0, w, h,
+            vgrad(0, h, { { 0, c(0x6BA2E6) }, { 0.3, c(0x8CB8EC) }, { 1, c(0xE7E7E7) } }));
         p.fillRect(0, 0, w, 1, c(0x5A86BF));
         break;
     case WinXP:
@@ -728,7 +846,8 @@ QImage tabLine(Style s)
         p.fillRect(0, 0, w, 1, c(0x8A8A8A));
         break;
     case BlueGlass:
-        p.fillRect(0, 0, w, h, vgrad(0, h, { { 0, c(0xA3CDF2) }, { 0.5, c(0x5F9EE4) }, { 1, c(0x3F78BE) } }));
+        p.fillRect(0, 0, w, h,
+            vgrad(0, h, { { 0, c(0xA3CDF2) }, { 0.5, c(0x5F9EE4) }, { 1, c(0x3F78BE) } }));
         break;
     }
     p.end();
@@ -751,11 +870,26 @@ QImage trackBarBar(Style s)
     QColor border;
     QLinearGradient fill;
     switch (s) {
-    case MacOS: border = c(0x8A8A8A); fill = vgrad(groove.top(), groove.bottom(), { { 0, c(0xB8B8B8) }, { 1, c(0xF4F4F4) } }); break;
-    case WinXP: border = c(0x9D9C99); fill = vgrad(groove.top(), groove.bottom(), { { 0, c(0xE3E2DB) }, { 1, c(0xFFFFFF) } }); break;
-    case DeepBlue: border = c(0x15264A); fill = vgrad(groove.top(), groove.bottom(), { { 0, c(0x24365E) }, { 1, c(0x5C6E8F) } }); break;
-    case Protein: border = c(0x9A9A9A); fill = vgrad(groove.top(), groove.bottom(), { { 0, c(0xCDCDCD) }, { 1, c(0xFFFFFF) } }); break;
-    case BlueGlass: border = c(0x3F78BE); fill = vgrad(groove.top(), groove.bottom(), { { 0, c(0x5F9EE4) }, { 1, c(0xCDE6FB) } }); break;
+    case MacOS:
+        border = c(0x8A8A8A);
+        fill = vgrad(groove.top(), groove.bottom(), { { 0, c(0xB8B8B8) }, { 1, c(0xF4F4F4) } });
+        break;
+    case WinXP:
+        border = c(0x9D9C99);
+        fill = vgrad(groove.top(), groove.bottom(), { { 0, c(0xE3E2DB) }, { 1, c(0xFFFFFF) } });
+        break;
+    case DeepBlue:
+        border = c(0x15264A);
+        fill = vgrad(groove.top(), groove.bottom(), { { 0, c(0x24365E) }, { 1, c(0x5C6E8F) } });
+        break;
+    case Protein:
+        border = c(0x9A9A9A);
+        fill = vgrad(groove.top(), groove.bottom(), { { 0, c(0xCDCDCD) }, { 1, c(0xFFFFFF) } });
+        break;
+    case BlueGlass:
+        border = c(0x3F78BE);
+        fill = vgrad(groove.top(), groove.bottom(), { { 0, c(0x5F9EE4) }, { 1, c(0xCDE6FB) } });
+        break;
     }
     p.setPen(QPen(border, 1));
     p.setBrush(fill);
@@ -776,11 +910,31 @@ QImage trackBarSlider(Style s, bool vertical)
     begin(p, img);
     QColor border, top, bottom;
     switch (s) {
-    case MacOS: border = c(0x5F7FA8); top = c(0xEAF3FD); bottom = c(0x6FA5EA); break;
-    case WinXP: border = c(0x1C5180); top = c(0xFFFFFF); bottom = c(0xE3E2DB); break;
-    case DeepBlue: border = c(0x0B1428); top = c(0xD9E0EA); bottom = c(0x7D8CA6); break;
-    case Protein: border = c(0x7E7E7E); top = c(0xFFFFFF); bottom = c(0xC6C6C6); break;
-    case BlueGlass: border = c(0x2E5F9E); top = c(0xE6F3FE); bottom = c(0x5C9BE0); break;
+    case MacOS:
+        border = c(0x5F7FA8);
+        top = c(0xEAF3FD);
+        bottom = c(0x6FA5EA);
+        break;
+    case WinXP:
+        border = c(0x1C5180);
+        top = c(0xFFFFFF);
+        bottom = c(0xE3E2DB);
+        break;
+    case DeepBlue:
+        border = c(0x0B1428);
+        top = c(0xD9E0EA);
+        bottom = c(0x7D8CA6);
+        break;
+    case Protein:
+        border = c(0x7E7E7E);
+        top = c(0xFFFFFF);
+        bottom = c(0xC6C6C6);
+        break;
+    case BlueGlass:
+        border = c(0x2E5F9E);
+        top = c(0xE6F3FE);
+        bottom = c(0x5C9BE0);
+        break;
     }
     QPainterPath shape;
     const QRectF r(0.5, 0.5, w - 1, h - 1);
@@ -803,7 +957,8 @@ QImage trackBarSlider(Style s, bool vertical)
     p.drawPath(shape);
     if (s != WinXP && s != DeepBlue) {
         p.setPen(Qt::NoPen);
-        p.setBrush(hgrad(1, w / 2.0, { { 0, QColor(255, 255, 255, 170) }, { 1, QColor(255, 255, 255, 0) } }));
+        p.setBrush(hgrad(
+            1, w / 2.0, { { 0, QColor(255, 255, 255, 170) }, { 1, QColor(255, 255, 255, 0) } }));
         p.drawPath(roundRect(QRectF(1.5, 2, w / 2.0 - 1, h - 4), (w / 2.0 - 1) / 2));
     }
     // Grip lines across the middle.
@@ -831,29 +986,76 @@ void scrollColours(Style s, State st, QColor &border, QColor &a, QColor &b, QCol
 {
     switch (s) {
     case MacOS:
-        border = c(0x8A8A8A); a = c(0xFBFBFB); b = c(0xD4D4D4); arrow = c(0x4A4A4A);
-        if (st == MouseOn) { a = c(0xF3F8FE); b = c(0xBFD7F3); }
-        if (st == MouseDown) { a = c(0x6FA5EA); b = c(0xA9CBF4); arrow = c(0x1F2F4F); }
+        border = c(0x8A8A8A);
+        a = c(0xFBFBFB);
+        b = c(0xD4D4D4);
+        arrow = c(0x4A4A4A);
+        if (st == MouseOn) {
+            a = c(0xF3F8FE);
+            b = c(0xBFD7F3);
+        }
+        if (st == MouseDown) {
+            a = c(0x6FA5EA);
+            b = c(0xA9CBF4);
+            arrow = c(0x1F2F4F);
+        }
         break;
     case WinXP:
-        border = c(0xFFFFFF); a = c(0xC8D6FB); b = c(0xB4C8F6); arrow = c(0x4D6185);
-        if (st == MouseOn) { a = c(0xDDE8FF); b = c(0xC3D6FD); }
-        if (st == MouseDown) { a = c(0x8DA8E8); b = c(0xA6BEF3); }
+        border = c(0xFFFFFF);
+        a = c(0xC8D6FB);
+        b = c(0xB4C8F6);
+        arrow = c(0x4D6185);
+        if (st == MouseOn) {
+            a = c(0xDDE8FF);
+            b = c(0xC3D6FD);
+        }
+        if (st == MouseDown) {
+            a = c(0x8DA8E8);
+            b = c(0xA6BEF3);
+        }
         break;
     case DeepBlue:
-        border = c(0x22304D); a = c(0xE6EBF2); b = c(0xA9B6CA); arrow = c(0x15264A);
-        if (st == MouseOn) { a = c(0xF8FAFD); b = c(0xBCCBE0); }
-        if (st == MouseDown) { a = c(0x8E9DB6); b = c(0xB4BFD0); }
+        border = c(0x22304D);
+        a = c(0xE6EBF2);
+        b = c(0xA9B6CA);
+        arrow = c(0x15264A);
+        if (st == MouseOn) {
+            a = c(0xF8FAFD);
+            b = c(0xBCCBE0);
+        }
+        if (st == MouseDown) {
+            a = c(0x8E9DB6);
+            b = c(0xB4BFD0);
+        }
         break;
     case Protein:
-        border = c(0x9A9A9A); a = c(0xFFFFFF); b = c(0xD8D8D8); arrow = c(0x3F3F3F);
-        if (st == MouseOn) { a = c(0xFFFFFF); b = c(0xCFDCEB); }
-        if (st == MouseDown) { a = c(0xC8C8C8); b = c(0xEEEEEE); }
+        border = c(0x9A9A9A);
+        a = c(0xFFFFFF);
+        b = c(0xD8D8D8);
+        arrow = c(0x3F3F3F);
+        if (st == MouseOn) {
+            a = c(0xFFFFFF);
+            b = c(0xCFDCEB);
+        }
+        if (st == MouseDown) {
+            a = c(0xC8C8C8);
+            b = c(0xEEEEEE);
+        }
         break;
     case BlueGlass:
-        border = c(0x3F78BE); a = c(0xEAF4FE); b = c(0xA6CCF0); arrow = c(0x0F3E78);
-        if (st == MouseOn) { a = c(0xF5FBFF); b = c(0xA9DAF9); }
-        if (st == MouseDown) { a = c(0x8DBDEB); b = c(0x5E9AD9); arrow = c(0xFFFFFF); }
+        border = c(0x3F78BE);
+        a = c(0xEAF4FE);
+        b = c(0xA6CCF0);
+        arrow = c(0x0F3E78);
+        if (st == MouseOn) {
+            a = c(0xF5FBFF);
+            b = c(0xA9DAF9);
+        }
+        if (st == MouseDown) {
+            a = c(0x8DBDEB);
+            b = c(0x5E9AD9);
+            arrow = c(0xFFFFFF);
+        }
         break;
     }
 }
@@ -873,7 +1075,8 @@ QImage scrollButton(Style s, bool top, State st)
     p.drawPath(roundRect(r, s == WinXP || s == DeepBlue ? 2 : 3));
     if (s == MacOS || s == BlueGlass || s == Protein) {
         p.setPen(Qt::NoPen);
-        p.setBrush(hgrad(1, w / 2.0, { { 0, QColor(255, 255, 255, 150) }, { 1, QColor(255, 255, 255, 0) } }));
+        p.setBrush(hgrad(
+            1, w / 2.0, { { 0, QColor(255, 255, 255, 150) }, { 1, QColor(255, 255, 255, 0) } }));
         p.drawRect(QRectF(1.5, 1.5, w / 2.0 - 1, h - 3));
     }
     const qreal aw = 7, ah = 4;
@@ -907,7 +1110,8 @@ QImage scrollTrack(Style s)
     p.setBrush(hgrad(r.left(), r.right(), { { 0, a }, { 0.5, mix(a, b, 0.5) }, { 1, b } }));
     p.drawPath(roundRect(r, qMin<qreal>(h / 3.0 - 1, (w - 3) / 2.0)));
     p.setPen(Qt::NoPen);
-    p.setBrush(hgrad(r.left(), r.center().x(), { { 0, QColor(255, 255, 255, 140) }, { 1, QColor(255, 255, 255, 0) } }));
+    p.setBrush(hgrad(r.left(), r.center().x(),
+        { { 0, QColor(255, 255, 255, 140) }, { 1, QColor(255, 255, 255, 0) } }));
     p.drawRect(QRectF(r.left() + 1, r.top() + h / 3.0 - 1, r.width() / 2 - 1, h / 3.0 + 2));
     p.end();
     return opaque(img, sp.scroll);
@@ -920,7 +1124,8 @@ QImage menuChecked()
     QImage img = layer(16, 16);
     QPainter p;
     begin(p, img);
-    glyphCheck(p, QRectF(4, 4.5, 8, 7), QPen(c(0x202020), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    glyphCheck(p, QRectF(4, 4.5, 8, 7),
+        QPen(c(0x202020), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.end();
     return flatten(img, Qt::white, 0xFFFFFFFF, 40);
 }
@@ -940,7 +1145,8 @@ QImage macMenuSelect()
 {
     QImage img(1, 21, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&img);
-    p.fillRect(img.rect(), vgrad(0, 21, { { 0, c(0x6F9DEB) }, { 0.5, c(0x3D72D8) }, { 1, c(0x2758C0) } }));
+    p.fillRect(
+        img.rect(), vgrad(0, 21, { { 0, c(0x6F9DEB) }, { 0.5, c(0x3D72D8) }, { 1, c(0x2758C0) } }));
     p.end();
     return img.convertToFormat(QImage::Format_RGB32);
 }
@@ -976,7 +1182,8 @@ QImage macComboButton()
     QPainter p;
     begin(p, img);
     p.setPen(QPen(c(0x8A8A8A), 1));
-    p.setBrush(vgrad(0, 17, { { 0, c(0xFFFFFF) }, { 0.5, c(0xEDEDED) }, { 0.52, c(0xDCDCDC) }, { 1, c(0xF4F4F4) } }));
+    p.setBrush(vgrad(0, 17,
+        { { 0, c(0xFFFFFF) }, { 0.5, c(0xEDEDED) }, { 0.52, c(0xDCDCDC) }, { 1, c(0xF4F4F4) } }));
     p.drawPath(roundRect(QRectF(0.5, 0.5, 15, 16), 2));
     p.end();
     return opaque(img, c(0xE7E7E7));
@@ -990,8 +1197,9 @@ QImage sideChannelBar(bool hot)
     QPainter p;
     begin(p, img);
     p.setPen(QPen(hot ? c(0x3D6FA8) : c(0x8A8A8A), 1));
-    p.setBrush(hgrad(0, w, hot ? Stops { { 0, c(0xEAF3FD) }, { 1, c(0x7FB0EC) } }
-                              : Stops { { 0, c(0xFFFFFF) }, { 1, c(0xC8C8C8) } }));
+    p.setBrush(hgrad(0, w,
+        hot ? Stops { { 0, c(0xEAF3FD) }, { 1, c(0x7FB0EC) } }
+            : Stops { { 0, c(0xFFFFFF) }, { 1, c(0xC8C8C8) } }));
     p.drawPath(roundRect(QRectF(0.5, 0.5, w - 1, h - 1), 3));
     // A grip of dots in the middle and a small arrow pointing out.
     p.setPen(Qt::NoPen);
@@ -1087,12 +1295,12 @@ void paintAllPictures(const PictureSink &sink)
         put(QStringLiteral("TITLE_LEFT"), titleLeft(s));
         put(QStringLiteral("TITLE_CLIENT"), client);
         put(QStringLiteral("TITLE_RIGHT"), titleRight(s));
-        const std::pair<TitleKind, const char *> kinds[] = {
-            { Close, "CLOSE" }, { Max, "MAX" }, { Min, "MIN" }, { Help, "HELP" }, { CtlBox, "CTLBOX" }
-        };
+        const std::pair<TitleKind, const char *> kinds[] = { { Close, "CLOSE" }, { Max, "MAX" },
+            { Min, "MIN" }, { Help, "HELP" }, { CtlBox, "CTLBOX" } };
         for (const auto &k : kinds)
             for (int st = 0; st < 3; ++st)
-                put(QStringLiteral("TITLEBTN_%1_%2").arg(QLatin1String(k.second), QLatin1String(stateNames[st])),
+                put(QStringLiteral("TITLEBTN_%1_%2")
+                        .arg(QLatin1String(k.second), QLatin1String(stateNames[st])),
                     titleButton(s, k.first, State(st), client));
         if (s == WinXP)
             for (int st = 0; st < 3; ++st)
@@ -1100,7 +1308,8 @@ void paintAllPictures(const PictureSink &sink)
                     titleButton(s, Restore, State(st), client));
 
         for (int st = 0; st < 3; ++st)
-            put(QStringLiteral("BUTTON_%1").arg(QLatin1String(stateNames[st])), buttonPicture(s, State(st)));
+            put(QStringLiteral("BUTTON_%1").arg(QLatin1String(stateNames[st])),
+                buttonPicture(s, State(st)));
 
         for (const bool round : { false, true }) {
             const QString kind = round ? QStringLiteral("RADIOBUTTON") : QStringLiteral("CHECKBOX");
@@ -1111,7 +1320,8 @@ void paintAllPictures(const PictureSink &sink)
                     checkPicture(s, size, sp.control, checked, true, Normal, round));
                 if (s == WinXP) {
                     for (int st = 0; st < 3; ++st)
-                        put(QStringLiteral("%1_%2_%3").arg(kind, QLatin1String(stateNames[st]), mark),
+                        put(QStringLiteral("%1_%2_%3")
+                                .arg(kind, QLatin1String(stateNames[st]), mark),
                             checkPicture(s, size, sp.control, checked, false, State(st), round));
                 } else {
                     put(kind + QLatin1Char('_') + mark,
@@ -1136,8 +1346,10 @@ void paintAllPictures(const PictureSink &sink)
         put(QStringLiteral("TRACKBAR_SLIDER"), trackBarSlider(s, false));
         put(QStringLiteral("TRACKBAR_SLIDER_V"), trackBarSlider(s, true));
         for (int st = 0; st < 3; ++st) {
-            put(QStringLiteral("SCROLLBAR_TOPBUTTON_%1").arg(QLatin1String(stateNames[st])), scrollButton(s, true, State(st)));
-            put(QStringLiteral("SCROLLBAR_BTMBUTTON_%1").arg(QLatin1String(stateNames[st])), scrollButton(s, false, State(st)));
+            put(QStringLiteral("SCROLLBAR_TOPBUTTON_%1").arg(QLatin1String(stateNames[st])),
+                scrollButton(s, true, State(st)));
+            put(QStringLiteral("SCROLLBAR_BTMBUTTON_%1").arg(QLatin1String(stateNames[st])),
+                scrollButton(s, false, State(st)));
         }
         put(QStringLiteral("SCROLLBAR_TRACK"), scrollTrack(s));
 

@@ -38,7 +38,7 @@ QImage keyed(const QImage &img, QRgb key)
 // A title bar as the title bar lays it out: left cap, right cap, stretched middle and the
 // right-hand buttons close, maximise and minimise, the control box at the left.
 QImage titlePreview(const QMap<QString, QImage> &set, const QString &prefix, int width, int top,
-                    int leftOffset, int rightOffset, bool transparentButtons)
+    int leftOffset, int rightOffset, bool transparentButtons)
 {
     const QImage left = set.value(prefix + "_TITLE_LEFT");
     const QImage client = set.value(prefix + "_TITLE_CLIENT");
@@ -66,7 +66,8 @@ QImage titlePreview(const QMap<QString, QImage> &set, const QString &prefix, int
     p.setFont(font);
     const bool dark = prefix == "WINXP" || prefix == "DEEPBLUE" || prefix == "BLUEGLASS";
     p.setPen(dark ? Qt::white : Qt::black);
-    p.drawText(QRect(leftOffset + 24, 0, width, bar.height()), Qt::AlignVCenter, QStringLiteral("会计基础 Accounting"));
+    p.drawText(QRect(leftOffset + 24, 0, width, bar.height()), Qt::AlignVCenter,
+        QStringLiteral("会计基础 Accounting"));
     return bar;
 }
 
@@ -86,7 +87,7 @@ QImage buttonPreview(const QImage &src, int w, int h, const QString &caption)
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
             p.drawImage(QRect(dx[i], dy[j], dx[i + 1] - dx[i], dy[j + 1] - dy[j]), k,
-                        QRect(sx[i], sy[j], sx[i + 1] - sx[i], sy[j + 1] - sy[j]));
+                QRect(sx[i], sy[j], sx[i + 1] - sx[i], sy[j + 1] - sy[j]));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);
     p.setFont(font);
@@ -95,7 +96,8 @@ QImage buttonPreview(const QImage &src, int w, int h, const QString &caption)
     return out;
 }
 
-QImage contactSheet(const QMap<QString, std::vector<Entry>> &byStyle, const QMap<QString, QImage> &all)
+QImage contactSheet(
+    const QMap<QString, std::vector<Entry>> &byStyle, const QMap<QString, QImage> &all)
 {
     const int sheetWidth = 1900, margin = 16, gap = 14, labelHeight = 26;
     QFont labelFont(QStringLiteral("DejaVu Sans"));
@@ -119,10 +121,8 @@ QImage contactSheet(const QMap<QString, std::vector<Entry>> &byStyle, const QMap
         bool transparent;
     };
     const QMap<QString, TitleInfo> titles = { { "MACOS", { 4, 3, -2, false } },
-                                              { "WINXP", { 5, 2, -2, false } },
-                                              { "DEEPBLUE", { 2, 0, 0, false } },
-                                              { "PROTEIN", { 2, 0, 0, true } },
-                                              { "BLUEGLASS", { 6, 4, -3, true } } };
+        { "WINXP", { 5, 2, -2, false } }, { "DEEPBLUE", { 2, 0, 0, false } },
+        { "PROTEIN", { 2, 0, 0, true } }, { "BLUEGLASS", { 6, 4, -3, true } } };
     for (const QString &style : order) {
         if (!byStyle.contains(style))
             continue;
@@ -143,10 +143,13 @@ QImage contactSheet(const QMap<QString, std::vector<Entry>> &byStyle, const QMap
         if (titles.contains(style)) {
             const TitleInfo t = titles.value(style);
             place(titlePreview(all, style, 560, t.top, t.left, t.right, t.transparent),
-                  QStringLiteral("preview: title bar 560 wide"), 2);
+                QStringLiteral("preview: title bar 560 wide"), 2);
             for (const char *state : { "NORMAL", "MOUSEON", "MOUSEDOWN" })
-                place(buttonPreview(all.value(style + "_BUTTON_" + state), 96, 73, QStringLiteral("按钮")),
-                      QStringLiteral("preview: %1 at 96x73").arg(QString::fromLatin1(state).toLower()), 2);
+                place(buttonPreview(
+                          all.value(style + "_BUTTON_" + state), 96, 73, QStringLiteral("按钮")),
+                    QStringLiteral("preview: %1 at 96x73")
+                        .arg(QString::fromLatin1(state).toLower()),
+                    2);
             x = sheetWidth;
         }
         for (const Entry &e : byStyle.value(style)) {
@@ -154,7 +157,9 @@ QImage contactSheet(const QMap<QString, std::vector<Entry>> &byStyle, const QMap
             const int scale = big <= 24 ? 5 : big <= 60 ? 3 : big <= 200 ? 2 : 1;
             QString label = e.name;
             label.remove(style + QLatin1Char('_'));
-            place(e.image, QStringLiteral("%1  %2x%3").arg(label).arg(e.image.width()).arg(e.image.height()), scale);
+            place(e.image,
+                QStringLiteral("%1  %2x%3").arg(label).arg(e.image.width()).arg(e.image.height()),
+                scale);
         }
         y += rowHeight + 2 * gap;
     }
@@ -177,8 +182,8 @@ QImage contactSheet(const QMap<QString, std::vector<Entry>> &byStyle, const QMap
         p.setPen(QColor(0x404040));
         const int labelWidth = qMax(size.width(), 150);
         p.drawText(QRect(pl.at.x(), pl.at.y() + size.height() + 3, labelWidth, 20),
-                   Qt::AlignLeft | Qt::AlignTop,
-                   QFontMetrics(labelFont).elidedText(pl.label, Qt::ElideMiddle, labelWidth));
+            Qt::AlignLeft | Qt::AlignTop,
+            QFontMetrics(labelFont).elidedText(pl.label, Qt::ElideMiddle, labelWidth));
     }
     return sheet;
 }
@@ -194,10 +199,10 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Paints the theme bitmaps of the UI styles."));
     parser.addHelpOption();
-    QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Folder for the BMP files."),
-                                 QStringLiteral("dir"));
-    QCommandLineOption sheetOption(QStringLiteral("sheet"), QStringLiteral("Contact sheet PNG to write."),
-                                   QStringLiteral("file"));
+    QCommandLineOption outOption(
+        QStringLiteral("out"), QStringLiteral("Folder for the BMP files."), QStringLiteral("dir"));
+    QCommandLineOption sheetOption(QStringLiteral("sheet"),
+        QStringLiteral("Contact sheet PNG to write."), QStringLiteral("file"));
     parser.addOption(outOption);
     parser.addOption(sheetOption);
     parser.process(app);
@@ -223,7 +228,8 @@ int main(int argc, char *argv[])
             // 24-bit bitmaps: no alpha, so key colours stay exact.
             QImageWriter writer(dir.filePath(it.key() + QStringLiteral(".bmp")), "bmp");
             if (!writer.write(it.value().convertToFormat(QImage::Format_RGB888))) {
-                std::fprintf(stderr, "%s: %s\n", qPrintable(it.key()), qPrintable(writer.errorString()));
+                std::fprintf(
+                    stderr, "%s: %s\n", qPrintable(it.key()), qPrintable(writer.errorString()));
                 return 1;
             }
         }

@@ -1,0 +1,166 @@
+#include "TzynCustomPanel.h"
+
+#include "TPicture.h"
+#include "ZYNDraw.h"
+#include "ZYNStylePropagation.h"
+
+#include <QPainter>
+
+namespace {
+
+// Blanks and control characters count as empty, as the caption rule trims them.
+bool hasVisibleText(const QString &text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() > 0x20)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TzynCustomPanel::TzynCustomPanel(QWidget *parent)
+    : TCustomPanel(parent)
+    , m_picture(new TPicture(this))
+{
+    // The paint covers every pixel: nothing may erase first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    // Dispatched virtually, so the most-derived reaction runs.
+    connect(m_picture, &TPicture::OnChange, this, [this] { PictureUpdated(); });
+    setBevelInner(Fw::bvNone);
+    setBevelOuter(Fw::bvNone);
+    update();
+}
+
+TzynCustomPanel::~TzynCustomPanel()
+{
+    // The picture's change notification must not reach a half-destroyed panel.
+    disconnect(m_picture, nullptr, this, nullptr);
+    delete m_picture;
+}
+
+void TzynCustomPanel::setPicture(const TPicture *value)
+{
+    m_picture->assign(value);
+    DrawBackground();
+    update();
+}
+
+void TzynCustomPanel::setTransparent(bool value)
+{
+    m_transparent = value;
+    if (m_picture->graphic())
+        ApplyPictureTransparency();
+    update();
+}
+
+void TzynCustomPanel::setAutoSize(bool value)
+{
+    m_autoSize = value;
+    if (m_picture->graphic())
+        ApplyPictureSize();
+}
+
+void TzynCustomPanel::setDrawStyle(TzynDrawStyle value)
+{
+    m_drawStyle = value;
+    DrawBackground();
+    update();
+}
+
+void TzynCustomPanel::UpdateUIStyle(TzynUIStyle style)
+{
+    ApplyUIStyleToChildren(this, style);
+}
+
+void TzynCustomPanel::DrawBackground() { }
+
+void TzynCustomPanel::CaptionChanged(const QRect &) { }
+
+void TzynCustomPanel::PictureUpdated()
+{
+    if (m_picture->graphic()) {
+        if (m_autoSize)
+            ApplyPictureSize();
+        ApplyPictureTransparency();
+    }
+    DrawBackground();
+    update();
+}
+
+void TzynCustomPanel::ApplyPictureSize()
+{
+    if (!m_autoSize)
+        return;
+    const Fw::TAlign align = Align();
+    if (align != Fw::alTop && align != Fw::alBottom && align != Fw::alClient)
+        setWidth(m_picture->width());
+    if (align != Fw::alLeft && align != Fw::alRight && align != Fw::alClient)
+        setHeight(m_picture->height());
+}
+
+void TzynCustomPanel::ApplyPictureTransparency()
+{
+    TGraphic *graphic = m_picture->graphic();
+    if (graphic && graphic->transparent() != m_transparent)
+        graphic->setTransparent(m_transparent);
+}
+
+void TzynCustomPanel::captionChanged()
+{
+    TCustomPanel::captionChanged();
+    CaptionChanged(m_captionRect);
+    update();
+}
+
+void TzynCustomPanel::resizeEvent(QResizeEvent *event)
+{
+    TCustomPanel::resizeEvent(event);
+    update();
+}
+
+void TzynCustomPanel::paintPanel(QPainter &canvas)
+{
+    const QRect client = rect();
+    if (m_transparent)
+        DrawParentBackground(canvas, this);
+    if (const TGraphic *graphic = m_picture->graphic(); graphic && !graphic->isEmpty()) {
+        switch (m_drawStyle) {
+        case zynStretch:
+            graphic->draw(canvas, client);
+            break;
+        case zynTile:
+            TilePicture(canvas, *graphic, client);
+            break;
+        default:
+            graphic->draw(canvas, QRect(0, 0, graphic->width(), graphic->height()));
+            break;
+        }
+    } else if (!m_transparent) {
+        canvas.fillRect(client, toQColor(Color()));
+    }
+    if (hasVisibleText(Caption())) {
+        canvas.setFont(Font()->toQFont());
+        canvas.setPen(Font()->qColor());
+        canvas.setBrush(Qt::NoBrush);
+        canvas.drawText(client, captionAlignment() | Qt::TextSingleLine, Caption());
+        m_captionRect = client;
+    }
+}
+
+void TzynCustomPanel::paintEvent(QPaintEvent *)
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    // A fresh image starts white, like a new bitmap: a small picture drawn without
+    // transparency leaves the rest of it so.
+    QImage buffer(size(), QImage::Format_RGB32);
+    buffer.fill(Qt::white);
+    {
+        QPainter canvas(&buffer);
+        paintPanel(canvas);
+    }
+    QPainter(this).drawImage(0, 0, buffer);
+}

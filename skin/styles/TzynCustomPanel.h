@@ -1,0 +1,59 @@
+#pragma once
+
+#include "TCustomPanel.h"
+#include "ZYNThemes.h"
+
+class TPicture;
+
+// The skinned container that skinned group boxes and check groups derive from: a panel that
+// paints itself completely on every paint through one off-screen image (the parent's
+// background when transparent, then its picture plain, stretched or tiled, or its colour, then
+// its caption) and is never erased separately. It is also the entry point by which a UI style
+// is pushed to the skinned controls inside it.
+class TzynCustomPanel : public TCustomPanel {
+    Q_OBJECT
+public:
+    explicit TzynCustomPanel(QWidget *parent = nullptr);
+    ~TzynCustomPanel() override;
+
+    TPicture *Picture() const { return m_picture; }
+    void setPicture(const TPicture *value);
+    bool Transparent() const { return m_transparent; }
+    virtual void setTransparent(bool value);
+    bool AutoSize() const { return m_autoSize; }
+    void setAutoSize(bool value);
+    TzynDrawStyle DrawStyle() const { return m_drawStyle; }
+    void setDrawStyle(TzynDrawStyle value);
+
+    // The rectangle in which the caption was last drawn (empty before the first caption).
+    QRect captionRect() const { return m_captionRect; }
+
+    // Pushes the style to the skinned controls placed directly on this panel.
+    void UpdateUIStyle(TzynUIStyle style);
+
+protected:
+    // Prepares the background colour. A Qt widget is never hosted in a foreign window, so the
+    // fill that would serve one is not needed; subclasses may still react here.
+    virtual void DrawBackground();
+    // Called with the rectangle of the previous caption drawing when the caption changes.
+    virtual void CaptionChanged(const QRect &rect);
+    // Reaction to a change of Picture.
+    virtual void PictureUpdated();
+
+    void ApplyPictureSize();
+    void ApplyPictureTransparency();
+
+    void captionChanged() override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+    // Paints the whole panel into the canvas (the off-screen image of the panel's size).
+    virtual void paintPanel(QPainter &canvas);
+
+private:
+    TPicture *m_picture;
+    bool m_transparent = false;
+    bool m_autoSize = false;
+    TzynDrawStyle m_drawStyle = zynNormal;
+    QRect m_captionRect;
+};

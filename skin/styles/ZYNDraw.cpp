@@ -1,0 +1,357 @@
+#include "ZYNDraw.h"
+
+#include "TBitmap.h"
+#include "TControlCore.h"
+#include "TPicture.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QSet>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QRgb nineSliceKey = 0x00FF00FF;
+
+// A rectangle given by its exclusive edges, as the slicing rules state them.
+QRect ltrb(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// Copies src into dst of the layer, stretching by nearest neighbour with the mapping of the
+// desktop's stretched block copy (source index = destination index * source size / destination
+// size, from the top-left), and leaves out the key colour when keyed. The layer is ARGB and
+// starts transparent, so a keyed pixel keeps what an earlier piece (or, finally, the canvas)
+// shows there.
+void blit(
+    QImage &layer, const QImage &source, const QRect &src, const QRect &dst, bool keyed, QRgb key)
+{
+    if (src.width() <= 0 || src.height() <= 0 || dst.width() <= 0 || dst.height() <= 0)
+        return;
+    const QRect visible = dst & layer.rect();
+    for (int y = visible.top(); y <= visible.bottom(); ++y) {
+        const int sy = src.y() + int(qint64(y - dst.y()) * src.height() / dst.height());
+        if (sy < 0 || sy >= source.height())
+            continue;
+        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(sy));
+        auto *out = reinterpret_cast<QRgb *>(layer.scanLine(y));
+        for (int x = visible.left(); x <= visible.right(); ++x) {
+            const int sx = src.x() + int(qint64(x - dst.x()) * src.width() / dst.width());
+            if (sx < 0 || sx >= source.width())
+                continue;
+            const QRgb c = in[sx] & 0x00FFFFFFu;
+            if (keyed && c == key)
+                continue;
+            out[x] = c | 0xFF000000u;
+        }
+    }
+}
+
+QImage asRgb32(const QImage &image)
+{
+    return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+        ? image
+        : image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The piece of source in src as its own image, stretched to size; key-coloured pixels become
+// fully transparent when keyed.
+QImage piece(const QImage &source, const QRect &src, const QSize &size, bool keyed, QRgb key)
+{
+    QImage out(size, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    blit(out, source, src, QRect(QPoint(0, 0), size), keyed, key);
+    return out;
+}
+
+QPointer<QWidget> &mainForm()
+{
+    static QPointer<QWidget> form;
+    return form;
+}
+
+} // namespace
+
+void DrawNineSliceBitmap(
+    const QImage &sourceImage, QPainter &canvas, const QRect &dest, bool cornersKeyed)
+{
+    const QImage source = asRgb32(sourceImage);
+    const int W = source.width(), H = source.height();
+    const int hw = W / 2, hh = H / 2;
+    const int DW = dest.width(), DH = dest.height();
+    const int dw = DW / 2, dh = DH / 2;
+    const int R = dest.x() + DW, B = dest.y() + DH;
+    if (source.isNull() || R <= 0 || B <= 0)
+        return;
+    QImage layer(R, B, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    const QRgb key = nineSliceKey;
+
+    // Corners: never stretched, cut to the part against the outer corner.
+    const int tlW = std::max(0, std::min(hw, dw)), tlH = std::max(0, std::min(hh, dh));
+    const QRect TL(0, 0, tlW, tlH);
+    blit(layer, source, QRect(0, 0, tlW, tlH), TL, cornersKeyed, key);
+
+    const int blW = std::max(0, std::min(hw, dw)), blH = std::max(0, std::min(hh - 1, dh - 1));
+    const QRect BL = ltrb(0, B - blH, blW, B);
+    blit(layer, source, QRect(0, H - blH, blW, blH), BL, cornersKeyed, key);
+
+    // Left edge: rows hh to H - hh, keeping the left columns when narrower.
+    {
+        const QRect dst = ltrb(0, TL.y() + TL.height(), TL.x() + TL.width(), BL.y());
+        const QRect src = ltrb(0, hh, std::min(hw, dst.width()), H - hh);
+        blit(layer, source, src, dst, true, key);
+    }
+
+    const int trW = std::max(0, std::min(hw - 1, dw - 1)), trH = std::max(0, std::min(hh, dh));
+    const QRect TR = ltrb(R - trW, 0, R, trH);
+    blit(layer, source, QRect(W - trW, 0, trW, trH), TR, cornersKeyed, key);
+
+    const int brW = std::max(0, std::min(hw - 1, dw - 1)),
+              brH = std::max(0, std::min(hh - 1, dh - 1));
+    const QRect BR = ltrb(R - brW, B - brH, R, B);
+    blit(layer, source, QRect(W - brW, H - brH, brW, brH), BR, cornersKeyed, key);
+
+    const int tlRight = TL.x() + TL.width(), tlBottom = TL.y() + TL.height();
+    const int trBottom = TR.y() + TR.height();
+
+    // Right edge: rows H - hh to hh + 2 (the row below the left edge's for odd heights),
+    // keeping the right columns when narrower.
+    {
+        const QRect dst = ltrb(TR.x(), trBottom, R, BR.y());
+        const int srcWidth = std::min(hw - 1, dst.width());
+        const QRect src = ltrb(W - srcWidth, H - hh, W, hh + 2);
+        blit(layer, source, src, dst, true, key);
+    }
+    // Top edge, keeping the top rows when lower.
+    {
+        const QRect dst = ltrb(tlRight, 0, TR.x(), tlBottom);
+        const QRect src = ltrb(hw, 0, W - hw + 1, std::min(hh, dst.height()));
+        blit(layer, source, src, dst, true, key);
+    }
+    // Centre: never cut; it ends one row above the bottom-right corner.
+    blit(layer, source, ltrb(hw, hh, W - hw + 1, H - hh),
+        ltrb(tlRight, tlBottom, TR.x(), BR.y() - 1), true, key);
+    // Bottom edge, drawn last: one row higher and one column further left than the corners
+    // around it, keeping the bottom rows when lower.
+    {
+        const QRect dst = ltrb(tlRight - 1, BL.y() - 1, BR.x(), B);
+        const int srcHeight = std::min(hh, dst.height());
+        const QRect src = ltrb(hw, H - srcHeight, W - hw + 1, H);
+        blit(layer, source, src, dst, true, key);
+    }
+    canvas.drawImage(0, 0, layer);
+}
+
+void DrawThreeSliceBitmap(
+    const QImage &sourceImage, QPainter &canvas, const QRect &dest, bool keyed)
+{
+    const QImage source = asRgb32(sourceImage);
+    if (source.isNull())
+        return;
+    const int cell = source.width() / 3, H = source.height();
+    if (cell <= 0)
+        return;
+    const QRgb key = source.pixel(0, 0) & 0x00FFFFFFu;
+    const int R = dest.x() + dest.width(), B = dest.y() + dest.height();
+    canvas.drawImage(
+        dest.x(), dest.y(), piece(source, QRect(0, 0, cell, H), { cell, H }, keyed, key));
+    canvas.drawImage(
+        R - cell, dest.y(), piece(source, QRect(2 * cell, 0, cell, H), { cell, H }, keyed, key));
+    const QRect middle = ltrb(dest.x() + cell, dest.y(), R - cell, B);
+    if (middle.width() > 0 && middle.height() > 0)
+        canvas.drawImage(
+            middle.topLeft(), piece(source, QRect(cell, 0, cell, H), middle.size(), false, key));
+}
+
+void TilePicture(QPainter &canvas, const QImage &picture, const QRect &rect)
+{
+    const int w = picture.width(), h = picture.height();
+    if (w <= 0 || h <= 0)
+        return;
+    for (int x = 0; x < w + rect.width(); x += w)
+        for (int y = 0; y < h + rect.height(); y += h)
+            canvas.drawImage(x, y, picture);
+}
+
+void TilePicture(QPainter &canvas, const TGraphic &picture, const QRect &rect)
+{
+    const int w = picture.width(), h = picture.height();
+    if (w <= 0 || h <= 0)
+        return;
+    // Decode (and key) once, then stamp the same image.
+    QImage image = picture.toImage();
+    if (image.size() != QSize(w, h))
+        image = image.scaled(w, h);
+    TilePicture(canvas, image, rect);
+}
+
+void TilePicture(QPainter &canvas, const TPicture &picture, const QRect &rect)
+{
+    if (picture.graphic())
+        TilePicture(canvas, *picture.graphic(), rect);
+}
+
+void DrawParentBackground(QPainter &canvas, const QWidget *control)
+{
+    if (!control)
+        return;
+    QWidget *parent = control->parentWidget();
+    if (!parent)
+        return;
+    // A parent that is being rendered already (a transparent child asking while its parent
+    // renders it) is not asked again.
+    static QSet<const QWidget *> rendering;
+    if (rendering.contains(parent))
+        return;
+    const QRegion source = QRegion(control->geometry()) & QRegion(parent->rect());
+    if (source.isEmpty())
+        return;
+    rendering.insert(parent);
+    canvas.save();
+    parent->render(&canvas, source.boundingRect().topLeft() - control->pos(), source,
+        QWidget::DrawWindowBackground);
+    canvas.restore();
+    rendering.remove(parent);
+}
+
+void DrawWindowFrame(QPainter &canvas, const QSize &size, TColor outerColor, TColor innerColor)
+{
+    auto frame = [&canvas](const QRect &r, const QColor &c) {
+        if (r.width() <= 0 || r.height() <= 0)
+            return;
+        canvas.fillRect(QRect(r.x(), r.y(), r.width(), 1), c);
+        canvas.fillRect(QRect(r.x(), r.y() + r.height() - 1, r.width(), 1), c);
+        canvas.fillRect(QRect(r.x(), r.y(), 1, r.height()), c);
+        canvas.fillRect(QRect(r.x() + r.width() - 1, r.y(), 1, r.height()), c);
+    };
+    const QRect r(QPoint(0, 0), size);
+    frame(r, toQColor(outerColor));
+    frame(r.adjusted(1, 1, -1, -1), toQColor(innerColor));
+}
+
+void DrawWindowFrame(QWidget *control, TColor outerColor, TColor innerColor)
+{
+    if (!control)
+        return;
+    QPainter canvas(control);
+    DrawWindowFrame(canvas, control->size(), outerColor, innerColor);
+}
+
+void RotateBitmapLeft(QImage &bitmap)
+{
+    if (bitmap.isNull())
+        return;
+    const QImage src = bitmap.hasAlphaChannel() ? bitmap.convertToFormat(QImage::Format_ARGB32)
+                                                : bitmap.convertToFormat(QImage::Format_RGB32);
+    const int W = src.width(), H = src.height();
+    QImage out(H, W, src.format());
+    for (int y = 0; y < H; ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(src.constScanLine(y));
+        for (int x = 0; x < W; ++x)
+            reinterpret_cast<QRgb *>(out.scanLine(W - 1 - x))[y] = line[x];
+    }
+    bitmap = out;
+}
+
+void RotateBitmapRight(QImage &bitmap)
+{
+    if (bitmap.isNull())
+        return;
+    const QImage src = bitmap.hasAlphaChannel() ? bitmap.convertToFormat(QImage::Format_ARGB32)
+                                                : bitmap.convertToFormat(QImage::Format_RGB32);
+    const int W = src.width(), H = src.height();
+    QImage out(H, W, src.format());
+    for (int y = 0; y < W; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < H; ++x)
+            line[x] = reinterpret_cast<const QRgb *>(src.constScanLine(H - 1 - x))[y];
+    }
+    bitmap = out;
+}
+
+void RotateBitmapLeft(TBitmap &bitmap)
+{
+    QImage image = bitmap.image();
+    RotateBitmapLeft(image);
+    bitmap.setImage(image);
+}
+
+void RotateBitmapRight(TBitmap &bitmap)
+{
+    QImage image = bitmap.image();
+    RotateBitmapRight(image);
+    bitmap.setImage(image);
+}
+
+bool XYInRectInclusive(int x, int y, const QRect &rect)
+{
+    return x >= rect.x() && x <= rect.x() + rect.width() && y >= rect.y()
+        && y <= rect.y() + rect.height();
+}
+
+bool PtInRectInclusive(const QPoint &point, const QRect &rect)
+{
+    return XYInRectInclusive(point.x(), point.y(), rect);
+}
+
+QRect GetWorkAreaRect()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+void GetWorkAreaRect(QRect &rect)
+{
+    rect = GetWorkAreaRect();
+}
+
+void MoveControlTo(QWidget *control, const QPoint &point)
+{
+    if (!control)
+        return;
+    // Through the framework's bounds setter where there is one, so anchors follow.
+    if (TControlCore *core = TControlCore::of(control)) {
+        core->setBoundsRect(QRect(point.x(), control->y(), control->width(), control->height()));
+        core->setBoundsRect(QRect(point.x(), point.y(), control->width(), control->height()));
+        return;
+    }
+    control->move(point.x(), control->y());
+    control->move(point.x(), point.y());
+}
+
+void SetFormBoundsRect(QWidget *form, const QRect &rect)
+{
+    if (!form)
+        return;
+    // One geometry request: on X11 four separate ones would each be a round trip to the
+    // window manager, and only the final bounds are seen.
+    if (TControlCore *core = TControlCore::of(form))
+        core->setBoundsRect(rect);
+    else
+        form->setGeometry(rect);
+}
+
+void SetMainForm(QWidget *form)
+{
+    mainForm() = form;
+}
+
+QWidget *MainForm()
+{
+    return mainForm().data();
+}
+
+bool IsFormActive(const QWidget *form)
+{
+    if (QGuiApplication::applicationState() != Qt::ApplicationActive)
+        return false;
+    if (!form || form == MainForm())
+        return true;
+    return form->isActiveWindow();
+}

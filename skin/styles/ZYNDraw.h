@@ -1,0 +1,73 @@
+#pragma once
+
+// Drawing helpers shared by every skinned component: the nine-slice and three-slice rules for
+// theme pictures, tiling, faked transparency over the parent, the two-colour window frame,
+// quarter-turn rotations and a few geometry and window-state helpers.
+//
+// Rectangles follow QRect's x/y/width/height; where the rules speak of Right and Bottom they
+// mean the exclusive edges x + width and y + height.
+
+#include "TColor.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+class QPainter;
+class QWidget;
+class TBitmap;
+class TGraphic;
+class TPicture;
+
+// Paints a button picture over dest by the nine-slice rule. Pieces on the left and top are
+// placed at x = 0 and y = 0, those on the right and bottom against dest's right and bottom
+// edges; callers pass their client rectangle. Corners are never stretched and are keyed on
+// fuchsia only with cornersKeyed; edges and centre are always keyed on fuchsia.
+void DrawNineSliceBitmap(
+    const QImage &source, QPainter &canvas, const QRect &dest, bool cornersKeyed);
+
+// Left cap and right cap (cells of width W / 3) unstretched at dest's ends, the middle cell
+// stretched between them and drawn opaque. With keyed, the caps leave out the colour of the
+// source's top-left pixel.
+void DrawThreeSliceBitmap(const QImage &source, QPainter &canvas, const QRect &dest, bool keyed);
+
+// Tiles the picture from the canvas origin (not from rect's corner) over one tile more than
+// rect's width and height. The picture must have a non-zero size.
+void TilePicture(QPainter &canvas, const TGraphic &picture, const QRect &rect);
+void TilePicture(QPainter &canvas, const TPicture &picture, const QRect &rect);
+void TilePicture(QPainter &canvas, const QImage &picture, const QRect &rect);
+
+// Paints the part of the control's parent that lies under the control into the canvas, in the
+// control's coordinates: the parent's own background and painting, no sibling widgets.
+void DrawParentBackground(QPainter &canvas, const QWidget *control);
+
+// Two nested one-pixel frames on the outer edge of the control. Call it from the control's own
+// paint handling, after the standard painting, so that the frame lies over it.
+void DrawWindowFrame(QWidget *control, TColor outerColor, TColor innerColor);
+void DrawWindowFrame(QPainter &canvas, const QSize &size, TColor outerColor, TColor innerColor);
+
+// Quarter turns: left is counter-clockwise, right is clockwise; width and height swap.
+void RotateBitmapLeft(QImage &bitmap);
+void RotateBitmapRight(QImage &bitmap);
+void RotateBitmapLeft(TBitmap &bitmap);
+void RotateBitmapRight(TBitmap &bitmap);
+
+// Right and bottom edges count as inside.
+bool XYInRectInclusive(int x, int y, const QRect &rect);
+bool PtInRectInclusive(const QPoint &point, const QRect &rect);
+
+// The desktop work area (the screen without panels) of the primary screen.
+QRect GetWorkAreaRect();
+void GetWorkAreaRect(QRect &rect);
+
+// Sets Left to X, then Top to Y.
+void MoveControlTo(QWidget *control, const QPoint &point);
+// Left, Top, Width and Height from the rectangle.
+void SetFormBoundsRect(QWidget *form, const QRect &rect);
+
+// Whether the form counts as the application's active form: never while the application is
+// inactive; always for no form or the main form; otherwise the form's own active state. The
+// main form is the window that SetMainForm named (the application names its main window).
+bool IsFormActive(const QWidget *form);
+void SetMainForm(QWidget *form);
+QWidget *MainForm();
