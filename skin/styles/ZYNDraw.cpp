@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -34,20 +35,26 @@ void blit(
     if (src.width() <= 0 || src.height() <= 0 || dst.width() <= 0 || dst.height() <= 0)
         return;
     const QRect visible = dst & layer.rect();
+    if (visible.isEmpty())
+        return;
+    // The source column of each destination column, computed once per piece.
+    std::vector<int> columns(size_t(visible.width()));
+    for (int x = visible.left(); x <= visible.right(); ++x)
+        columns[size_t(x - visible.left())]
+            = src.x() + int(qint64(x - dst.x()) * src.width() / dst.width());
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
         const int sy = src.y() + int(qint64(y - dst.y()) * src.height() / dst.height());
         if (sy < 0 || sy >= source.height())
             continue;
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(sy));
-        auto *out = reinterpret_cast<QRgb *>(layer.scanLine(y));
-        for (int x = visible.left(); x <= visible.right(); ++x) {
-            const int sx = src.x() + int(qint64(x - dst.x()) * src.width() / dst.width());
-            if (sx < 0 || sx >= source.width())
-                continue;
-            const QRgb c = in[sx] & 0x00FFFFFFu;
-            if (keyed && c == key)
-                continue;
-            out[x] = c | 0xFF000000u;
+        auto *out = reinterpret_cast<QRgb *>(layer.scanLine(y)) + visible.left();
+        for (const int sx : columns) {
+            if (sx >= 0 && sx < source.width()) {
+                const QRgb c = in[sx] & 0x00FFFFFFu;
+                if (!keyed || c != key)
+                    *out = c | 0xFF000000u;
+            }
+            ++out;
         }
     }
 }
