@@ -473,14 +473,16 @@ QImage titleLeft(Style s)
         cap.closeSubpath();
         p.setPen(Qt::NoPen);
         p.setBrush(vgrad(2, h - 3,
-            { { 0, c(0xF4F4F6) }, { 0.5, c(0xDADCE0) }, { 0.55, c(0xCDD0D5) },
-                { 1, c(0xE6E8EB) } }));
+            { { 0, c(0xF0F1F3) }, { 0.5, c(0xD1D4D9) }, { 0.55, c(0xBFC3CA) },
+                { 1, c(0xDCDFE3) } }));
         p.drawPath(cap);
-        p.setBrush(vgrad(
-            2, h / 2.0, { { 0, QColor(255, 255, 255, 200) }, { 1, QColor(255, 255, 255, 40) } }));
-        p.drawRect(QRectF(3, 3, end - 60, h / 2.0 - 3));
+        // The gloss fades out before the curve instead of ending in an edge.
+        p.setBrush(hgrad(3, end - 30,
+            { { 0, QColor(255, 255, 255, 190) }, { 0.8, QColor(255, 255, 255, 150) },
+                { 1, QColor(255, 255, 255, 0) } }));
+        p.drawRect(QRectF(3, 3, end - 33, h / 2.0 - 3));
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(c(0xB4B8BE), 1));
+        p.setPen(QPen(c(0xA2A7AE), 1));
         p.drawPath(cap);
         // Fade the right end of the cap into the plain bar so the client section continues it.
         QImage plain(w, h, QImage::Format_ARGB32_Premultiplied);
