@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -62,6 +63,9 @@ void tst_content_pages::initTestCase()
     m_recorder = new RequestRecorder(this);
     m_profile->setUrlRequestInterceptor(m_recorder);
     m_page = new RecordingPage(m_profile, this);
+    // Local pages may not reach remote addresses by default, which would hide a page's outside
+    // references from the recorder; let them try, and the recorder blocks them.
+    m_page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
     m_view = new QWebEngineView;
     m_view->setPage(m_page);
     // The page view's width when the main window is at its smallest.
