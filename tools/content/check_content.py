@@ -9,7 +9,8 @@
 - every journal entry with amounts balances (借方合计 = 贷方合计);
 - every practice paper has 20 single-choice, 20 multiple-choice, 20 true/false and 10 case
   questions worth 100 points, each key names existing options, and each question has an
-  explanation; the page says that it is a practice paper and not an official one.
+  explanation; no question is asked twice across the papers; the page says that it is a
+  practice paper and not an official one.
 Exits 1 and lists the faults when anything is wrong.
 """
 import os
@@ -71,10 +72,16 @@ class Page(HTMLParser):
                 self.q["values"].append(a.get("value"))
             if tag == "details" and "ans" in cls:
                 self.q["explained"] = True
+            if tag == "p" and "stem" in cls:
+                self.q["stem_open"] = True
+            if tag == "label":
+                self.q.setdefault("options", []).append("")
         if tag == "div" and self.q is not None:
             self.depth += 1
 
     def handle_endtag(self, tag):
+        if tag == "p" and self.q is not None:
+            self.q["stem_open"] = False
         if tag == "style":
             self.in_style = False
         if tag in ("td", "th") and self.cell is not None:
@@ -93,6 +100,10 @@ class Page(HTMLParser):
                 self.q = None
 
     def handle_data(self, data):
+        if self.q is not None and self.q.get("stem_open"):
+            self.q["stem"] = self.q.get("stem", "") + data
+        elif self.q is not None and self.q.get("options") and not self.q["explained"]:
+            self.q["options"][-1] += data
         if self.cell is not None:
             self.cell.append(data)
         if self.in_style:
@@ -184,6 +195,7 @@ def main():
     faults = []
     entries = 0
     summary = []
+    stems = {}
     for name in PAGES:
         path = os.path.join(folder, name + ".htm")
         if not os.path.isfile(path):
@@ -216,6 +228,12 @@ def main():
         entries += len(p.entries)
         if name.startswith("历年真题"):
             counts = check_paper(name, p, faults)
+            for q in p.questions:
+                stem = re.sub(r"^\d+\.|（\d 分）$", "", q.get("stem", "").strip())
+                stem += "|" + "|".join(sorted(re.sub(r"^\s*[A-E]\.\s*", "", o).strip() for o in q.get("options", [])))
+                if q["type"] != "case" and stem in stems:
+                    faults.append("%s %s repeats %s" % (name, q["id"], stems[stem]))
+                stems.setdefault(stem, "%s %s" % (name, q["id"]))
             summary.append("%s: %s" % (name, ", ".join("%s %d" % (t, counts.get(t, 0)) for t in PAPER_LAYOUT)))
     check_css(folder, faults)
     for line in summary:
