@@ -109,7 +109,7 @@
         line.className = 'verdict-line ' + (total >= 60 ? 'pass' : 'fail');
         line.innerHTML = '总分：<span id="score-total">' + total + '</span> / ' + full + ' 分，' +
             (total >= 60 ? '达到 60 分及格线。' : '未达到 60 分及格线。') +
-            ' 答错和少选的题已展开解析，建议对照相应章节复习。';
+            ' 各题的解析已经展开，答错和少选的题请对照相应章节复习。';
         scoreBox.appendChild(line);
         scoreBox.appendChild(table);
         totalLine.textContent = '得分 ' + total + ' / ' + full;
