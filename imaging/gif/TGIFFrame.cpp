@@ -6,6 +6,7 @@
 #include "GifLzwEncoder.h"
 #include "TGIFImage.h"
 
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -137,7 +138,11 @@ void TGIFFrame::buildBitmap()
         throw EInvalidGraphicOperation(QStringLiteral("GIF code size not in range 2 to 9"));
 
     const qsizetype count = qsizetype(w) * h;
-    std::unique_ptr<uchar[]> pixels(new uchar[size_t(count + GifLzwOutputSlack)]);
+    // malloc'ed so that a straight 8-bit frame can hand the buffer to its QImage uncopied.
+    std::unique_ptr<uchar, decltype(&std::free)> pixels(
+        static_cast<uchar *>(std::malloc(size_t(count + GifLzwOutputSlack))), &std::free);
+    if (!pixels)
+        throw std::bad_alloc();
     m_owner->progress(TGIFImage::ProgressStage::Starting, 0);
     GifLzwResult result;
     try {
@@ -171,6 +176,12 @@ void TGIFFrame::buildBitmap()
             for (int x = 0; x < w; ++x)
                 dst[x >> 3] |= uchar((src[x] & 1) << (7 - (x & 7)));
         }
+    } else if (!interlaced) {
+        // Rows of w bytes one after the other are already the image.
+        uchar *buffer = pixels.release();
+        image = QImage(
+            buffer, w, h, w, QImage::Format_Indexed8, [](void *p) { std::free(p); }, buffer);
+        image.setColorTable(item.colorTable.toRgbList(1 << depth, qRgb(0x80, 0x80, 0x80)));
     } else {
         image = QImage(w, h, QImage::Format_Indexed8);
         image.setColorTable(item.colorTable.toRgbList(1 << depth, qRgb(0x80, 0x80, 0x80)));
