@@ -67,13 +67,26 @@ GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, u
     const int endCode = clearCode + 1;
     const int mask = (1 << bitsPerPixel) - 1;
 
-    // Tables of the plain decoder, used for strings whose chain is not known to be intact.
-    std::unique_ptr<quint16[]> prefix(new quint16[kMaxCodes]());
-    std::unique_ptr<uchar[]> suffix(new uchar[kMaxCodes]());
-    // Where an intact string was output and its length; 0 = walk the tables instead.
-    std::unique_ptr<quint32[]> offset(new quint32[kMaxCodes]);
-    std::unique_ptr<quint16[]> length(new quint16[kMaxCodes]());
-    uchar stack[kMaxStack];
+    // Tables of the plain decoder, used for strings whose chain is not known to be intact,
+    // and where intact strings were output. They are reused between decodes without being
+    // cleared: entries are written in order from the first free code, so anything at or
+    // above the highest entry written in this decode reads as the zero it would hold.
+    struct Tables {
+        quint16 prefix[kMaxCodes];
+        uchar suffix[kMaxCodes];
+        quint32 offset[kMaxCodes];
+        quint16 length[kMaxCodes]; // 0 = walk the tables instead
+        uchar stack[kMaxStack];
+    };
+    static thread_local std::unique_ptr<Tables> scratch;
+    if (!scratch)
+        scratch.reset(new Tables);
+    quint16 *const prefix = scratch->prefix;
+    uchar *const suffix = scratch->suffix;
+    quint32 *const offset = scratch->offset;
+    quint16 *const length = scratch->length;
+    uchar *const stack = scratch->stack;
+    int written = clearCode + 2; // entries [clearCode + 2, written) hold data of this decode
 
     int width = minCodeSize + 1;
     quint32 codeMask = (1u << width) - 1;
@@ -111,9 +124,6 @@ GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, u
         if (code == endCode)
             break;
         if (code == clearCode) {
-            if (freeCode > clearCode + 2)
-                std::memset(length.get() + clearCode + 2, 0,
-                    sizeof(quint16) * size_t(freeCode - clearCode - 2));
             width = minCodeSize + 1;
             codeMask = (1u << width) - 1;
             freeCode = clearCode + 2;
@@ -137,7 +147,7 @@ GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, u
         if (code < clearCode) {
             out[pos] = uchar(code & mask);
             n = 1;
-        } else if (code < freeCode && length[code]) {
+        } else if (code < freeCode && length[code] != 0) {
             n = length[code];
             copyString(out + pos, out + offset[code], n);
         } else if (code == freeCode && oldIntact) {
@@ -157,8 +167,13 @@ GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, u
                     overflow = true;
                     break;
                 }
-                stack[sp++] = suffix[c];
-                c = prefix[c];
+                if (c >= clearCode + 2 && c < written) {
+                    stack[sp++] = suffix[c];
+                    c = prefix[c];
+                } else {
+                    stack[sp++] = 0;
+                    c = 0;
+                }
             }
             if (!overflow && sp == kMaxStack)
                 overflow = true;
@@ -180,7 +195,10 @@ GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, u
             if (oldIntact) {
                 offset[freeCode] = quint32(oldPos);
                 length[freeCode] = quint16(oldLength + 1);
+            } else {
+                length[freeCode] = 0;
             }
+            written = qMax(written, freeCode + 1);
             if (++freeCode >= maxCode) {
                 if (width < 12) {
                     ++width;
@@ -191,7 +209,7 @@ GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, u
                 }
             }
         }
-        oldIntact = code < clearCode || (code < freeCode && length[code]);
+        oldIntact = code < clearCode || (code < freeCode && length[code] != 0);
         oldPos = pos;
         oldLength = n;
         oldCode = code;
