@@ -47,12 +47,12 @@ public:
     bool ParentColor() const { return parentColor(); }
     void setParentColor(bool v) { setParentColorValue(v); }
 
-    TFont *Font() const { return font(); }
-    void setFont(TFont *v) { font()->assign(v); }
+    TFont *Font() const { return fontObject(); }
+    void setFont(TFont *v) { fontObject()->assign(v); }
     bool ParentFont() const { return parentFont(); }
     void setParentFont(bool v) { setParentFontValue(v); }
 
-    Fw::TCursor Cursor() const { return cursor(); }
+    Fw::TCursor Cursor() const { return cursorKind(); }
     void setCursor(Fw::TCursor v) { setCursorValue(v); }
     int TabOrder() const { return tabOrder(); }
     void setTabOrder(int v) { setTabOrderValue(v); }

@@ -74,10 +74,14 @@ void TControlCore::setBoundsRect(const QRect &bounds)
     QRect r = bounds;
     r.setWidth(m_constraints->constrainWidth(std::max(0, r.width())));
     r.setHeight(m_constraints->constrainHeight(std::max(0, r.height())));
+    const bool resized = r.size() != m_self->size();
     if (r != m_self->geometry())
         m_self->setGeometry(r);
     updateAnchorRules();
     boundsChanged();
+    // A hidden widget gets its resize event only when shown; children follow at once.
+    if (resized)
+        realignChildren(m_self);
 }
 
 void TControlCore::updateAnchorRules()
@@ -121,8 +125,11 @@ void TControlCore::applyAnchorRules(const QSize &parentSize)
     h = m_constraints->constrainHeight(std::max(0, h));
     const QRect target(x, y, w, h);
     if (target != m_self->geometry()) {
+        const bool resized = target.size() != m_self->size();
         m_self->setGeometry(target);
         boundsChanged();
+        if (resized)
+            realignChildren(m_self);
     }
 }
 
@@ -163,8 +170,11 @@ void TControlCore::realignChildren(QWidget *parent)
                 break;
             }
             if (r != widget->geometry()) {
+                const bool resized = r.size() != widget->size();
                 widget->setGeometry(r);
                 core->boundsChanged();
+                if (resized)
+                    realignChildren(widget);
             }
         }
     };

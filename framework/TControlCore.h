@@ -36,11 +36,11 @@ public:
     bool parentColor() const { return m_parentColor; }
     void setParentColorValue(bool value);
 
-    TFont *font() const { return m_font; }
+    TFont *fontObject() const { return m_font; }
     bool parentFont() const { return m_parentFont; }
     void setParentFontValue(bool value);
 
-    Fw::TCursor cursor() const { return m_cursor; }
+    Fw::TCursor cursorKind() const { return m_cursor; }
     void setCursorValue(Fw::TCursor cursor);
 
     int tabOrder() const { return m_tabOrder; }

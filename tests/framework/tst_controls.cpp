@@ -1,0 +1,150 @@
+// Controls of the framework: anchors against the parent's design size, alignment, size
+// limits, fonts with the height sign rule, colours and their system-colour table.
+
+#include "TColor.h"
+#include "TControl.h"
+#include "TCustomPanel.h"
+#include "TFont.h"
+#include "TImage.h"
+#include "TBitmap.h"
+
+#include <QTest>
+
+class TestControls : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void anchors_data()
+    {
+        QTest::addColumn<int>("anchors");
+        QTest::addColumn<QRect>("after");
+        // Parent 200 x 100 grows to 260 x 140; the child sits at (20, 10) 50 x 30.
+        QTest::newRow("left top") << int(Fw::akLeft | Fw::akTop) << QRect(20, 10, 50, 30);
+        QTest::newRow("left top right") << int(Fw::akLeft | Fw::akTop | Fw::akRight) << QRect(20, 10, 110, 30);
+        QTest::newRow("left top bottom") << int(Fw::akLeft | Fw::akTop | Fw::akBottom) << QRect(20, 10, 50, 70);
+        QTest::newRow("all") << int(Fw::akLeft | Fw::akTop | Fw::akRight | Fw::akBottom) << QRect(20, 10, 110, 70);
+        QTest::newRow("right bottom") << int(Fw::akRight | Fw::akBottom) << QRect(80, 50, 50, 30);
+        // Neither edge: the centre keeps its relative place (45 * 260 / 200 - 25 = 33).
+        QTest::newRow("none") << 0 << QRect(33, 20, 50, 30);
+    }
+
+    void anchors()
+    {
+        QFETCH(int, anchors);
+        QFETCH(QRect, after);
+        TControl parent;
+        parent.setBounds(0, 0, 200, 100);
+        TControl child(&parent);
+        child.setBounds(20, 10, 50, 30);
+        child.setAnchors(Fw::TAnchors(anchors));
+        parent.setBounds(0, 0, 260, 140);
+        QCOMPARE(child.geometry(), after);
+        // Back to the design size: back to the design bounds, with no drift.
+        parent.setBounds(0, 0, 200, 100);
+        QCOMPARE(child.geometry(), QRect(20, 10, 50, 30));
+    }
+
+    void alignment()
+    {
+        TControl parent;
+        parent.setBounds(0, 0, 300, 200);
+        TControl top(&parent), bottom(&parent), left(&parent), client(&parent);
+        top.setHeight(20);
+        top.setAlign(Fw::alTop);
+        bottom.setHeight(30);
+        bottom.setAlign(Fw::alBottom);
+        left.setWidth(40);
+        left.setAlign(Fw::alLeft);
+        client.setAlign(Fw::alClient);
+        QCOMPARE(top.geometry(), QRect(0, 0, 300, 20));
+        QCOMPARE(bottom.geometry(), QRect(0, 170, 300, 30));
+        QCOMPARE(left.geometry(), QRect(0, 20, 40, 150));
+        QCOMPARE(client.geometry(), QRect(40, 20, 260, 150));
+        parent.setBounds(0, 0, 400, 300);
+        QCOMPARE(client.geometry(), QRect(40, 20, 360, 250));
+    }
+
+    void constraints()
+    {
+        TControl control;
+        control.Constraints()->setMinWidth(130);
+        control.Constraints()->setMinHeight(50);
+        control.Constraints()->setMaxWidth(500);
+        control.setBounds(0, 0, 100, 20);
+        QCOMPARE(control.size(), QSize(130, 50));
+        control.setWidth(900);
+        QCOMPARE(control.width(), 500);
+    }
+
+    void fontHeightRule()
+    {
+        TFont font;
+        font.setName(QStringLiteral("宋体"));
+        font.setHeight(-14);
+        QFont q = font.toQFont();
+        QCOMPARE(q.pixelSize(), 14);
+        QCOMPARE(q.family(), QStringLiteral("AR PL UMing CN"));
+        QCOMPARE(font.Size(), 11);
+        font.setSize(8);
+        QCOMPARE(font.Height(), -11);
+        font.setHeight(16); // a cell height: the em size is smaller
+        QVERIFY(font.toQFont().pixelSize() <= 16);
+        QVERIFY(QFontMetrics(font.toQFont()).height() <= 16);
+        font.setStyle(Fw::fsBold | Fw::fsUnderline);
+        QVERIFY(font.toQFont().bold());
+        QVERIFY(font.toQFont().underline());
+        QCOMPARE(TFont::mapFamily(QStringLiteral("Tahoma")), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(TFont::mapFamily(QStringLiteral("MS Sans Serif")), QStringLiteral("DejaVu Sans"));
+    }
+
+    void colours()
+    {
+        QCOMPARE(ColorToRGB(0xC82C00), qRgb(0x00, 0x2C, 0xC8));
+        QCOMPARE(ColorToRGB(Colors::clMoneyGreen), qRgb(0xC0, 0xDC, 0xC0));
+        QCOMPARE(ColorToRGB(Colors::clBtnFace), qRgb(0xD4, 0xD0, 0xC8));
+        QCOMPARE(ColorToRGB(Colors::clWindowText), qRgb(0, 0, 0));
+        QCOMPARE(ColorToRGB(Colors::clInactiveCaption), qRgb(0x80, 0x80, 0x80));
+        TColor c = 0;
+        QVERIFY(identToColor(u"clMoneyGreen", &c));
+        QCOMPARE(c, 0xC0DCC0);
+        QVERIFY(identToColor(u"clBtnFace", &c));
+        QCOMPARE(c, TColor(0x8000000F));
+        QVERIFY(!identToColor(u"clPlaid", &c));
+        QCOMPARE(fromQColor(QColor(0x11, 0x22, 0x33)), 0x332211);
+    }
+
+    void parentColourAndFontAreFollowed()
+    {
+        TCustomPanel parent;
+        TCustomPanel child(&parent);
+        child.setParentColor(true);
+        child.setParentFont(true);
+        parent.setColor(0x123456);
+        parent.Font()->setHeight(-20);
+        QCOMPARE(child.Color(), 0x123456);
+        QCOMPARE(child.Font()->Height(), -20);
+        child.setColor(0x654321);
+        QVERIFY(!child.ParentColor());
+        parent.setColor(0x111111);
+        QCOMPARE(child.Color(), 0x654321);
+    }
+
+    void imageStretchesItsPicture()
+    {
+        TImage image;
+        image.setBounds(0, 0, 144, 67);
+        QImage red(180, 66, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        image.Picture()->setGraphic(std::make_unique<TBitmap>(red));
+        QCOMPARE(image.destRect(), QRect(0, 0, 180, 66));
+        image.setStretch(true);
+        QCOMPARE(image.destRect(), QRect(0, 0, 144, 67));
+        QImage shot(image.size(), QImage::Format_ARGB32);
+        shot.fill(Qt::blue);
+        image.render(&shot);
+        QCOMPARE(shot.pixel(143, 66), qRgb(255, 0, 0));
+        QCOMPARE(shot.pixel(0, 0), qRgb(255, 0, 0));
+    }
+};
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"
