@@ -2,8 +2,12 @@
 
 #include "TLayoutLoader.h"
 #include "TzynButton.h"
+#include "TzynCheckBox.h"
 #include "TzynForm.h"
 #include "TzynGroupBox.h"
+#include "TzynImageButton.h"
+#include "TzynListView.h"
+#include "TzynRadioButton.h"
 #include "TzynTreeView.h"
 
 void registerSkinClasses()
@@ -12,4 +16,8 @@ void registerSkinClasses()
     TLayoutLoader::registerClass<TzynTreeView>(QStringLiteral("TzynTreeView"));
     TLayoutLoader::registerClass<TzynGroupBox>(QStringLiteral("TzynGroupBox"));
     TLayoutLoader::registerClass<TzynButton>(QStringLiteral("TzynButton"));
+    TLayoutLoader::registerClass<TzynImageButton>(QStringLiteral("TzynImageButton"));
+    TLayoutLoader::registerClass<TzynCheckBox>(QStringLiteral("TzynCheckBox"));
+    TLayoutLoader::registerClass<TzynRadioButton>(QStringLiteral("TzynRadioButton"));
+    TLayoutLoader::registerClass<TzynListView>(QStringLiteral("TzynListView"));
 }

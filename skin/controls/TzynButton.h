@@ -1,14 +1,74 @@
 #pragma once
 
-#include "TControl.h"
+#include "TzynCustomButton.h"
 
-// The skin library's push button.
-class TzynButton : public TControl {
+// The skinned push button: the three button pictures of its UI style stretched over the
+// button by the nine-slice rule (or, in Custom, the named pictures unscaled), an optional glyph
+// placed with the caption by Layout and Spacing, and the focus shown by the style's mark.
+class TzynButton : public TzynCustomButton {
     Q_OBJECT
-    T_CAPTION_PROPERTY
+    Q_PROPERTY(bool Cancel READ Cancel WRITE setCancel)
+    Q_PROPERTY(bool Default READ Default WRITE setDefault)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE setModalResult)
+    Q_PROPERTY(TPicture *Glyph READ Glyph WRITE setGlyph)
+    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE setLayout)
+    Q_PROPERTY(int Spacing READ Spacing WRITE setSpacing)
+    Q_PROPERTY(uint ResHandle READ ResHandle WRITE setResHandle)
+    Q_PROPERTY(QString PicNormalResName READ PicNormalResName WRITE setPicNormalResName)
+    Q_PROPERTY(QString PicMouseOnResName READ PicMouseOnResName WRITE setPicMouseOnResName)
+    Q_PROPERTY(QString PicMouseDownResName READ PicMouseDownResName WRITE setPicMouseDownResName)
+    Q_PROPERTY(int MouseContinuouslyDownInterval READ MouseContinuouslyDownInterval WRITE
+            setMouseContinuouslyDownInterval)
+    Q_PROPERTY(TCustomAction *Action READ Action WRITE setAction)
 public:
+    enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+    Q_ENUM(TButtonLayout)
+
     explicit TzynButton(QWidget *parent = nullptr);
 
+    TPicture *Glyph() const { return m_glyph; }
+    void setGlyph(const TPicture *glyph);
+    TButtonLayout Layout() const { return m_layout; }
+    void setLayout(TButtonLayout layout);
+    int Spacing() const { return m_spacing; }
+    void setSpacing(int spacing);
+    // The caption's top-left corner as the last glyph layout placed it.
+    QPoint CaptionPos() const { return m_captionPos; }
+
+    // Styled buttons keep no names of their own: reading gives the empty string unless the
+    // style is Custom, and setting a name turns the style to Custom.
+    QString PicNormalResName() const override;
+    void setPicNormalResName(const QString &name) override;
+    QString PicMouseOnResName() const override;
+    void setPicMouseOnResName(const QString &name) override;
+    QString PicMouseDownResName() const override;
+    void setPicMouseDownResName(const QString &name) override;
+
+    // Where the glyph and the caption go in a button of that size (integer division
+    // truncating toward zero, negative results kept). A glyph exactly twice as wide as high
+    // holds two images and counts as one of them.
+    struct GlyphPlacement {
+        QPoint glyph;
+        QPoint caption;
+        QSize glyphSize;
+    };
+    static GlyphPlacement PlaceGlyph(TButtonLayout layout, const QSize &button, const QSize &glyph,
+        const QSize &text, int spacing);
+
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void UIStyleChanged() override;
+    void ApplyUIStylePictures(TzynUIStyle style) override;
+    void PaintPicture(QPainter &canvas, TBitmap &picture) override;
+    void PaintCaption(QPainter &canvas, const QString &caption) override;
+    void PaintFocus(QPainter &canvas) override;
+    void ActionChange() override;
+
+private:
+    QImage glyphImage() const;
+
+    TPicture *m_glyph;
+    TButtonLayout m_layout = blGlyphLeft;
+    int m_spacing = 4;
+    QPoint m_captionPos;
 };

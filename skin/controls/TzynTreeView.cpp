@@ -1,6 +1,39 @@
 #include "TzynTreeView.h"
 
+#include "ZYNControlUtils.h"
+#include "ZYNDraw.h"
+#include "ZYNThemes.h"
+
+#include <algorithm>
+
 TzynTreeView::TzynTreeView(QWidget *parent)
     : TTreeView(parent)
 {
+    // The band between the lines and the viewport shows the control's colour.
+    setAutoFillBackground(true);
+    setBorderStyle(Fw::bsNone);
+    setBorderWidth(2);
+    m_borderColor = FindFormBorderColor(ControlOwner(parent));
+}
+
+void TzynTreeView::setBorderColor(TColor color)
+{
+    m_borderColor = color;
+    update();
+}
+
+void TzynTreeView::setBorderWidth(int width)
+{
+    m_borderWidth = std::max(0, width);
+    setContentsMargins(m_borderWidth, m_borderWidth, m_borderWidth, m_borderWidth);
+    update();
+}
+
+bool TzynTreeView::event(QEvent *event)
+{
+    const bool result = TTreeView::event(event);
+    // The scroll area's own paint (not the viewport's) covers the band: the lines go over it.
+    if (event->type() == QEvent::Paint)
+        DrawWindowFrame(this, m_borderColor, Color());
+    return result;
 }

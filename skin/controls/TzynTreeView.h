@@ -2,9 +2,25 @@
 
 #include "TTreeView.h"
 
-// The skin library's tree view.
+// The framework's tree view with a flat two-pixel border instead of the platform's sunken
+// edge: an outer line in BorderColor and an inner line in the control's own colour, drawn over
+// the band that BorderWidth keeps free around the viewport and the scroll bars.
 class TzynTreeView : public TTreeView {
     Q_OBJECT
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
 public:
     explicit TzynTreeView(QWidget *parent = nullptr);
+
+    TColor BorderColor() const { return m_borderColor; }
+    void setBorderColor(TColor color);
+    int BorderWidth() const { return m_borderWidth; }
+    void setBorderWidth(int width);
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    TColor m_borderColor = Colors::clBlack;
+    int m_borderWidth = 0;
 };

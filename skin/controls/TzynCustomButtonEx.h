@@ -1,0 +1,44 @@
+#pragma once
+
+#include "TzynCustomButton.h"
+
+// The base of the check box and the radio button: an indicator picture at the left and the
+// caption beside it; a click toggles Checked. With AutoSize the control fits indicator and
+// caption whenever its size, caption or font changes.
+class TzynCustomButtonEx : public TzynCustomButton {
+    Q_OBJECT
+    Q_PROPERTY(bool Checked READ Checked WRITE setChecked)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
+public:
+    explicit TzynCustomButtonEx(QWidget *parent = nullptr);
+
+    bool Checked() const { return m_checked; }
+    void setChecked(bool value);
+    // The rectangle of the caption, also the focus rectangle.
+    QRect CaptionRect() const { return m_captionRect; }
+
+    virtual int PictureWidth() const = 0;
+    virtual int PictureHeight() const = 0;
+
+protected:
+    virtual void Toggle() { }
+    virtual void CheckedChanged() { }
+
+    void AutoSizeToPicture() override;
+    void CaptionChanged() override;
+    void FontUpdated() override;
+    void UIStyleChanged() override;
+    void PaintPicture(QPainter &canvas, TBitmap &picture) override;
+    void PaintCaption(QPainter &canvas, const QString &caption) override;
+    void PaintFocus(QPainter &canvas) override;
+    void Click() override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void updateCaptionRect();
+    int fontPixelHeight() const;
+
+    bool m_checked = false;
+    QRect m_captionRect;
+    bool m_sizing = false;
+};

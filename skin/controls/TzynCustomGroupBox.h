@@ -1,0 +1,41 @@
+#pragma once
+
+#include "TzynCustomPanel.h"
+#include "ZYNStylePropagation.h"
+
+// A container with a flat one-pixel frame in BorderColor and a caption set into its top edge,
+// over its own colour or, when transparent, the parent's background. The client area is the
+// whole control: a child aligned to the client covers frame and caption. It passes a UI style
+// on to the skinned controls placed on it.
+//
+// Caption is the group box's own text; the panel's window text is one blank, so that the
+// panel base draws no text of its own.
+class TzynCustomGroupBox : public TzynCustomPanel, public TzynStyleContainer {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+public:
+    explicit TzynCustomGroupBox(QWidget *parent = nullptr);
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    TColor BorderColor() const { return m_borderColor; }
+    void setBorderColor(TColor color);
+    // Enabling or disabling the group box does the same to every direct child control, also
+    // to children that were disabled on their own.
+    void setEnabled(bool value);
+
+    // Where the check and radio groups lay out their items.
+    QRect ItemsRect() const;
+
+    void UpdateChildrenUIStyle(TzynUIStyle style) override;
+
+protected:
+    void paintPanel(QPainter &canvas) override;
+    void fontChanged() override;
+
+private:
+    QString m_caption;
+    TColor m_borderColor = Colors::clBlack;
+};

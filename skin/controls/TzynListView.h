@@ -1,0 +1,39 @@
+#pragma once
+
+#include "TControlBase.h"
+
+#include <QListWidget>
+
+// A list of entries with the same flat two-pixel border as the skinned tree view: an outer line
+// in BorderColor and an inner line in the control's own colour around the viewport and the
+// scroll bars.
+class TzynListView : public TControlBase<QListWidget> {
+    Q_OBJECT
+    T_CONTROL_PROPERTIES
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
+    Q_PROPERTY(Fw::TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
+public:
+    explicit TzynListView(QWidget *parent = nullptr);
+
+    TColor BorderColor() const { return m_borderColor; }
+    void setBorderColor(TColor color);
+    int BorderWidth() const { return m_borderWidth; }
+    void setBorderWidth(int width);
+    Fw::TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void setBorderStyle(Fw::TBorderStyle style);
+
+Q_SIGNALS:
+    void OnClick(QObject *Sender);
+
+protected:
+    bool event(QEvent *event) override;
+    void colorChanged() override;
+    void fontChanged() override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    TColor m_borderColor = Colors::clBlack;
+    int m_borderWidth = 0;
+    Fw::TBorderStyle m_borderStyle = Fw::bsNone;
+};

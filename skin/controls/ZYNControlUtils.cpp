@@ -1,0 +1,96 @@
+#include "ZYNControlUtils.h"
+
+#include <QPainter>
+#include <QWidget>
+
+QObject *ControlOwner(const QWidget *parent)
+{
+    return parent ? parent->window() : nullptr;
+}
+
+QImage KeyedImage(const QImage &image, QRgb key)
+{
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb rgbKey = key & 0x00FFFFFFu;
+    for (int y = 0; y < out.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if ((line[x] & 0x00FFFFFFu) == rgbKey)
+                line[x] = 0;
+        }
+    }
+    return out;
+}
+
+QRgb TopLeftKey(const QImage &image)
+{
+    return image.isNull() ? 0 : image.pixel(0, 0) & 0x00FFFFFFu;
+}
+
+QImage GreyedImage(const QImage &image)
+{
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb c = line[x];
+            if (qAlpha(c) == 0)
+                continue;
+            // Half way between the pixel's grey value and the light grey of a button face.
+            const int g = (qGray(c) + 0xC0) / 2 + 0x10;
+            const int v = g > 0xFF ? 0xFF : g;
+            line[x] = qRgba(v, v, v, qAlpha(c));
+        }
+    }
+    return out;
+}
+
+void DrawFocusRect(QPainter &canvas, const QRect &rect)
+{
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return;
+    const int l = rect.x(), t = rect.y();
+    const int r = rect.x() + rect.width() - 1, b = rect.y() + rect.height() - 1;
+    canvas.save();
+    canvas.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const QColor white(Qt::white);
+    auto dot = [&](int x, int y) {
+        if (((x - l) + (y - t)) % 2 == 0)
+            canvas.fillRect(QRect(x, y, 1, 1), white);
+    };
+    for (int x = l; x <= r; ++x) {
+        dot(x, t);
+        if (b != t)
+            dot(x, b);
+    }
+    for (int y = t + 1; y < b; ++y) {
+        dot(l, y);
+        if (r != l)
+            dot(r, y);
+    }
+    canvas.restore();
+}
+
+bool IsAccel(QChar ch, const QString &caption)
+{
+    for (int i = 0; i + 1 < caption.size(); ++i) {
+        if (caption.at(i) != QLatin1Char('&'))
+            continue;
+        const QChar next = caption.at(i + 1);
+        if (next == QLatin1Char('&')) {
+            ++i; // "&&" shows an ampersand
+            continue;
+        }
+        return next.toUpper() == ch.toUpper();
+    }
+    return false;
+}
+
+bool HasVisibleText(const QString &text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() > 0x20)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+// Small helpers shared by the skinned controls: the owner rule for a new control, keyed and
+// greyed renderings of pictures, the dotted focus rectangle and the accelerator rule of
+// captions.
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+class QWidget;
+
+// The component that owns a control created on this parent: the form the parent belongs to.
+// Its direct children are searched for the skinned form frame that gives new controls their
+// initial style.
+QObject *ControlOwner(const QWidget *parent);
+
+// The picture with exactly the key colour made fully transparent (no near colours).
+QImage KeyedImage(const QImage &image, QRgb key);
+// The colour of the top-left pixel, the key of glyphs and user pictures.
+QRgb TopLeftKey(const QImage &image);
+// The greyed rendering of a disabled picture: grey shades, lightened; transparency is kept.
+QImage GreyedImage(const QImage &image);
+
+// The platform's focus rectangle: every second pixel of the rectangle's outline inverted, so
+// that drawing it twice restores the picture. rect is exclusive of its right and bottom edges.
+void DrawFocusRect(QPainter &canvas, const QRect &rect);
+
+// Whether ch is the accelerator of the caption: the character after a single "&" ("&&" is an
+// ampersand), compared without regard to case.
+bool IsAccel(QChar ch, const QString &caption);
+
+// Blanks and control characters do not count as text.
+bool HasVisibleText(const QString &text);
