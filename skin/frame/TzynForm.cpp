@@ -1,75 +1,479 @@
 #include "TzynForm.h"
 
-#include <QEvent>
-#include <QGuiApplication>
-#include <QPainter>
-#include <QScreen>
+#include "Exception.h"
+#include "TApplication.h"
+#include "TConstraints.h"
+#include "TFont.h"
+#include "TForm.h"
+#include "TzynErrorBox.h"
+#include "TzynImagePanel.h"
+#include "TzynTitleBar.h"
+#include "TzynTitleBarButtons.h"
+#include "TzynTitleBarSections.h"
+#include "TzynWindowDrag.h"
+#include "ZYNDraw.h"
+#include "ZYNStylePropagation.h"
 
-TzynForm::TzynForm(QWidget *parent)
-    : TControl(parent)
+#include <QKeyEvent>
+#include <QMetaProperty>
+#include <QPainter>
+
+namespace {
+
+// Shared by every frame of the process, as the maximise bookkeeping requires.
+int maximizeCounter = 0;
+
+QVariant readProperty(const QObject *object, const char *name)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    attachToHost();
+    const int index = object->metaObject()->indexOfProperty(name);
+    return index >= 0 ? object->metaObject()->property(index).read(object) : QVariant();
 }
 
-void TzynForm::attachToHost()
+void writeProperty(QObject *object, const char *name, const QVariant &value)
 {
-    QWidget *host = parentWidget() ? parentWidget()->window() : nullptr;
-    if (host == m_host)
+    const int index = object->metaObject()->indexOfProperty(name);
+    if (index >= 0)
+        object->metaObject()->property(index).write(object, value);
+}
+
+// Sets a host's bounds through the framework where it can, so that its limits apply.
+void setHostBounds(QWidget *host, const QRect &bounds)
+{
+    if (TControlCore *core = TControlCore::of(host))
+        core->setBoundsRect(bounds);
+    else
+        host->setGeometry(bounds);
+}
+
+} // namespace
+
+TzynForm::TzynForm(QWidget *parent)
+    : TCustomPanel(parent)
+    , m_drag(new TzynWindowDrag(this))
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+    auto *host = qobject_cast<TForm *>(parent);
+    if (!host) {
+        // Not on a form: an inert panel with its title bar.
+        m_titleBar = new TzynTitleBar(this);
+        m_constructing = false;
         return;
-    if (m_host)
-        m_host->removeEventFilter(this);
+    }
     m_host = host;
-    if (!m_host)
-        return;
-    m_host->installEventFilter(this);
-    if (TControlCore *core = TControlCore::of(m_host)) {
-        core->constraints()->setMinHeight(std::max(core->constraints()->MinHeight(), 50));
-        if (QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect work = screen->availableGeometry();
-            core->constraints()->setMaxWidth(work.width());
-            core->constraints()->setMaxHeight(work.height());
-        }
+    host->Constraints()->setMinHeight(50);
+    host->Constraints()->setMinWidth(125);
+    m_savedNormalBounds = host->geometry();
+    m_startedMaximized = host->WindowState() == Fw::wsMaximized;
+
+    m_titleBar = new TzynTitleBar(this);
+    connect(
+        m_titleBar, &TzynTitleBar::OnCustomBtnsClick, this, &TzynForm::OnTitleBarCustomBtnsClick);
+    connect(m_titleBar, &TzynTitleBar::OnHelpBtnClick, this, &TzynForm::OnTitleBarHelpBtnClick);
+    m_menuBarColor = Color();
+    m_menuBarHeight = 22;
+    const QVariant borderStyle = readProperty(host, "BorderStyle");
+    m_savedBorderStyle
+        = borderStyle.isValid() ? Fw::TBorderStyle(borderStyle.toInt()) : Fw::bsSizeable;
+
+    setUIStyle(TzynUIStyle::DeepBlue);
+    m_autoUpdateSub = false;
+
+    setBevelOuter(Fw::bvNone);
+    setBevelInner(Fw::bvNone);
+    setAlign(Fw::alNone);
+
+    setCaption(host->Caption());
+    setTitleBarVisible(true);
+    setCaptionValue(QStringLiteral(" "));
+
+    for (QObject *child : host->children()) {
+        if (child != this && qobject_cast<TzynForm *>(child))
+            throw Exception(
+                QStringLiteral("Sorry, You can create only one TzynForm component in one form!"));
+    }
+
+    const QRect work = GetWorkAreaRect();
+    host->Constraints()->setMaxHeight(work.height());
+    host->Constraints()->setMaxWidth(work.width());
+
+    writeProperty(host, "BorderStyle", QVariant::fromValue(Fw::bsNone));
+    host->setWindowFlag(Qt::FramelessWindowHint, true);
+    host->setMouseTracking(true);
+    host->installEventFilter(this);
+    if (TApplication *app = TApplication::instance(); app && !app->messageHookOwner()) {
+        m_appHookTaken = app->takeMessageHook(this, [this](QObject *, QEvent *event) {
+            return event->type() == QEvent::KeyPress
+                && MenuShortCut(static_cast<QKeyEvent *>(event));
+        });
+    }
+    m_constructing = false;
+}
+
+TzynForm::~TzynForm()
+{
+    if (m_appHookTaken) {
+        if (TApplication *app = TApplication::instance())
+            app->releaseMessageHook(this);
+    }
+    if (m_host) {
+        m_host->removeEventFilter(this);
+        m_host->update();
     }
 }
 
-void TzynForm::coverHost()
+int TzynForm::MaximizeCounter()
 {
-    if (m_host && parentWidget() == m_host && geometry() != m_host->rect())
-        setGeometry(m_host->rect());
+    return maximizeCounter;
 }
 
-bool TzynForm::eventFilter(QObject *watched, QEvent *event)
+bool TzynForm::MenuShortCut(QKeyEvent *)
 {
-    if (watched == m_host && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
-        coverHost();
-    return TControl::eventFilter(watched, event);
+    // No menu is attached: no key is a shortcut.
+    return false;
+}
+
+void TzynForm::setUIStyle(TzynUIStyle style)
+{
+    using E = TzynThemeEntry;
+    m_style = style;
+    if (style == TzynUIStyle::Custom)
+        return;
+    setBorderColor(GetThemeColor(style, E::FormBorderColor));
+    setBorderWidth(GetThemeInt(style, E::FormBorderWidth));
+    setColor(GetThemeColor(style, E::FormColor));
+    m_menuBarColor = Color();
+    m_titleBar->setUIStyle(style);
+    if (m_autoUpdateSub) {
+        ApplyUIStyleToContainers(this, style);
+        ApplyUIStyleToChildren(this, style);
+    }
+    ResizeToHost();
+    update();
+    if (m_host)
+        m_host->update();
 }
 
 void TzynForm::setBorderColor(TColor color)
 {
-    if (m_borderColor == color)
-        return;
     m_borderColor = color;
-    update();
+    ResizeToHost();
+    if (m_host)
+        m_host->update();
 }
 
 void TzynForm::setBorderWidth(int width)
 {
-    if (m_borderWidth == width)
-        return;
     m_borderWidth = width;
-    update();
+    // While the frame is being built it is not yet sized, and its size must not size the host.
+    if (!m_constructing)
+        setWidth(Width());
+    ResizeToHost();
+    if (!m_constructing)
+        setHeight(Height());
+    if (m_host)
+        m_host->update();
+}
+
+bool TzynForm::TitleBarVisible() const
+{
+    return !m_titleBar->isHidden();
+}
+
+void TzynForm::setTitleBarVisible(bool visible)
+{
+    if (visible == TitleBarVisible())
+        return;
+    m_titleBar->setVisible(visible);
+    m_titleBar->setTop(0);
+    ResizeToHost();
+    if (m_host)
+        m_host->update();
+}
+
+QString TzynForm::Caption() const
+{
+    return m_titleBar->Caption();
+}
+
+void TzynForm::setCaption(const QString &caption)
+{
+    m_titleBar->setCaption(caption);
+    if (auto *form = qobject_cast<TForm *>(m_host))
+        form->setCaption(caption);
+    else if (m_host)
+        m_host->setWindowTitle(caption);
+}
+
+void TzynForm::setFormPanel(TCustomPanel *panel)
+{
+    if (panel == this) {
+        TzynErrorBox::Show(
+            QStringLiteral("Sorry, you can't select the Form assign to FormPanel property"));
+        return;
+    }
+    m_formPanel = panel;
+    if (!panel)
+        return;
+    panel->setAlign(Fw::alClient);
+    if (qobject_cast<TzynImagePanel *>(panel)) {
+        panel->setCaption(QString());
+    } else if (!qobject_cast<TzynCustomPanel *>(panel)) {
+        panel->setBevelInner(Fw::bvNone);
+        panel->setBevelOuter(Fw::bvNone);
+        panel->setCaption(QString());
+    }
+}
+
+TzynTitleBarButtons *TzynForm::TitleBarButtons() const
+{
+    return m_titleBar->Buttons();
+}
+
+void TzynForm::setTitleBarButtons(const TzynTitleBarButtons *buttons)
+{
+    m_titleBar->setButtons(buttons);
+}
+
+TzynTitleBarSections *TzynForm::TitleBarSections() const
+{
+    return m_titleBar->Sections();
+}
+
+void TzynForm::setTitleBarSections(const TzynTitleBarSections *sections)
+{
+    m_titleBar->setSections(sections);
+}
+
+bool TzynForm::TitleBarDrawAppIcon() const
+{
+    return m_titleBar->DrawAppIcon();
+}
+
+void TzynForm::setTitleBarDrawAppIcon(bool value)
+{
+    m_titleBar->setDrawAppIcon(value);
+}
+
+TFont *TzynForm::Font() const
+{
+    return m_titleBar->Font();
+}
+
+void TzynForm::setFont(TFont *font)
+{
+    m_titleBar->setFont(font);
+}
+
+int TzynForm::RoundCorner() const
+{
+    return m_titleBar->RoundCorner();
+}
+
+void TzynForm::setRoundCorner(int value)
+{
+    m_titleBar->setRoundCorner(value);
+}
+
+bool TzynForm::hostSizeIsManaged() const
+{
+    // A maximised window's size belongs to the desktop: under X11 resizing it would also
+    // take it out of the maximised state.
+    return m_host && m_host->isVisible()
+        && (m_host->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+void TzynForm::setWidth(int width)
+{
+    if (!m_host) {
+        setBounds(Left(), Top(), width, Height());
+        return;
+    }
+    if (hostSizeIsManaged()) {
+        ResizeToHost();
+        return;
+    }
+    setHostBounds(m_host, QRect(m_host->pos(), QSize(width + 2 * m_borderWidth, m_host->height())));
+    ResizeToHost();
+}
+
+void TzynForm::setHeight(int height)
+{
+    if (!m_host) {
+        setBounds(Left(), Top(), Width(), height);
+        return;
+    }
+    if (hostSizeIsManaged()) {
+        ResizeToHost();
+        return;
+    }
+    setHostBounds(m_host,
+        QRect(m_host->pos(), QSize(m_host->width(), height + m_borderWidth + m_borderWidth / 2)));
+    ResizeToHost();
+}
+
+void TzynForm::ResizeToHost()
+{
+    if (!m_host)
+        return;
+    const int CW = m_host->width(), CH = m_host->height();
+    const int B = m_borderWidth;
+    const int T = TitleBarVisible() ? 0 : B;
+    setBoundsRect(QRect(B, T, CW - 2 * B, CH - B - T));
+}
+
+void TzynForm::DrawHostBorder(QPainter &canvas)
+{
+    if (!m_host || m_borderWidth <= 0)
+        return;
+    const int CW = m_host->width(), CH = m_host->height();
+    const int B = m_borderWidth;
+    const QColor color = toQColor(m_borderColor);
+    canvas.fillRect(QRect(0, 0, B, CH), color);
+    canvas.fillRect(QRect(0, CH - B, CW, B), color);
+    canvas.fillRect(QRect(CW - B, 0, B, CH), color);
+    // The top edge is a line of pen width B centred on row 0; it lies under the title bar
+    // while that is shown.
+    canvas.fillRect(QRect(0, 0, CW, (B + 1) / 2), color);
+}
+
+Qt::Edges TzynForm::HostHitZone(const QPoint &pos) const
+{
+    if (!m_host || m_host->isMaximized() || m_savedBorderStyle != Fw::bsSizeable)
+        return {};
+    const int x = pos.x(), y = pos.y();
+    const int CW = m_host->width(), CH = m_host->height();
+    if (x < 5 && y < 5)
+        return Qt::LeftEdge | Qt::TopEdge;
+    if (x > CW - 5 && y < 5)
+        return Qt::RightEdge | Qt::TopEdge;
+    if (x > CW - 5 && y > CH - 5)
+        return Qt::RightEdge | Qt::BottomEdge;
+    if (x < 5 && y > CH - 5)
+        return Qt::LeftEdge | Qt::BottomEdge;
+    if (x < 5)
+        return Qt::LeftEdge;
+    if (y < 5)
+        return Qt::TopEdge;
+    if (x > CW - 5)
+        return Qt::RightEdge;
+    if (y > CH - 5)
+        return Qt::BottomEdge;
+    return {};
+}
+
+void TzynForm::updateHostCursor(const QPoint &pos)
+{
+    const Qt::Edges edges = HostHitZone(pos);
+    const bool left = edges & Qt::LeftEdge, right = edges & Qt::RightEdge;
+    const bool top = edges & Qt::TopEdge, bottom = edges & Qt::BottomEdge;
+    if ((left && top) || (right && bottom))
+        m_host->setCursor(Qt::SizeFDiagCursor);
+    else if ((right && top) || (left && bottom))
+        m_host->setCursor(Qt::SizeBDiagCursor);
+    else if (left || right)
+        m_host->setCursor(Qt::SizeHorCursor);
+    else if (top || bottom)
+        m_host->setCursor(Qt::SizeVerCursor);
+    else
+        m_host->unsetCursor();
+}
+
+void TzynForm::hostMouseEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    const QPoint global = event->globalPosition().toPoint();
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (!(event->buttons() & Qt::LeftButton) || !m_drag->mouseMoved(global))
+            updateHostCursor(pos);
+        break;
+    case QEvent::MouseButtonPress:
+        if (event->button() == Qt::LeftButton) {
+            if (const Qt::Edges edges = HostHitZone(pos))
+                m_drag->startResize(m_host, edges, global);
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (event->button() == Qt::LeftButton)
+            m_drag->released();
+        break;
+    default:
+        break;
+    }
+}
+
+void TzynForm::hostResized()
+{
+    if (m_startedMaximized && m_host->isVisible()) {
+        if (m_host->isMaximized()) {
+            m_seenMaximized = true;
+            // The original keeps re-asserting maximised at the work area's corner from the
+            // third such resize on. Qt already holds the state, and the corner is only set when
+            // the window has its maximised size and is somewhere else, so the correction cannot
+            // cause the next resize.
+            if (maximizeCounter == 2)
+                m_titleBar->PlaceMaximizedHost();
+            else
+                ++maximizeCounter;
+        } else if (m_seenMaximized && !(m_host->windowState() & Qt::WindowMinimized)) {
+            // The first restore returns the window to the bounds it had when the frame was made.
+            m_startedMaximized = false;
+            SetFormBoundsRect(m_host, m_savedNormalBounds);
+        }
+    }
+    ResizeToHost();
+    m_host->update();
+    m_titleBar->UpdateRegion();
+}
+
+bool TzynForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_host)
+        return TCustomPanel::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return MenuShortCut(static_cast<QKeyEvent *>(event));
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        m_titleBar->setFormActive(event->type() == QEvent::WindowActivate);
+        break;
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+        hostResized();
+        break;
+    case QEvent::Paint: {
+        QPainter canvas(m_host);
+        DrawHostBorder(canvas);
+        break;
+    }
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        hostMouseEvent(static_cast<QMouseEvent *>(event));
+        break;
+    case QEvent::Leave:
+        m_host->unsetCursor();
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 void TzynForm::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), toQColor(Color()));
-    const QColor border = toQColor(m_borderColor);
-    const int w = m_borderWidth;
-    painter.fillRect(QRect(0, 0, width(), w), border);
-    painter.fillRect(QRect(0, height() - w, width(), w), border);
-    painter.fillRect(QRect(0, 0, w, height()), border);
-    painter.fillRect(QRect(width() - w, 0, w, height()), border);
+    if (width() <= 0 || height() <= 0)
+        return;
+    QImage image(size(), QImage::Format_RGB32);
+    QPainter canvas(&image);
+    const QString background = m_style == TzynUIStyle::MacOS
+        ? QStringLiteral("MACOS_FORM_BACKGROUND")
+        : m_style == TzynUIStyle::Protein ? QStringLiteral("PROTEIN_FORM_BACKGROUND")
+                                          : QString();
+    if (!background.isEmpty())
+        TilePicture(canvas, ThemeImage(background), rect());
+    else
+        canvas.fillRect(rect(), toQColor(Color()));
+    canvas.end();
+    QPainter(this).drawImage(0, 0, image);
 }

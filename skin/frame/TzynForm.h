@@ -1,32 +1,136 @@
 #pragma once
 
-#include "TControl.h"
+#include "TCustomPanel.h"
+#include "TzynTitleBarButtons.h"
+#include "TzynTitleBarSections.h"
+#include "ZYNThemes.h"
 
-// The window frame drawn by the skin library. It covers its host window's client area and is
-// the parent of everything visible on it; the host keeps a minimum height of 50 and may not
-// grow beyond the desktop work area.
-class TzynForm : public TControl {
+#include <QPointer>
+#include <QRect>
+
+class QKeyEvent;
+class TzynTitleBar;
+class TzynWindowDrag;
+
+// The skinned window frame. Placed on a form (its host), it takes the host's native caption
+// and frame away, covers the host's client area less a border that it paints on the host,
+// carries the title bar along its top edge and is the parent of every other visible control
+// of the window. It sizes the host from its five-pixel edge zones and keeps maximise and
+// restore inside the desktop work area. A host holds at most one frame.
+class TzynForm : public TCustomPanel {
     Q_OBJECT
-    T_CAPTION_PROPERTY
+    Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    Q_PROPERTY(bool UIStyleAutoUpdateSub READ UIStyleAutoUpdateSub WRITE setUIStyleAutoUpdateSub)
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
+    Q_PROPERTY(bool TitleBarVisible READ TitleBarVisible WRITE setTitleBarVisible)
+    Q_PROPERTY(TColor Color READ Color WRITE setColor)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(TCustomPanel *FormPanel READ FormPanel WRITE setFormPanel)
+    Q_PROPERTY(TzynTitleBarButtons *TitleBarButtons READ TitleBarButtons WRITE setTitleBarButtons)
+    Q_PROPERTY(
+        TzynTitleBarSections *TitleBarSections READ TitleBarSections WRITE setTitleBarSections)
+    Q_PROPERTY(bool TitleBarDrawAppIcon READ TitleBarDrawAppIcon WRITE setTitleBarDrawAppIcon)
+    Q_PROPERTY(TFont *Font READ Font WRITE setFont)
+    Q_PROPERTY(TColor MenuBarColor READ MenuBarColor WRITE setMenuBarColor)
+    Q_PROPERTY(int MenuBarHeight READ MenuBarHeight WRITE setMenuBarHeight)
+    Q_PROPERTY(int Height READ Height WRITE setHeight)
+    Q_PROPERTY(int Width READ Width WRITE setWidth)
+    Q_PROPERTY(int RoundCorner READ RoundCorner WRITE setRoundCorner)
 public:
+    // The parent must be the host form; on anything else the frame stays an inert panel.
+    // Throws Exception when the form already has a frame.
     explicit TzynForm(QWidget *parent = nullptr);
+    ~TzynForm() override;
 
+    TzynUIStyle UIStyle() const { return m_style; }
+    void setUIStyle(TzynUIStyle style);
+    bool UIStyleAutoUpdateSub() const { return m_autoUpdateSub; }
+    void setUIStyleAutoUpdateSub(bool value) { m_autoUpdateSub = value; }
     TColor BorderColor() const { return m_borderColor; }
     void setBorderColor(TColor color);
     int BorderWidth() const { return m_borderWidth; }
     void setBorderWidth(int width);
+    bool TitleBarVisible() const;
+    void setTitleBarVisible(bool visible);
+    QString Caption() const;
+    void setCaption(const QString &caption);
+    TCustomPanel *FormPanel() const { return m_formPanel; }
+    void setFormPanel(TCustomPanel *panel);
+    TzynTitleBarButtons *TitleBarButtons() const;
+    void setTitleBarButtons(const TzynTitleBarButtons *buttons);
+    TzynTitleBarSections *TitleBarSections() const;
+    void setTitleBarSections(const TzynTitleBarSections *sections);
+    bool TitleBarDrawAppIcon() const;
+    void setTitleBarDrawAppIcon(bool value);
+    // The caption font, which is the title bar's.
+    TFont *Font() const;
+    void setFont(TFont *font);
+    TColor MenuBarColor() const { return m_menuBarColor; }
+    void setMenuBarColor(TColor color) { m_menuBarColor = color; }
+    int MenuBarHeight() const { return m_menuBarHeight; }
+    void setMenuBarHeight(int height) { m_menuBarHeight = height; }
+    // Reading gives the frame's own size; writing sizes the host around it.
+    int Width() const { return width(); }
+    void setWidth(int width);
+    int Height() const { return height(); }
+    void setHeight(int height);
+    int RoundCorner() const;
+    void setRoundCorner(int value);
+
+    TzynTitleBar *TitleBar() const { return m_titleBar; }
+    QWidget *HostForm() const { return m_host; }
+    Fw::TBorderStyle SavedBorderStyle() const { return m_savedBorderStyle; }
+    QRect SavedNormalBounds() const { return m_savedNormalBounds; }
+    bool StartedMaximized() const { return m_startedMaximized; }
+    bool AppHookTaken() const { return m_appHookTaken; }
+    bool IsConstructing() const { return m_constructing; }
+
+    // Places the frame inside the host's client area less the border (the top border only
+    // while the title bar is hidden).
+    void ResizeToHost();
+    // Paints the border strips on the host; called from the host's own painting.
+    void DrawHostBorder(QPainter &canvas);
+    // The resize edges of a point of the host's client area; none while maximised or for a
+    // host that was not created sizeable.
+    Qt::Edges HostHitZone(const QPoint &pos) const;
+
+    // How many maximised resizes of frames that started maximised the process has seen
+    // (shared by all frames; it stops counting at two).
+    static int MaximizeCounter();
+
+Q_SIGNALS:
+    void OnTitleBarCustomBtnsClick(QObject *Sender, int ButtonIndex);
+    void OnTitleBarHelpBtnClick(QObject *Sender, int ButtonIndex);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    // The shortcut check of a key press anywhere in the window; true when it was taken.
+    virtual bool MenuShortCut(QKeyEvent *event);
 
 private:
-    void attachToHost();
-    void coverHost();
+    void hostResized();
+    bool hostSizeIsManaged() const;
+    void hostMouseEvent(QMouseEvent *event);
+    void updateHostCursor(const QPoint &pos);
 
-    QWidget *m_host = nullptr;
+    TzynTitleBar *m_titleBar = nullptr;
+    QPointer<QWidget> m_host;
+    Fw::TBorderStyle m_savedBorderStyle = Fw::bsSizeable;
     TColor m_borderColor = Colors::clBlack;
-    int m_borderWidth = 1;
+    QPointer<TCustomPanel> m_formPanel;
+    int m_borderWidth = 0;
+    TzynUIStyle m_style = TzynUIStyle::DeepBlue;
+    TColor m_menuBarColor = Colors::clBtnFace;
+    int m_menuBarHeight = 22;
+    bool m_appHookTaken = false;
+    bool m_autoUpdateSub = false;
+    QRect m_savedNormalBounds;
+    bool m_startedMaximized = false;
+    // The host has been seen maximised on screen; until then a normal state is the window
+    // on its way to being maximised, not a restore.
+    bool m_seenMaximized = false;
+    bool m_constructing = true;
+    TzynWindowDrag *m_drag;
 };

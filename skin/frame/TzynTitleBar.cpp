@@ -1,0 +1,520 @@
+#include "TzynTitleBar.h"
+
+#include "TBitmap.h"
+#include "TConstraints.h"
+#include "TFont.h"
+#include "TPicture.h"
+#include "TzynForm.h"
+#include "TzynTitleBarButton.h"
+#include "TzynTitleBarButtons.h"
+#include "TzynTitleBarSection.h"
+#include "TzynTitleBarSections.h"
+#include "TzynWindowDrag.h"
+#include "ZYNDraw.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include <cmath>
+
+namespace {
+
+// A section's picture as an image of its own size; null when it holds none.
+QImage pictureImage(const TPicture *picture)
+{
+    return picture && !picture->isEmpty() ? picture->graphic()->toImage() : QImage();
+}
+
+// Bytes a character takes in the Chinese code page: one for ASCII, two otherwise.
+int ansiBytes(QChar c)
+{
+    return c.unicode() < 0x80 ? 1 : 2;
+}
+
+} // namespace
+
+TzynTitleBar::TzynTitleBar(QWidget *parent)
+    : TCustomPanel(parent)
+    , m_sections(new TzynTitleBarSections(this))
+    , m_buttons(new TzynTitleBarButtons(this))
+    , m_drag(new TzynWindowDrag(this))
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setBevelOuter(Fw::bvNone);
+    connect(m_sections, &TzynTitleBarSections::OnUpdate, this, [this] { update(); });
+    connect(m_buttons, &TzynTitleBarButtons::OnUpdate, this, [this] { update(); });
+    for (TzynTitleBarBtnType type : { zynControlBox, zynClose, zynMax, zynMin })
+        m_buttons->Add()->setButtonType(type);
+    m_buttons->markAsDefault();
+    setAlign(Fw::alTop);
+    Font()->setColor(Colors::clWhite);
+    Font()->setName(QStringLiteral("Tahoma"));
+    Font()->setStyle(Fw::fsBold);
+    setUIStyle(FindFormUIStyle(parent));
+}
+
+TzynTitleBar::~TzynTitleBar() = default;
+
+QWidget *TzynTitleBar::ParentForm() const
+{
+    // A frame that is still being built is not yet on its form.
+    if (TzynForm *frame = ParentFrame(); frame && frame->IsConstructing())
+        return nullptr;
+    QWidget *form = window();
+    return form != this ? form : nullptr;
+}
+
+TzynForm *TzynTitleBar::ParentFrame() const
+{
+    return qobject_cast<TzynForm *>(parentWidget());
+}
+
+void TzynTitleBar::setAutoSize(bool value)
+{
+    m_autoSize = value;
+    if (m_sections->Count() == 0) {
+        m_autoSize = false;
+    } else {
+        const int h = m_sections->Items(0)->Picture()->height();
+        if (h != height())
+            setHeight(h);
+    }
+    update();
+}
+
+void TzynTitleBar::setUIStyle(TzynUIStyle style)
+{
+    using E = TzynThemeEntry;
+    m_style = style;
+    m_sections->Clear();
+    if (style == TzynUIStyle::Custom) {
+        update();
+        return;
+    }
+    auto addSection = [&](E entry, TzynTitleBarAlign align, bool autoSize) {
+        TzynTitleBarSection *section = m_sections->Add();
+        TBitmap bitmap;
+        LoadThemeBitmap(bitmap, GetThemeResName(style, entry));
+        TPicture picture;
+        picture.setGraphic(bitmap.clone());
+        section->setPicture(&picture);
+        if (autoSize)
+            section->setAutoSize(true);
+        if (align != zynLeft)
+            section->setAlign(align);
+    };
+    addSection(E::TitleLeftImage, zynLeft, true);
+    addSection(E::TitleRightImage, zynRight, true);
+    addSection(E::TitleClientImage, zynClient, false);
+    m_sections->markAsDefault();
+    m_leftBtnXOffset = GetThemeInt(style, E::TitleLeftBtnXOffset);
+    m_rightBtnXOffset = GetThemeInt(style, E::TitleRightBtnXOffset);
+    if (QWidget *form = ParentForm()) {
+        if (TControlCore *core = TControlCore::of(form))
+            core->constraints()->setMinWidth(GetThemeInt(style, E::FormMinWidth));
+        else
+            form->setMinimumWidth(GetThemeInt(style, E::FormMinWidth));
+    }
+    m_roundCorner = GetThemeInt(style, E::TitleRoundCorner);
+    if (ParentFrame())
+        ApplyRegion(m_roundCorner);
+    for (int i = 0; i < m_buttons->Count(); ++i)
+        m_buttons->Items(i)->setUIStyle(style);
+    setAutoSize(true);
+    update();
+}
+
+void TzynTitleBar::setSections(const TzynTitleBarSections *sections)
+{
+    m_sections->Assign(sections);
+}
+
+void TzynTitleBar::setButtons(const TzynTitleBarButtons *buttons)
+{
+    m_buttons->Assign(buttons);
+}
+
+void TzynTitleBar::setButtonInterval(int value)
+{
+    m_buttonInterval = value;
+    update();
+}
+
+void TzynTitleBar::setFormActive(bool value)
+{
+    m_formActive = value;
+    update();
+}
+
+void TzynTitleBar::setLeftBtnXOffset(int value)
+{
+    m_leftBtnXOffset = value;
+    update();
+}
+
+void TzynTitleBar::setRightBtnXOffset(int value)
+{
+    m_rightBtnXOffset = value;
+    update();
+}
+
+void TzynTitleBar::setDrawAppIcon(bool value)
+{
+    m_drawAppIcon = value;
+    update();
+}
+
+void TzynTitleBar::setRoundCorner(int value)
+{
+    m_roundCorner = value;
+    UpdateRegion();
+}
+
+void TzynTitleBar::UpdateRegion()
+{
+    if (ParentFrame())
+        ApplyRegion(m_roundCorner);
+}
+
+QRegion TzynTitleBar::RoundedRegion(const QRect &client, int w)
+{
+    QRegion region(client);
+    const int r = w / 2;
+    if (r <= 0)
+        return region;
+    // The top corners follow a circle of radius w / 2; the bottom ones stay square.
+    for (int y = 0; y < r && y < client.height(); ++y) {
+        const double dy = r - y - 0.5;
+        const int inset
+            = r - int(std::floor(std::sqrt(std::max(0.0, double(r) * r - dy * dy)) + 0.5));
+        if (inset <= 0)
+            continue;
+        region -= QRect(client.left(), client.top() + y, inset, 1);
+        region -= QRect(client.left() + client.width() - inset, client.top() + y, inset, 1);
+    }
+    return region;
+}
+
+void TzynTitleBar::ApplyRegion(int w)
+{
+    QWidget *form = ParentForm();
+    if (!form)
+        return;
+    if (w <= 0)
+        form->clearMask();
+    else
+        form->setMask(RoundedRegion(form->rect(), w));
+}
+
+void TzynTitleBar::PlaceMaximizedHost()
+{
+    QWidget *form = ParentForm();
+    if (!form || !ParentFrame() || !form->isMaximized())
+        return;
+    // Only a window that already has its maximised size is moved: under a window manager the
+    // size arrives after the state, and moving earlier would undo the manager's placement.
+    const QRect work = GetWorkAreaRect();
+    if (form->size() == work.size() && form->pos() != work.topLeft())
+        form->move(work.topLeft());
+}
+
+Qt::Edges TzynTitleBar::HitZone(const QPoint &pos) const
+{
+    QWidget *form = ParentForm();
+    TzynForm *frame = ParentFrame();
+    if (!form || !frame || form->isMaximized() || frame->SavedBorderStyle() != Fw::bsSizeable)
+        return {};
+    if (pos.y() >= 5)
+        return {};
+    if (pos.x() < 5)
+        return Qt::TopEdge | Qt::LeftEdge;
+    // Measured against the window's width, not the bar's.
+    if (pos.x() > form->width() - 5)
+        return Qt::TopEdge | Qt::RightEdge;
+    return Qt::TopEdge;
+}
+
+QString TzynTitleBar::FittedCaption(int room) const
+{
+    const QString caption = Caption();
+    const QFontMetrics metrics(Font()->toQFont());
+    if (metrics.horizontalAdvance(caption) <= room)
+        return caption;
+    QString head;
+    int bytes = 0;
+    for (const QChar c : caption) {
+        bytes += ansiBytes(c);
+        if (bytes > 2)
+            break;
+        head += c;
+    }
+    return head + QStringLiteral("...");
+}
+
+void TzynTitleBar::DrawSections(QImage &bitmap)
+{
+    QPainter canvas(&bitmap);
+    const int W = bitmap.width(), H = bitmap.height();
+    int L = -1, R = W + 1;
+    const TzynTitleBarSection *client = nullptr;
+    auto place = [&](const TzynTitleBarSection *section, int x) {
+        const QImage image = pictureImage(section->Picture());
+        if (image.isNull())
+            return;
+        const QRect target(x, 0, section->Width(), H);
+        if (section->Stretch()) {
+            canvas.drawImage(target, image);
+        } else {
+            const QRect source(
+                0, 0, std::min(target.width(), image.width()), std::min(H, image.height()));
+            canvas.drawImage(target.topLeft(), image, source);
+        }
+    };
+    for (int i = 0; i < m_sections->Count(); ++i) {
+        const TzynTitleBarSection *section = m_sections->Items(i);
+        switch (section->Align()) {
+        case zynLeft:
+            place(section, L + 1);
+            L += section->Width();
+            break;
+        case zynRight:
+            if (W - L >= section->Width()) {
+                place(section, R - 1 - section->Width());
+                R -= section->Width();
+            }
+            break;
+        case zynClient:
+            client = section;
+            break;
+        }
+    }
+    if (client) {
+        const QImage image = pictureImage(client->Picture());
+        const QRect target(L + 1, 0, (R - 1) - (L + 1), H);
+        if (!image.isNull() && target.width() > 0)
+            canvas.drawImage(target, image);
+    }
+}
+
+QRect TzynTitleBar::buttonRect(const TzynTitleBarButton *button, int x) const
+{
+    return QRect(x, button->Top(), button->PicNormal()->width(), button->PicNormal()->height());
+}
+
+void TzynTitleBar::DrawButtons(QImage &bitmap)
+{
+    QPainter canvas(&bitmap);
+    const int W = bitmap.width(), H = bitmap.height();
+    const QPoint mouse = m_mouseInside ? m_mousePos : QPoint(-10000, -10000);
+    m_hotButtonIndex = -1;
+
+    auto drawButton = [&](const TzynTitleBarButton *button, int index, int x) {
+        const QRect hit = buttonRect(button, x);
+        const TPicture *shown = button->PicNormal();
+        if (PtInRectInclusive(mouse, hit)) {
+            m_hotButtonIndex = index;
+            shown = m_mouseIsDown ? button->PicMouseDown() : button->PicMouseOn();
+        }
+        const QSize cellSize(button->PicNormal()->width(), button->PicNormal()->height());
+        if (cellSize.isEmpty())
+            return;
+        QImage cell(cellSize, QImage::Format_ARGB32);
+        cell.fill(Qt::white);
+        {
+            const QImage image = pictureImage(shown);
+            QPainter cellCanvas(&cell);
+            if (!image.isNull())
+                cellCanvas.drawImage(0, 0, image);
+        }
+        if (button->Transparent()) {
+            // The cell leaves out the colour of its bottom-left pixel.
+            const QRgb key = cell.pixel(0, cell.height() - 1) & 0x00FFFFFFu;
+            for (int y = 0; y < cell.height(); ++y) {
+                auto *line = reinterpret_cast<QRgb *>(cell.scanLine(y));
+                for (int i = 0; i < cell.width(); ++i)
+                    if ((line[i] & 0x00FFFFFFu) == key)
+                        line[i] = 0;
+            }
+        }
+        canvas.drawImage(x, button->Top(), cell);
+    };
+
+    int right = W + 1 + m_rightBtnXOffset;
+    const TzynTitleBarButton *controlBox = nullptr;
+    int controlBoxIndex = -1;
+    for (int i = 0; i < m_buttons->Count(); ++i) {
+        const TzynTitleBarButton *button = m_buttons->Items(i);
+        if (!button->Visible())
+            continue;
+        if (button->ButtonType() == zynControlBox) {
+            controlBox = button;
+            controlBoxIndex = i;
+            continue;
+        }
+        right -= button->PicNormal()->width() + m_buttonInterval + 1;
+        drawButton(button, i, right);
+    }
+
+    int left = m_leftBtnXOffset;
+    if (controlBox) {
+        if (m_drawAppIcon) {
+            if (PtInRectInclusive(mouse, buttonRect(controlBox, left)))
+                m_hotButtonIndex = controlBoxIndex;
+            const QPixmap icon = QApplication::windowIcon().pixmap(16, 16);
+            if (!icon.isNull())
+                canvas.drawPixmap(QRect(left + 3, controlBox->Top(), 16, 16), icon);
+            left += 21;
+        } else {
+            drawButton(controlBox, controlBoxIndex, left);
+            left += controlBox->PicNormal()->width() + 5;
+        }
+    }
+    if (left == 0)
+        left = 6;
+
+    QColor color;
+    if (!m_formActive)
+        color = toQColor(Colors::clInactiveCaption);
+    else if (m_style == TzynUIStyle::MacOS)
+        color = Qt::black;
+    else
+        color = Font()->qColor();
+    const QFont font = Font()->toQFont();
+    const QFontMetrics metrics(font);
+    const QString text = FittedCaption(right - left);
+    const int y = m_style == TzynUIStyle::DeepBlue ? 4 : (H - metrics.height()) / 2;
+    canvas.setFont(font);
+    canvas.setPen(color);
+    canvas.drawText(QPoint(left, y + metrics.ascent()), text);
+}
+
+void TzynTitleBar::paintEvent(QPaintEvent *)
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    QImage bitmap(size(), QImage::Format_RGB32);
+    bitmap.fill(toQColor(Color()));
+    DrawSections(bitmap);
+    DrawButtons(bitmap);
+    QPainter painter(this);
+    painter.drawImage(0, 0, bitmap);
+}
+
+void TzynTitleBar::trackMouse(const QPoint &pos)
+{
+    m_mousePos = pos;
+    m_mouseInside = true;
+    updateHotButton();
+}
+
+void TzynTitleBar::updateHotButton()
+{
+    // Drawing decides which button is hot; draw off screen so that the answer is current even
+    // before the next paint reaches the screen.
+    if (width() > 0 && height() > 0) {
+        QImage scratch(size(), QImage::Format_RGB32);
+        DrawButtons(scratch);
+    }
+    update();
+}
+
+void TzynTitleBar::updateCursor(const QPoint &pos)
+{
+    const Qt::Edges edges = HitZone(pos);
+    if (edges == (Qt::TopEdge | Qt::LeftEdge))
+        setCursor(Qt::SizeFDiagCursor);
+    else if (edges == (Qt::TopEdge | Qt::RightEdge))
+        setCursor(Qt::SizeBDiagCursor);
+    else if (edges)
+        setCursor(Qt::SizeVerCursor);
+    else
+        setCursorValue(Cursor());
+}
+
+void TzynTitleBar::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        const Qt::Edges edges = HitZone(pos);
+        if (edges) {
+            // The top rows belong to the window's edge: the press sizes the window.
+            m_drag->startResize(ParentForm(), edges, event->globalPosition().toPoint());
+            return;
+        }
+        m_mouseIsDown = true;
+        trackMouse(pos);
+        QWidget *form = ParentForm();
+        if (m_hotButtonIndex < 0 && form && !form->isMaximized())
+            m_drag->armMove(form, event->globalPosition().toPoint());
+    }
+    TCustomPanel::mousePressEvent(event);
+}
+
+void TzynTitleBar::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    if ((event->buttons() & Qt::LeftButton)
+        && m_drag->mouseMoved(event->globalPosition().toPoint()))
+        return;
+    trackMouse(pos);
+    if (!(event->buttons() & Qt::LeftButton))
+        updateCursor(pos);
+    TCustomPanel::mouseMoveEvent(event);
+}
+
+void TzynTitleBar::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        TCustomPanel::mouseReleaseEvent(event);
+        return;
+    }
+    const bool dragged = m_drag->isActive();
+    m_drag->released();
+    QPointer<TzynTitleBar> self(this);
+    if (!dragged)
+        trackMouse(event->position().toPoint());
+    const int hot = dragged ? -1 : m_hotButtonIndex;
+    if (TzynTitleBarButton *button = hot >= 0 ? m_buttons->Items(hot) : nullptr) {
+        const TzynTitleBarBtnType type = button->ButtonType();
+        button->PerformAction();
+        if (!self)
+            return;
+        if (type == zynCustom)
+            Q_EMIT OnCustomBtnsClick(this, hot);
+        else if (type == zynHelp)
+            Q_EMIT OnHelpBtnClick(this, hot);
+    }
+    if (!self)
+        return;
+    m_mouseIsDown = false;
+    update();
+    TCustomPanel::mouseReleaseEvent(event);
+}
+
+void TzynTitleBar::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    TCustomPanel::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_mouseIsDown = true;
+    trackMouse(event->position().toPoint());
+    if (m_hotButtonIndex >= 0)
+        return;
+    for (int i = 0; i < m_buttons->Count(); ++i) {
+        if (m_buttons->Items(i)->ButtonType() == zynMax) {
+            m_buttons->Items(i)->PerformAction();
+            return;
+        }
+    }
+}
+
+void TzynTitleBar::leaveEvent(QEvent *event)
+{
+    m_mouseInside = false;
+    updateHotButton();
+    TCustomPanel::leaveEvent(event);
+}

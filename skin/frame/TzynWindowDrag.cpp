@@ -1,0 +1,119 @@
+#include "TzynWindowDrag.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+TzynWindowDrag::TzynWindowDrag(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void TzynWindowDrag::armMove(QWidget *window, const QPoint &globalPress)
+{
+    m_window = window;
+    m_mode = window ? Mode::MovePending : Mode::None;
+    m_manual = false;
+    m_pressGlobal = globalPress;
+    m_startGeometry = window ? window->geometry() : QRect();
+}
+
+void TzynWindowDrag::startResize(QWidget *window, Qt::Edges edges, const QPoint &globalPress)
+{
+    m_window = window;
+    m_edges = edges;
+    m_pressGlobal = globalPress;
+    m_startGeometry = window ? window->geometry() : QRect();
+    m_manual = false;
+    m_mode = window && edges ? Mode::Resizing : Mode::None;
+    if (m_mode == Mode::Resizing)
+        m_manual = !handOver();
+}
+
+bool TzynWindowDrag::handOver()
+{
+    QWindow *handle = m_window ? m_window->windowHandle() : nullptr;
+    if (!handle)
+        return false;
+    const bool started
+        = m_mode == Mode::Resizing ? handle->startSystemResize(m_edges) : handle->startSystemMove();
+    if (!started)
+        return false;
+    // The loop belongs to the desktop now; the release that ends it goes to the window
+    // manager. Give the window its release once the current event has been handled.
+    QMetaObject::invokeMethod(this, &TzynWindowDrag::deliverRelease, Qt::QueuedConnection);
+    return true;
+}
+
+void TzynWindowDrag::deliverRelease()
+{
+    m_mode = Mode::None;
+    QWindow *handle = m_window ? m_window->windowHandle() : nullptr;
+    if (!handle)
+        return;
+    const QPointF global(m_pressGlobal);
+    const QPointF local = handle->mapFromGlobal(m_pressGlobal);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, local, global, Qt::LeftButton,
+        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &release);
+}
+
+bool TzynWindowDrag::mouseMoved(const QPoint &globalPos)
+{
+    if (!m_window)
+        m_mode = Mode::None;
+    switch (m_mode) {
+    case Mode::None:
+        return false;
+    case Mode::MovePending:
+        m_mode = Mode::Moving;
+        m_manual = !handOver();
+        if (!m_manual)
+            return true;
+        [[fallthrough]];
+    case Mode::Moving:
+        if (m_manual)
+            m_window->move(m_startGeometry.topLeft() + (globalPos - m_pressGlobal));
+        return true;
+    case Mode::Resizing:
+        if (m_manual)
+            m_window->setGeometry(resizedGeometry(m_startGeometry, m_edges,
+                globalPos - m_pressGlobal, m_window->minimumSize(), m_window->maximumSize()));
+        return true;
+    }
+    return false;
+}
+
+void TzynWindowDrag::released()
+{
+    m_mode = Mode::None;
+    m_manual = false;
+}
+
+QRect TzynWindowDrag::resizedGeometry(const QRect &start, Qt::Edges edges, const QPoint &delta,
+    const QSize &minimum, const QSize &maximum)
+{
+    int left = start.left(), top = start.top();
+    int right = start.x() + start.width(), bottom = start.y() + start.height();
+    if (edges & Qt::LeftEdge)
+        left += delta.x();
+    if (edges & Qt::RightEdge)
+        right += delta.x();
+    if (edges & Qt::TopEdge)
+        top += delta.y();
+    if (edges & Qt::BottomEdge)
+        bottom += delta.y();
+    const int width
+        = std::clamp(right - left, minimum.width(), std::max(minimum.width(), maximum.width()));
+    const int height
+        = std::clamp(bottom - top, minimum.height(), std::max(minimum.height(), maximum.height()));
+    // The edge being dragged gives way to the limits; the opposite edge stays put.
+    if (edges & Qt::LeftEdge)
+        left = right - width;
+    if (edges & Qt::TopEdge)
+        top = bottom - height;
+    return QRect(left, top, width, height);
+}

@@ -1,0 +1,59 @@
+// Starts the study guide's main window as the program does, then sets its frame to each of
+// the five built-in UI styles in turn and saves what the screen shows, one PNG per style.
+
+#include "Startup.h"
+#include "TApplication.h"
+#include "TWebBrowser.h"
+#include "TzynForm.h"
+#include "Unit1.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QMetaEnum>
+#include <QScreen>
+#include <QTest>
+#include <QWebEngineView>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    PrepareProcess();
+    TApplication app(argc, argv);
+    InitializeApplication(app);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Output folder."),
+        QStringLiteral("dir"), QStringLiteral("."));
+    parser.addOption(outOption);
+    parser.process(app);
+    const QDir out(parser.value(outOption));
+    QDir().mkpath(out.path());
+
+    TForm1 form;
+    bool loaded = false;
+    QObject::connect(form.WebBrowser1, &QWebEngineView::loadFinished, [&] { loaded = true; });
+    form.Show();
+    if (!QTest::qWaitForWindowExposed(&form)
+        || !QTest::qWaitFor([&] { return form.isMaximized(); }))
+        return 1;
+    if (!QTest::qWaitFor([&] { return loaded; }, 30000))
+        std::fprintf(stderr, "the start page did not finish loading\n");
+    QTest::qWait(1500);
+
+    const QMetaEnum styles = QMetaEnum::fromType<TzynUIStyle>();
+    const TzynUIStyle order[] = { TzynUIStyle::MacOS, TzynUIStyle::WinXP, TzynUIStyle::DeepBlue,
+        TzynUIStyle::Protein, TzynUIStyle::BlueGlass };
+    for (const TzynUIStyle style : order) {
+        form.zynForm1->setUIStyle(style);
+        QTest::qWait(700);
+        const QString name = QString::fromLatin1(styles.valueToKey(int(style)));
+        const QImage shot = form.screen()->grabWindow(0).toImage();
+        const QString file = out.filePath(QStringLiteral("frame-%1.png").arg(name));
+        if (!shot.save(file))
+            return 1;
+        std::printf("%s %dx%d window %d,%d %dx%d\n", qPrintable(file), shot.width(), shot.height(),
+            form.x(), form.y(), form.width(), form.height());
+    }
+    return 0;
+}
