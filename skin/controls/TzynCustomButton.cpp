@@ -22,6 +22,8 @@ TzynCustomButton::TzynCustomButton(QWidget *parent)
     setAttribute(Qt::WA_NoSystemBackground);
     setCaptionValue(QString());
     setTabStop(true);
+    // The desktop reports every move over a control, not only those with a button held.
+    setMouseTracking(true);
     TzynDialogKeys::attach(window() != this ? window() : nullptr);
 }
 

@@ -1,7 +1,6 @@
 #include "TzynListView.h"
 
 #include "ZYNControlUtils.h"
-#include "ZYNDraw.h"
 #include "ZYNThemes.h"
 
 #include <QMouseEvent>
@@ -27,14 +26,14 @@ void TzynListView::setBorderColor(TColor color)
 void TzynListView::setBorderWidth(int width)
 {
     m_borderWidth = std::max(0, width);
-    setContentsMargins(m_borderWidth, m_borderWidth, m_borderWidth, m_borderWidth);
-    update();
+    ApplyBorderBand(this, m_borderWidth);
 }
 
 void TzynListView::setBorderStyle(Fw::TBorderStyle style)
 {
+    // The skinned border replaces the platform's edge in every style.
     m_borderStyle = style;
-    setFrameShape(style == Fw::bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
+    ApplyBorderBand(this, m_borderWidth);
 }
 
 void TzynListView::colorChanged()
@@ -64,6 +63,6 @@ bool TzynListView::event(QEvent *event)
 {
     const bool result = TControlBase<QListWidget>::event(event);
     if (event->type() == QEvent::Paint)
-        DrawWindowFrame(this, m_borderColor, Color());
+        DrawBorderBand(this, m_borderColor, Color());
     return result;
 }

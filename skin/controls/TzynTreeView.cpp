@@ -1,7 +1,6 @@
 #include "TzynTreeView.h"
 
 #include "ZYNControlUtils.h"
-#include "ZYNDraw.h"
 #include "ZYNThemes.h"
 
 #include <algorithm>
@@ -25,8 +24,14 @@ void TzynTreeView::setBorderColor(TColor color)
 void TzynTreeView::setBorderWidth(int width)
 {
     m_borderWidth = std::max(0, width);
-    setContentsMargins(m_borderWidth, m_borderWidth, m_borderWidth, m_borderWidth);
-    update();
+    ApplyBorderBand(this, m_borderWidth);
+}
+
+void TzynTreeView::setBorderStyle(Fw::TBorderStyle style)
+{
+    TTreeView::setBorderStyle(style);
+    // The skinned border replaces the platform's edge in every style.
+    ApplyBorderBand(this, m_borderWidth);
 }
 
 bool TzynTreeView::event(QEvent *event)
@@ -34,6 +39,6 @@ bool TzynTreeView::event(QEvent *event)
     const bool result = TTreeView::event(event);
     // The scroll area's own paint (not the viewport's) covers the band: the lines go over it.
     if (event->type() == QEvent::Paint)
-        DrawWindowFrame(this, m_borderColor, Color());
+        DrawBorderBand(this, m_borderColor, Color());
     return result;
 }

@@ -9,6 +9,7 @@ class TzynTreeView : public TTreeView {
     Q_OBJECT
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
+    Q_PROPERTY(Fw::TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
 public:
     explicit TzynTreeView(QWidget *parent = nullptr);
 
@@ -16,6 +17,7 @@ public:
     void setBorderColor(TColor color);
     int BorderWidth() const { return m_borderWidth; }
     void setBorderWidth(int width);
+    void setBorderStyle(Fw::TBorderStyle style);
 
 protected:
     bool event(QEvent *event) override;

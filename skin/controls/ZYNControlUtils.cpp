@@ -1,5 +1,8 @@
 #include "ZYNControlUtils.h"
 
+#include "ZYNDraw.h"
+
+#include <QFrame>
 #include <QPainter>
 #include <QWidget>
 
@@ -93,4 +96,23 @@ bool HasVisibleText(const QString &text)
             return true;
     }
     return false;
+}
+
+void ApplyBorderBand(QFrame *view, int width)
+{
+    // A plain box frame is the band the scroll area lays its children out in.
+    view->setFrameShape(width > 0 ? QFrame::Box : QFrame::NoFrame);
+    view->setFrameShadow(QFrame::Plain);
+    view->setLineWidth(width);
+    view->setMidLineWidth(0);
+    view->update();
+}
+
+void DrawBorderBand(QFrame *view, TColor outerColor, TColor innerColor)
+{
+    QPainter canvas(view);
+    const QRegion band = QRegion(view->rect()) - QRegion(view->contentsRect());
+    for (const QRect &r : band)
+        canvas.fillRect(r, toQColor(innerColor));
+    DrawWindowFrame(canvas, view->size(), outerColor, innerColor);
 }

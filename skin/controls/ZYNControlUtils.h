@@ -8,6 +8,9 @@
 #include <QRect>
 #include <QString>
 
+#include "TColor.h"
+
+class QFrame;
 class QPainter;
 class QWidget;
 
@@ -33,3 +36,10 @@ bool IsAccel(QChar ch, const QString &caption);
 
 // Blanks and control characters do not count as text.
 bool HasVisibleText(const QString &text);
+
+// The band of a bordered scroll view: BorderWidth pixels all round, inside which the viewport
+// and the scroll bars are placed.
+void ApplyBorderBand(QFrame *view, int width);
+// Paints the band in the inner colour and the two one-pixel lines on the outer edge over it.
+// Called after the view's own painting of its frame.
+void DrawBorderBand(QFrame *view, TColor outerColor, TColor innerColor);

@@ -1,0 +1,272 @@
+// The skinned group box: its defaults, the frame with and without caption, enabling its
+// children, transparency, and the style propagation through it and the other real classes.
+
+#include "TCustomPanel.h"
+#include "TFont.h"
+#include "TzynButton.h"
+#include "TzynCheckBox.h"
+#include "TzynForm.h"
+#include "TzynGroupBox.h"
+#include "TzynListView.h"
+#include "TzynRadioButton.h"
+#include "TzynTreeView.h"
+#include "ZYNStylePropagation.h"
+
+#include <QtTest>
+
+using S = TzynUIStyle;
+
+namespace {
+
+QImage shot(QWidget *w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QRgb rgb(TColor c)
+{
+    return ColorToRGB(c) | 0xFF000000u;
+}
+
+bool setStyle(QObject *frame, const char *name, const QVariant &value)
+{
+    const int index = frame->metaObject()->indexOfProperty(name);
+    return index >= 0 && frame->metaObject()->property(index).write(frame, value);
+}
+
+} // namespace
+
+class tst_GroupBox : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void defaults();
+    void frameWithoutCaption();
+    void frameWithCaption();
+    void enablingReachesEveryChild();
+    void transparentAndOpaque();
+    void clientAreaIsTheWholeBox();
+    void pushThroughContainers();
+    void pushFromTheFrame_data();
+    void pushFromTheFrame();
+};
+
+void tst_GroupBox::defaults()
+{
+    QWidget form;
+    auto *box = new TzynGroupBox(&form);
+    QCOMPARE(box->size(), QSize(185, 105));
+    QVERIFY(box->ParentColor());
+    QVERIFY(!box->Transparent());
+    QCOMPARE(box->Caption(), QString());
+    // The panel's own text is one blank, so that it draws none.
+    QCOMPARE(static_cast<TControlCore *>(box)->caption(), QStringLiteral(" "));
+    QCOMPARE(box->BorderColor(), TColor(0)); // DeepBlue without a skinned form frame
+    QCOMPARE(box->Font()->Color(), TColor(0));
+    QCOMPARE(box->ItemsRect(), QRect(QPoint(3, 11), QPoint(182, 102)));
+}
+
+void tst_GroupBox::frameWithoutCaption()
+{
+    QWidget form;
+    auto *box = new TzynGroupBox(&form);
+    box->setColor(Colors::clWhite);
+    box->setBorderColor(Colors::clRed);
+    const QImage image = shot(box);
+    const QRgb red = qRgb(0xFF, 0, 0), white = qRgb(0xFF, 0xFF, 0xFF);
+    // A closed rectangle whose top edge is at 11 div 2 + 1 = 6.
+    for (int x = 0; x < 185; ++x) {
+        QCOMPARE(image.pixel(x, 6), red);
+        QCOMPARE(image.pixel(x, 104), red);
+        QCOMPARE(image.pixel(x, 5), white);
+    }
+    for (int y = 6; y < 105; ++y) {
+        QCOMPARE(image.pixel(0, y), red);
+        QCOMPARE(image.pixel(184, y), red);
+    }
+    QCOMPARE(image.pixel(1, 7), white);
+    QCOMPARE(image.pixel(183, 103), white);
+}
+
+void tst_GroupBox::frameWithCaption()
+{
+    QWidget form;
+    auto *box = new TzynGroupBox(&form);
+    box->setColor(Colors::clWhite);
+    box->setBorderColor(Colors::clRed);
+    box->Font()->setColor(Colors::clBlue);
+    box->setCaption(QStringLiteral("Ab"));
+    const int tw = QFontMetrics(box->Font()->toQFont()).horizontalAdvance(QStringLiteral("Ab"));
+    const QImage image = shot(box);
+    const QRgb red = qRgb(0xFF, 0, 0);
+    QCOMPARE(image.pixel(0, 6), red);
+    QCOMPARE(image.pixel(1, 6), red);
+    QCOMPARE(image.pixel(2, 6), red);
+    for (int x = 3; x <= tw + 6; ++x)
+        QVERIFY2(image.pixel(x, 6) != red, qPrintable(QString::number(x)));
+    for (int x = tw + 7; x < 185; ++x)
+        QCOMPARE(image.pixel(x, 6), red);
+    // The text starts at x = 5, y = 0, in the font's colour.
+    int blue = 0, left = 1000, top = 1000;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x)
+            if (image.pixel(x, y) != red && image.pixel(x, y) != qRgb(0xFF, 0xFF, 0xFF)) {
+                ++blue;
+                left = std::min(left, x);
+                top = std::min(top, y);
+            }
+    QVERIFY(blue > 5);
+    QVERIFY(left >= 5 && left <= 6);
+    QVERIFY(top >= 0 && top <= 3);
+
+    box->setEnabled(false);
+    const QImage grey = shot(box);
+    int greyPixels = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x)
+            greyPixels += grey.pixel(x, y) == qRgb(0x80, 0x80, 0x80);
+    QVERIFY(greyPixels > 5);
+}
+
+void tst_GroupBox::enablingReachesEveryChild()
+{
+    QWidget form;
+    auto *box = new TzynGroupBox(&form);
+    auto *a = new TzynButton(box);
+    auto *b = new TzynButton(box);
+    b->setEnabled(false);
+    box->setEnabled(false);
+    QVERIFY(!a->isEnabled());
+    QVERIFY(!b->isEnabled());
+    box->setEnabled(true);
+    QVERIFY(a->isEnabled());
+    QVERIFY(b->isEnabled()); // also the one disabled on its own
+    // Through the published property as the layout sets it.
+    QVERIFY(box->setProperty("Enabled", false));
+    QVERIFY(!a->isEnabled());
+}
+
+void tst_GroupBox::transparentAndOpaque()
+{
+    TCustomPanel parent;
+    parent.resize(300, 200);
+    parent.setBevelOuter(Fw::bvNone);
+    parent.setColor(TColor(0x336699));
+    auto *box = new TzynGroupBox(&parent);
+    box->setBounds(20, 20, 185, 105);
+    // Opaque: its colour, the parent's while ParentColor is on.
+    QCOMPARE(box->Color(), TColor(0x336699));
+    QCOMPARE(shot(box).pixel(50, 50), rgb(0x336699));
+    box->setColor(Colors::clYellow);
+    QCOMPARE(shot(box).pixel(50, 50), rgb(Colors::clYellow));
+    // Transparent: the parent's background shows through.
+    box->setTransparent(true);
+    QCOMPARE(shot(box).pixel(50, 50), rgb(0x336699));
+    QCOMPARE(shot(box).pixel(0, 50), rgb(box->BorderColor()));
+}
+
+void tst_GroupBox::clientAreaIsTheWholeBox()
+{
+    QWidget form;
+    auto *box = new TzynGroupBox(&form);
+    box->setCaption(QStringLiteral("Caption"));
+    auto *child = new TCustomPanel(box);
+    child->setAlign(Fw::alClient);
+    QCOMPARE(child->geometry(), box->rect());
+}
+
+void tst_GroupBox::pushThroughContainers()
+{
+    // The frame's push without the frame: containers first, then the frame's own children.
+    QWidget frame;
+    auto *button = new TzynButton(&frame);
+    button->setUIStyle(S::MacOS);
+    auto *custom = new TzynButton(&frame);
+    custom->setUIStyle(S::Custom);
+    auto *tree = new TzynTreeView(&frame);
+    auto *list = new TzynListView(&frame);
+    auto *box = new TzynGroupBox(&frame);
+    auto *inner = new TzynButton(box);
+    auto *innerCheck = new TzynCheckBox(box);
+    auto *radio = new TzynRadioButton(&frame);
+    auto *plain = new TCustomPanel(&frame);
+    auto *inPlain = new TzynButton(plain);
+    auto *innerBox = new TzynGroupBox(box);
+    auto *twoDown = new TzynButton(innerBox);
+
+    ApplyUIStyleToContainers(&frame, S::WinXP);
+    ApplyUIStyleToChildren(&frame, S::WinXP);
+
+    QCOMPARE(button->UIStyle(), S::WinXP);
+    QVERIFY(!button->Transparent());
+    QCOMPARE(custom->UIStyle(), S::Custom);
+    QCOMPARE(tree->BorderColor(), TColor(0x686868));
+    QCOMPARE(list->BorderColor(), TColor(0x686868));
+    QCOMPARE(box->BorderColor(), TColor(0x686868));
+    QCOMPARE(box->Font()->Color(), TColor(0xCF4602));
+    QCOMPARE(box->Color(), TColor(0xDEEBEF));
+    QCOMPARE(inner->UIStyle(), S::WinXP);
+    QCOMPARE(innerCheck->UIStyle(), S::WinXP);
+    QCOMPARE(radio->UIStyle(), S::WinXP);
+    QCOMPARE(
+        radio->PicNormalResName(), GetThemeResName(S::WinXP, TzynThemeEntry::RadioUncheckedImage));
+    QCOMPARE(inPlain->UIStyle(), S::DeepBlue);
+    QCOMPARE(innerBox->BorderColor(), TColor(0x686868)); // its colours, one level down
+    QCOMPARE(twoDown->UIStyle(), S::DeepBlue); // two levels down: left alone
+    // Writing through the published properties creates no dynamic ones.
+    QVERIFY(tree->dynamicPropertyNames().isEmpty());
+    QVERIFY(box->dynamicPropertyNames().isEmpty());
+}
+
+void tst_GroupBox::pushFromTheFrame_data()
+{
+    QTest::addColumn<bool>("autoUpdate");
+    QTest::addColumn<int>("style");
+    QTest::newRow("flag on, WinXP") << true << int(S::WinXP);
+    QTest::newRow("flag off") << false << int(S::WinXP);
+    QTest::newRow("flag on, Custom") << true << int(S::Custom);
+}
+
+void tst_GroupBox::pushFromTheFrame()
+{
+    QFETCH(bool, autoUpdate);
+    QFETCH(int, style);
+    QWidget host;
+    auto *frame = new TzynForm(&host);
+    if (!setStyle(frame, "UIStyle", QVariant::fromValue(S::MacOS)))
+        QSKIP("the form frame publishes no UIStyle");
+    // New controls take the frame's style and border colour.
+    auto *button = new TzynButton(frame);
+    QCOMPARE(button->UIStyle(), S::MacOS);
+    auto *custom = new TzynButton(frame);
+    custom->setUIStyle(S::Custom);
+    auto *tree = new TzynTreeView(frame);
+    QCOMPARE(tree->BorderColor(), TColor(0x7F7F7F));
+    auto *box = new TzynGroupBox(frame);
+    QCOMPARE(box->BorderColor(), TColor(0x7F7F7F));
+    auto *inner = new TzynButton(box);
+    inner->setUIStyle(S::BlueGlass);
+
+    QVERIFY(setStyle(frame, "UIStyleAutoUpdateSub", autoUpdate));
+    QVERIFY(setStyle(frame, "UIStyle", QVariant::fromValue(S(style))));
+
+    if (autoUpdate && S(style) == S::WinXP) {
+        QCOMPARE(button->UIStyle(), S::WinXP);
+        QCOMPARE(custom->UIStyle(), S::Custom);
+        QCOMPARE(tree->BorderColor(), TColor(0x686868));
+        QCOMPARE(box->BorderColor(), TColor(0x686868));
+        QCOMPARE(box->Font()->Color(), TColor(0xCF4602));
+        QCOMPARE(box->Color(), TColor(0xDEEBEF));
+        QCOMPARE(inner->UIStyle(), S::WinXP);
+    } else {
+        QCOMPARE(button->UIStyle(), S::MacOS);
+        QCOMPARE(custom->UIStyle(), S::Custom);
+        QCOMPARE(tree->BorderColor(), TColor(0x7F7F7F));
+        QCOMPARE(box->BorderColor(), TColor(0x7F7F7F));
+        // Only ParentColor ties the box to the frame's own colour.
+        QCOMPARE(box->Color(), frame->property("Color").value<TColor>());
+        QCOMPARE(inner->UIStyle(), S::BlueGlass);
+    }
+}
+
+QTEST_MAIN(tst_GroupBox)
+#include "tst_groupbox.moc"
