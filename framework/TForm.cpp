@@ -43,6 +43,13 @@ void TForm::setWindowState(Fw::TWindowState state)
     }
 }
 
+void TForm::setModalResult(int value)
+{
+    m_modalResult = value;
+    if (value != 0 && isVisible())
+        close();
+}
+
 void TForm::captionChanged()
 {
     setWindowTitle(Caption());

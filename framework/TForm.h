@@ -12,6 +12,7 @@ class TForm : public TControlBase<QWidget> {
     Q_PROPERTY(Fw::TWindowState WindowState READ WindowState WRITE setWindowState)
     Q_PROPERTY(int PixelsPerInch READ PixelsPerInch WRITE setPixelsPerInch)
     Q_PROPERTY(int TextHeight READ TextHeight WRITE setTextHeight)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE setModalResult)
 public:
     explicit TForm(QWidget *parent = nullptr);
 
@@ -24,6 +25,9 @@ public:
     void setPixelsPerInch(int value) { m_pixelsPerInch = value; }
     int TextHeight() const { return m_textHeight; }
     void setTextHeight(int value) { m_textHeight = value; }
+    // Set by buttons with a modal result; a non-zero value closes the window.
+    int ModalResult() const { return m_modalResult; }
+    void setModalResult(int value);
 
     // Creates the components described by a layout resource; throws ELayoutError.
     void loadLayout(const QString &fileName);
@@ -46,4 +50,5 @@ private:
     Fw::TWindowState m_windowState = Fw::wsNormal;
     int m_pixelsPerInch = 96;
     int m_textHeight = 13;
+    int m_modalResult = 0;
 };

@@ -7,6 +7,7 @@
 #include "Startup.h"
 #include "TApplication.h"
 #include "TWebBrowser.h"
+#include "TzynTreeView.h"
 #include "Unit1.h"
 
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 constexpr int kLoadTimeout = 90000;
@@ -37,7 +39,17 @@ int runAsCopiedProgram(int argc, char *argv[])
                 qPrintable(form.WebBrowser1->url().toLocalFile()), loaded.first().first().toBool());
     if (form.WebBrowser1->url() != expected)
         return 4;
-    return loaded.first().first().toBool() ? 0 : 5;
+    if (!loaded.first().first().toBool())
+        return 5;
+    // The exit entry closes the window, and the program ends with code 0.
+    QTimer::singleShot(0, &form, [&form] {
+        const auto found = form.TreeView1->findItems(QStringLiteral("退出"), Qt::MatchExactly);
+        if (!found.isEmpty())
+            QTest::mouseClick(form.TreeView1->viewport(), Qt::LeftButton, {},
+                              form.TreeView1->visualItemRect(found.first()).center());
+    });
+    QTimer::singleShot(kLoadTimeout, &app, [] { QCoreApplication::exit(7); });
+    return app.exec();
 }
 
 bool copyTree(const QString &from, const QString &to)
