@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "SkinClasses.h"
+#include "TGIFImage.h"
 #include "TApplication.h"
 #include "TApplicationEvents.h"
 #include "TLayoutLoader.h"
@@ -18,6 +19,9 @@ void PrepareProcess()
 
 void InitializeApplication(TApplication &app)
 {
+    // In the order the program's modules start: the GIF format first, then the
+    // application-events dispatcher takes the message hook before any window exists.
+    RegisterGifFormat();
     TApplicationEvents::installDispatcher();
     TLayoutLoader::registerFrameworkClasses();
     registerSkinClasses();

@@ -240,6 +240,14 @@ void TTreeView::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
+void TTreeView::focusInEvent(QFocusEvent *event)
+{
+    // Qt's views make the first entry current when they take the focus, and draw it marked;
+    // the desktop's tree shows nothing until the user picks an entry.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
 void TTreeView::selectionMoved(QTreeWidgetItem *current, QTreeWidgetItem *previous)
 {
     if (!m_autoExpand)

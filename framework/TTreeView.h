@@ -53,6 +53,7 @@ protected:
     void fontChanged() override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void selectionMoved(QTreeWidgetItem *current, QTreeWidgetItem *previous);

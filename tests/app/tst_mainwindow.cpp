@@ -269,6 +269,24 @@ private Q_SLOTS:
         }
     }
 
+    void logoShowsTheDecodedGif()
+    {
+        const TGraphic *logo = form->Image1->Picture()->graphic();
+        QVERIFY(logo);
+        QCOMPARE(QByteArray(logo->className()), QByteArray("TGIFImage"));
+        QCOMPARE(QSize(logo->width(), logo->height()), QSize(180, 66));
+        // Stretched over the whole control, whatever its width.
+        QVERIFY(form->Image1->Stretch());
+        QCOMPARE(form->Image1->destRect(), form->Image1->rect());
+        QImage shot(form->Image1->size(), QImage::Format_RGB32);
+        shot.fill(Qt::black);
+        form->Image1->render(&shot);
+        const QImage expected = logo->toImage().scaled(shot.size()).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shot.pixel(0, 0), expected.pixel(0, 0));
+        QCOMPARE(shot.pixel(shot.width() - 1, shot.height() - 1), expected.pixel(0, 0));
+        QVERIFY(shot != QImage(shot.size(), QImage::Format_RGB32));
+    }
+
     void logoOpensHomePage()
     {
         const int before = links.opened.size();
