@@ -384,7 +384,7 @@ void TzynForm::hostMouseEvent(QMouseEvent *event)
     const QPoint global = event->globalPosition().toPoint();
     switch (event->type()) {
     case QEvent::MouseMove:
-        if (!(event->buttons() & Qt::LeftButton) || !m_drag->mouseMoved(global))
+        if (!m_drag->isActive() || !m_drag->mouseMoved(global, event->buttons()))
             updateHostCursor(pos);
         break;
     case QEvent::MouseButtonPress:

@@ -457,8 +457,8 @@ void TzynTitleBar::mousePressEvent(QMouseEvent *event)
 void TzynTitleBar::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
-    if ((event->buttons() & Qt::LeftButton)
-        && m_drag->mouseMoved(event->globalPosition().toPoint()))
+    if (m_drag->isActive()
+        && m_drag->mouseMoved(event->globalPosition().toPoint(), event->buttons()))
         return;
     trackMouse(pos);
     if (!(event->buttons() & Qt::LeftButton))

@@ -40,12 +40,9 @@ bool TzynWindowDrag::handOver()
         return false;
     const bool started
         = m_mode == Mode::Resizing ? handle->startSystemResize(m_edges) : handle->startSystemMove();
-    if (!started)
-        return false;
-    // The loop belongs to the desktop now; the release that ends it goes to the window
-    // manager. Give the window its release once the current event has been handled.
-    QMetaObject::invokeMethod(this, &TzynWindowDrag::deliverRelease, Qt::QueuedConnection);
-    return true;
+    // The release that ends the desktop's loop goes to the window manager; the window gets
+    // its own once the loop is seen to be over (the next move without the button).
+    return started;
 }
 
 void TzynWindowDrag::deliverRelease()
@@ -61,9 +58,22 @@ void TzynWindowDrag::deliverRelease()
     QCoreApplication::sendEvent(handle, &release);
 }
 
-bool TzynWindowDrag::mouseMoved(const QPoint &globalPos)
+bool TzynWindowDrag::mouseMoved(const QPoint &globalPos, Qt::MouseButtons buttons)
 {
     if (!m_window)
+        m_mode = Mode::None;
+    const bool held = buttons & Qt::LeftButton;
+    if (m_mode != Mode::None && m_mode != Mode::MovePending && !m_manual) {
+        if (!held) {
+            // The desktop's loop has ended.
+            QMetaObject::invokeMethod(this, &TzynWindowDrag::deliverRelease, Qt::QueuedConnection);
+            return true;
+        }
+        // Moves still reach the window with the button down: the desktop did not take the
+        // loop after all (some window managers ignore the request), so go on by hand.
+        m_manual = true;
+    }
+    if (!held && m_mode == Mode::MovePending)
         m_mode = Mode::None;
     switch (m_mode) {
     case Mode::None:

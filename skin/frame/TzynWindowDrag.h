@@ -10,10 +10,10 @@ class QWidget;
 // Moves or resizes a frameless top-level window from a mouse drag that started on one of its
 // widgets. The desktop's own move and size loop is asked for first (QWindow::startSystemMove /
 // startSystemResize); the window manager then owns the pointer until the button goes up and
-// the widget never sees the release, so one is delivered to the window as soon as the loop has
-// been handed over, or hover would stay stuck on the widget. Where the platform refuses (no
-// window manager, the offscreen platform) the window is moved or resized by hand from the
-// following mouse moves.
+// the widget never sees the release, so one is delivered to the window when the first move
+// without the button shows that the loop is over, or hover would stay stuck on the widget. Where
+// the platform refuses (no window manager, the offscreen platform) the window is moved or resized
+// by hand from the following mouse moves.
 class TzynWindowDrag : public QObject {
     Q_OBJECT
 public:
@@ -26,8 +26,9 @@ public:
     void startResize(QWidget *window, Qt::Edges edges, const QPoint &globalPress);
 
     // Feed every mouse move of the widget; true while the move or resize is being done by hand
-    // or was just handed to the desktop (the widget then ignores the move).
-    bool mouseMoved(const QPoint &globalPos);
+    // or by the desktop (the widget then ignores the move). The first move without the button
+    // after the desktop's loop delivers the release the window never got.
+    bool mouseMoved(const QPoint &globalPos, Qt::MouseButtons buttons);
     // Feed the release; ends any drag.
     void released();
 
