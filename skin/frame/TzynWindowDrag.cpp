@@ -69,9 +69,8 @@ bool TzynWindowDrag::mouseMoved(const QPoint &globalPos, Qt::MouseButtons button
             QMetaObject::invokeMethod(this, &TzynWindowDrag::deliverRelease, Qt::QueuedConnection);
             return true;
         }
-        // Moves still reach the window with the button down: the desktop did not take the
-        // loop after all (some window managers ignore the request), so go on by hand.
-        m_manual = true;
+        // A move or two may still arrive while the desktop takes over; it moves the window.
+        return true;
     }
     if (!held && m_mode == Mode::MovePending)
         m_mode = Mode::None;

@@ -117,6 +117,8 @@ private Q_SLOTS:
         QCOMPARE(items->Count(), 25);
         QVERIFY(form->TreeView1->selectedItems().isEmpty());
         QVERIFY(!form->TreeView1->Selected());
+        // Nothing is marked either: no current entry drawn with the focus.
+        QVERIFY2(!form->TreeView1->currentItem(), qPrintable(form->TreeView1->currentItem() ? form->TreeView1->currentItem()->text(0) : QString()));
         for (int i = 0; i < items->Count(); ++i) {
             TTreeNode *node = items->Item(i);
             const QRect r = form->TreeView1->visualItemRect(node->item());
