@@ -1,9 +1,9 @@
 #include "Startup.h"
 
 #include "SkinClasses.h"
-#include "TGIFImage.h"
 #include "TApplication.h"
 #include "TApplicationEvents.h"
+#include "TGIFImage.h"
 #include "TLayoutLoader.h"
 
 #include <QIcon>

@@ -19,8 +19,7 @@ namespace {
 const QString kStartPage = QStringLiteral("2014考试指南");
 const QString kContactPage = QStringLiteral("联系我们");
 
-template <class T>
-T *component(QObject *root, const char *name)
+template <class T> T *component(QObject *root, const char *name)
 {
     T *found = root->findChild<T *>(QLatin1String(name));
     if (!found)
@@ -44,7 +43,8 @@ void TForm1::Loaded()
     WebBrowser1 = component<TWebBrowser>(this, "WebBrowser1");
     ApplicationEvents1 = component<TApplicationEvents>(this, "ApplicationEvents1");
     for (int i = 0; i < int(zynButtons.size()); ++i)
-        zynButtons[i] = component<TzynButton>(this, QStringLiteral("zynButton%1").arg(i + 1).toLatin1().constData());
+        zynButtons[i] = component<TzynButton>(
+            this, QStringLiteral("zynButton%1").arg(i + 1).toLatin1().constData());
     Image1 = component<TImage>(this, "Image1");
     TForm::Loaded();
 }
@@ -69,7 +69,8 @@ void TForm1::TreeView1Click(QObject *)
     if (!selected)
         return;
     const QString text = selected->Text();
-    if (text == QStringLiteral("重点总结和考点精讲") || text == QStringLiteral("习题精练与模拟考试"))
+    if (text == QStringLiteral("重点总结和考点精讲")
+        || text == QStringLiteral("习题精练与模拟考试"))
         return;
     if (text == QStringLiteral("视频课程学习")) {
         OpenLink(Links::courses());

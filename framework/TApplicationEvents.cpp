@@ -30,7 +30,8 @@ bool TApplicationEvents::installDispatcher()
     if (!app)
         return false;
     if (app->messageHookOwner())
-        return app->messageHookOwner()->objectName() == QLatin1String("ApplicationEventsDispatcher");
+        return app->messageHookOwner()->objectName()
+            == QLatin1String("ApplicationEventsDispatcher");
     auto *owner = new QObject(app);
     owner->setObjectName(QStringLiteral("ApplicationEventsDispatcher"));
     return app->takeMessageHook(owner, [](QObject *receiver, QEvent *event) {

@@ -31,7 +31,10 @@ constexpr TColor clMedGray = 0xA4A0A0;
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 
-constexpr TColor systemColor(int index) { return TColor(0x80000000u | unsigned(index)); }
+constexpr TColor systemColor(int index)
+{
+    return TColor(0x80000000u | unsigned(index));
+}
 constexpr TColor clScrollBar = systemColor(0);
 constexpr TColor clBackground = systemColor(1);
 constexpr TColor clActiveCaption = systemColor(2);

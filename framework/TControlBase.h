@@ -7,12 +7,10 @@
 #include <QEvent>
 #include <QWidget>
 
-
 // Gives a Qt widget class the published properties of a framework control. Use it as the base
 // of a Q_OBJECT class and put T_CONTROL_PROPERTIES (and T_CAPTION_PROPERTY where the control
 // has a caption) in the class body, so that moc publishes them under their layout names.
-template <class Base>
-class TControlBase : public Base, public TControlCore {
+template <class Base> class TControlBase : public Base, public TControlCore {
 public:
     explicit TControlBase(QWidget *parent = nullptr)
         : Base(parent)

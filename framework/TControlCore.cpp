@@ -39,8 +39,9 @@ TControlCore::TControlCore(QWidget *self)
     QObject::connect(m_font, &TFont::OnChange, self, [this] { fontObjectChanged(); });
     QObject::connect(m_constraints, &TConstraints::OnChange, self, [this] {
         m_self->setMinimumSize(m_constraints->MinWidth(), m_constraints->MinHeight());
-        m_self->setMaximumSize(m_constraints->MaxWidth() > 0 ? m_constraints->MaxWidth() : QWIDGETSIZE_MAX,
-                               m_constraints->MaxHeight() > 0 ? m_constraints->MaxHeight() : QWIDGETSIZE_MAX);
+        m_self->setMaximumSize(
+            m_constraints->MaxWidth() > 0 ? m_constraints->MaxWidth() : QWIDGETSIZE_MAX,
+            m_constraints->MaxHeight() > 0 ? m_constraints->MaxHeight() : QWIDGETSIZE_MAX);
     });
     m_self->setFont(m_font->toQFont());
 }
@@ -103,8 +104,8 @@ void TControlCore::applyAnchorRules(const QSize &parentSize)
     const int dw = parentSize.width() - m_anchorParentSize.width();
     const int dh = parentSize.height() - m_anchorParentSize.height();
     QRect r = m_anchorOrigin;
-    auto place = [](int pos, int size, int delta, int parentNew, int parentOld, bool near,
-                    bool far, int *outPos, int *outSize) {
+    auto place = [](int pos, int size, int delta, int parentNew, int parentOld, bool near, bool far,
+                     int *outPos, int *outSize) {
         *outPos = pos;
         *outSize = size;
         if (near && far) {
@@ -118,9 +119,9 @@ void TControlCore::applyAnchorRules(const QSize &parentSize)
     };
     int x, w, y, h;
     place(r.x(), r.width(), dw, parentSize.width(), m_anchorParentSize.width(),
-          m_anchors.testFlag(Fw::akLeft), m_anchors.testFlag(Fw::akRight), &x, &w);
+        m_anchors.testFlag(Fw::akLeft), m_anchors.testFlag(Fw::akRight), &x, &w);
     place(r.y(), r.height(), dh, parentSize.height(), m_anchorParentSize.height(),
-          m_anchors.testFlag(Fw::akTop), m_anchors.testFlag(Fw::akBottom), &y, &h);
+        m_anchors.testFlag(Fw::akTop), m_anchors.testFlag(Fw::akBottom), &y, &h);
     w = m_constraints->constrainWidth(std::max(0, w));
     h = m_constraints->constrainHeight(std::max(0, h));
     const QRect target(x, y, w, h);
@@ -152,7 +153,8 @@ void TControlCore::realignChildren(QWidget *parent)
                 client.setTop(client.top() + r.height());
                 break;
             case Fw::alBottom:
-                r = QRect(client.left(), client.bottom() + 1 - r.height(), client.width(), r.height());
+                r = QRect(
+                    client.left(), client.bottom() + 1 - r.height(), client.width(), r.height());
                 client.setBottom(client.bottom() - r.height());
                 break;
             case Fw::alLeft:
@@ -329,9 +331,8 @@ void TControlCore::updateTabChain(QWidget *parent)
         if (core && core->m_tabOrder >= 0)
             ordered.append(widget);
     }
-    std::stable_sort(ordered.begin(), ordered.end(), [](QWidget *a, QWidget *b) {
-        return of(a)->m_tabOrder < of(b)->m_tabOrder;
-    });
+    std::stable_sort(ordered.begin(), ordered.end(),
+        [](QWidget *a, QWidget *b) { return of(a)->m_tabOrder < of(b)->m_tabOrder; });
     for (int i = 1; i < ordered.size(); ++i)
         QWidget::setTabOrder(ordered[i - 1], ordered[i]);
 }

@@ -50,7 +50,7 @@ int TFont::Size() const
 {
     // Size = -Height * 72 / 96, rounded as integer division with rounding.
     return -((m_height * 72 + (m_height < 0 ? -kPixelsPerInch / 2 : kPixelsPerInch / 2))
-             / kPixelsPerInch);
+        / kPixelsPerInch);
 }
 
 void TFont::setSize(int points)
@@ -116,7 +116,8 @@ void TFont::registerSubstitutions()
         return;
     done = true;
     for (const FaceMapping &mapping : kFaces)
-        QFont::insertSubstitution(QString::fromUtf16(mapping.name), QString::fromLatin1(mapping.face));
+        QFont::insertSubstitution(
+            QString::fromUtf16(mapping.name), QString::fromLatin1(mapping.face));
 }
 
 QFont TFont::toQFont() const

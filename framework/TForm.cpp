@@ -83,7 +83,8 @@ void TForm::Show()
     if (m_position == Fw::poDesktopCenter || m_position == Fw::poScreenCenter) {
         if (QScreen *screen = QGuiApplication::primaryScreen()) {
             const QRect desk = screen->geometry();
-            move(desk.left() + (desk.width() - width()) / 2, desk.top() + (desk.height() - height()) / 2);
+            move(desk.left() + (desk.width() - width()) / 2,
+                desk.top() + (desk.height() - height()) / 2);
         }
     }
     switch (m_windowState) {

@@ -25,7 +25,8 @@ void TGraphic::loadFromFile(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw Exception(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+        throw Exception(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
     loadFromStream(file);
 }
 
@@ -33,6 +34,7 @@ void TGraphic::saveToFile(const QString &fileName) const
 {
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        throw Exception(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+        throw Exception(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
     saveToStream(file);
 }

@@ -15,7 +15,8 @@
 #include <QMetaProperty>
 #include <QWidget>
 
-ELayoutError::ELayoutError(const QString &file, int line, const QString &item, const QString &message)
+ELayoutError::ELayoutError(
+    const QString &file, int line, const QString &item, const QString &message)
     : Exception(QStringLiteral("%1:%2: %3: %4").arg(file).arg(line).arg(item, message))
     , m_file(file)
     , m_line(line)
@@ -90,12 +91,13 @@ private:
         if (c.isLetter() || c == QLatin1Char('_')) {
             const int start = m_pos;
             while (m_pos < m_text.size()
-                   && (m_text[m_pos].isLetterOrNumber() || m_text[m_pos] == QLatin1Char('_')))
+                && (m_text[m_pos].isLetterOrNumber() || m_text[m_pos] == QLatin1Char('_')))
                 ++m_pos;
             m_token.kind = Token::Ident;
             m_token.text = m_text.mid(start, m_pos - start);
-        } else if (c.isDigit() || (c == QLatin1Char('-') && m_pos + 1 < m_text.size() && m_text[m_pos + 1].isDigit())
-                   || c == QLatin1Char('$')) {
+        } else if (c.isDigit()
+            || (c == QLatin1Char('-') && m_pos + 1 < m_text.size() && m_text[m_pos + 1].isDigit())
+            || c == QLatin1Char('$')) {
             readNumber();
         } else if (c == QLatin1Char('\'')) {
             readString();
@@ -115,7 +117,8 @@ private:
                 ++m_pos;
             } else if (c.isSpace()) {
                 ++m_pos;
-            } else if (c == QLatin1Char('/') && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == QLatin1Char('/')) {
+            } else if (c == QLatin1Char('/') && m_pos + 1 < m_text.size()
+                && m_text[m_pos + 1] == QLatin1Char('/')) {
                 while (m_pos < m_text.size() && m_text[m_pos] != QLatin1Char('\n'))
                     ++m_pos;
             } else {
@@ -138,12 +141,14 @@ private:
             ++m_pos;
         }
         const int digits = m_pos;
-        while (m_pos < m_text.size() && (base == 16 ? isxdigit(m_text[m_pos].toLatin1()) : m_text[m_pos].isDigit()))
+        while (m_pos < m_text.size()
+            && (base == 16 ? isxdigit(m_text[m_pos].toLatin1()) : m_text[m_pos].isDigit()))
             ++m_pos;
         bool ok = false;
         const qint64 value = m_text.mid(digits, m_pos - digits).toLongLong(&ok, base);
         if (!ok)
-            throw ELayoutError(m_file, m_line, m_text.mid(start, m_pos - start + 1), QStringLiteral("bad number"));
+            throw ELayoutError(
+                m_file, m_line, m_text.mid(start, m_pos - start + 1), QStringLiteral("bad number"));
         m_token.kind = Token::Number;
         m_token.number = negative ? -value : value;
         m_token.text = m_text.mid(start, m_pos - start);
@@ -199,9 +204,10 @@ public:
         m_lex.expectSymbol(QLatin1Char(':'), name);
         const QString className = m_lex.expectIdent(name);
         if (!m_root->inherits(className.toLatin1().constData()))
-            m_lex.fail(name, QStringLiteral("the root is a %1, not a %2")
-                                 .arg(QString::fromLatin1(m_root->metaObject()->className()), className),
-                       line);
+            m_lex.fail(name,
+                QStringLiteral("the root is a %1, not a %2")
+                    .arg(QString::fromLatin1(m_root->metaObject()->className()), className),
+                line);
         m_root->setObjectName(name);
         body(m_root, name);
         if (m_lex.peek().kind != Token::End)
@@ -241,7 +247,8 @@ private:
             m_lex.fail(name, QStringLiteral("a component named %1 already exists").arg(name), line);
         QObject *object = (*factory)(m_root, qobject_cast<QWidget *>(parent));
         object->setObjectName(name);
-        if (auto *widget = qobject_cast<QWidget *>(object); widget && !qobject_cast<QWidget *>(parent))
+        if (auto *widget = qobject_cast<QWidget *>(object);
+            widget && !qobject_cast<QWidget *>(parent))
             m_lex.fail(name, QStringLiteral("a control needs a control to hold it"), line);
         body(object, name);
     }
@@ -267,9 +274,10 @@ private:
                 connectEvent(object, name, item, line);
                 return;
             }
-            m_lex.fail(item, QStringLiteral("unknown property %1 of %2")
-                                 .arg(path, QString::fromLatin1(meta->className())),
-                       line);
+            m_lex.fail(item,
+                QStringLiteral("unknown property %1 of %2")
+                    .arg(path, QString::fromLatin1(meta->className())),
+                line);
         }
         assign(object, meta->property(index), item, line);
     }
@@ -279,9 +287,10 @@ private:
         const QMetaObject *meta = object->metaObject();
         const int index = meta->indexOfProperty(name.toLatin1().constData());
         if (index < 0)
-            m_lex.fail(item, QStringLiteral("unknown property %1 of %2")
-                                 .arg(name, QString::fromLatin1(meta->className())),
-                       line);
+            m_lex.fail(item,
+                QStringLiteral("unknown property %1 of %2")
+                    .arg(name, QString::fromLatin1(meta->className())),
+                line);
         const QMetaProperty prop = meta->property(index);
         QObject *sub = prop.metaType().flags().testFlag(QMetaType::PointerToQObject)
             ? prop.read(object).value<QObject *>()
@@ -315,9 +324,10 @@ private:
                 if (slot.name() != handler.toLatin1() || slot.methodType() == QMetaMethod::Signal)
                     continue;
                 if (!QMetaObject::checkConnectArgs(signal, slot))
-                    m_lex.fail(item, QStringLiteral("handler %1 does not take the arguments of %2")
-                                         .arg(handler, QString::fromLatin1(signal.methodSignature())),
-                               line);
+                    m_lex.fail(item,
+                        QStringLiteral("handler %1 does not take the arguments of %2")
+                            .arg(handler, QString::fromLatin1(signal.methodSignature())),
+                        line);
                 QObject::connect(sender, signal, m_root, slot, Qt::DirectConnection);
                 return;
             }
@@ -335,7 +345,8 @@ private:
             return;
         }
         if (!prop.isWritable())
-            m_lex.fail(item, QStringLiteral("%1 is read-only").arg(QString::fromLatin1(prop.name())), line);
+            m_lex.fail(item,
+                QStringLiteral("%1 is read-only").arg(QString::fromLatin1(prop.name())), line);
         if (prop.isFlagType()) {
             v = QVariant(flagValue(prop, item));
         } else if (prop.isEnumType()) {
@@ -343,9 +354,10 @@ private:
             bool ok = false;
             const int e = prop.enumerator().keyToValue(key.toLatin1().constData(), &ok);
             if (!ok)
-                m_lex.fail(item, QStringLiteral("%1 is not a value of %2")
-                                     .arg(key, QString::fromLatin1(prop.enumerator().name())),
-                           line);
+                m_lex.fail(item,
+                    QStringLiteral("%1 is not a value of %2")
+                        .arg(key, QString::fromLatin1(prop.enumerator().name())),
+                    line);
             v = QVariant(e);
         } else if (type.id() == QMetaType::Bool) {
             const QString word = m_lex.expectIdent(item);
@@ -356,7 +368,7 @@ private:
             else
                 m_lex.fail(item, QStringLiteral("%1 is not True or False").arg(word), line);
         } else if (type.id() == QMetaType::Int || type.id() == QMetaType::LongLong
-                   || type.id() == QMetaType::UInt) {
+            || type.id() == QMetaType::UInt) {
             if (value.kind == Token::Number) {
                 m_lex.take();
                 v = QVariant(value.number).convert(type) ? QVariant(value.number) : QVariant();
@@ -364,7 +376,9 @@ private:
             } else if (value.kind == Token::Ident) {
                 TColor color;
                 if (!identToColor(value.text, &color))
-                    m_lex.fail(item, QStringLiteral("%1 is not a number or a colour name").arg(value.text), line);
+                    m_lex.fail(item,
+                        QStringLiteral("%1 is not a number or a colour name").arg(value.text),
+                        line);
                 m_lex.take();
                 v = QVariant(int(color));
             } else {
@@ -378,9 +392,10 @@ private:
             m_lex.take();
             v = double(value.number);
         } else {
-            m_lex.fail(item, QStringLiteral("properties of type %1 cannot be loaded")
-                                 .arg(QString::fromLatin1(type.name())),
-                       line);
+            m_lex.fail(item,
+                QStringLiteral("properties of type %1 cannot be loaded")
+                    .arg(QString::fromLatin1(type.name())),
+                line);
         }
         if (!prop.write(object, v))
             m_lex.fail(item, QStringLiteral("the value was refused"), line);
@@ -409,8 +424,9 @@ private:
             bool ok = false;
             const int f = prop.enumerator().keyToValue(key.toLatin1().constData(), &ok);
             if (!ok)
-                m_lex.fail(item, QStringLiteral("%1 is not a value of %2")
-                                     .arg(key, QString::fromLatin1(prop.enumerator().name())));
+                m_lex.fail(item,
+                    QStringLiteral("%1 is not a value of %2")
+                        .arg(key, QString::fromLatin1(prop.enumerator().name())));
             flags |= f;
             if (m_lex.isSymbol(QLatin1Char(',')))
                 m_lex.take();
@@ -428,12 +444,15 @@ private:
         if (m_lex.isSymbol(QLatin1Char('<'))) {
             m_lex.take();
             if (!current || current->metaObject()->indexOfMethod("add()") < 0)
-                m_lex.fail(item, QStringLiteral("%1 is not a collection").arg(QString::fromLatin1(prop.name())), line);
+                m_lex.fail(item,
+                    QStringLiteral("%1 is not a collection").arg(QString::fromLatin1(prop.name())),
+                    line);
             collection(current, item);
             return;
         }
         if (value.kind != Token::Ident)
-            m_lex.fail(item, QStringLiteral("expected a component name, a picture or a collection"), line);
+            m_lex.fail(
+                item, QStringLiteral("expected a component name, a picture or a collection"), line);
         const QString word = m_lex.take().text;
         if (m_lex.peek().kind == Token::String) {
             picture(qobject_cast<TPicture *>(current), word, item, line);
@@ -445,7 +464,10 @@ private:
         if (!component)
             m_lex.fail(item, QStringLiteral("no component named %1").arg(word), line);
         if (wanted && !component->metaObject()->inherits(wanted))
-            m_lex.fail(item, QStringLiteral("%1 is not a %2").arg(word, QString::fromLatin1(wanted->className())), line);
+            m_lex.fail(item,
+                QStringLiteral("%1 is not a %2")
+                    .arg(word, QString::fromLatin1(wanted->className())),
+                line);
         if (!prop.isWritable() || !prop.write(object, QVariant::fromValue(component)))
             m_lex.fail(item, QStringLiteral("the value was refused"), line);
     }
@@ -473,7 +495,8 @@ private:
                 m_lex.fail(item, QStringLiteral("expected 'item' or '>'"));
             m_lex.take();
             QObject *entry = nullptr;
-            QMetaObject::invokeMethod(items, "add", Qt::DirectConnection, Q_RETURN_ARG(QObject *, entry));
+            QMetaObject::invokeMethod(
+                items, "add", Qt::DirectConnection, Q_RETURN_ARG(QObject *, entry));
             if (!entry)
                 m_lex.fail(item, QStringLiteral("the collection refused a new item"));
             body(entry, item + QLatin1String(".item"));

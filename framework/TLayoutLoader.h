@@ -4,8 +4,8 @@
 
 #include <QHash>
 #include <QObject>
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 #include <type_traits>
@@ -55,8 +55,7 @@ public:
     static void registerClass(const QString &className, Factory factory);
     static bool isClassRegistered(const QString &className);
 
-    template <class T>
-    static void registerClass(const QString &className)
+    template <class T> static void registerClass(const QString &className)
     {
         registerClass(className, [](QObject *owner, QWidget *parent) -> QObject * {
             if constexpr (std::is_base_of_v<QWidget, T>)

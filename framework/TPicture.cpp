@@ -21,8 +21,8 @@ struct Registry {
     {
         classes.insert(QStringLiteral("TBitmap"), [] { return std::make_unique<TBitmap>(); });
         for (const char *ext : { "bmp", "png" })
-            extensions.insert(QLatin1String(ext),
-                              { QStringLiteral("Bitmaps"), QStringLiteral("TBitmap") });
+            extensions.insert(
+                QLatin1String(ext), { QStringLiteral("Bitmaps"), QStringLiteral("TBitmap") });
     }
 };
 
@@ -65,7 +65,8 @@ void TPicture::loadFromFile(const QString &fileName)
     const QString className = classForExtension(ext);
     auto graphic = createGraphic(className);
     if (!graphic)
-        throw EInvalidGraphicOperation(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
+        throw EInvalidGraphicOperation(
+            QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
     graphic->loadFromFile(fileName);
     setGraphic(std::move(graphic));
 }
@@ -75,8 +76,8 @@ void TPicture::registerGraphicClass(const QString &className, Factory factory)
     registry().classes.insert(className, std::move(factory));
 }
 
-void TPicture::registerFileFormat(const QString &extension, const QString &description,
-                                  const QString &className)
+void TPicture::registerFileFormat(
+    const QString &extension, const QString &description, const QString &className)
 {
     registry().extensions.insert(extension.toLower(), { description, className });
 }

@@ -31,8 +31,8 @@ public:
     void loadFromFile(const QString &fileName);
 
     static void registerGraphicClass(const QString &className, Factory factory);
-    static void registerFileFormat(const QString &extension, const QString &description,
-                                   const QString &className);
+    static void registerFileFormat(
+        const QString &extension, const QString &description, const QString &className);
     static void unregisterGraphicClass(const QString &className);
     static bool isGraphicClassRegistered(const QString &className);
     static QString classForExtension(const QString &extension);

@@ -5,8 +5,8 @@
 #include "TTreeNodes.h"
 
 #include <QHeaderView>
-#include <functional>
 #include <QMouseEvent>
+#include <functional>
 
 namespace {
 constexpr int kNodeRole = Qt::UserRole + 1;
@@ -175,7 +175,10 @@ void TTreeView::setImages(TImageList *images)
     m_images = images;
     if (m_images) {
         connect(m_images, &TImageList::OnChange, this, &TTreeView::refreshIcons);
-        connect(m_images, &QObject::destroyed, this, [this] { m_images = nullptr; refreshIcons(); });
+        connect(m_images, &QObject::destroyed, this, [this] {
+            m_images = nullptr;
+            refreshIcons();
+        });
     }
     refreshIcons();
 }

@@ -86,7 +86,8 @@ int main(int argc, char *argv[])
             QProcess child;
             child.start(QCoreApplication::applicationFilePath(), { QString::fromLatin1(mode) });
             if (!child.waitForFinished(120000) || child.exitCode() != 0) {
-                std::fprintf(stderr, "%s run failed: %s\n", mode, child.readAllStandardError().constData());
+                std::fprintf(
+                    stderr, "%s run failed: %s\n", mode, child.readAllStandardError().constData());
                 return 1;
             }
             const QList<QByteArray> parts = child.readAllStandardOutput().trimmed().split(' ');
@@ -100,8 +101,9 @@ int main(int argc, char *argv[])
     }
     std::printf("median of %d runs (ms)    shown   loaded\n", runs);
     std::printf("bare window + page view  %6.0f   %6.0f\n", median(bareShown), median(bareLoaded));
-    std::printf("study guide              %6.0f   %6.0f\n", median(guideShown), median(guideLoaded));
-    std::printf("ratio guide / bare        %5.2f    %5.2f\n", median(guideShown) / median(bareShown),
-                median(guideLoaded) / median(bareLoaded));
+    std::printf(
+        "study guide              %6.0f   %6.0f\n", median(guideShown), median(guideLoaded));
+    std::printf("ratio guide / bare        %5.2f    %5.2f\n",
+        median(guideShown) / median(bareShown), median(guideLoaded) / median(bareLoaded));
     return 0;
 }

@@ -106,7 +106,7 @@ private Q_SLOTS:
     {
         QCOMPARE(form->WebBrowser1->url(), pageUrl(QStringLiteral("2014考试指南")));
         QCOMPARE(form->windowTitle(),
-                 QStringLiteral("会计从业资格考试-会计基础Lumora(重点总结+习题集) 2014版 Build 0705"));
+            QStringLiteral("会计从业资格考试-会计基础Lumora(重点总结+习题集) 2014版 Build 0705"));
         QCOMPARE(TApplication::instance()->Title(), QStringLiteral("Veltrix考试Lumora"));
         QVERIFY(form->isMaximized());
     }
@@ -118,17 +118,19 @@ private Q_SLOTS:
         QVERIFY(form->TreeView1->selectedItems().isEmpty());
         QVERIFY(!form->TreeView1->Selected());
         // Nothing is marked either: no current entry drawn with the focus.
-        QVERIFY2(!form->TreeView1->currentItem(), qPrintable(form->TreeView1->currentItem() ? form->TreeView1->currentItem()->text(0) : QString()));
+        QVERIFY2(!form->TreeView1->currentItem(),
+            qPrintable(form->TreeView1->currentItem() ? form->TreeView1->currentItem()->text(0)
+                                                      : QString()));
         for (int i = 0; i < items->Count(); ++i) {
             TTreeNode *node = items->Item(i);
             const QRect r = form->TreeView1->visualItemRect(node->item());
             QVERIFY2(!r.isEmpty() && form->TreeView1->viewport()->rect().contains(r),
-                     qPrintable(node->Text()));
+                qPrintable(node->Text()));
         }
         // A click below the last entry, with nothing selected, does nothing.
         const QUrl before = form->WebBrowser1->url();
         QTest::mouseClick(form->TreeView1->viewport(), Qt::LeftButton, {},
-                          QPoint(40, form->TreeView1->viewport()->height() - 3));
+            QPoint(40, form->TreeView1->viewport()->height() - 3));
         QVERIFY(!form->TreeView1->Selected());
         QCOMPARE(form->WebBrowser1->url(), before);
         QVERIFY(links.opened.isEmpty());
@@ -159,10 +161,12 @@ private Q_SLOTS:
         QTreeWidgetItem *item = entry(text);
         QVERIFY(item);
         const QIcon shown = item->icon(0);
-        QCOMPARE(shown.pixmap(16, 16, QIcon::Normal).toImage().convertToFormat(QImage::Format_ARGB32),
-                 form->ImageList1->image(icon));
-        QCOMPARE(shown.pixmap(16, 16, QIcon::Selected).toImage().convertToFormat(QImage::Format_ARGB32),
-                 form->ImageList1->image(selectedIcon));
+        QCOMPARE(
+            shown.pixmap(16, 16, QIcon::Normal).toImage().convertToFormat(QImage::Format_ARGB32),
+            form->ImageList1->image(icon));
+        QCOMPARE(
+            shown.pixmap(16, 16, QIcon::Selected).toImage().convertToFormat(QImage::Format_ARGB32),
+            form->ImageList1->image(selectedIcon));
     }
 
     void treeEntries_data()
@@ -193,8 +197,8 @@ private Q_SLOTS:
                 << QStringLiteral("历年真题和答案(%1)").arg(numbers[i]) << "page";
         QTest::newRow("21 courses") << QStringLiteral("视频课程学习")
                                     << QStringLiteral("link:http://links.example.com/?@kjz2");
-        QTest::newRow("22 consultation") << QStringLiteral("在线咨询")
-                                         << QStringLiteral("link:http://links.example.com/?@vtrbdq");
+        QTest::newRow("22 consultation") << QStringLiteral(
+            "在线咨询") << QStringLiteral("link:http://links.example.com/?@vtrbdq");
         QTest::newRow("23 contact") << QStringLiteral("联系我们") << "page";
     }
 
@@ -237,14 +241,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("button");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("action");
-        QTest::newRow("1") << 1 << "考试动态" << "link:http://links.example.com/?@kjz";
-        QTest::newRow("2") << 2 << "考试指南" << "page:2014考试指南";
-        QTest::newRow("3") << 3 << "视频课程" << "link:http://links.example.com/?@kjz2";
-        QTest::newRow("4") << 4 << "考试题库" << "link:http://links.example.com/?@kjz2";
-        QTest::newRow("5") << 5 << "模拟考场" << "link:http://links.example.com/?@kjz2";
-        QTest::newRow("6") << 6 << "论坛交流" << "link:http://links.example.com/?@kjz";
-        QTest::newRow("7") << 7 << "联系我们" << "page:联系我们";
-        QTest::newRow("8") << 8 << "在线咨询" << "link:http://links.example.com/?@vtrbdq";
+        QTest::newRow("1") << 1 << "考试动态"
+                           << "link:http://links.example.com/?@kjz";
+        QTest::newRow("2") << 2 << "考试指南"
+                           << "page:2014考试指南";
+        QTest::newRow("3") << 3 << "视频课程"
+                           << "link:http://links.example.com/?@kjz2";
+        QTest::newRow("4") << 4 << "考试题库"
+                           << "link:http://links.example.com/?@kjz2";
+        QTest::newRow("5") << 5 << "模拟考场"
+                           << "link:http://links.example.com/?@kjz2";
+        QTest::newRow("6") << 6 << "论坛交流"
+                           << "link:http://links.example.com/?@kjz";
+        QTest::newRow("7") << 7 << "联系我们"
+                           << "page:联系我们";
+        QTest::newRow("8") << 8 << "在线咨询"
+                           << "link:http://links.example.com/?@vtrbdq";
     }
 
     void buttons()
@@ -257,9 +269,11 @@ private Q_SLOTS:
         if (action.startsWith(QLatin1String("page:"))) {
             // Start elsewhere so that the page request is visible.
             form->WebBrowser1->Navigate(ChapterPagePath(QStringLiteral("第九章：会计档案")));
-            QTRY_COMPARE_WITH_TIMEOUT(form->WebBrowser1->url(), pageUrl(QStringLiteral("第九章：会计档案")), kLoadTimeout);
+            QTRY_COMPARE_WITH_TIMEOUT(form->WebBrowser1->url(),
+                pageUrl(QStringLiteral("第九章：会计档案")), kLoadTimeout);
             QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
-            QTRY_COMPARE_WITH_TIMEOUT(form->WebBrowser1->url(), pageUrl(action.mid(5)), kLoadTimeout);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                form->WebBrowser1->url(), pageUrl(action.mid(5)), kLoadTimeout);
         } else {
             const int before = links.opened.size();
             // Twice: nothing is remembered between clicks.
@@ -283,7 +297,8 @@ private Q_SLOTS:
         QImage shot(form->Image1->size(), QImage::Format_RGB32);
         shot.fill(Qt::black);
         form->Image1->render(&shot);
-        const QImage expected = logo->toImage().scaled(shot.size()).convertToFormat(QImage::Format_RGB32);
+        const QImage expected
+            = logo->toImage().scaled(shot.size()).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shot.pixel(0, 0), expected.pixel(0, 0));
         QCOMPARE(shot.pixel(shot.width() - 1, shot.height() - 1), expected.pixel(0, 0));
         QVERIFY(shot != QImage(shot.size(), QImage::Format_RGB32));
@@ -304,12 +319,13 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QFile page(dir.filePath(QStringLiteral("page.htm")));
         QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<html><body style='margin:0;height:2000px'>"
-                   "<a id='next' href='next.htm' style='display:block;width:300px;height:80px'>next</a>"
-                   "<script>window.downs={0:0,1:0,2:0};window.menus=0;"
-                   "document.addEventListener('mousedown',e=>window.downs[e.button]++,true);"
-                   "document.addEventListener('contextmenu',e=>window.menus++,true);</script>"
-                   "</body></html>");
+        page.write(
+            "<html><body style='margin:0;height:2000px'>"
+            "<a id='next' href='next.htm' style='display:block;width:300px;height:80px'>next</a>"
+            "<script>window.downs={0:0,1:0,2:0};window.menus=0;"
+            "document.addEventListener('mousedown',e=>window.downs[e.button]++,true);"
+            "document.addEventListener('contextmenu',e=>window.menus++,true);</script>"
+            "</body></html>");
         page.close();
         QFile next(dir.filePath(QStringLiteral("next.htm")));
         QVERIFY(next.open(QIODevice::WriteOnly));
@@ -321,7 +337,7 @@ private Q_SLOTS:
         view->Navigate(page.fileName());
         QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, kLoadTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(runScript(view, QStringLiteral("typeof window.downs")).toString(),
-                                  QStringLiteral("object"), kLoadTimeout);
+            QStringLiteral("object"), kLoadTimeout);
         QWidget *input = inputWidget(view);
         QVERIFY(input);
         QVERIFY(input != view && view->isAncestorOf(input));
@@ -333,12 +349,14 @@ private Q_SLOTS:
         QCOMPARE(runScript(view, QStringLiteral("window.downs[2]")).toInt(), 0);
         QCOMPARE(runScript(view, QStringLiteral("window.menus")).toInt(), 0);
         QVERIFY(!QApplication::activePopupWidget());
-        QVERIFY(view->findChildren<QMenu *>().isEmpty() || !view->findChild<QMenu *>()->isVisible());
+        QVERIFY(
+            view->findChildren<QMenu *>().isEmpty() || !view->findChild<QMenu *>()->isVisible());
         QCOMPARE(view->url(), QUrl::fromLocalFile(page.fileName()));
 
         // Left button: reaches the page, and a link is followed.
         QTest::mouseClick(input, Qt::LeftButton, {}, blank);
-        QTRY_COMPARE_WITH_TIMEOUT(runScript(view, QStringLiteral("window.downs[0]")).toInt(), 1, kLoadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            runScript(view, QStringLiteral("window.downs[0]")).toInt(), 1, kLoadTimeout);
         QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(50, 40));
         QTRY_COMPARE_WITH_TIMEOUT(view->url(), QUrl::fromLocalFile(next.fileName()), kLoadTimeout);
     }
@@ -349,11 +367,11 @@ private Q_SLOTS:
         TMsg msg;
         bool handled = false;
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton,
-                          Qt::RightButton, Qt::NoModifier);
+            Qt::RightButton, Qt::NoModifier);
         for (QWidget *w : { static_cast<QWidget *>(form->TreeView1->viewport()),
-                            static_cast<QWidget *>(form->zynButtons[0]),
-                            static_cast<QWidget *>(form->WebBrowser1),
-                            static_cast<QWidget *>(form->GroupBox1) }) {
+                 static_cast<QWidget *>(form->zynButtons[0]),
+                 static_cast<QWidget *>(form->WebBrowser1),
+                 static_cast<QWidget *>(form->GroupBox1) }) {
             msg.receiver = w;
             msg.event = &press;
             handled = false;
@@ -366,7 +384,7 @@ private Q_SLOTS:
         form->ApplicationEvents1Message(msg, handled);
         QVERIFY(handled);
         QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::RightButton,
-                        Qt::RightButton, Qt::NoModifier);
+            Qt::RightButton, Qt::NoModifier);
         msg.event = &dbl;
         form->ApplicationEvents1Message(msg, handled);
         QVERIFY(!handled);
@@ -375,7 +393,7 @@ private Q_SLOTS:
         form->ApplicationEvents1Message(msg, handled);
         QVERIFY(handled);
         QMouseEvent left(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                         Qt::LeftButton, Qt::NoModifier);
+            Qt::LeftButton, Qt::NoModifier);
         msg.event = &left;
         form->ApplicationEvents1Message(msg, handled);
         QVERIFY(!handled);

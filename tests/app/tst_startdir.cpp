@@ -34,9 +34,10 @@ int runAsCopiedProgram(int argc, char *argv[])
     form.Show();
     if (!QTest::qWaitFor([&] { return loaded.count() > 0; }, kLoadTimeout))
         return 3;
-    const QUrl expected = QUrl::fromLocalFile(ProgramDirectory() + QStringLiteral("data/2014考试指南.htm"));
+    const QUrl expected
+        = QUrl::fromLocalFile(ProgramDirectory() + QStringLiteral("data/2014考试指南.htm"));
     std::printf("dir=%s url=%s ok=%d\n", qPrintable(ProgramDirectory()),
-                qPrintable(form.WebBrowser1->url().toLocalFile()), loaded.first().first().toBool());
+        qPrintable(form.WebBrowser1->url().toLocalFile()), loaded.first().first().toBool());
     if (form.WebBrowser1->url() != expected)
         return 4;
     if (!loaded.first().first().toBool())
@@ -46,7 +47,7 @@ int runAsCopiedProgram(int argc, char *argv[])
         const auto found = form.TreeView1->findItems(QStringLiteral("退出"), Qt::MatchExactly);
         if (!found.isEmpty())
             QTest::mouseClick(form.TreeView1->viewport(), Qt::LeftButton, {},
-                              form.TreeView1->visualItemRect(found.first()).center());
+                form.TreeView1->visualItemRect(found.first()).center());
     });
     QTimer::singleShot(kLoadTimeout, &app, [] { QCoreApplication::exit(7); });
     return app.exec();
@@ -55,7 +56,8 @@ int runAsCopiedProgram(int argc, char *argv[])
 bool copyTree(const QString &from, const QString &to)
 {
     QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator it(
+        from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(path);
@@ -89,7 +91,8 @@ private Q_SLOTS:
         const QString program = programDir + QStringLiteral("/study-guide");
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
         QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeUser);
-        QVERIFY(copyTree(ProgramDirectory() + QStringLiteral("data"), programDir + QStringLiteral("/data")));
+        QVERIFY(copyTree(
+            ProgramDirectory() + QStringLiteral("data"), programDir + QStringLiteral("/data")));
 
         QProcess child;
         child.setWorkingDirectory(QDir::rootPath());
@@ -98,7 +101,8 @@ private Q_SLOTS:
         QVERIFY(child.waitForStarted());
         QVERIFY(child.waitForFinished(kLoadTimeout + 30000));
         const QByteArray output = child.readAll();
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+            output.constData());
         QVERIFY2(output.contains(programDir.toUtf8()), output.constData());
     }
 };

@@ -51,16 +51,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "Bad value" << "Bad value.";
-        QTest::newRow("full stop") << "Bad value." << "Bad value.";
-        QTest::newRow("exclamation") << "Bad value!" << "Bad value!";
-        QTest::newRow("comma") << "a," << "a,";
-        QTest::newRow("parenthesis") << "(a)" << "(a)";
-        QTest::newRow("slash") << "a/" << "a/.";
-        QTest::newRow("digit") << "code 5" << "code 5.";
-        QTest::newRow("chinese") << "页面不存在" << "页面不存在.";
-        QTest::newRow("chinese full stop") << "页面不存在。" << "页面不存在。.";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "Bad value"
+                                << "Bad value.";
+        QTest::newRow("full stop") << "Bad value."
+                                   << "Bad value.";
+        QTest::newRow("exclamation") << "Bad value!"
+                                     << "Bad value!";
+        QTest::newRow("comma") << "a,"
+                               << "a,";
+        QTest::newRow("parenthesis") << "(a)"
+                                     << "(a)";
+        QTest::newRow("slash") << "a/"
+                               << "a/.";
+        QTest::newRow("digit") << "code 5"
+                               << "code 5.";
+        QTest::newRow("chinese") << "页面不存在"
+                                 << "页面不存在.";
+        QTest::newRow("chinese full stop") << "页面不存在。"
+                                           << "页面不存在。.";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void errorBoxText()

@@ -1,12 +1,12 @@
 // Controls of the framework: anchors against the parent's design size, alignment, size
 // limits, fonts with the height sign rule, colours and their system-colour table.
 
+#include "TBitmap.h"
 #include "TColor.h"
 #include "TControl.h"
 #include "TCustomPanel.h"
 #include "TFont.h"
 #include "TImage.h"
-#include "TBitmap.h"
 
 #include <QTest>
 
@@ -19,9 +19,12 @@ private Q_SLOTS:
         QTest::addColumn<QRect>("after");
         // Parent 200 x 100 grows to 260 x 140; the child sits at (20, 10) 50 x 30.
         QTest::newRow("left top") << int(Fw::akLeft | Fw::akTop) << QRect(20, 10, 50, 30);
-        QTest::newRow("left top right") << int(Fw::akLeft | Fw::akTop | Fw::akRight) << QRect(20, 10, 110, 30);
-        QTest::newRow("left top bottom") << int(Fw::akLeft | Fw::akTop | Fw::akBottom) << QRect(20, 10, 50, 70);
-        QTest::newRow("all") << int(Fw::akLeft | Fw::akTop | Fw::akRight | Fw::akBottom) << QRect(20, 10, 110, 70);
+        QTest::newRow("left top right")
+            << int(Fw::akLeft | Fw::akTop | Fw::akRight) << QRect(20, 10, 110, 30);
+        QTest::newRow("left top bottom")
+            << int(Fw::akLeft | Fw::akTop | Fw::akBottom) << QRect(20, 10, 50, 70);
+        QTest::newRow("all") << int(Fw::akLeft | Fw::akTop | Fw::akRight | Fw::akBottom)
+                             << QRect(20, 10, 110, 70);
         QTest::newRow("right bottom") << int(Fw::akRight | Fw::akBottom) << QRect(80, 50, 50, 30);
         // Neither edge: the centre keeps its relative place (45 * 260 / 200 - 25 = 33).
         QTest::newRow("none") << 0 << QRect(33, 20, 50, 30);

@@ -85,7 +85,7 @@ private Q_SLOTS:
     end
   end
 )")),
-                            QStringLiteral("test.layout"));
+            QStringLiteral("test.layout"));
         QCOMPARE(form.objectName(), QStringLiteral("Form1"));
         QCOMPARE(form.Caption(), QStringLiteral("It's 会计基础"));
         QCOMPARE(form.windowTitle(), form.Caption());
@@ -130,11 +130,13 @@ private Q_SLOTS:
     {
         // Setting a font value ends following the parent's font; the order decides.
         TTestForm a;
-        TLayoutLoader().loadFromText(&a, wrap(QStringLiteral("object P: TPanel\n Font.Height = -20\n ParentFont = True\nend\n")),
-                                     QStringLiteral("a"));
+        TLayoutLoader().loadFromText(&a,
+            wrap(QStringLiteral("object P: TPanel\n Font.Height = -20\n ParentFont = True\nend\n")),
+            QStringLiteral("a"));
         TTestForm b;
-        TLayoutLoader().loadFromText(&b, wrap(QStringLiteral("object P: TPanel\n ParentFont = True\n Font.Height = -20\nend\n")),
-                                     QStringLiteral("b"));
+        TLayoutLoader().loadFromText(&b,
+            wrap(QStringLiteral("object P: TPanel\n ParentFont = True\n Font.Height = -20\nend\n")),
+            QStringLiteral("b"));
         auto *pa = a.findChild<TCustomPanel *>(QStringLiteral("P"));
         auto *pb = b.findChild<TCustomPanel *>(QStringLiteral("P"));
         QVERIFY(pa->ParentFont());
@@ -148,22 +150,39 @@ private Q_SLOTS:
         QTest::addColumn<QString>("body");
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("unknown property") << "  Width = 10\n  Bogus = 3\n" << 3 << "Form1.Bogus: unknown property Bogus";
-        QTest::newRow("unknown sub-property") << "  Font.Colour = 3\n" << 2 << "Form1.Font.Colour: unknown property Colour";
-        QTest::newRow("unknown class") << "  object X: TNoSuchThing\n  end\n" << 2 << "X: unknown class TNoSuchThing";
-        QTest::newRow("unknown enum value") << "  Position = poNowhere\n" << 2 << "poNowhere is not a value";
-        QTest::newRow("unknown flag") << "  Font.Style = [fsBold, fsShiny]\n" << 2 << "fsShiny is not a value";
-        QTest::newRow("bad bool") << "  object P: TPanel\n    ParentFont = Maybe\n  end\n" << 3 << "P.ParentFont: Maybe is not True or False";
-        QTest::newRow("bad colour") << "  Color = clPlaid\n" << 2 << "clPlaid is not a number or a colour name";
+        QTest::newRow("unknown property") << "  Width = 10\n  Bogus = 3\n"
+                                          << 3 << "Form1.Bogus: unknown property Bogus";
+        QTest::newRow("unknown sub-property") << "  Font.Colour = 3\n"
+                                              << 2 << "Form1.Font.Colour: unknown property Colour";
+        QTest::newRow("unknown class") << "  object X: TNoSuchThing\n  end\n"
+                                       << 2 << "X: unknown class TNoSuchThing";
+        QTest::newRow("unknown enum value") << "  Position = poNowhere\n"
+                                            << 2 << "poNowhere is not a value";
+        QTest::newRow("unknown flag") << "  Font.Style = [fsBold, fsShiny]\n"
+                                      << 2 << "fsShiny is not a value";
+        QTest::newRow("bad bool") << "  object P: TPanel\n    ParentFont = Maybe\n  end\n"
+                                  << 3 << "P.ParentFont: Maybe is not True or False";
+        QTest::newRow("bad colour") << "  Color = clPlaid\n"
+                                    << 2 << "clPlaid is not a number or a colour name";
         QTest::newRow("string for number") << "  Width = 'wide'\n" << 2 << "expected a number";
-        QTest::newRow("unknown handler") << "  object P: TPanel\n    OnClick = Nobody\n  end\n" << 3 << "unknown handler Nobody";
-        QTest::newRow("handler arguments") << "  object P: TPanel\n    OnClick = WrongArguments\n  end\n" << 3 << "does not take the arguments";
-        QTest::newRow("missing component") << "  object T: TTreeView\n    Images = Nowhere\n  end\n" << 3 << "no component named Nowhere";
-        QTest::newRow("duplicate name") << "  object P: TPanel\n  end\n  object P: TPanel\n  end\n" << 4 << "already exists";
+        QTest::newRow("unknown handler") << "  object P: TPanel\n    OnClick = Nobody\n  end\n"
+                                         << 3 << "unknown handler Nobody";
+        QTest::newRow("handler arguments")
+            << "  object P: TPanel\n    OnClick = WrongArguments\n  end\n"
+            << 3 << "does not take the arguments";
+        QTest::newRow("missing component") << "  object T: TTreeView\n    Images = Nowhere\n  end\n"
+                                           << 3 << "no component named Nowhere";
+        QTest::newRow("duplicate name") << "  object P: TPanel\n  end\n  object P: TPanel\n  end\n"
+                                        << 4 << "already exists";
         QTest::newRow("unterminated string") << "  Caption = 'abc\n" << 2 << "unterminated string";
-        QTest::newRow("read-only") << "  object L: TImageList\n    Count = 3\n  end\n" << 3 << "Count is read-only";
-        QTest::newRow("picture class") << "  object L: TImageList\n    Bitmap = TNoPicture 'x.png'\n  end\n" << 3 << "unknown picture class TNoPicture";
-        QTest::newRow("picture file") << "  object L: TImageList\n    Bitmap = TBitmap 'no/such.png'\n  end\n" << 3 << "L.Bitmap";
+        QTest::newRow("read-only") << "  object L: TImageList\n    Count = 3\n  end\n"
+                                   << 3 << "Count is read-only";
+        QTest::newRow("picture class")
+            << "  object L: TImageList\n    Bitmap = TNoPicture 'x.png'\n  end\n"
+            << 3 << "unknown picture class TNoPicture";
+        QTest::newRow("picture file")
+            << "  object L: TImageList\n    Bitmap = TBitmap 'no/such.png'\n  end\n"
+            << 3 << "L.Bitmap";
     }
 
     void refusesWhatItDoesNotKnow()
@@ -177,7 +196,7 @@ private Q_SLOTS:
             QFAIL("the layout was accepted");
         } catch (const ELayoutError &error) {
             QVERIFY2(error.message().startsWith(QStringLiteral("Unit9.layout:%1: ").arg(line)),
-                     qPrintable(error.message()));
+                qPrintable(error.message()));
             QVERIFY2(error.message().contains(expected), qPrintable(error.message()));
             QCOMPARE(error.line(), line);
         }
@@ -187,11 +206,11 @@ private Q_SLOTS:
     {
         TTestForm form;
         QVERIFY_THROWS_EXCEPTION(ELayoutError,
-                                 TLayoutLoader().loadFromText(&form, QStringLiteral("object F: TTreeView\nend\n"),
-                                                              QStringLiteral("x")));
+            TLayoutLoader().loadFromText(
+                &form, QStringLiteral("object F: TTreeView\nend\n"), QStringLiteral("x")));
         QVERIFY_THROWS_EXCEPTION(ELayoutError,
-                                 TLayoutLoader().loadFromText(&form, QStringLiteral("object F: TTestForm\n Width = 3\n"),
-                                                              QStringLiteral("x")));
+            TLayoutLoader().loadFromText(
+                &form, QStringLiteral("object F: TTestForm\n Width = 3\n"), QStringLiteral("x")));
     }
 
     void refusesAMissingFile()

@@ -35,7 +35,8 @@ void book(QPainter &p, QRectF r, QColor cover, bool band = true)
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 230, 140));
         p.drawRect(QRectF(r.left() + 0.6, r.top() + r.height() * 0.22, r.width() - 1.2, 1.0));
-        p.drawRect(QRectF(r.left() + 0.6, r.bottom() - r.height() * 0.22 - 1, r.width() - 1.2, 1.0));
+        p.drawRect(
+            QRectF(r.left() + 0.6, r.bottom() - r.height() * 0.22 - 1, r.width() - 1.2, 1.0));
     }
 }
 
@@ -115,7 +116,8 @@ void certificate(QPainter &p)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(210, 40, 40));
     p.drawEllipse(QPointF(11, 10), 2.2, 2.2);
-    p.drawPolygon(QPolygonF({ QPointF(10, 11.5), QPointF(9.5, 15.5), QPointF(11, 14.5), QPointF(12.5, 15.5), QPointF(12, 11.5) }));
+    p.drawPolygon(QPolygonF({ QPointF(10, 11.5), QPointF(9.5, 15.5), QPointF(11, 14.5),
+        QPointF(12.5, 15.5), QPointF(12, 11.5) }));
 }
 
 void openBook(QPainter &p)
@@ -176,8 +178,8 @@ void colouredArrows(QPainter &p)
         p.rotate(angle);
         p.setPen(Qt::NoPen);
         p.setBrush(c);
-        p.drawPolygon(QPolygonF({ QPointF(0, -1.3), QPointF(5, -1.3), QPointF(5, -3.2), QPointF(8.5, 0),
-                                  QPointF(5, 3.2), QPointF(5, 1.3), QPointF(0, 1.3) }));
+        p.drawPolygon(QPolygonF({ QPointF(0, -1.3), QPointF(5, -1.3), QPointF(5, -3.2),
+            QPointF(8.5, 0), QPointF(5, 3.2), QPointF(5, 1.3), QPointF(0, 1.3) }));
         p.restore();
     };
     arrow(QPointF(1, 4), 0, QColor(220, 50, 50));
@@ -283,8 +285,8 @@ QImage renderIcon(const std::function<void(QPainter &)> &draw)
 
 // The 16 colours of the standard 4-bit palette.
 const QRgb kVga[16] = { 0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080,
-                        0xFF008080, 0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00,
-                        0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF };
+    0xFF008080, 0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF,
+    0xFF00FFFF, 0xFFFFFFFF };
 
 int nearestVga(QRgb c)
 {
@@ -310,8 +312,8 @@ QImage mainIcon(int size)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // Pure palette colours, so that the 16-colour reduction keeps the drawing.
-    const QColor covers[] = { QColor(0xFF0000), QColor(0x0000FF), QColor(0x008000), QColor(0xFFFF00),
-                              QColor(0x800080) };
+    const QColor covers[] = { QColor(0xFF0000), QColor(0x0000FF), QColor(0x008000),
+        QColor(0xFFFF00), QColor(0x800080) };
     const double s = size / 32.0;
     const double heights[] = { 26, 22, 28, 24, 27 };
     double x = 1.5;
@@ -322,7 +324,8 @@ QImage mainIcon(int size)
         p.drawRect(r);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0xFFFFFF));
-        p.drawRect(QRectF(r.left() + s, r.top() + 4 * s, r.width() - 2 * s, std::max(1.0, 1.5 * s)));
+        p.drawRect(
+            QRectF(r.left() + s, r.top() + 4 * s, r.width() - 2 * s, std::max(1.0, 1.5 * s)));
         x += 6;
     }
     p.setPen(QPen(QColor(0x808080), std::max(1.0, 1.5 * s)));
@@ -339,8 +342,16 @@ QByteArray icoImage(const QImage &image)
     const int xorStride = ((w * 4 + 31) / 32) * 4;
     const int andStride = ((w + 31) / 32) * 4;
     QByteArray data;
-    auto put32 = [&](quint32 v) { char b[4]; qToLittleEndian(v, b); data.append(b, 4); };
-    auto put16 = [&](quint16 v) { char b[2]; qToLittleEndian(v, b); data.append(b, 2); };
+    auto put32 = [&](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        data.append(b, 4);
+    };
+    auto put16 = [&](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        data.append(b, 2);
+    };
     put32(40);
     put32(w);
     put32(h * 2);
@@ -381,8 +392,16 @@ QByteArray icoImage(const QImage &image)
 QByteArray icoFile(const QList<QImage> &images)
 {
     QByteArray header;
-    auto put16 = [&](quint16 v) { char b[2]; qToLittleEndian(v, b); header.append(b, 2); };
-    auto put32 = [&](quint32 v) { char b[4]; qToLittleEndian(v, b); header.append(b, 4); };
+    auto put16 = [&](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        header.append(b, 2);
+    };
+    auto put32 = [&](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        header.append(b, 4);
+    };
     put16(0);
     put16(1);
     put16(quint16(images.size()));
@@ -430,8 +449,17 @@ int main(int argc, char *argv[])
     const std::function<void(QPainter &)> drawings[] = {
         [](QPainter &p) { rowOfBooks(p, 1.0, false); },
         [](QPainter &p) { rowOfBooks(p, 1.0, true); },
-        stackOfBooks, documentWithE, certificate, openBook, bookSpines, lettersAndCalendar,
-        colouredArrows, smilingFace, filmClip, returnArrow, penguin,
+        stackOfBooks,
+        documentWithE,
+        certificate,
+        openBook,
+        bookSpines,
+        lettersAndCalendar,
+        colouredArrows,
+        smilingFace,
+        filmClip,
+        returnArrow,
+        penguin,
     };
     QImage strip(kIcon * int(std::size(drawings)), kIcon, QImage::Format_ARGB32);
     strip.fill(Qt::transparent);
