@@ -4,42 +4,24 @@
 #include "TzynTitleBarButton.h"
 
 TzynTitleBarButtons::TzynTitleBarButtons(TzynTitleBar *owner)
-    : QObject(owner)
+    : TCollection(owner)
     , m_owner(owner)
 {
 }
 
-TzynTitleBarButtons::~TzynTitleBarButtons() = default;
-
-int TzynTitleBarButtons::IndexOf(const TzynTitleBarButton *button) const
+TzynTitleBarButton *TzynTitleBarButtons::Items(int index) const
 {
-    return int(m_items.indexOf(const_cast<TzynTitleBarButton *>(button)));
+    return static_cast<TzynTitleBarButton *>(itemAt(index));
 }
 
 TzynTitleBarButton *TzynTitleBarButtons::Add()
 {
-    auto *button = new TzynTitleBarButton(this);
-    m_items.append(button);
-    Update();
-    return button;
+    return static_cast<TzynTitleBarButton *>(addItem());
 }
 
-void TzynTitleBarButtons::Delete(int index)
+QObject *TzynTitleBarButtons::createItem()
 {
-    if (index < 0 || index >= Count())
-        return;
-    delete m_items.takeAt(index);
-    Update();
-}
-
-void TzynTitleBarButtons::Clear()
-{
-    m_default = false;
-    if (m_items.isEmpty())
-        return;
-    qDeleteAll(m_items);
-    m_items.clear();
-    Update();
+    return new TzynTitleBarButton(this);
 }
 
 void TzynTitleBarButtons::Assign(const TzynTitleBarButtons *source)
@@ -47,18 +29,6 @@ void TzynTitleBarButtons::Assign(const TzynTitleBarButtons *source)
     if (!source || source == this)
         return;
     Clear();
-    for (const TzynTitleBarButton *item : source->m_items)
-        Add()->Assign(item);
-}
-
-QObject *TzynTitleBarButtons::add()
-{
-    if (m_default)
-        Clear();
-    return Add();
-}
-
-void TzynTitleBarButtons::Update()
-{
-    Q_EMIT OnUpdate();
+    for (int i = 0; i < source->Count(); ++i)
+        Add()->Assign(source->Items(i));
 }

@@ -4,42 +4,24 @@
 #include "TzynTitleBarSection.h"
 
 TzynTitleBarSections::TzynTitleBarSections(TzynTitleBar *owner)
-    : QObject(owner)
+    : TCollection(owner)
     , m_owner(owner)
 {
 }
 
-TzynTitleBarSections::~TzynTitleBarSections() = default;
-
-int TzynTitleBarSections::IndexOf(const TzynTitleBarSection *section) const
+TzynTitleBarSection *TzynTitleBarSections::Items(int index) const
 {
-    return int(m_items.indexOf(const_cast<TzynTitleBarSection *>(section)));
+    return static_cast<TzynTitleBarSection *>(itemAt(index));
 }
 
 TzynTitleBarSection *TzynTitleBarSections::Add()
 {
-    auto *section = new TzynTitleBarSection(this);
-    m_items.append(section);
-    Update();
-    return section;
+    return static_cast<TzynTitleBarSection *>(addItem());
 }
 
-void TzynTitleBarSections::Delete(int index)
+QObject *TzynTitleBarSections::createItem()
 {
-    if (index < 0 || index >= Count())
-        return;
-    delete m_items.takeAt(index);
-    Update();
-}
-
-void TzynTitleBarSections::Clear()
-{
-    m_default = false;
-    if (m_items.isEmpty())
-        return;
-    qDeleteAll(m_items);
-    m_items.clear();
-    Update();
+    return new TzynTitleBarSection(this);
 }
 
 void TzynTitleBarSections::Assign(const TzynTitleBarSections *source)
@@ -47,18 +29,6 @@ void TzynTitleBarSections::Assign(const TzynTitleBarSections *source)
     if (!source || source == this)
         return;
     Clear();
-    for (const TzynTitleBarSection *item : source->m_items)
-        Add()->Assign(item);
-}
-
-QObject *TzynTitleBarSections::add()
-{
-    if (m_default)
-        Clear();
-    return Add();
-}
-
-void TzynTitleBarSections::Update()
-{
-    Q_EMIT OnUpdate();
+    for (int i = 0; i < source->Count(); ++i)
+        Add()->Assign(source->Items(i));
 }
