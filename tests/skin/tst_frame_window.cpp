@@ -127,10 +127,11 @@ private Q_SLOTS:
         const QPoint from = onTitleBar(300);
         QVERIFY(xdotool(drag(from, from + QPoint(100, 60))));
         // The move starts at the first movement after the press, so the window follows the
-        // pointer from there: the whole drag less at most its first step (100 / 8, 60 / 8).
-        QTRY_VERIFY_WITH_TIMEOUT(
-            form->pos().x() - before.x() >= 86 && form->pos().y() - before.y() >= 51, kTimeout);
-        QVERIFY(form->pos().x() - before.x() <= 100 && form->pos().y() - before.y() <= 60);
+        // pointer from there: the whole drag less its first steps (one step, 100 / 8 and
+        // 60 / 8, when the machine keeps up; half the drag leaves room for a loaded one).
+        const auto moved = [&] { return form->pos() - before; };
+        QTRY_VERIFY_WITH_TIMEOUT(moved().x() >= 50 && moved().y() >= 30, kTimeout);
+        QVERIFY(moved().x() <= 100 && moved().y() <= 60);
         QCOMPARE(form->size(), QSize(991, 660));
         // Hover is not stuck on the press: the close button lights up under the pointer.
         TzynTitleBar *bar = form->zynForm1->TitleBar();
