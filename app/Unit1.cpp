@@ -114,7 +114,7 @@ void TForm1::zynButton1Click(QObject *)
 
 void TForm1::zynButton2Click(QObject *)
 {
-    ShowPage(ProgramDirectory() + QStringLiteral("data/") + kStartPage + QStringLiteral(".htm"));
+    ShowPage(ChapterPagePath(kStartPage));
 }
 
 void TForm1::zynButton3Click(QObject *)
@@ -139,7 +139,7 @@ void TForm1::zynButton6Click(QObject *)
 
 void TForm1::zynButton7Click(QObject *)
 {
-    ShowPage(ProgramDirectory() + QStringLiteral("data/") + kContactPage + QStringLiteral(".htm"));
+    ShowPage(ChapterPagePath(kContactPage));
 }
 
 void TForm1::zynButton8Click(QObject *)

@@ -13,6 +13,7 @@ class TForm : public TControlBase<QWidget> {
     Q_PROPERTY(int PixelsPerInch READ PixelsPerInch WRITE setPixelsPerInch)
     Q_PROPERTY(int TextHeight READ TextHeight WRITE setTextHeight)
     Q_PROPERTY(int ModalResult READ ModalResult WRITE setModalResult)
+    Q_PROPERTY(Fw::TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
 public:
     explicit TForm(QWidget *parent = nullptr);
 
@@ -25,6 +26,9 @@ public:
     void setPixelsPerInch(int value) { m_pixelsPerInch = value; }
     int TextHeight() const { return m_textHeight; }
     void setTextHeight(int value) { m_textHeight = value; }
+    // How the window may be sized; a skinned frame reads it to decide on its edge zones.
+    Fw::TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void setBorderStyle(Fw::TBorderStyle style) { m_borderStyle = style; }
     // Set by buttons with a modal result; a non-zero value closes the window.
     int ModalResult() const { return m_modalResult; }
     void setModalResult(int value);
@@ -51,4 +55,5 @@ private:
     int m_pixelsPerInch = 96;
     int m_textHeight = 13;
     int m_modalResult = 0;
+    Fw::TBorderStyle m_borderStyle = Fw::bsSizeable;
 };

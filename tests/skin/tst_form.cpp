@@ -5,6 +5,8 @@
 #include "Exception.h"
 #include "TApplication.h"
 #include "TForm.h"
+
+#include "ErrorBoxAnswer.h"
 #include "TLayoutLoader.h"
 #include "TzynButton.h"
 #include "TzynForm.h"
@@ -18,35 +20,6 @@
 #include <QtTest>
 
 namespace {
-
-QString answerErrorBox(const std::function<void()> &action)
-{
-    QString text;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        text = box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
-    action();
-    return text;
-}
-
-class BorderedForm : public TForm {
-    Q_OBJECT
-    Q_PROPERTY(Fw::TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
-public:
-    explicit BorderedForm(Fw::TBorderStyle style)
-        : m_style(style)
-    {
-    }
-    Fw::TBorderStyle BorderStyle() const { return m_style; }
-    void setBorderStyle(Fw::TBorderStyle style) { m_style = style; }
-
-private:
-    Fw::TBorderStyle m_style;
-};
 
 // A skinned button as the propagation sees it.
 class StyledButton : public TzynButton {
@@ -256,7 +229,7 @@ end)"),
 
     void noZones()
     {
-        TzynForm *frame = makeFrame(new BorderedForm(Fw::bsDialog));
+        TzynForm *frame = makeFrame(formWithBorder(Fw::bsDialog));
         QCOMPARE(frame->HostHitZone(QPoint(0, 200)), Qt::Edges());
         frame = makeFrame();
         host->showMaximized();

@@ -4,6 +4,8 @@
 
 #include "TBitmap.h"
 #include "TForm.h"
+
+#include "ErrorBoxAnswer.h"
 #include "TLayoutLoader.h"
 #include "TzynForm.h"
 #include "TzynTitleBar.h"
@@ -51,39 +53,6 @@ void hover(QWidget *widget, const QPoint &pos)
         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
-
-// Answers the next error box and remembers its text.
-QString answerErrorBox(const std::function<void()> &action)
-{
-    QString text;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        text = box->text();
-        if (box->icon() != QMessageBox::Critical)
-            text.prepend(QStringLiteral("(not an error box) "));
-        box->button(QMessageBox::Ok)->click();
-    });
-    action();
-    return text;
-}
-
-// A host whose border style the test chooses.
-class BorderedForm : public TForm {
-    Q_OBJECT
-    Q_PROPERTY(Fw::TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
-public:
-    explicit BorderedForm(Fw::TBorderStyle style)
-        : m_style(style)
-    {
-    }
-    Fw::TBorderStyle BorderStyle() const { return m_style; }
-    void setBorderStyle(Fw::TBorderStyle style) { m_style = style; }
-
-private:
-    Fw::TBorderStyle m_style;
-};
 
 } // namespace
 
@@ -404,7 +373,7 @@ private Q_SLOTS:
 
     void noZoneForFixedBorder()
     {
-        makeFrame(600, new BorderedForm(Fw::bsSingle));
+        makeFrame(600, formWithBorder(Fw::bsSingle));
         QCOMPARE(frame->SavedBorderStyle(), Fw::bsSingle);
         QCOMPARE(bar->HitZone(QPoint(300, 0)), Qt::Edges());
         // The host itself lost its border style.
