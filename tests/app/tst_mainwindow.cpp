@@ -111,6 +111,24 @@ private Q_SLOTS:
         QVERIFY(form->isMaximized());
     }
 
+    void programIconIsARowOfBooks()
+    {
+        // MAINICON: 32 x 32 and 16 x 16, 16 colours (4 bits per pixel in the icon file).
+        const QList<QSize> sizes = form->windowIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(32, 32)));
+        QVERIFY(sizes.contains(QSize(16, 16)));
+        QFile ico(QStringLiteral(":/icons/MAINICON.ico"));
+        QVERIFY(ico.open(QIODevice::ReadOnly));
+        const QByteArray data = ico.readAll();
+        const int count = quint8(data[4]) | quint8(data[5]) << 8;
+        QCOMPARE(count, 2);
+        for (int i = 0; i < count; ++i) {
+            const char *entry = data.constData() + 6 + 16 * i;
+            QCOMPARE(quint8(entry[2]), quint8(16)); // colours in the palette
+            QCOMPARE(quint8(entry[6]), quint8(4)); // bits per pixel
+        }
+    }
+
     void treeAfterStartUp()
     {
         TTreeNodes *items = form->TreeView1->Items();
