@@ -21,7 +21,7 @@ start_display() {
     XVFB_PID=$!
     export DISPLAY=":${n}"
     for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    openbox >/dev/null 2>&1 &
+    openbox --config-file "$(pwd)/scripts/openbox-rc.xml" >/dev/null 2>&1 &
     OPENBOX_PID=$!
     sleep 1
 }
