@@ -464,8 +464,9 @@ QImage titleLeft(Style s)
     }
     case Protein: {
         // The long silver cap: a brushed capsule that ends in a soft curve and fades into white.
+        // It is a deep enough silver for the white caption drawn over it to stay readable.
         QPainterPath cap;
-        const qreal end = w - 60;
+        const qreal end = w - 28;
         cap.moveTo(0, 2);
         cap.lineTo(end - 40, 2);
         cap.cubicTo(end - 10, 2, end - 20, h - 3, end + 15, h - 3);
@@ -473,16 +474,16 @@ QImage titleLeft(Style s)
         cap.closeSubpath();
         p.setPen(Qt::NoPen);
         p.setBrush(vgrad(2, h - 3,
-            { { 0, c(0xF0F1F3) }, { 0.5, c(0xD1D4D9) }, { 0.55, c(0xBFC3CA) },
-                { 1, c(0xDCDFE3) } }));
+            { { 0, c(0xA9AEB6) }, { 0.5, c(0x858B94) }, { 0.55, c(0x70767F) },
+                { 1, c(0x8E949C) } }));
         p.drawPath(cap);
         // The gloss fades out before the curve instead of ending in an edge.
         p.setBrush(hgrad(3, end - 30,
-            { { 0, QColor(255, 255, 255, 190) }, { 0.8, QColor(255, 255, 255, 150) },
+            { { 0, QColor(255, 255, 255, 90) }, { 0.8, QColor(255, 255, 255, 60) },
                 { 1, QColor(255, 255, 255, 0) } }));
         p.drawRect(QRectF(3, 3, end - 33, h / 2.0 - 3));
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(c(0xA2A7AE), 1));
+        p.setPen(QPen(c(0x666C75), 1));
         p.drawPath(cap);
         // Fade the right end of the cap into the plain bar so the client section continues it.
         QImage plain(w, h, QImage::Format_ARGB32_Premultiplied);
