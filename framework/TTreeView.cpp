@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QTreeWidgetItemIterator>
 #include <functional>
 
 namespace {
@@ -185,9 +186,10 @@ void TTreeView::setImages(TImageList *images)
 
 void TTreeView::refreshIcons()
 {
-    const int count = m_items->Count();
-    for (int i = 0; i < count; ++i)
-        m_items->Item(i)->updateIcon();
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        if (TTreeNode *node = TTreeNode::fromItem(*it))
+            node->updateIcon();
+    }
 }
 
 void TTreeView::setReadOnly(bool value)
