@@ -1,6 +1,7 @@
 #include "TWebBrowser.h"
 
 #include "Exception.h"
+#include "TWebPage.h"
 
 #include <QDir>
 #include <QUrl>
@@ -8,6 +9,7 @@
 TWebBrowser::TWebBrowser(QWidget *parent)
     : TControlBase<QWebEngineView>(parent)
 {
+    setPage(new TWebPage(this));
     resize(692, 519);
 }
 
