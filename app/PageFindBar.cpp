@@ -24,8 +24,8 @@ constexpr int kGap = 6;
 // the frame it covers.
 QColor frameLineColour(const QWidget *bar)
 {
-    const QVariant boxColour = bar->parentWidget() ? bar->parentWidget()->property("BorderColor")
-                                                   : QVariant();
+    const QVariant boxColour
+        = bar->parentWidget() ? bar->parentWidget()->property("BorderColor") : QVariant();
     if (boxColour.isValid())
         return toQColor(boxColour.value<TColor>());
     return toQColor(FindFormBorderColor(bar->window()));
@@ -47,6 +47,8 @@ PageFindBar::PageFindBar(QWebEngineView *view, QWidget *parent)
     m_edit = new QLineEdit(this);
     m_edit->setPlaceholderText(QStringLiteral("在本页中查找"));
     m_edit->setClearButtonEnabled(true);
+    // The window opens no context menu anywhere, the find bar included.
+    m_edit->setContextMenuPolicy(Qt::NoContextMenu);
     m_edit->installEventFilter(this);
 
     auto button = [this](const QString &caption, int width) {
@@ -54,7 +56,7 @@ PageFindBar::PageFindBar(QWebEngineView *view, QWidget *parent)
         b->setParentFont(true);
         b->setCaption(caption);
         b->setCursor(Fw::crHandPoint);
-        // The keyboard stays in the text box: Enter and Shift+Enter are the buttons' keys.
+        // Not in the Tab chain: Enter and Shift+Enter in the text box are their keys.
         b->setFocusPolicy(Qt::NoFocus);
         b->setBounds(0, 0, width, kButtonHeight);
         return b;
@@ -66,8 +68,16 @@ PageFindBar::PageFindBar(QWebEngineView *view, QWidget *parent)
     m_close->setHint(QStringLiteral("关闭查找栏 (Esc)"));
 
     connect(m_edit, &QLineEdit::textChanged, this, [this] { find(false); });
-    connect(m_previous, &TzynButton::OnClick, this, [this] { findPrevious(); });
-    connect(m_next, &TzynButton::OnClick, this, [this] { findNext(); });
+    // Our buttons take the focus when pressed, as the desktop's do; the keyboard goes back to
+    // the text box so that Enter keeps searching.
+    connect(m_previous, &TzynButton::OnClick, this, [this] {
+        m_edit->setFocus(Qt::OtherFocusReason);
+        findPrevious();
+    });
+    connect(m_next, &TzynButton::OnClick, this, [this] {
+        m_edit->setFocus(Qt::OtherFocusReason);
+        findNext();
+    });
     connect(m_close, &TzynButton::OnClick, this, [this] { close(); });
     // A new page has none of the old highlights.
     if (m_view)
@@ -140,9 +150,8 @@ void PageFindBar::showResult(const QString &, const QWebEngineFindTextResult &re
 {
     const int count = result.numberOfMatches();
     const int active = result.activeMatch();
-    m_count->setText(count == 0
-            ? QStringLiteral("无匹配")
-            : QStringLiteral("第 %1 项，共 %2 项").arg(active).arg(count));
+    m_count->setText(count == 0 ? QStringLiteral("无匹配")
+                                : QStringLiteral("第 %1 项，共 %2 项").arg(active).arg(count));
     // A search that finds nothing tints the text box, as readers know from browsers.
     m_edit->setStyleSheet(count == 0 ? QStringLiteral("QLineEdit{background:#fbeaea}") : QString());
     m_count->adjustSize();

@@ -42,8 +42,7 @@ ReaderShortcuts::ReaderShortcuts(QWidget *window, QWebEngineView *view, QTreeWid
 
 ReaderShortcuts::~ReaderShortcuts() = default;
 
-void ReaderShortcuts::addShortcut(
-    const QList<QKeySequence> &keys, void (ReaderShortcuts::*slot)())
+void ReaderShortcuts::addShortcut(const QList<QKeySequence> &keys, void (ReaderShortcuts::*slot)())
 {
     auto *shortcut = new QShortcut(m_window);
     shortcut->setKeys(keys);

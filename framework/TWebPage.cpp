@@ -42,8 +42,7 @@ QString TWebPage::missingFileHtml(const QString &path)
                           "<dt>查找的文件夹</dt><dd id=\"folder\">%4</dd></dl>"
                           "<p class=\"hint\">重新安装本程序可以恢复全部页面。</p>"
                           "</main></body></html>")
-        .arg(QLatin1String(kStyle), why, file.fileName().toHtmlEscaped(),
-            folder.toHtmlEscaped());
+        .arg(QLatin1String(kStyle), why, file.fileName().toHtmlEscaped(), folder.toHtmlEscaped());
 }
 
 bool TWebPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
@@ -56,8 +55,7 @@ bool TWebPage::acceptNavigationRequest(const QUrl &url, NavigationType type, boo
             // Not from inside the engine's own navigation callback; with the file's address as
             // base, the view keeps reporting the address that was asked for.
             QMetaObject::invokeMethod(
-                this,
-                [this, url] { setHtml(missingFileHtml(url.toLocalFile()), url); },
+                this, [this, url] { setHtml(missingFileHtml(url.toLocalFile()), url); },
                 Qt::QueuedConnection);
             return false;
         }
