@@ -48,12 +48,14 @@ endforeach()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${GUIDE_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Study guide maintainers <guide@${GUIDE_HOME_HOST}>")
+set(GUIDE_MAINTAINER "Study guide maintainers <guide@example.com>" CACHE STRING
+    "Maintainer named in the Debian package")
+set(CPACK_PACKAGE_CONTACT "${GUIDE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Study guide for the accounting qualification examination (accounting basics)")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Key-point summaries of the ten chapters of the subject \"accounting basics\" of the Chinese\n\
-accounting qualification examination, eight past papers with answers and explanations, and\n\
+    "Key-point summaries of the ten chapters of the subject accounting basics of the Chinese
+accounting qualification examination, eight past papers with answers and explanations, and
 the examination guide, read in one window with a chapter tree. The pages are in Chinese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
