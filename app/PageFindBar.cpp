@@ -78,7 +78,7 @@ PageFindBar::PageFindBar(QWebEngineView *view, QWidget *parent)
         m_edit->setFocus(Qt::OtherFocusReason);
         findNext();
     });
-    connect(m_close, &TzynButton::OnClick, this, [this] { close(); });
+    connect(m_close, &TzynButton::OnClick, this, [this] { dismiss(); });
     // A new page has none of the old highlights.
     if (m_view)
         connect(m_view, &QWebEngineView::loadStarted, this, [this] {
@@ -99,7 +99,7 @@ void PageFindBar::open()
     m_edit->selectAll();
 }
 
-void PageFindBar::close()
+void PageFindBar::dismiss()
 {
     ++m_searchSerial;
     if (m_view)
@@ -183,7 +183,7 @@ bool PageFindBar::eventFilter(QObject *watched, QEvent *event)
                 findNext();
             return true;
         case Qt::Key_Escape:
-            close();
+            dismiss();
             return true;
         default:
             break;

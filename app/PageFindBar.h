@@ -23,7 +23,7 @@ public:
     // Shows the bar (if hidden) and puts the cursor in the text box with its text selected.
     void open();
     // Clears the highlights, hides the bar and gives the keyboard back to the page.
-    void close();
+    void dismiss();
     void findNext();
     void findPrevious();
 

@@ -14,9 +14,6 @@ PageZoom::PageZoom(QWebEngineView *view, QObject *parent)
     : QObject(parent)
     , m_view(view)
 {
-    // The engine may take the zoom back to its default when a page of another origin loads
-    // (each local file is its own origin); the reader's choice holds until changed.
-    connect(view, &QWebEngineView::loadFinished, this, [this] { apply(); });
 }
 
 const QList<qreal> &PageZoom::steps()

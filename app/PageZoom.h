@@ -7,7 +7,8 @@ class QWebEngineView;
 class QWheelEvent;
 
 // The page view's zoom, in the fixed steps readers know from browsers (50 % to 300 %), for the
-// current run only: nothing is stored. The factor stays the same from page to page.
+// current run only: nothing is stored. The page view keeps the factor from page to page
+// itself, the missing-page notice included.
 class PageZoom : public QObject {
     Q_OBJECT
 public:

@@ -265,7 +265,7 @@ private Q_SLOTS:
         // A new page drops the count of the old one.
         QVERIFY(show(pageUrl(QStringLiteral("a"))));
         QVERIFY(bar->countText().isEmpty());
-        bar->close();
+        bar->dismiss();
     }
 
     void findBarLeavesTheRightClickFilterAlone()
@@ -308,7 +308,7 @@ private Q_SLOTS:
         msg.event = &back;
         form->ApplicationEvents1Message(msg, handled);
         QVERIFY(!handled);
-        bar->close();
+        bar->dismiss();
     }
 
     void zoomSteps()
@@ -365,6 +365,10 @@ private Q_SLOTS:
             = QStringLiteral("Math.abs(window.innerWidth * 1.5 - %1) <= 2").arg(view->width());
         QVERIFY(scriptBecomes(view, scaledWidth, true));
         QVERIFY(show(pageUrl(QStringLiteral("b"))));
+        QCOMPARE(view->zoomFactor(), 1.5);
+        QVERIFY(scriptBecomes(view, scaledWidth, true));
+        // Also on the notice for a missing page, which the engine loads as a page of its own.
+        QVERIFY(show(pageUrl(QStringLiteral("missing"))));
         QCOMPARE(view->zoomFactor(), 1.5);
         QVERIFY(scriptBecomes(view, scaledWidth, true));
         key(Qt::Key_0, Qt::ControlModifier);

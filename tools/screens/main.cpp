@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     bar->findNext();
     if (!save(QStringLiteral("find-bar.png")))
         return 1;
-    bar->close();
+    bar->dismiss();
     loaded = false;
     form.WebBrowser1->Navigate(ChapterPagePath(QStringLiteral("第十一章：会计电算化")));
     if (!QTest::qWaitFor([&] { return loaded; }, 30000))
