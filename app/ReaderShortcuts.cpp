@@ -76,31 +76,14 @@ bool ReaderShortcuts::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    if (!m_view || watched->parent() != m_view)
+    // Ctrl+wheel over the page zooms in our steps, and only ours: the engine never sees it.
+    if (!m_view || watched->parent() != m_view || event->type() != QEvent::Wheel)
         return false;
-    switch (event->type()) {
-    case QEvent::Wheel: {
-        const auto *wheel = static_cast<QWheelEvent *>(event);
-        if (!wheel->modifiers().testFlag(Qt::ControlModifier))
-            return false;
-        m_zoom->wheel(wheel);
-        return true;
-    }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick: {
-        const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
-        if (button != Qt::BackButton && button != Qt::ForwardButton)
-            return false;
-        // Acted on at the press, as browsers do; the release and a quick second press are
-        // taken too, so that the page never sees half of the gesture.
-        if (event->type() == QEvent::MouseButtonPress)
-            button == Qt::BackButton ? back() : forward();
-        return true;
-    }
-    default:
+    const auto *wheel = static_cast<QWheelEvent *>(event);
+    if (!wheel->modifiers().testFlag(Qt::ControlModifier))
         return false;
-    }
+    m_zoom->wheel(wheel);
+    return true;
 }
 
 void ReaderShortcuts::activateTreeEntry()

@@ -15,13 +15,13 @@ class QWidget;
 
 // The keyboard and mouse comforts of a reader of long pages, on the main window: Ctrl+F finds
 // in the page, Ctrl+plus / Ctrl+minus / Ctrl+0 and Ctrl+wheel zoom it, Ctrl+P prints it,
-// Alt+Left / Alt+Right and the mouse's back and forward buttons go through its history, and
-// Enter or Space on a chapter-tree entry does what a click on it does.
+// Alt+Left / Alt+Right go through its history (the mouse's back and forward buttons already do,
+// in the page view itself), and Enter or Space on a chapter-tree entry does what a click on it
+// does.
 //
 // It adds no menu and leaves the right button alone: the application's message hook sees every
 // event before the filters installed here, so the page view's right-click filter still drops
-// what it drops, and these filters only ever take the wheel with Ctrl held and the two side
-// buttons of the mouse.
+// what it drops, and the page filter here only ever takes the wheel with Ctrl held.
 class ReaderShortcuts : public QObject {
     Q_OBJECT
 public:

@@ -298,8 +298,8 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(menusOpened, 0);
 
-        // The side buttons of the mouse are not right presses: the filter leaves them, the
-        // reader's filter takes them, and the page sees neither.
+        // The side buttons of the mouse, which go back and forward, are not right presses: the
+        // filter leaves them to the page view.
         TMsg msg;
         bool handled = true;
         QMouseEvent back(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::BackButton,
@@ -385,7 +385,7 @@ private Q_SLOTS:
         key(Qt::Key_Right, Qt::AltModifier);
         QVERIFY(waitForUrl(pageUrl(QStringLiteral("c"))));
 
-        // One press of a side button is one step, not two.
+        // The mouse's side buttons: one press is one step, not two.
         QWidget *input = inputWidget(view);
         QVERIFY(input);
         QTest::mouseClick(input, Qt::BackButton, {}, QPoint(20, 20));
