@@ -5,7 +5,6 @@
 #include "TzynButton.h"
 #include "ZYNThemes.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,7 +104,7 @@ void PageFindBar::dismiss()
     if (m_view)
         m_view->findText(QString());
     clearCount();
-    const bool hadFocus = isAncestorOf(QApplication::focusWidget());
+    const bool hadFocus = isAncestorOf(window()->focusWidget());
     hide();
     relayoutBox();
     if (hadFocus && m_view)

@@ -124,11 +124,17 @@ private:
         return QUrl::fromLocalFile(pages.filePath(name + QStringLiteral(".htm")));
     }
 
-    // Navigates and waits until the page has loaded and its script has run.
+    // Navigates and waits until the page has loaded and its script has run. A refused request
+    // (the notice for a missing file follows it) also ends in a load, a failed one.
     bool show(const QUrl &url)
     {
+        QSignalSpy finished(view, &QWebEngineView::loadFinished);
         view->Navigate(url.toLocalFile());
-        return waitUntil(view, &QWebEngineView::loadFinished, [&] { return view->url() == url; })
+        return waitUntil(view, &QWebEngineView::loadFinished,
+                   [&] {
+                       return !finished.isEmpty() && finished.last().first().toBool()
+                           && view->url() == url;
+                   })
             && scriptBecomes(
                 view, QStringLiteral("document.readyState"), QStringLiteral("complete"));
     }
@@ -140,10 +146,16 @@ private:
                 view, QStringLiteral("location.href"), url.toString(QUrl::FullyEncoded));
     }
 
-    // Sends a key to the window as the keyboard would, to whatever has the focus.
+    // Sends a key to the window as the keyboard would, to whatever has the focus in it. The
+    // window's shortcuts work while it is the active one: another program on the same display
+    // may have taken that, so it is taken back first.
     void key(Qt::Key k, Qt::KeyboardModifiers mods = {})
     {
-        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : form;
+        if (!form->isActiveWindow()) {
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form));
+        }
+        QWidget *target = form->focusWidget() ? form->focusWidget() : form;
         QTest::keyClick(target, k, mods);
     }
 
@@ -212,7 +224,7 @@ private Q_SLOTS:
         view->setFocus();
         key(Qt::Key_F, Qt::ControlModifier);
         QVERIFY(bar->isVisible());
-        QCOMPARE(QApplication::focusWidget(), bar->edit());
+        QCOMPARE(form->focusWidget(), bar->edit());
         // Below the page view, across the whole box; the page gives up the bar's height.
         QCOMPARE(bar->geometry(),
             QRect(0, form->GroupBox1->height() - bar->height(), form->GroupBox1->width(),
@@ -227,7 +239,7 @@ private Q_SLOTS:
         QCOMPARE(searchResult([&] { key(Qt::Key_Return); }), qMakePair(2, 3));
         QCOMPARE(searchResult([&] { key(Qt::Key_Return); }), qMakePair(3, 3));
         // The active match is scrolled into view: the third one lies 6000 pixels down.
-        QVERIFY(runScript(view, QStringLiteral("window.scrollY")).toInt() > 5000);
+        QVERIFY(scriptBecomes(view, QStringLiteral("window.scrollY > 5000"), true));
         // Past the last it wraps; Shift+Enter goes back.
         QCOMPARE(searchResult([&] { key(Qt::Key_Return); }), qMakePair(1, 3));
         QCOMPARE(searchResult([&] { key(Qt::Key_Return, Qt::ShiftModifier); }), qMakePair(3, 3));
@@ -237,7 +249,7 @@ private Q_SLOTS:
             qMakePair(3, 3));
         QCOMPARE(searchResult([&] { QTest::mouseClick(bar->previousButton(), Qt::LeftButton); }),
             qMakePair(2, 3));
-        QCOMPARE(QApplication::focusWidget(), bar->edit());
+        QCOMPARE(form->focusWidget(), bar->edit());
 
         // Chinese text is found as well, and a text that is not there says so.
         QCOMPARE(
@@ -253,7 +265,7 @@ private Q_SLOTS:
         QVERIFY(bar->isHidden());
         QCOMPARE(view->geometry(), QRect(QPoint(0, 0), form->GroupBox1->size()));
         QVERIFY(
-            view->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == view);
+            view->isAncestorOf(form->focusWidget()) || form->focusWidget() == view);
         // The engine ends the search with the active match selected, so that it was the
         // page's own find that ran, on the page's own text.
         QVERIFY(scriptBecomes(
