@@ -199,11 +199,11 @@ def main():
         root = os.path.join(work, "root")
         if mode == "tree":
             env = dict(os.environ, DESTDIR=root)
-            subprocess.run(["cmake", "--install", build, "--prefix", "/usr"], env=env, check=True,
+            subprocess.run([os.environ.get("CMAKE", "cmake"), "--install", build, "--prefix", "/usr"], env=env, check=True,
                            stdout=subprocess.DEVNULL)
         elif mode == "package":
             out = os.path.join(work, "out")
-            subprocess.run(["cpack", "-G", "DEB", "-B", out, "--config",
+            subprocess.run([os.environ.get("CPACK", "cpack"), "-G", "DEB", "-B", out, "--config",
                             os.path.join(build, "CPackConfig.cmake")], check=True,
                            stdout=subprocess.DEVNULL)
             debs = [f for f in os.listdir(out) if f.endswith(".deb")]
