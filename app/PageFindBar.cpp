@@ -139,13 +139,13 @@ void PageFindBar::find(bool backward)
     }
     const QPointer<PageFindBar> self(this);
     m_view->findText(text, backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags(),
-        [self, serial, text](const QWebEngineFindTextResult &result) {
+        [self, serial](const QWebEngineFindTextResult &result) {
             if (self && serial == self->m_searchSerial)
-                self->showResult(text, result);
+                self->showResult(result);
         });
 }
 
-void PageFindBar::showResult(const QString &, const QWebEngineFindTextResult &result)
+void PageFindBar::showResult(const QWebEngineFindTextResult &result)
 {
     const int count = result.numberOfMatches();
     const int active = result.activeMatch();

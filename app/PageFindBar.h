@@ -45,7 +45,7 @@ protected:
 
 private:
     void find(bool backward);
-    void showResult(const QString &text, const QWebEngineFindTextResult &result);
+    void showResult(const QWebEngineFindTextResult &result);
     void clearCount();
     void relayoutBox();
 

@@ -70,7 +70,10 @@ int main(int argc, char *argv[])
         std::printf("%s\n", qPrintable(file));
         return true;
     };
-    PageFindBar *bar = form.findChild<ReaderShortcuts *>()->findBar();
+    const ReaderShortcuts *reader = form.findChild<ReaderShortcuts *>();
+    if (!reader)
+        return 1;
+    PageFindBar *bar = reader->findBar();
     bar->open();
     bar->edit()->setText(QStringLiteral("会计"));
     bar->findNext();
