@@ -5,7 +5,10 @@ src/*.txt   guide, chapter and contact pages in a small line-based markup
 bank/*.txt  the eight practice papers as question banks
 
 The generated pages are committed; run this after editing a source:
-    python3 tools/content/build_pages.py
+    python3 tools/content/build_pages.py [--out FOLDER]
+The output depends only on the sources: each question's options are ordered by a random
+source seeded from that question's own text, so a build repeats the committed pages exactly
+and editing one question reorders no other.
 Journal entries are checked for balance while building, and the paper layout
 (20 + 20 + 20 objective questions, 100 points) is enforced, so a bad source
 fails here rather than in the reader.
@@ -524,8 +527,11 @@ def build_paper(index):
     return page(name, "习题精练与模拟考试", lead, body, "paper", prev, nxt, script=True), num
 
 
-def main():
-    os.makedirs(DATA, exist_ok=True)
+def main(argv=None):
+    parser = argparse.ArgumentParser(description="Builds the guide's pages from tools/content.")
+    parser.add_argument("--out", default=DATA, help="folder to write the pages to (default: data/)")
+    out = parser.parse_args(argv).out
+    os.makedirs(out, exist_ok=True)
     outputs = {}
     try:
         outputs[GUIDE] = build_text_page(GUIDE, "考试指南", "guide")
@@ -540,7 +546,7 @@ def main():
         print("error:", e, file=sys.stderr)
         return 1
     for name, text in outputs.items():
-        with open(os.path.join(DATA, name + ".htm"), "w", encoding="utf-8", newline="\n") as f:
+        with open(os.path.join(out, name + ".htm"), "w", encoding="utf-8", newline="\n") as f:
             f.write(text)
     missing = [n for n in ORDER if n not in outputs]
     print("wrote %d pages%s" % (len(outputs), (", missing: " + ", ".join(missing)) if missing else ""))

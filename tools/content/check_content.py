@@ -169,7 +169,7 @@ class Page(HTMLParser):
 
 
 def amount(text):
-    text = text.replace(",", "").strip()
+    text = re.sub(r"[,\s]", "", text)
     if not text:
         return 0.0
     if text.startswith("(") and text.endswith(")"):
@@ -265,8 +265,46 @@ def claims_official(text, name):
     return "练习卷" not in rest or bool(re.search(r"真题|历年|官方|原题", rest))
 
 
-def main():
-    folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data")
+def check_page(name, source, folder, faults):
+    """Checks one page's text; returns the parsed page (its journal entries, its questions)."""
+    p = Page()
+    p.feed(source)
+    p.close()
+    if "guide.css" not in p.refs:
+        faults.append("%s: does not link guide.css" % name)
+    for ref in p.refs:
+        check_ref(ref, folder, name, p.ids, faults)
+    for style in p.styles:
+        if "url(" in style or "@import" in style:
+            faults.append("%s: inline style loads a resource" % name)
+    for chunk in p.chunks:
+        m = BREAKABLE_IN_NUMBER.search(chunk)
+        if m:
+            faults.append("%s: breakable space inside a number: %r"
+                          % (name, chunk[max(0, m.start() - 8):m.end() + 8].strip()))
+    for href, text in p.links:
+        target = os.path.splitext(unquote(urlsplit(href).path))[0]
+        if target.startswith(PAPER_PREFIX) and claims_official(text, target):
+            faults.append("%s: link to %s reads %r, not as a practice paper" % (name, target, text.strip()))
+    for k, rows in enumerate(p.entries):
+        debit = credit = 0.0
+        try:
+            for row in rows:
+                if len(row) == 4 and row[0] in ("借：", "贷："):
+                    debit += amount(row[2])
+                    credit += amount(row[3])
+        except ValueError as e:
+            faults.append("%s: journal entry %d has an unreadable amount (%s)" % (name, k + 1, e))
+            continue
+        if abs(debit - credit) > 0.005 or debit == 0:
+            faults.append("%s: journal entry %d does not balance (借 %.2f, 贷 %.2f)" % (name, k + 1, debit, credit))
+    if name.startswith(PAPER_PREFIX):
+        p.counts = check_paper(name, p, faults)
+    return p
+
+
+def check_folder(folder):
+    """Checks every page of the folder; returns (faults, number of journal entries, summary lines)."""
     faults = []
     entries = 0
     summary = []
@@ -282,43 +320,23 @@ def main():
         except UnicodeDecodeError:
             faults.append("%s: not UTF-8" % name)
             continue
-        p = Page()
-        p.feed(source)
-        p.close()
-        if "guide.css" not in p.refs:
-            faults.append("%s: does not link guide.css" % name)
-        for ref in p.refs:
-            check_ref(ref, folder, name, p.ids, faults)
-        for style in p.styles:
-            if "url(" in style or "@import" in style:
-                faults.append("%s: inline style loads a resource" % name)
-        for chunk in p.chunks:
-            m = BREAKABLE_IN_NUMBER.search(chunk)
-            if m:
-                faults.append("%s: breakable space inside a number: %r" % (name, chunk[max(0, m.start() - 8):m.end() + 8].strip()))
-        for href, text in p.links:
-            target = os.path.splitext(unquote(urlsplit(href).path))[0]
-            if target.startswith(PAPER_PREFIX) and claims_official(text, target):
-                faults.append("%s: link to %s reads %r, not as a practice paper" % (name, target, text.strip()))
-        for k, rows in enumerate(p.entries):
-            debit = credit = 0.0
-            for row in rows:
-                if len(row) == 4 and row[0] in ("借：", "贷："):
-                    debit += amount(row[2])
-                    credit += amount(row[3])
-            if abs(debit - credit) > 0.005 or debit == 0:
-                faults.append("%s: journal entry %d does not balance (借 %.2f, 贷 %.2f)" % (name, k + 1, debit, credit))
+        p = check_page(name, source, folder, faults)
         entries += len(p.entries)
         if name.startswith(PAPER_PREFIX):
-            counts = check_paper(name, p, faults)
             for q in p.questions:
                 stem = re.sub(r"^\d+\.|（\d 分）$", "", q.get("stem", "").strip())
                 stem += "|" + "|".join(sorted(re.sub(r"^\s*[A-E]\.\s*", "", o).strip() for o in q.get("options", [])))
                 if q["type"] != "case" and stem in stems:
                     faults.append("%s %s repeats %s" % (name, q["id"], stems[stem]))
                 stems.setdefault(stem, "%s %s" % (name, q["id"]))
-            summary.append("%s: %s" % (name, ", ".join("%s %d" % (t, counts.get(t, 0)) for t in PAPER_LAYOUT)))
+            summary.append("%s: %s" % (name, ", ".join("%s %d" % (t, p.counts.get(t, 0)) for t in PAPER_LAYOUT)))
     check_css(folder, faults)
+    return faults, entries, summary
+
+
+def main():
+    folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data")
+    faults, entries, summary = check_folder(folder)
     for line in summary:
         print(line)
     print("%d pages, %d journal entries checked" % (len(PAGES), entries))
