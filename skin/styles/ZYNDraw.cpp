@@ -1,12 +1,12 @@
 #include "ZYNDraw.h"
 
+#include "TApplication.h"
 #include "TBitmap.h"
 #include "TControlCore.h"
 #include "TPicture.h"
 
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <QSet>
 #include <QWidget>
@@ -74,12 +74,6 @@ QImage piece(const QImage &source, const QRect &src, const QSize &size, bool key
     out.fill(Qt::transparent);
     blit(out, source, src, QRect(QPoint(0, 0), size), keyed, key);
     return out;
-}
-
-QPointer<QWidget> &mainForm()
-{
-    static QPointer<QWidget> form;
-    return form;
 }
 
 } // namespace
@@ -344,21 +338,12 @@ void SetFormBoundsRect(QWidget *form, const QRect &rect)
         form->setGeometry(rect);
 }
 
-void SetMainForm(QWidget *form)
-{
-    mainForm() = form;
-}
-
-QWidget *MainForm()
-{
-    return mainForm().data();
-}
-
 bool IsFormActive(const QWidget *form)
 {
     if (QGuiApplication::applicationState() != Qt::ApplicationActive)
         return false;
-    if (!form || form == MainForm())
+    const TApplication *app = TApplication::instance();
+    if (!form || (app && form == app->MainForm()))
         return true;
     return form->isActiveWindow();
 }
