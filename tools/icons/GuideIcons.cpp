@@ -552,8 +552,8 @@ QImage quantised(const QImage &image)
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: guide-icons OUTPUT-DIRECTORY\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: guide-icons OUTPUT-DIRECTORY [ENLARGED-STRIP.png]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -580,8 +580,11 @@ int main(int argc, char *argv[])
     sp.end();
     if (!strip.save(out.filePath(QStringLiteral("tree-icons.png"))))
         return 1;
-    strip.scaled(strip.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-        .save(QStringLiteral("/tmp/tree-icons-x4.png"));
+    // The strip four times enlarged, for looking at the icons, only where it is asked for.
+    if (argc == 3
+        && !strip.scaled(strip.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                .save(QString::fromLocal8Bit(argv[2])))
+        return 1;
 
     const QImage big = quantised(mainIcon(32));
     const QImage small = quantised(mainIcon(16));
