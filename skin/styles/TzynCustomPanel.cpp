@@ -4,6 +4,7 @@
 #include "ZYNDraw.h"
 #include "ZYNStylePropagation.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -118,6 +119,7 @@ void TzynCustomPanel::captionChanged()
 void TzynCustomPanel::resizeEvent(QResizeEvent *event)
 {
     TCustomPanel::resizeEvent(event);
+    m_buffer = QImage();
     update();
 }
 
@@ -150,17 +152,30 @@ void TzynCustomPanel::paintPanel(QPainter &canvas)
     }
 }
 
-void TzynCustomPanel::paintEvent(QPaintEvent *)
+void TzynCustomPanel::paintEvent(QPaintEvent *event)
 {
     if (width() <= 0 || height() <= 0)
         return;
-    // A fresh image starts white, like a new bitmap: a small picture drawn without
-    // transparency leaves the rest of it so.
-    QImage buffer(size(), QImage::Format_RGB32);
-    buffer.fill(Qt::white);
+    // The off-screen image is kept while the size stays, and only the part that the paint asks
+    // for is composed and copied: a large panel that repaints a corner, or shows the part of
+    // its parent under a moved control, does not redo all of itself.
+    if (m_buffer.size() != size())
+        m_buffer = QImage(size(), QImage::Format_RGB32);
+    const QRect exposed = event->rect() & rect();
+    if (exposed.isEmpty())
+        return;
     {
-        QPainter canvas(&buffer);
+        QPainter canvas(&m_buffer);
+        canvas.setClipRect(exposed);
+        // What a fresh image would start with, white like a new bitmap: a small picture drawn
+        // without transparency leaves the rest of it so. Not needed where the panel's own
+        // painting covers everything.
+        const TGraphic *graphic = m_picture->graphic();
+        const bool hasPicture = graphic && !graphic->isEmpty();
+        const bool covered = m_transparent ? ParentBackgroundIsOpaque(this) : !hasPicture;
+        if (!covered)
+            canvas.fillRect(exposed, Qt::white);
         paintPanel(canvas);
     }
-    QPainter(this).drawImage(0, 0, buffer);
+    QPainter(this).drawImage(exposed.topLeft(), m_buffer, exposed);
 }

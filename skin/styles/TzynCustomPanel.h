@@ -3,13 +3,15 @@
 #include "TCustomPanel.h"
 #include "ZYNThemes.h"
 
+#include <QImage>
+
 class TPicture;
 
 // The skinned container that skinned group boxes and check groups derive from: a panel that
 // paints itself completely on every paint through one off-screen image (the parent's
 // background when transparent, then its picture plain, stretched or tiled, or its colour, then
-// its caption) and is never erased separately. It is also the entry point by which a UI style
-// is pushed to the skinned controls inside it.
+// its caption) and is never erased separately. It is also the entry point by which a
+// UI style is pushed to the skinned controls inside it.
 class TzynCustomPanel : public TCustomPanel {
     Q_OBJECT
 public:
@@ -47,7 +49,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
-    // Paints the whole panel into the canvas (the off-screen image of the panel's size).
+    // Paints the panel into the canvas (the off-screen image of the panel's size), which may be
+    // clipped to the part being repainted.
     virtual void paintPanel(QPainter &canvas);
 
 private:
@@ -56,4 +59,6 @@ private:
     bool m_autoSize = false;
     TzynDrawStyle m_drawStyle = zynNormal;
     QRect m_captionRect;
+    // The off-screen image of the panel's size, kept from paint to paint.
+    QImage m_buffer;
 };

@@ -76,6 +76,13 @@ QImage piece(const QImage &source, const QRect &src, const QSize &size, bool key
     return out;
 }
 
+// The parents that DrawParentBackground is rendering at the moment.
+QSet<const QWidget *> &parentsRendering()
+{
+    static QSet<const QWidget *> parents;
+    return parents;
+}
+
 QPointer<QWidget> &mainForm()
 {
     static QPointer<QWidget> form;
@@ -181,9 +188,17 @@ void TilePicture(QPainter &canvas, const QImage &picture, const QRect &rect)
     const int w = picture.width(), h = picture.height();
     if (w <= 0 || h <= 0)
         return;
-    for (int x = 0; x < w + rect.width(); x += w)
-        for (int y = 0; y < h + rect.height(); y += h)
-            canvas.drawImage(x, y, picture);
+    // The tiles are stamped at x = 0, w, 2w, ... while x < w + rect's width (rows likewise):
+    // they cover this rectangle exactly and never overlap, so one fill with the picture as a
+    // texture anchored at the origin lays down the same pixels as a drawing per tile, in one
+    // pass over the pixels that the canvas's clip leaves.
+    const int columns = (w + rect.width() + w - 1) / w, rows = (h + rect.height() + h - 1) / h;
+    if (columns <= 0 || rows <= 0)
+        return;
+    canvas.save();
+    canvas.setBrushOrigin(0, 0);
+    canvas.fillRect(QRect(0, 0, columns * w, rows * h), QBrush(picture));
+    canvas.restore();
 }
 
 void TilePicture(QPainter &canvas, const TGraphic &picture, const QRect &rect)
@@ -213,18 +228,29 @@ void DrawParentBackground(QPainter &canvas, const QWidget *control)
         return;
     // A parent that is being rendered already (a transparent child asking while its parent
     // renders it) is not asked again.
-    static QSet<const QWidget *> rendering;
-    if (rendering.contains(parent))
+    if (parentsRendering().contains(parent))
         return;
-    const QRegion source = QRegion(control->geometry()) & QRegion(parent->rect());
+    QRegion source = QRegion(control->geometry()) & QRegion(parent->rect());
+    // Only what the canvas can still show is asked for: a control that repaints a small part
+    // of itself does not have its parent paint everything under it.
+    if (canvas.hasClipping() && canvas.transform().type() <= QTransform::TxTranslate)
+        source &= QRegion(canvas.clipBoundingRect().toAlignedRect().translated(control->pos()));
     if (source.isEmpty())
         return;
-    rendering.insert(parent);
+    parentsRendering().insert(parent);
     canvas.save();
     parent->render(&canvas, source.boundingRect().topLeft() - control->pos(), source,
         QWidget::DrawWindowBackground);
     canvas.restore();
-    rendering.remove(parent);
+    parentsRendering().remove(parent);
+}
+
+bool ParentBackgroundIsOpaque(const QWidget *control)
+{
+    const QWidget *parent = control ? control->parentWidget() : nullptr;
+    return parent && !parentsRendering().contains(parent)
+        && parent->testAttribute(Qt::WA_OpaquePaintEvent)
+        && parent->rect().contains(control->geometry());
 }
 
 void DrawWindowFrame(QPainter &canvas, const QSize &size, TColor outerColor, TColor innerColor)

@@ -40,6 +40,10 @@ void TilePicture(QPainter &canvas, const QImage &picture, const QRect &rect);
 // Paints the part of the control's parent that lies under the control into the canvas, in the
 // control's coordinates: the parent's own background and painting, no sibling widgets.
 void DrawParentBackground(QPainter &canvas, const QWidget *control);
+// Whether DrawParentBackground paints every pixel under the control: the control lies within
+// its parent, the parent promises to paint all of itself (Qt::WA_OpaquePaintEvent) and is not
+// being rendered already.
+bool ParentBackgroundIsOpaque(const QWidget *control);
 
 // Two nested one-pixel frames on the outer edge of the control. Call it from the control's own
 // paint handling, after the standard painting, so that the frame lies over it.
