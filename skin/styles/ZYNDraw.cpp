@@ -4,6 +4,7 @@
 #include "TControlCore.h"
 #include "TPicture.h"
 
+#include <QCache>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPointer>
@@ -94,6 +95,21 @@ QPointer<QWidget> &mainForm()
 void DrawNineSliceBitmap(
     const QImage &sourceImage, QPainter &canvas, const QRect &dest, bool cornersKeyed)
 {
+    // A button repaints with the same picture at the same size over and over (every hover
+    // and press does it): the composed layer is kept and drawn again. The image's cache key
+    // changes whenever its pixels do.
+    static QCache<QString, QImage> layers(4096); // in KiB
+    const QString layerKey = QStringLiteral("%1 %2 %3 %4 %5 %6")
+                                 .arg(sourceImage.cacheKey())
+                                 .arg(dest.x())
+                                 .arg(dest.y())
+                                 .arg(dest.width())
+                                 .arg(dest.height())
+                                 .arg(cornersKeyed);
+    if (const QImage *layer = layers.object(layerKey)) {
+        canvas.drawImage(0, 0, *layer);
+        return;
+    }
     const QImage source = asRgb32(sourceImage);
     const int W = source.width(), H = source.height();
     const int hw = W / 2, hh = H / 2;
@@ -160,6 +176,7 @@ void DrawNineSliceBitmap(
         blit(layer, source, src, dst, true, key);
     }
     canvas.drawImage(0, 0, layer);
+    layers.insert(layerKey, new QImage(layer), int(layer.sizeInBytes() / 1024 + 1));
 }
 
 void DrawThreeSliceBitmap(
