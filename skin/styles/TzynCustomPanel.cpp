@@ -152,30 +152,49 @@ void TzynCustomPanel::paintPanel(QPainter &canvas)
     }
 }
 
+bool TzynCustomPanel::CanPaintOnto() const
+{
+    return !m_transparent || ParentPaintsOntoAnyCanvas(this);
+}
+
+void TzynCustomPanel::PaintOnto(QPainter &canvas, const QRect &area)
+{
+    canvas.save();
+    canvas.setClipRect(area, Qt::IntersectClip);
+    // What a fresh off-screen image would start with, white like a new bitmap: a small picture
+    // drawn without transparency leaves the rest of it so. Not needed where the panel's own
+    // painting covers everything.
+    const TGraphic *graphic = m_picture->graphic();
+    const bool hasPicture = graphic && !graphic->isEmpty();
+    const bool covered = m_transparent ? ParentBackgroundIsOpaque(this) : !hasPicture;
+    if (!covered)
+        canvas.fillRect(area, Qt::white);
+    paintPanel(canvas);
+    canvas.restore();
+}
+
 void TzynCustomPanel::paintEvent(QPaintEvent *event)
 {
     if (width() <= 0 || height() <= 0)
         return;
-    // The off-screen image is kept while the size stays, and only the part that the paint asks
-    // for is composed and copied: a large panel that repaints a corner, or shows the part of
-    // its parent under a moved control, does not redo all of itself.
-    if (m_buffer.size() != size())
-        m_buffer = QImage(size(), QImage::Format_RGB32);
     const QRect exposed = event->rect() & rect();
     if (exposed.isEmpty())
         return;
+    // The widget's backing store is an off-screen image already, composed in full before it
+    // reaches the screen: the panel paints into it directly, only the part asked for. Only a
+    // see-through panel over a parent that must be rendered (rendering needs a canvas of its
+    // own) composes in an image of its own first, kept while the size stays.
+    if (CanPaintOnto()) {
+        m_buffer = QImage();
+        QPainter canvas(this);
+        PaintOnto(canvas, exposed);
+        return;
+    }
+    if (m_buffer.size() != size())
+        m_buffer = QImage(size(), QImage::Format_RGB32);
     {
         QPainter canvas(&m_buffer);
-        canvas.setClipRect(exposed);
-        // What a fresh image would start with, white like a new bitmap: a small picture drawn
-        // without transparency leaves the rest of it so. Not needed where the panel's own
-        // painting covers everything.
-        const TGraphic *graphic = m_picture->graphic();
-        const bool hasPicture = graphic && !graphic->isEmpty();
-        const bool covered = m_transparent ? ParentBackgroundIsOpaque(this) : !hasPicture;
-        if (!covered)
-            canvas.fillRect(exposed, Qt::white);
-        paintPanel(canvas);
+        PaintOnto(canvas, exposed);
     }
     QPainter(this).drawImage(exposed.topLeft(), m_buffer, exposed);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TCustomPanel.h"
+#include "ZYNDraw.h"
 #include "ZYNThemes.h"
 
 #include <QImage>
@@ -12,7 +13,7 @@ class TPicture;
 // background when transparent, then its picture plain, stretched or tiled, or its colour, then
 // its caption) and is never erased separately. It is also the entry point by which a
 // UI style is pushed to the skinned controls inside it.
-class TzynCustomPanel : public TCustomPanel {
+class TzynCustomPanel : public TCustomPanel, public TzynCanvasPainting {
     Q_OBJECT
 public:
     explicit TzynCustomPanel(QWidget *parent = nullptr);
@@ -32,6 +33,11 @@ public:
 
     // Pushes the style to the skinned controls placed directly on this panel.
     void UpdateUIStyle(TzynUIStyle style);
+
+    // An opaque panel can always be painted onto another canvas; a see-through one when its
+    // parent can.
+    bool CanPaintOnto() const override;
+    void PaintOnto(QPainter &canvas, const QRect &area) override;
 
 protected:
     // Prepares the background colour. A Qt widget is never hosted in a foreign window, so the
@@ -59,6 +65,7 @@ private:
     bool m_autoSize = false;
     TzynDrawStyle m_drawStyle = zynNormal;
     QRect m_captionRect;
-    // The off-screen image of the panel's size, kept from paint to paint.
+    // The off-screen image of the panel's size, kept from paint to paint, for a see-through
+    // panel whose parent can only be rendered.
     QImage m_buffer;
 };

@@ -236,6 +236,18 @@ void TilePicture(QPainter &canvas, const TPicture &picture, const QRect &rect)
         TilePicture(canvas, *picture.graphic(), rect);
 }
 
+TzynCanvasPainting::~TzynCanvasPainting() = default;
+
+namespace {
+
+TzynCanvasPainting *canvasPainting(const QWidget *widget)
+{
+    auto *painting = dynamic_cast<TzynCanvasPainting *>(const_cast<QWidget *>(widget));
+    return painting && painting->CanPaintOnto() ? painting : nullptr;
+}
+
+} // namespace
+
 void DrawParentBackground(QPainter &canvas, const QWidget *control)
 {
     if (!control)
@@ -256,10 +268,22 @@ void DrawParentBackground(QPainter &canvas, const QWidget *control)
         return;
     parentsRendering().insert(parent);
     canvas.save();
-    parent->render(&canvas, source.boundingRect().topLeft() - control->pos(), source,
-        QWidget::DrawWindowBackground);
+    if (TzynCanvasPainting *painting = canvasPainting(parent)) {
+        canvas.translate(-control->pos());
+        canvas.setClipRegion(source, Qt::IntersectClip);
+        painting->PaintOnto(canvas, source.boundingRect());
+    } else {
+        parent->render(&canvas, source.boundingRect().topLeft() - control->pos(), source,
+            QWidget::DrawWindowBackground);
+    }
     canvas.restore();
     parentsRendering().remove(parent);
+}
+
+bool ParentPaintsOntoAnyCanvas(const QWidget *control)
+{
+    const QWidget *parent = control ? control->parentWidget() : nullptr;
+    return parent && !parentsRendering().contains(parent) && canvasPainting(parent);
 }
 
 bool ParentBackgroundIsOpaque(const QWidget *control)

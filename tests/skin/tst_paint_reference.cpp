@@ -315,6 +315,7 @@ private Q_SLOTS:
     void mainWindow_data();
     void mainWindow();
     void partialRepaintMatchesWhole();
+    void screenShowsWhatGrabsShow();
     void controls_data();
     void controls();
 };
@@ -370,6 +371,32 @@ void tst_PaintReference::partialRepaintMatchesWhole()
                                .arg(piece.width())
                                .arg(piece.height())));
         }
+    }
+}
+
+void tst_PaintReference::screenShowsWhatGrabsShow()
+{
+    // On screen the controls paint into the window's backing store, which is not what a grab
+    // paints into; both must come out the same, after a full repaint and after partial ones.
+    for (const TzynUIStyle style : { TzynUIStyle::MacOS, TzynUIStyle::Custom }) {
+        window->frame()->setUIStyle(style);
+        window->showAt(QSize(1003, 671));
+        auto onScreen = [&] {
+            QApplication::processEvents();
+            const QImage screen
+                = QGuiApplication::primaryScreen()->grabWindow(window->winId()).toImage();
+            return screen.copy(window->frame()->geometry()).convertToFormat(QImage::Format_RGB32);
+        };
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        // Opaque children are not repainted with their parent: every widget is asked.
+        for (QWidget *widget : window->findChildren<QWidget *>())
+            widget->update();
+        QCOMPARE(onScreen(), window->grabFrame());
+        window->frame()->update(QRect(250, 90, 400, 300));
+        QWidget *group = window->findChild<QWidget *>(QStringLiteral("GroupBox1"));
+        group->update(QRect(5, 5, 60, 40));
+        window->findChild<QWidget *>(QStringLiteral("zynButton3"))->update();
+        QCOMPARE(onScreen(), window->grabFrame());
     }
 }
 
