@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -75,6 +76,28 @@ QImage piece(const QImage &source, const QRect &src, const QSize &size, bool key
     out.fill(Qt::transparent);
     blit(out, source, src, QRect(QPoint(0, 0), size), keyed, key);
     return out;
+}
+
+// The textured fill copies one tile width at a time, so a small picture (the frames' 8 x 8
+// backgrounds) is first repeated side by side to a few hundred pixels. The pixels and their
+// format stay as they are and the width is a whole number of tiles, so the pattern and its
+// blending come out exactly the same.
+QImage widenedTile(const QImage &picture)
+{
+    constexpr int wideEnough = 256;
+    const int w = picture.width();
+    if (w >= wideEnough || picture.depth() != 32)
+        return picture;
+    const int times = (wideEnough + w - 1) / w;
+    QImage wide(w * times, picture.height(), picture.format());
+    const size_t rowBytes = size_t(w) * 4;
+    for (int y = 0; y < picture.height(); ++y) {
+        const uchar *row = picture.constScanLine(y);
+        uchar *out = wide.scanLine(y);
+        for (int i = 0; i < times; ++i)
+            std::memcpy(out + i * rowBytes, row, rowBytes);
+    }
+    return wide;
 }
 
 // The parents that DrawParentBackground is rendering at the moment.
@@ -214,7 +237,7 @@ void TilePicture(QPainter &canvas, const QImage &picture, const QRect &rect)
         return;
     canvas.save();
     canvas.setBrushOrigin(0, 0);
-    canvas.fillRect(QRect(0, 0, columns * w, rows * h), QBrush(picture));
+    canvas.fillRect(QRect(0, 0, columns * w, rows * h), QBrush(widenedTile(picture)));
     canvas.restore();
 }
 
