@@ -71,7 +71,30 @@ Q_ENUM_NS(TPosition)
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 Q_ENUM_NS(TWindowState)
 
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+Q_ENUM_NS(TBiDiMode)
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+Q_ENUM_NS(TMouseButton)
+
+// Keys and buttons held during an input event.
+enum TShiftStateFlag {
+    ssShift = 0x1,
+    ssAlt = 0x2,
+    ssCtrl = 0x4,
+    ssLeft = 0x8,
+    ssRight = 0x10,
+    ssMiddle = 0x20,
+    ssDouble = 0x40
+};
+Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
+Q_FLAG_NS(TShiftState)
+
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+Q_ENUM_NS(TDragState)
+
 } // namespace Fw
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Fw::TAnchors)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Fw::TFontStyles)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Fw::TShiftState)

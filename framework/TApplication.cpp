@@ -66,6 +66,22 @@ TApplication *TApplication::instance()
     return qobject_cast<TApplication *>(QCoreApplication::instance());
 }
 
+void TApplication::setTitle(const QString &title)
+{
+    m_title = title;
+    if (m_mainForm && !title.isEmpty())
+        m_mainForm->setWindowTitle(title);
+}
+
+void TApplication::registerForm(QWidget *form)
+{
+    if (m_mainForm || !form || form->parentWidget())
+        return;
+    m_mainForm = form;
+    if (!m_title.isEmpty())
+        form->setWindowTitle(m_title);
+}
+
 bool TApplication::takeMessageHook(QObject *owner, MessageHook hook)
 {
     if (m_hookOwner)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
+#include <QWidget>
 
 #include <exception>
 #include <functional>
@@ -20,8 +22,14 @@ public:
 
     static TApplication *instance();
 
+    // The title names the program to the desktop: the main form's native window title, which
+    // the task bar and the window switcher show, is the title rather than the form's caption.
     QString Title() const { return m_title; }
-    void setTitle(const QString &title) { m_title = title; }
+    void setTitle(const QString &title);
+
+    // The first form created becomes the main form; it stays so until it is destroyed.
+    QWidget *MainForm() const { return m_mainForm; }
+    void registerForm(QWidget *form);
 
     // There is one hook: whoever takes it first keeps it until it releases it. Returns false
     // when another owner already holds it.
@@ -47,4 +55,5 @@ private:
     QObject *m_hookOwner = nullptr;
     MessageHook m_hook;
     QString m_title;
+    QPointer<QWidget> m_mainForm;
 };

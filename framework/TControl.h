@@ -14,6 +14,7 @@ Q_SIGNALS:
     void OnClick(QObject *Sender);
     void OnDblClick(QObject *Sender);
     void OnResize(QObject *Sender);
+    T_CONTROL_EVENTS
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

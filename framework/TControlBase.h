@@ -5,6 +5,7 @@
 #include "TFont.h"
 
 #include <QEvent>
+#include <QMenu>
 #include <QWidget>
 
 // Gives a Qt widget class the published properties of a framework control. Use it as the base
@@ -65,11 +66,24 @@ public:
     QString Caption() const { return caption(); }
     void setCaption(const QString &v) { setCaptionValue(v); }
 
+    Fw::TBiDiMode BiDiMode() const { return biDiMode(); }
+    void setBiDiMode(Fw::TBiDiMode v) { setBiDiModeValue(v); }
+    bool ParentBiDiMode() const { return parentBiDiMode(); }
+    void setParentBiDiMode(bool v) { setParentBiDiModeValue(v); }
+    bool ShowHint() const { return showHint(); }
+    void setShowHint(bool v) { setShowHintValue(v); }
+    bool ParentShowHint() const { return parentShowHint(); }
+    void setParentShowHint(bool v) { setParentShowHintValue(v); }
+    QMenu *PopupMenu() const { return popupMenu(); }
+    void setPopupMenu(QMenu *v) { setPopupMenuValue(v); }
+
 protected:
     bool event(QEvent *e) override
     {
         if (e->type() == QEvent::ParentChange)
             handleParentChange();
+        if (raiseInputEvent(e))
+            return true;
         return Base::event(e);
     }
 };
@@ -91,6 +105,42 @@ protected:
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)                                         \
     Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)                                         \
     Q_PROPERTY(QString Hint READ Hint WRITE setHint)                                               \
-    Q_PROPERTY(TConstraints *Constraints READ Constraints)
+    Q_PROPERTY(TConstraints *Constraints READ Constraints)                                         \
+    Q_PROPERTY(Fw::TBiDiMode BiDiMode READ BiDiMode WRITE setBiDiMode)                             \
+    Q_PROPERTY(bool ParentBiDiMode READ ParentBiDiMode WRITE setParentBiDiMode)                    \
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE setShowHint)                                      \
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE setParentShowHint)                    \
+    Q_PROPERTY(QMenu *PopupMenu READ PopupMenu WRITE setPopupMenu)
+
+// The input, focus, sizing, drag and dock events that framework controls publish, for a
+// Q_SIGNALS section. TControlCore raises the input, focus and sizing ones for whichever of
+// them a class declares. Drag and dock events belong to drag-and-dock operations that only a
+// control which starts them raises; no control of this system does.
+#define T_CONTROL_EVENTS                                                                           \
+    void OnMouseDown(                                                                              \
+        QObject *Sender, Fw::TMouseButton Button, Fw::TShiftState Shift, int X, int Y);            \
+    void OnMouseMove(QObject *Sender, Fw::TShiftState Shift, int X, int Y);                        \
+    void OnMouseUp(QObject *Sender, Fw::TMouseButton Button, Fw::TShiftState Shift, int X, int Y); \
+    void OnKeyDown(QObject *Sender, int &Key, Fw::TShiftState Shift);                              \
+    void OnKeyUp(QObject *Sender, int &Key, Fw::TShiftState Shift);                                \
+    void OnKeyPress(QObject *Sender, QChar &Key);                                                  \
+    void OnEnter(QObject *Sender);                                                                 \
+    void OnExit(QObject *Sender);                                                                  \
+    void OnCanResize(QObject *Sender, int &NewWidth, int &NewHeight, bool &Resize);                \
+    void OnConstrainedResize(                                                                      \
+        QObject *Sender, int &MinWidth, int &MinHeight, int &MaxWidth, int &MaxHeight);            \
+    void OnDragDrop(QObject *Sender, QObject *Source, int X, int Y);                               \
+    void OnDragOver(                                                                               \
+        QObject *Sender, QObject *Source, int X, int Y, Fw::TDragState State, bool &Accept);       \
+    void OnStartDrag(QObject *Sender, QObject *&DragObject);                                       \
+    void OnEndDrag(QObject *Sender, QObject *Target, int X, int Y);                                \
+    void OnDockDrop(QObject *Sender, QObject *Source, int X, int Y);                               \
+    void OnDockOver(                                                                               \
+        QObject *Sender, QObject *Source, int X, int Y, Fw::TDragState State, bool &Accept);       \
+    void OnStartDock(QObject *Sender, QObject *&DragObject);                                       \
+    void OnEndDock(QObject *Sender, QObject *Target, int X, int Y);                                \
+    void OnGetSiteInfo(QObject *Sender, QObject *DockClient, QRect &InfluenceRect,                 \
+        QPoint MousePos, bool &CanDock);                                                           \
+    void OnUnDock(QObject *Sender, QObject *Client, QObject *NewTarget, bool &Allow);
 
 #define T_CAPTION_PROPERTY Q_PROPERTY(QString Caption READ Caption WRITE setCaption)

@@ -3,11 +3,81 @@
 #include "TConstraints.h"
 #include "TFont.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
+#include <QHash>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMetaMethod>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
+
+namespace {
+// The index of a published event (a signal) by name in a class, or -1; looked up once per
+// class, since input events arrive often and most classes publish only some of the events.
+int eventIndex(const QMetaObject *meta, const char *name)
+{
+    static QHash<const QMetaObject *, QHash<QByteArray, int>> cache;
+    QHash<QByteArray, int> &byName = cache[meta];
+    auto it = byName.constFind(name);
+    if (it != byName.constEnd())
+        return *it;
+    int found = -1;
+    for (int i = meta->methodCount() - 1; i >= 0 && found < 0; --i) {
+        const QMetaMethod method = meta->method(i);
+        if (method.methodType() == QMetaMethod::Signal && method.name() == name)
+            found = i;
+    }
+    byName.insert(name, found);
+    return found;
+}
+
+// Emits the event `name` of a component with the given argument addresses (the sender first;
+// references are passed by address, so handlers may change them). False when the class does
+// not publish that event.
+template <class... Args> bool raise(QObject *component, const char *name, Args *...args)
+{
+    const int index = eventIndex(component->metaObject(), name);
+    if (index < 0)
+        return false;
+    QObject *sender = component;
+    void *argv[] = { nullptr, &sender, args... };
+    QMetaObject::metacall(component, QMetaObject::InvokeMetaMethod, index, argv);
+    return true;
+}
+
+Fw::TShiftState shiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = {})
+{
+    Fw::TShiftState state;
+    state.setFlag(Fw::ssShift, modifiers & Qt::ShiftModifier);
+    state.setFlag(Fw::ssAlt, modifiers & Qt::AltModifier);
+    state.setFlag(Fw::ssCtrl, modifiers & Qt::ControlModifier);
+    state.setFlag(Fw::ssLeft, buttons & Qt::LeftButton);
+    state.setFlag(Fw::ssRight, buttons & Qt::RightButton);
+    state.setFlag(Fw::ssMiddle, buttons & Qt::MiddleButton);
+    return state;
+}
+
+bool mouseButton(Qt::MouseButton button, Fw::TMouseButton *out)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        *out = Fw::mbLeft;
+        return true;
+    case Qt::RightButton:
+        *out = Fw::mbRight;
+        return true;
+    case Qt::MiddleButton:
+        *out = Fw::mbMiddle;
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
 
 // Event filter that a parent gets when its first framework child arrives: it re-lays out the
 // children whenever the parent's size changes.
@@ -70,11 +140,34 @@ void TControlCore::setAnchors(Fw::TAnchors anchors)
     updateAnchorRules();
 }
 
+QSize TControlCore::negotiateSize(const QSize &wanted)
+{
+    int width = std::max(0, wanted.width());
+    int height = std::max(0, wanted.height());
+    if (QSize(width, height) != m_self->size()) {
+        bool resize = true;
+        raise(m_self, "OnCanResize", &width, &height, &resize);
+        if (!resize)
+            return m_self->size();
+    }
+    int minWidth = m_constraints->MinWidth();
+    int minHeight = m_constraints->MinHeight();
+    int maxWidth = m_constraints->MaxWidth();
+    int maxHeight = m_constraints->MaxHeight();
+    if (raise(m_self, "OnConstrainedResize", &minWidth, &minHeight, &maxWidth, &maxHeight)) {
+        if (maxWidth > 0)
+            width = std::min(width, maxWidth);
+        if (maxHeight > 0)
+            height = std::min(height, maxHeight);
+        return QSize(std::max(width, minWidth), std::max(height, minHeight));
+    }
+    return QSize(m_constraints->constrainWidth(width), m_constraints->constrainHeight(height));
+}
+
 void TControlCore::setBoundsRect(const QRect &bounds)
 {
     QRect r = bounds;
-    r.setWidth(m_constraints->constrainWidth(std::max(0, r.width())));
-    r.setHeight(m_constraints->constrainHeight(std::max(0, r.height())));
+    r.setSize(negotiateSize(r.size()));
     const bool resized = r.size() != m_self->size();
     if (r != m_self->geometry())
         m_self->setGeometry(r);
@@ -122,9 +215,7 @@ void TControlCore::applyAnchorRules(const QSize &parentSize)
         m_anchors.testFlag(Fw::akLeft), m_anchors.testFlag(Fw::akRight), &x, &w);
     place(r.y(), r.height(), dh, parentSize.height(), m_anchorParentSize.height(),
         m_anchors.testFlag(Fw::akTop), m_anchors.testFlag(Fw::akBottom), &y, &h);
-    w = m_constraints->constrainWidth(std::max(0, w));
-    h = m_constraints->constrainHeight(std::max(0, h));
-    const QRect target(x, y, w, h);
+    const QRect target(QPoint(x, y), negotiateSize(QSize(w, h)));
     if (target != m_self->geometry()) {
         const bool resized = target.size() != m_self->size();
         m_self->setGeometry(target);
@@ -344,4 +435,141 @@ void TControlCore::setCaptionValue(const QString &caption)
     m_caption = caption;
     captionChanged();
     m_self->update();
+}
+
+Fw::TBiDiMode TControlCore::biDiMode() const
+{
+    if (m_parentBiDiMode) {
+        if (TControlCore *parent = m_self->parentWidget() ? of(m_self->parentWidget()) : nullptr)
+            return parent->biDiMode();
+    }
+    return m_biDiMode;
+}
+
+void TControlCore::setBiDiModeValue(Fw::TBiDiMode mode)
+{
+    m_parentBiDiMode = false;
+    m_biDiMode = mode;
+    m_self->setLayoutDirection(mode == Fw::bdLeftToRight ? Qt::LeftToRight : Qt::RightToLeft);
+}
+
+void TControlCore::setParentBiDiModeValue(bool value)
+{
+    if (value == m_parentBiDiMode)
+        return;
+    m_parentBiDiMode = value;
+    if (value)
+        m_self->unsetLayoutDirection();
+    else
+        setBiDiModeValue(m_biDiMode);
+}
+
+bool TControlCore::showHint() const
+{
+    if (m_parentShowHint) {
+        if (TControlCore *parent = m_self->parentWidget() ? of(m_self->parentWidget()) : nullptr)
+            return parent->showHint();
+    }
+    return m_showHint;
+}
+
+void TControlCore::setShowHintValue(bool value)
+{
+    m_showHint = value;
+    m_parentShowHint = false;
+}
+
+void TControlCore::setParentShowHintValue(bool value)
+{
+    m_parentShowHint = value;
+}
+
+QMenu *TControlCore::popupMenu() const
+{
+    return qobject_cast<QMenu *>(m_popupMenu.data());
+}
+
+void TControlCore::setPopupMenuValue(QMenu *menu)
+{
+    m_popupMenu = menu;
+}
+
+bool TControlCore::raiseInputEvent(QEvent *event, const QPoint &offset)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        Fw::TMouseButton button;
+        if (!mouseButton(mouse->button(), &button))
+            return false;
+        Fw::TShiftState shift = shiftState(mouse->modifiers(), mouse->buttons());
+        if (event->type() == QEvent::MouseButtonDblClick)
+            shift |= Fw::ssDouble;
+        const QPoint at = mouse->position().toPoint() + offset;
+        int x = at.x(), y = at.y();
+        raise(m_self, event->type() == QEvent::MouseButtonRelease ? "OnMouseUp" : "OnMouseDown",
+            &button, &shift, &x, &y);
+        return false;
+    }
+    case QEvent::MouseMove: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        Fw::TShiftState shift = shiftState(mouse->modifiers(), mouse->buttons());
+        const QPoint at = mouse->position().toPoint() + offset;
+        int x = at.x(), y = at.y();
+        raise(m_self, "OnMouseMove", &shift, &x, &y);
+        return false;
+    }
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        auto *keyEvent = static_cast<QKeyEvent *>(event);
+        Fw::TShiftState shift = shiftState(keyEvent->modifiers());
+        // A handler that sets the key to 0 takes it: the control never sees it.
+        int key = keyEvent->key();
+        raise(m_self, event->type() == QEvent::KeyPress ? "OnKeyDown" : "OnKeyUp", &key, &shift);
+        if (key == 0)
+            return true;
+        if (event->type() == QEvent::KeyPress && !keyEvent->text().isEmpty()) {
+            QChar ch = keyEvent->text().front();
+            raise(m_self, "OnKeyPress", &ch);
+            if (ch.isNull())
+                return true;
+        }
+        return false;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Switching windows or opening a popup moves no focus between the controls of a
+        // window: the control that had it when the window was left is not entered again.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        const bool windowSwitch
+            = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+        QWidget *window = m_self->window();
+        const char *entered = "TControlCore.entered";
+        if (event->type() == QEvent::FocusOut) {
+            if (!windowSwitch) {
+                window->setProperty(entered, QVariant());
+                raise(m_self, "OnExit");
+            }
+            return false;
+        }
+        if (windowSwitch && window->property(entered).value<QObject *>() == m_self)
+            return false;
+        window->setProperty(entered, QVariant::fromValue<QObject *>(m_self));
+        raise(m_self, "OnEnter");
+        return false;
+    }
+    case QEvent::ContextMenu:
+        if (QMenu *menu = popupMenu()) {
+            menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+            return true;
+        }
+        return false;
+    case QEvent::ToolTip:
+        // Hints show only where ShowHint (own or inherited) is on.
+        return !showHint();
+    default:
+        return false;
+    }
 }

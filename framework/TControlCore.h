@@ -3,9 +3,12 @@
 #include "FrameworkTypes.h"
 #include "TColor.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QString>
 
+class QEvent;
+class QMenu;
 class QWidget;
 class TConstraints;
 class TFont;
@@ -51,6 +54,29 @@ public:
     QString caption() const { return m_caption; }
     void setCaptionValue(const QString &caption);
 
+    // Reading order. Following the parent (the default) leaves Qt's layout direction to be
+    // inherited; an own mode sets it (right-to-left for the three right-to-left modes).
+    Fw::TBiDiMode biDiMode() const;
+    void setBiDiModeValue(Fw::TBiDiMode mode);
+    bool parentBiDiMode() const { return m_parentBiDiMode; }
+    void setParentBiDiModeValue(bool value);
+
+    // Whether the control's Hint is shown as a tool tip: its own flag, or its parent's while
+    // ParentShowHint is on. A top-level control without a framework parent uses its own flag.
+    bool showHint() const;
+    void setShowHintValue(bool value);
+    bool parentShowHint() const { return m_parentShowHint; }
+    void setParentShowHintValue(bool value);
+
+    // The menu shown when the control is right-clicked, or null.
+    QMenu *popupMenu() const;
+    void setPopupMenuValue(QMenu *menu);
+
+    // Raises the published events that the control's class declares (OnMouseDown, OnKeyDown,
+    // OnEnter, ...) for an input event on its way to the control; `offset` maps positions of a
+    // child (a scroll area's viewport) into the control. True when a handler consumed it.
+    bool raiseInputEvent(QEvent *event, const QPoint &offset = QPoint());
+
     // Lays out the direct children of a parent: aligned children first (top, bottom, left,
     // right, client, each group in child order), then anchored ones.
     static void realignChildren(QWidget *parent);
@@ -78,6 +104,8 @@ private:
     void notifyChildren(bool colorOnly);
     void applyAnchorRules(const QSize &parentSize);
     void fontObjectChanged();
+    // Asks OnCanResize and OnConstrainedResize about a new size; returns the size to take.
+    QSize negotiateSize(const QSize &wanted);
 
     QWidget *m_self;
     Fw::TAlign m_align = Fw::alNone;
@@ -94,4 +122,9 @@ private:
     int m_tabOrder = -1;
     TConstraints *m_constraints;
     QString m_caption;
+    Fw::TBiDiMode m_biDiMode = Fw::bdLeftToRight;
+    bool m_parentBiDiMode = true;
+    bool m_showHint = false;
+    bool m_parentShowHint = true;
+    QPointer<QObject> m_popupMenu;
 };

@@ -1,5 +1,6 @@
 #include "TForm.h"
 
+#include "TApplication.h"
 #include "TLayoutLoader.h"
 
 #include <QGuiApplication>
@@ -11,6 +12,8 @@ TForm::TForm(QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     colorChanged();
+    if (TApplication *app = TApplication::instance())
+        app->registerForm(this);
 }
 
 Fw::TWindowState TForm::WindowState() const
@@ -52,6 +55,11 @@ void TForm::setModalResult(int value)
 
 void TForm::captionChanged()
 {
+    // The main form's native title is the application's title; its caption is drawn by
+    // whatever draws the form's title bar.
+    const TApplication *app = TApplication::instance();
+    if (app && app->MainForm() == this && !app->Title().isEmpty())
+        return;
     setWindowTitle(Caption());
 }
 
@@ -68,7 +76,24 @@ void TForm::loadLayout(const QString &fileName)
     TLayoutLoader loader;
     loader.load(this, fileName);
     Loaded();
-    Q_EMIT OnCreate(this);
+    DoCreate();
+}
+
+void TForm::DoCreate()
+{
+    // A failing OnCreate handler is reported like any other handler's failure; the form is
+    // complete by then and stays usable. Without the application object there is nobody to
+    // report to, so the caller gets the exception.
+    TApplication *app = TApplication::instance();
+    if (!app) {
+        Q_EMIT OnCreate(this);
+        return;
+    }
+    try {
+        Q_EMIT OnCreate(this);
+    } catch (const std::exception &error) {
+        app->ShowException(error);
+    }
 }
 
 void TForm::Loaded()

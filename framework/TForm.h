@@ -48,6 +48,8 @@ protected:
     void colorChanged() override;
     // Runs after every component has been loaded, before OnCreate.
     virtual void Loaded();
+    // Raises OnCreate.
+    void DoCreate();
 
 private:
     Fw::TPosition m_position = Fw::poDesigned;

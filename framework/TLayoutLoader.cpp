@@ -15,6 +15,8 @@
 #include <QMetaProperty>
 #include <QWidget>
 
+#include <limits>
+
 ELayoutError::ELayoutError(
     const QString &file, int line, const QString &item, const QString &message)
     : Exception(QStringLiteral("%1:%2: %3: %4").arg(file).arg(line).arg(item, message))
@@ -370,8 +372,21 @@ private:
         } else if (type.id() == QMetaType::Int || type.id() == QMetaType::LongLong
             || type.id() == QMetaType::UInt) {
             if (value.kind == Token::Number) {
+                // A number the property cannot hold is refused, never cut to its low bits.
+                const qint64 lowest = type.id() == QMetaType::Int ? std::numeric_limits<int>::min()
+                    : type.id() == QMetaType::UInt                ? 0
+                                                   : std::numeric_limits<qint64>::min();
+                const qint64 highest = type.id() == QMetaType::Int ? std::numeric_limits<int>::max()
+                    : type.id() == QMetaType::UInt ? qint64(std::numeric_limits<uint>::max())
+                                                   : std::numeric_limits<qint64>::max();
+                if (value.number < lowest || value.number > highest)
+                    m_lex.fail(item,
+                        QStringLiteral("%1 is out of range for %2")
+                            .arg(value.number)
+                            .arg(QString::fromLatin1(prop.name())),
+                        line);
                 m_lex.take();
-                v = QVariant(value.number).convert(type) ? QVariant(value.number) : QVariant();
+                v = QVariant(value.number);
                 v.convert(type);
             } else if (value.kind == Token::Ident) {
                 TColor color;

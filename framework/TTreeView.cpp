@@ -5,7 +5,10 @@
 #include "TTreeNodes.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QTimer>
+#include <QToolTip>
 #include <QTreeWidgetItemIterator>
 #include <functional>
 
@@ -53,6 +56,7 @@ void TTreeNode::setSelectedIndex(int index)
 
 void TTreeNode::updateIcon()
 {
+    m_view->raiseGetImageIndex(this);
     const TImageList *images = m_view->Images();
     m_item->setIcon(0, images ? images->icon(m_imageIndex, m_selectedIndex) : QIcon());
 }
@@ -159,12 +163,107 @@ TTreeView::TTreeView(QWidget *parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setStretchLastSection(true);
     setColorValue(Colors::clWindow);
+    m_changeTimer = new QTimer(this);
+    m_changeTimer->setSingleShot(true);
+    connect(m_changeTimer, &QTimer::timeout, this, &TTreeView::raiseChange);
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
         const QList<QTreeWidgetItem *> items = selectedItems();
         QTreeWidgetItem *current = items.isEmpty() ? nullptr : items.first();
         selectionMoved(current, m_lastSelected);
         m_lastSelected = current;
+        if (m_changeDelay > 0)
+            m_changeTimer->start(m_changeDelay);
+        else
+            raiseChange();
     });
+    connect(this, &QTreeWidget::itemExpanded, this,
+        [this](QTreeWidgetItem *item) { Q_EMIT OnExpanded(this, TTreeNode::fromItem(item)); });
+    connect(this, &QTreeWidget::itemCollapsed, this,
+        [this](QTreeWidgetItem *item) { Q_EMIT OnCollapsed(this, TTreeNode::fromItem(item)); });
+    updateSelectionColors();
+}
+
+void TTreeView::raiseChange()
+{
+    m_changeTimer->stop();
+    Q_EMIT OnChange(this, Selected());
+}
+
+void TTreeView::raiseGetImageIndex(TTreeNode *node)
+{
+    // A handler that sets the node's indexes asks for its icon again: answer that once.
+    if (m_gettingImageIndex)
+        return;
+    m_gettingImageIndex = true;
+    Q_EMIT OnGetImageIndex(this, node);
+    m_gettingImageIndex = false;
+}
+
+void TTreeView::setShowButtons(bool value)
+{
+    m_showButtons = value;
+    viewport()->update();
+}
+
+void TTreeView::setHideSelection(bool value)
+{
+    m_hideSelection = value;
+    updateSelectionColors();
+}
+
+void TTreeView::updateSelectionColors()
+{
+    // Without the focus the view paints with the inactive colour group.
+    QPalette pal = palette();
+    const QPalette::ColorGroup active = QPalette::Active;
+    pal.setColor(QPalette::Inactive, QPalette::Highlight,
+        m_hideSelection ? pal.color(active, QPalette::Base)
+                        : pal.color(active, QPalette::Highlight));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+        m_hideSelection ? pal.color(active, QPalette::Text)
+                        : pal.color(active, QPalette::HighlightedText));
+    setPalette(pal);
+}
+
+void TTreeView::setHotTrack(bool value)
+{
+    m_hotTrack = value;
+    setMouseTracking(value || hasMouseTracking());
+    if (!value)
+        setHotItem(nullptr);
+}
+
+void TTreeView::setHotItem(QTreeWidgetItem *item)
+{
+    if (item == m_hotItem)
+        return;
+    if (m_hotItem) {
+        m_hotItem->setData(0, Qt::FontRole, QVariant());
+        m_hotItem->setData(0, Qt::ForegroundRole, QVariant());
+    }
+    m_hotItem = item;
+    if (m_hotItem) {
+        QFont underlined = font();
+        underlined.setUnderline(true);
+        m_hotItem->setData(0, Qt::FontRole, underlined);
+        m_hotItem->setData(0, Qt::ForegroundRole, palette().color(QPalette::Highlight));
+    }
+}
+
+void TTreeView::setMultiSelect(bool value)
+{
+    setSelectionMode(
+        value ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+}
+
+void TTreeView::setSortType(TSortType type)
+{
+    m_sortType = type;
+    // Entries carry no sortable data of their own, so data sorting keeps the stored order.
+    const bool byText = type == stText || type == stBoth;
+    setSortingEnabled(byText);
+    if (byText)
+        sortItems(0, Qt::AscendingOrder);
 }
 
 void TTreeView::setImages(TImageList *images)
@@ -216,6 +315,7 @@ void TTreeView::colorChanged()
     pal.setColor(QPalette::Base, toQColor(Color()));
     pal.setColor(QPalette::Window, toQColor(Color()));
     setPalette(pal);
+    updateSelectionColors();
 }
 
 void TTreeView::fontChanged()
@@ -223,11 +323,19 @@ void TTreeView::fontChanged()
     QPalette pal = palette();
     pal.setColor(QPalette::Text, Font()->qColor());
     setPalette(pal);
+    updateSelectionColors();
 }
 
 void TTreeView::mousePressEvent(QMouseEvent *event)
 {
-    // The desktop's tree selects on the left button only.
+    // The desktop's tree selects on the left button only, unless RightClickSelect asks for
+    // the right button too.
+    if (event->button() == Qt::RightButton && m_rightClickSelect) {
+        if (QTreeWidgetItem *item = itemAt(event->position().toPoint()))
+            setCurrentItem(item);
+        event->accept();
+        return;
+    }
     if (event->button() != Qt::LeftButton) {
         event->accept();
         return;
@@ -243,6 +351,57 @@ void TTreeView::mouseReleaseEvent(QMouseEvent *event)
         m_leftPressed = false;
         Q_EMIT OnClick(this);
     }
+}
+
+void TTreeView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTreeWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT OnDblClick(this);
+}
+
+bool TTreeView::viewportEvent(QEvent *event)
+{
+    // Mouse input arrives at the viewport: the published events give tree coordinates. The
+    // entries' own tool tips follow ToolTips, not the control's ShowHint.
+    if (event->type() != QEvent::ToolTip && raiseInputEvent(event, viewport()->pos()))
+        return true;
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (m_hotTrack)
+            setHotItem(itemAt(static_cast<QMouseEvent *>(event)->position().toPoint()));
+        break;
+    case QEvent::Leave:
+        setHotItem(nullptr);
+        break;
+    case QEvent::ToolTip: {
+        auto *help = static_cast<QHelpEvent *>(event);
+        QTreeWidgetItem *item = itemAt(help->pos());
+        if (!m_toolTips || !item) {
+            QToolTip::hideText();
+            return true;
+        }
+        // Only a text that does not fit is shown whole.
+        const QRect shown = visualItemRect(item);
+        const int needed = shown.left() + fontMetrics().horizontalAdvance(item->text(0))
+            + iconSize().width() + 8;
+        if (needed <= viewport()->width()) {
+            QToolTip::hideText();
+            return true;
+        }
+        QToolTip::showText(help->globalPos(), item->text(0), viewport(), shown);
+        return true;
+    }
+    default:
+        break;
+    }
+    return QTreeWidget::viewportEvent(event);
+}
+
+void TTreeView::drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const
+{
+    if (m_showButtons)
+        QTreeWidget::drawBranches(painter, rect, index);
 }
 
 void TTreeView::focusInEvent(QFocusEvent *event)

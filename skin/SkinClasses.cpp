@@ -6,6 +6,7 @@
 #include "TzynForm.h"
 #include "TzynGroupBox.h"
 #include "TzynImageButton.h"
+#include "TzynImagePanel.h"
 #include "TzynListView.h"
 #include "TzynRadioButton.h"
 #include "TzynTreeView.h"
@@ -20,4 +21,5 @@ void registerSkinClasses()
     TLayoutLoader::registerClass<TzynCheckBox>(QStringLiteral("TzynCheckBox"));
     TLayoutLoader::registerClass<TzynRadioButton>(QStringLiteral("TzynRadioButton"));
     TLayoutLoader::registerClass<TzynListView>(QStringLiteral("TzynListView"));
+    TLayoutLoader::registerClass<TzynImagePanel>(QStringLiteral("TzynImagePanel"));
 }

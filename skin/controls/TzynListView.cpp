@@ -1,5 +1,6 @@
 #include "TzynListView.h"
 
+#include "TzynBorderOverlay.h"
 #include "ZYNControlUtils.h"
 #include "ZYNThemes.h"
 
@@ -15,12 +16,14 @@ TzynListView::TzynListView(QWidget *parent)
     setBorderStyle(Fw::bsNone);
     setBorderWidth(2);
     m_borderColor = FindFormBorderColor(ControlOwner(parent));
+    m_border = new TzynBorderOverlay(this, [this] { return std::pair(m_borderColor, Color()); });
 }
 
 void TzynListView::setBorderColor(TColor color)
 {
     m_borderColor = color;
     update();
+    m_border->update();
 }
 
 void TzynListView::setBorderWidth(int width)
@@ -59,10 +62,25 @@ void TzynListView::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT OnClick(this);
 }
 
+void TzynListView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QListWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT OnDblClick(this);
+}
+
+bool TzynListView::viewportEvent(QEvent *event)
+{
+    // Mouse input arrives at the viewport: the published events give control coordinates.
+    if (raiseInputEvent(event, viewport()->pos()))
+        return true;
+    return QListWidget::viewportEvent(event);
+}
+
 bool TzynListView::event(QEvent *event)
 {
     const bool result = TControlBase<QListWidget>::event(event);
     if (event->type() == QEvent::Paint)
-        DrawBorderBand(this, m_borderColor, Color());
+        FillBorderBand(this, Color());
     return result;
 }

@@ -4,6 +4,8 @@
 
 #include <QListWidget>
 
+class TzynBorderOverlay;
+
 // A list of entries with the same flat two-pixel border as the skinned tree view: an outer line
 // in BorderColor and an inner line in the control's own colour around the viewport and the
 // scroll bars.
@@ -25,15 +27,20 @@ public:
 
 Q_SIGNALS:
     void OnClick(QObject *Sender);
+    void OnDblClick(QObject *Sender);
+    T_CONTROL_EVENTS
 
 protected:
     bool event(QEvent *event) override;
     void colorChanged() override;
     void fontChanged() override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     TColor m_borderColor = Colors::clBlack;
     int m_borderWidth = 0;
+    TzynBorderOverlay *m_border = nullptr;
     Fw::TBorderStyle m_borderStyle = Fw::bsNone;
 };

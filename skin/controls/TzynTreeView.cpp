@@ -1,5 +1,6 @@
 #include "TzynTreeView.h"
 
+#include "TzynBorderOverlay.h"
 #include "ZYNControlUtils.h"
 #include "ZYNThemes.h"
 
@@ -13,12 +14,14 @@ TzynTreeView::TzynTreeView(QWidget *parent)
     setBorderStyle(Fw::bsNone);
     setBorderWidth(2);
     m_borderColor = FindFormBorderColor(ControlOwner(parent));
+    m_border = new TzynBorderOverlay(this, [this] { return std::pair(m_borderColor, Color()); });
 }
 
 void TzynTreeView::setBorderColor(TColor color)
 {
     m_borderColor = color;
     update();
+    m_border->update();
 }
 
 void TzynTreeView::setBorderWidth(int width)
@@ -39,6 +42,6 @@ bool TzynTreeView::event(QEvent *event)
     const bool result = TTreeView::event(event);
     // The scroll area's own paint (not the viewport's) covers the band: the lines go over it.
     if (event->type() == QEvent::Paint)
-        DrawBorderBand(this, m_borderColor, Color());
+        FillBorderBand(this, Color());
     return result;
 }

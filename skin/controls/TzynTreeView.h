@@ -2,6 +2,8 @@
 
 #include "TTreeView.h"
 
+class TzynBorderOverlay;
+
 // The framework's tree view with a flat two-pixel border instead of the platform's sunken
 // edge: an outer line in BorderColor and an inner line in the control's own colour, drawn over
 // the band that BorderWidth keeps free around the viewport and the scroll bars.
@@ -25,4 +27,5 @@ protected:
 private:
     TColor m_borderColor = Colors::clBlack;
     int m_borderWidth = 0;
+    TzynBorderOverlay *m_border = nullptr;
 };

@@ -108,11 +108,10 @@ void ApplyBorderBand(QFrame *view, int width)
     view->update();
 }
 
-void DrawBorderBand(QFrame *view, TColor outerColor, TColor innerColor)
+void FillBorderBand(QFrame *view, TColor color)
 {
     QPainter canvas(view);
     const QRegion band = QRegion(view->rect()) - QRegion(view->contentsRect());
     for (const QRect &r : band)
-        canvas.fillRect(r, toQColor(innerColor));
-    DrawWindowFrame(canvas, view->size(), outerColor, innerColor);
+        canvas.fillRect(r, toQColor(color));
 }

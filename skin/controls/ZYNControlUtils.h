@@ -40,6 +40,6 @@ bool HasVisibleText(const QString &text);
 // The band of a bordered scroll view: BorderWidth pixels all round, inside which the viewport
 // and the scroll bars are placed.
 void ApplyBorderBand(QFrame *view, int width);
-// Paints the band in the inner colour and the two one-pixel lines on the outer edge over it.
-// Called after the view's own painting of its frame.
-void DrawBorderBand(QFrame *view, TColor outerColor, TColor innerColor);
+// Paints the band in the view's colour, after the view's own painting of its frame; the two
+// lines on the outer edge are a TzynBorderOverlay's.
+void FillBorderBand(QFrame *view, TColor color);

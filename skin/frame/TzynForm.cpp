@@ -407,8 +407,8 @@ void TzynForm::hostResized()
     if (m_startedMaximized && m_host->isVisible()) {
         if (m_host->isMaximized()) {
             m_seenMaximized = true;
-            // The original keeps re-asserting maximised at the work area's corner from the
-            // third such resize on. Qt already holds the state, and the corner is only set when
+            // From the third such resize on, the frame puts the maximised window back at the
+            // work area's corner. Qt already holds the state, and the corner is only set when
             // the window has its maximised size and is somewhere else, so the correction cannot
             // cause the next resize.
             if (maximizeCounter == 2)

@@ -1,5 +1,6 @@
 #include "ZYNDraw.h"
 
+#include "TApplication.h"
 #include "TBitmap.h"
 #include "TControlCore.h"
 #include "TPicture.h"
@@ -7,7 +8,6 @@
 #include <QCache>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <QSet>
 #include <QWidget>
@@ -105,12 +105,6 @@ QSet<const QWidget *> &parentsRendering()
 {
     static QSet<const QWidget *> parents;
     return parents;
-}
-
-QPointer<QWidget> &mainForm()
-{
-    static QPointer<QWidget> form;
-    return form;
 }
 
 } // namespace
@@ -434,21 +428,12 @@ void SetFormBoundsRect(QWidget *form, const QRect &rect)
         form->setGeometry(rect);
 }
 
-void SetMainForm(QWidget *form)
-{
-    mainForm() = form;
-}
-
-QWidget *MainForm()
-{
-    return mainForm().data();
-}
-
 bool IsFormActive(const QWidget *form)
 {
     if (QGuiApplication::applicationState() != Qt::ApplicationActive)
         return false;
-    if (!form || form == MainForm())
+    const TApplication *app = TApplication::instance();
+    if (!form || (app && form == app->MainForm()))
         return true;
     return form->isActiveWindow();
 }

@@ -87,8 +87,6 @@ void MoveControlTo(QWidget *control, const QPoint &point);
 void SetFormBoundsRect(QWidget *form, const QRect &rect);
 
 // Whether the form counts as the application's active form: never while the application is
-// inactive; always for no form or the main form; otherwise the form's own active state. The
-// main form is the window that SetMainForm named (the application names its main window).
+// inactive; always for no form or the application's main form (the first form created);
+// otherwise the form's own active state.
 bool IsFormActive(const QWidget *form);
-void SetMainForm(QWidget *form);
-QWidget *MainForm();

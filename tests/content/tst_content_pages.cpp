@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -111,11 +112,26 @@ void tst_content_pages::pageLoadsCleanly()
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kLoadTimeoutMs);
     QVERIFY2(finished.first().first().toBool(), qPrintable(path));
 
-    // The document is the guide's page (its title is the entry's text) with the shared look.
-    QCOMPARE(m_page->evaluate(QStringLiteral("document.title")).toString(), name);
-    QCOMPARE(
-        m_page->evaluate(QStringLiteral("document.querySelector('h1').textContent")).toString(),
-        name);
+    // The document is the guide's page with the shared look. Its title is the entry's text,
+    // except that a practice paper calls itself one and shows the entry's text as its directory
+    // name: "会计基础练习卷（一）", directory name "历年真题和答案(一)".
+    const QString title = m_page->evaluate(QStringLiteral("document.title")).toString();
+    const QString heading =
+        m_page->evaluate(QStringLiteral("document.querySelector('h1').textContent")).toString();
+    static const QRegularExpression paper(QStringLiteral("^历年真题和答案\\((.)\\)$"));
+    const QRegularExpressionMatch match = paper.match(name);
+    if (match.hasMatch()) {
+        const QString practice = QStringLiteral("会计基础练习卷（%1）").arg(match.captured(1));
+        QCOMPARE(heading, practice);
+        QCOMPARE(title, practice + QStringLiteral("（目录名：%1）").arg(name));
+        const QString dirname = m_page->evaluate(QStringLiteral(
+            "document.querySelector('.masthead .dirname').textContent")).toString();
+        QVERIFY2(dirname.startsWith(QStringLiteral("目录名：") + name), qPrintable(dirname));
+        QVERIFY2(dirname.contains(QStringLiteral("不是官方")), qPrintable(dirname));
+    } else {
+        QCOMPARE(title, name);
+        QCOMPARE(heading, name);
+    }
     QCOMPARE(
         m_page->evaluate(QStringLiteral("getComputedStyle(document.body).maxWidth")).toString(),
         QStringLiteral("864px"));
@@ -128,6 +144,12 @@ void tst_content_pages::pageLoadsCleanly()
         "document.documentElement.scrollWidth - document.documentElement.clientWidth"));
     QVERIFY2(overflow.isValid() && overflow.toInt() <= 0,
         qPrintable(QStringLiteral("overflows by %1 px").arg(overflow.toInt())));
+
+    // No amount is split across two lines.
+    QCOMPARE(m_page->evaluate(QStringLiteral(
+                 "Array.from(document.querySelectorAll('.num'))"
+                 ".filter(e => e.getClientRects().length > 1).length")).toInt(),
+        0);
 
     // The papers' script has set itself up: one check button per question and the grade bar.
     if (name.startsWith(QStringLiteral("历年真题和答案"))) {

@@ -4,11 +4,29 @@
 #include "Exception.h"
 #include "TApplication.h"
 #include "TApplicationEvents.h"
+#include "TForm.h"
+#include "TLayoutLoader.h"
 
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
+
+// A form whose creation handler fails.
+class TFailingForm : public TForm {
+    Q_OBJECT
+public:
+    using TForm::TForm;
+    bool created = false;
+
+public Q_SLOTS:
+    void FormCreate(QObject *)
+    {
+        created = true;
+        throw Exception(QStringLiteral("The start page is not there"));
+    }
+};
 
 class Thrower : public QObject {
     Q_OBJECT
@@ -101,6 +119,55 @@ private Q_SLOTS:
         thrower.action = [&] { ++delivered; };
         QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
         QTRY_COMPARE(delivered, 1);
+    }
+
+    void firstFormIsTheMainFormAndCarriesTheTitle()
+    {
+        TApplication *app = TApplication::instance();
+        app->setTitle(QStringLiteral("Veltrix考试Lumora"));
+        QVERIFY(!app->MainForm());
+        TForm first;
+        TForm second;
+        QWidget host;
+        TForm child(&host);
+        QCOMPARE(app->MainForm(), &first);
+        // The task bar and the window switcher read the native title: the application's title
+        // for the main form, whatever its caption says; other forms show their caption.
+        first.setCaption(QStringLiteral("会计从业资格考试-会计基础"));
+        second.setCaption(QStringLiteral("Second"));
+        QCOMPARE(first.windowTitle(), QStringLiteral("Veltrix考试Lumora"));
+        QCOMPARE(first.Caption(), QStringLiteral("会计从业资格考试-会计基础"));
+        QCOMPARE(second.windowTitle(), QStringLiteral("Second"));
+        app->setTitle(QStringLiteral("Renamed"));
+        QCOMPARE(first.windowTitle(), QStringLiteral("Renamed"));
+        app->setTitle(QStringLiteral("Veltrix考试Lumora"));
+    }
+
+    void mainFormEndsWithItsWindow()
+    {
+        // The previous test's main form is gone: the next form created takes its place.
+        TForm next;
+        QCOMPARE(TApplication::instance()->MainForm(), &next);
+    }
+
+    void failingCreateHandlerIsReportedAndTheFormStays()
+    {
+        TLayoutLoader::registerClass<TFailingForm>(QStringLiteral("TFailingForm"));
+        QTemporaryFile layout;
+        QVERIFY(layout.open());
+        layout.write("object Form1: TFailingForm\n  Caption = 'x'\n  OnCreate = FormCreate\nend\n");
+        layout.close();
+        QSignalSpy shown(TApplication::instance(), &TApplication::exceptionShown);
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        dismissNextBox(&title, &text, &icon);
+        TFailingForm form;
+        form.loadLayout(layout.fileName()); // does not throw
+        QVERIFY(form.created);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(text, QStringLiteral("The start page is not there."));
+        QCOMPARE(icon, QMessageBox::Critical);
+        QCOMPARE(form.Caption(), QStringLiteral("x"));
     }
 
     void cancellationIsNotShown()

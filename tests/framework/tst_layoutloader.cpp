@@ -165,6 +165,10 @@ private Q_SLOTS:
         QTest::newRow("bad colour") << "  Color = clPlaid\n"
                                     << 2 << "clPlaid is not a number or a colour name";
         QTest::newRow("string for number") << "  Width = 'wide'\n" << 2 << "expected a number";
+        QTest::newRow("number beyond int") << "  Width = 5000000000\n"
+                                           << 2 << "5000000000 is out of range for Width";
+        QTest::newRow("number below int") << "  Left = -2147483649\n"
+                                          << 2 << "-2147483649 is out of range for Left";
         QTest::newRow("unknown handler") << "  object P: TPanel\n    OnClick = Nobody\n  end\n"
                                          << 3 << "unknown handler Nobody";
         QTest::newRow("handler arguments")

@@ -232,8 +232,8 @@ void tst_GroupBox::pushFromTheFrame()
     QFETCH(int, style);
     QWidget host;
     auto *frame = new TzynForm(&host);
-    if (!setStyle(frame, "UIStyle", QVariant::fromValue(S::MacOS)))
-        QSKIP("the form frame publishes no UIStyle");
+    QVERIFY2(setStyle(frame, "UIStyle", QVariant::fromValue(S::MacOS)),
+        "the form frame publishes no UIStyle");
     // New controls take the frame's style and border colour.
     auto *button = new TzynButton(frame);
     QCOMPARE(button->UIStyle(), S::MacOS);

@@ -296,11 +296,7 @@ class tst_PaintReference : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        window = std::make_unique<MainWindowLayout>();
-        TLayoutLoader::registerClass<TzynImagePanel>(QStringLiteral("TzynImagePanel"));
-    }
+    void initTestCase() { window = std::make_unique<MainWindowLayout>(); }
     void cleanupTestCase()
     {
         window.reset();

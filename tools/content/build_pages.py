@@ -5,11 +5,16 @@ src/*.txt   guide, chapter and contact pages in a small line-based markup
 bank/*.txt  the eight practice papers as question banks
 
 The generated pages are committed; run this after editing a source:
-    python3 tools/content/build_pages.py
+    python3 tools/content/build_pages.py [--out FOLDER]
+The output depends only on the sources: each question's options are ordered by a random
+source seeded from that question's own text, so a build repeats the committed pages exactly
+and editing one question reorders no other.
 Journal entries are checked for balance while building, and the paper layout
 (20 + 20 + 20 objective questions, 100 points) is enforced, so a bad source
 fails here rather than in the reader.
 """
+import argparse
+import hashlib
 import html
 import os
 import random
@@ -34,6 +39,9 @@ CHAPTERS = [
 ]
 NUMERALS = "一二三四五六七八"
 PAPERS = ["历年真题和答案(%s)" % n for n in NUMERALS]
+# The tree and the file names keep the names above; inside the pages a paper is called what it
+# is, a practice paper written for this guide, with the tree's name shown as its directory name.
+PAPER_TITLES = {name: "会计基础练习卷（%s）" % n for name, n in zip(PAPERS, NUMERALS)}
 GUIDE = "2014考试指南"
 CONTACT = "联系我们"
 ORDER = [GUIDE] + CHAPTERS + PAPERS + [CONTACT]
@@ -55,9 +63,22 @@ def esc(text):
     return html.escape(text, quote=False)
 
 
+# An amount with thousands commas (12,000 or 103,333.33): kept on one line.
+AMOUNT = re.compile(r"(?<![\d,.])\d{1,3}(?:,\d{3})+(?:\.\d+)?(?![\d,])")
+
+
 def inline(text):
-    """Escapes text and turns **x** into <strong>x</strong>."""
+    """Escapes text and turns **x** into <strong>x</strong>.
+
+    Amounts are written with thousands commas in the sources; a space between thousands is
+    refused, because a browser may break the line there. Any other space between two digits
+    (the fraction numbering 8 1/3) becomes a no-break space, and an amount with commas is set
+    in a span that does not wrap."""
+    if re.search(r"\d \d{3}(?![\d/])", text):
+        raise SourceError("thousands separated by a space (write 34,000): %r" % text)
     out = esc(text)
+    out = re.sub(r"(?<=\d) (?=\d)", "\u00a0", out)
+    out = AMOUNT.sub(lambda m: '<span class="num">%s</span>' % m.group(0), out)
     return re.sub(r"\*\*(.+?)\*\*", r"<strong>\1</strong>", out)
 
 
@@ -241,16 +262,34 @@ class Blocks:
         return "".join(out)
 
 
-def page(title, kicker, lead, body, body_class, prev=None, nxt=None, script=False, toc=None):
+def shown_title(name):
+    """The heading a page is known by inside the guide: a paper's honest title, else its name."""
+    return PAPER_TITLES.get(name, name)
+
+
+def link_text(name):
+    """Pager text for a neighbouring page; a paper is named as a practice paper with its
+    directory name beside it."""
+    if name in PAPER_TITLES:
+        return "%s（目录名：%s）" % (PAPER_TITLES[name], name)
+    return name
+
+
+def page(name, kicker, lead, body, body_class, prev=None, nxt=None, script=False, toc=None):
+    title = shown_title(name)
+    doc_title = link_text(name)
+    if name in PAPER_TITLES:
+        lead = ('<p class="dirname">目录名：%s　·　本指南按会计从业资格考试的题型、题量和分值编写的练习卷，'
+                '不是官方发布的考试真题</p>' % esc(name)) + lead
     nav = ""
     if toc:
         nav = '<nav class="toc"><strong>本页目录</strong>' + "".join(
             '<a href="#%s">%s</a>' % (ident, inline(text)) for ident, text in toc) + "</nav>"
     links = []
     if prev:
-        links.append('<a class="prev" href="%s.htm">上一篇：%s</a>' % (esc(prev), esc(prev)))
+        links.append('<a class="prev" href="%s.htm">上一篇：%s</a>' % (esc(prev), esc(link_text(prev))))
     if nxt:
-        links.append('<a class="next" href="%s.htm">下一篇：%s</a>' % (esc(nxt), esc(nxt)))
+        links.append('<a class="next" href="%s.htm">下一篇：%s</a>' % (esc(nxt), esc(link_text(nxt))))
     pager = '<nav class="pager">%s</nav>' % "".join(links) if links else ""
     js = '\n<script src="paper.js"></script>' if script else ""
     return """<!DOCTYPE html>
@@ -258,7 +297,7 @@ def page(title, kicker, lead, body, body_class, prev=None, nxt=None, script=Fals
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
-<title>{title}</title>
+<title>{doc_title}</title>
 <link rel="stylesheet" href="guide.css">
 </head>
 <body class="{cls}">
@@ -271,7 +310,7 @@ def page(title, kicker, lead, body, body_class, prev=None, nxt=None, script=Fals
 <footer class="colophon">会计基础学习指南 · 本指南内容依据会计从业资格考试“会计基础”科目的考试大纲编写，供复习备考使用。</footer>{js}
 </body>
 </html>
-""".format(title=esc(title), cls=body_class, kicker=esc(kicker), lead=lead, nav=nav, body=body, pager=pager, js=js)
+""".format(title=esc(title), doc_title=esc(doc_title), cls=body_class, kicker=esc(kicker), lead=lead, nav=nav, body=body, pager=pager, js=js)
 
 
 def neighbours(name):
@@ -384,11 +423,19 @@ def parse_bank(path):
 LETTERS = "ABCDE"
 
 
-def arrange(q, rng, correct_slot, where):
+def question_rng(q):
+    """A random source seeded from the question's own stem and options, so that its on-screen
+    order is the same on every build and changes only when that question's source changes;
+    editing one question does not reorder the others."""
+    text = "\n".join([q["stem"]] + ["%s %s" % ("+" if ok else "-", t) for ok, t in q["options"]])
+    return random.Random(int.from_bytes(hashlib.sha256(text.encode("utf-8")).digest()[:8], "big"))
+
+
+def arrange(q, correct_slot, where):
     """Orders the options; for a single-choice question the correct one lands on correct_slot."""
     opts = list(q["options"])
     if not q["fixed"]:
-        rng.shuffle(opts)
+        question_rng(q).shuffle(opts)
         if correct_slot is not None:
             idx = [k for k, (ok, _) in enumerate(opts) if ok][0]
             opts[idx], opts[correct_slot] = opts[correct_slot], opts[idx]
@@ -413,11 +460,12 @@ def render_question(num, kind, q, points, opts, key, where):
                          % (typ, qid, LETTERS[k], LETTERS[k], inline(text)) for k, (_, text) in enumerate(opts))
         shown = key
     explain = blocks.render(q["explain"])
-    return ('<div class="q" id="%s" data-type="%s" data-answer="%s" data-points="%s">'
+    order = ' data-order="fixed"' if q["fixed"] else ""
+    return ('<div class="q" id="%s" data-type="%s" data-answer="%s" data-points="%s"%s>'
             '<p class="stem"><span class="num">%d.</span>%s<span class="pts">（%s 分）</span></p>'
             '<div class="opts">%s</div>'
             '<details class="ans"><summary>答案与解析</summary><p><strong>答案：%s</strong></p>%s</details></div>'
-            % (qid, kind, key, points, num, inline(q["stem"]), points, inputs, shown, explain))
+            % (qid, kind, key, points, order, num, inline(q["stem"]), points, inputs, shown, explain))
 
 
 def build_paper(index):
@@ -425,6 +473,8 @@ def build_paper(index):
     path = os.path.join(HERE, "bank", "paper%d.txt" % (index + 1))
     where = os.path.basename(path)
     bank = parse_bank(path)
+    # Only the slots of the single-choice keys (five on each letter) come from the paper's
+    # own seed; the options of each question are ordered by question_rng.
     rng = random.Random(2014 + index)
     num = 0
     parts = []
@@ -441,7 +491,7 @@ def build_paper(index):
                 inner = []
                 for q in qs:
                     num += 1
-                    opts, key = arrange(q, rng, None, where)
+                    opts, key = arrange(q, None, where)
                     if not key:
                         raise SourceError("%s: question %d has no correct option" % (where, num))
                     inner.append(render_question(num, kind, q, points, opts, key, where))
@@ -456,7 +506,7 @@ def build_paper(index):
             rng.shuffle(slots)
             for k, q in enumerate(qs):
                 num += 1
-                opts, key = arrange(q, rng, slots[k] if kind == "single" else None, where)
+                opts, key = arrange(q, slots[k] if kind == "single" else None, where)
                 if kind == "single" and len(key) != 1:
                     raise SourceError("%s: single-choice question %d has %d correct options" % (where, num, len(key)))
                 if kind == "multi" and len(key) < 2:
@@ -477,8 +527,11 @@ def build_paper(index):
     return page(name, "习题精练与模拟考试", lead, body, "paper", prev, nxt, script=True), num
 
 
-def main():
-    os.makedirs(DATA, exist_ok=True)
+def main(argv=None):
+    parser = argparse.ArgumentParser(description="Builds the guide's pages from tools/content.")
+    parser.add_argument("--out", default=DATA, help="folder to write the pages to (default: data/)")
+    out = parser.parse_args(argv).out
+    os.makedirs(out, exist_ok=True)
     outputs = {}
     try:
         outputs[GUIDE] = build_text_page(GUIDE, "考试指南", "guide")
@@ -493,7 +546,7 @@ def main():
         print("error:", e, file=sys.stderr)
         return 1
     for name, text in outputs.items():
-        with open(os.path.join(DATA, name + ".htm"), "w", encoding="utf-8", newline="\n") as f:
+        with open(os.path.join(out, name + ".htm"), "w", encoding="utf-8", newline="\n") as f:
             f.write(text)
     missing = [n for n in ORDER if n not in outputs]
     print("wrote %d pages%s" % (len(outputs), (", missing: " + ", ".join(missing)) if missing else ""))

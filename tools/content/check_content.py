@@ -10,7 +10,14 @@
 - every practice paper has 20 single-choice, 20 multiple-choice, 20 true/false and 10 case
   questions worth 100 points, each key names existing options, and each question has an
   explanation; no question is asked twice across the papers; the page says that it is a
-  practice paper and not an official one.
+  practice paper and not an official one;
+- a paper's heading, its <title> and every link to it call it a practice paper (练习卷) and
+  claim nowhere to be an official past paper: the tree's name may appear only as its
+  directory name ("目录名：历年真题和答案(一)");
+- no explanation of a question whose options are shuffled names an option by its position
+  ("前三项", "后三项", "其余分别是", "第二项", "A 项", "B、C、D") — the build shuffles them;
+- no number in the text holds a breakable space (34 000 may wrap as "34 / 000"): thousands
+  take a comma, other spaces between digits a no-break space.
 Exits 1 and lists the faults when anything is wrong.
 """
 import os
@@ -25,6 +32,19 @@ PAGES = (["2014考试指南"]
             "第九章：会计档案", "第十章：主要经济业务事项账务处理"]
          + ["历年真题和答案(%s)" % n for n in "一二三四五六七八"]
          + ["联系我们"])
+# Words that point at an option by where it stands. 其余三项 (the other three) is fine; 其余分别是
+# (the others are, in order) is not.
+POSITION_WORDS = re.compile(
+    r"[前后][一二两三四1-4](?:项|个选项)"
+    r"|第[一二三四1-4]个?(?:选)?项"
+    r"|最后一(?:个选)?项|最后一个选项"
+    r"|(?:其余|其他|另外|以上|上述)[^。；，]{0,6}(?:分别|依次)"
+    r"|选项\s*[A-E](?![A-Za-z])"
+    r"|(?<![A-Za-z])[A-E](?:\s*[、，,和与及]\s*[A-E])*\s*(?:项|选项|正确|错误|不正确|是|为|属于|均|都)"
+    r"|(?<![A-Za-z])[A-E]\s*[、，,]\s*[A-E](?![A-Za-z])(?!\s*[两三四]?[种个家]?\s*(?:产品|材料|公司|商品))")
+# A space that a browser may break a line at, between two digits.
+BREAKABLE_IN_NUMBER = re.compile(r"\d[ \t\n\r\u1680\u2000-\u2006\u2008-\u200b\u205f\u3000]+\d")
+PAPER_PREFIX = "历年真题和答案"
 PAPER_LAYOUT = {"single": (20, 1), "multi": (20, 2), "judge": (20, 1), "case": (10, 2)}
 
 
@@ -41,11 +61,27 @@ class Page(HTMLParser):
         self.q = None
         self.depth = 0
         self.in_style = False
+        self.in_code = False
         self.styles = []
         self.text = []
+        self.chunks = []  # text nodes outside <style>/<script>, one by one
+        self.capture = None  # "title" | "h1" | ("a", href)
+        self.title = ""
+        self.h1 = ""
+        self.links = []  # [href, text]
+        self.explain = None  # state inside a question's 答案与解析
 
     def handle_starttag(self, tag, attrs):
         a = dict(attrs)
+        if tag == "title":
+            self.capture = "title"
+        elif tag == "h1":
+            self.capture = "h1"
+        elif tag == "a" and "href" in a:
+            self.links.append([a["href"], ""])
+            self.capture = "a"
+        if tag in ("script", "style"):
+            self.in_code = True
         if "id" in a:
             self.ids.add(a["id"])
         for name in ("href", "src", "action", "background", "poster", "srcset", "formaction"):
@@ -66,12 +102,15 @@ class Page(HTMLParser):
             self.cell = []
         if tag == "div" and "q" in cls:
             self.q = {"type": a.get("data-type"), "answer": a.get("data-answer"), "points": a.get("data-points"),
-                      "values": [], "explained": False, "id": a.get("id")}
+                      "values": [], "explained": False, "id": a.get("id"),
+                      "fixed": a.get("data-order") == "fixed"}
         if self.q is not None:
             if tag == "input":
                 self.q["values"].append(a.get("value"))
             if tag == "details" and "ans" in cls:
                 self.q["explained"] = True
+                self.q["explain"] = ""
+                self.explain = "head"  # the summary and the 答案 paragraph come first
             if tag == "p" and "stem" in cls:
                 self.q["stem_open"] = True
             if tag == "label":
@@ -80,8 +119,16 @@ class Page(HTMLParser):
             self.depth += 1
 
     def handle_endtag(self, tag):
+        if tag in ("title", "h1", "a"):
+            self.capture = None
+        if tag in ("script", "style"):
+            self.in_code = False
         if tag == "p" and self.q is not None:
             self.q["stem_open"] = False
+            if self.explain == "head":
+                self.explain = "body"
+        if tag == "details" and self.explain:
+            self.explain = None
         if tag == "style":
             self.in_style = False
         if tag in ("td", "th") and self.cell is not None:
@@ -100,6 +147,16 @@ class Page(HTMLParser):
                 self.q = None
 
     def handle_data(self, data):
+        if self.capture == "title":
+            self.title += data
+        elif self.capture == "h1":
+            self.h1 += data
+        elif self.capture == "a":
+            self.links[-1][1] += data
+        if self.explain == "body":
+            self.q["explain"] += data
+        if not self.in_code:
+            self.chunks.append(data)
         if self.q is not None and self.q.get("stem_open"):
             self.q["stem"] = self.q.get("stem", "") + data
         elif self.q is not None and self.q.get("options") and not self.q["explained"]:
@@ -112,7 +169,7 @@ class Page(HTMLParser):
 
 
 def amount(text):
-    text = text.replace(",", "").strip()
+    text = re.sub(r"[,\s]", "", text)
     if not text:
         return 0.0
     if text.startswith("(") and text.endswith(")"):
@@ -187,11 +244,67 @@ def check_paper(name, p, faults):
     text = "".join(p.text)
     if "练习卷" not in text or "不是官方" not in text:
         faults.append("%s: does not say it is a practice paper rather than an official one" % name)
+    for what, heading in (("heading", p.h1), ("title", p.title)):
+        if claims_official(heading, name):
+            faults.append("%s: %s %r does not call it a practice paper, or claims an official past paper"
+                          % (name, what, heading.strip()))
+    for q in p.questions:
+        if q["fixed"]:
+            continue
+        m = POSITION_WORDS.search(q.get("explain", ""))
+        if m:
+            faults.append("%s %s: explanation names an option by its position (%r), but the options are shuffled"
+                          % (name, q["id"], m.group(0)))
     return counts
 
 
-def main():
-    folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data")
+def claims_official(text, name):
+    """True when a paper's heading, title or link text does not say 练习卷, or says 真题, 历年 or
+    官方 anywhere but in its directory name."""
+    rest = text.replace("目录名：" + name, "")
+    return "练习卷" not in rest or bool(re.search(r"真题|历年|官方|原题", rest))
+
+
+def check_page(name, source, folder, faults):
+    """Checks one page's text; returns the parsed page (its journal entries, its questions)."""
+    p = Page()
+    p.feed(source)
+    p.close()
+    if "guide.css" not in p.refs:
+        faults.append("%s: does not link guide.css" % name)
+    for ref in p.refs:
+        check_ref(ref, folder, name, p.ids, faults)
+    for style in p.styles:
+        if "url(" in style or "@import" in style:
+            faults.append("%s: inline style loads a resource" % name)
+    for chunk in p.chunks:
+        m = BREAKABLE_IN_NUMBER.search(chunk)
+        if m:
+            faults.append("%s: breakable space inside a number: %r"
+                          % (name, chunk[max(0, m.start() - 8):m.end() + 8].strip()))
+    for href, text in p.links:
+        target = os.path.splitext(unquote(urlsplit(href).path))[0]
+        if target.startswith(PAPER_PREFIX) and claims_official(text, target):
+            faults.append("%s: link to %s reads %r, not as a practice paper" % (name, target, text.strip()))
+    for k, rows in enumerate(p.entries):
+        debit = credit = 0.0
+        try:
+            for row in rows:
+                if len(row) == 4 and row[0] in ("借：", "贷："):
+                    debit += amount(row[2])
+                    credit += amount(row[3])
+        except ValueError as e:
+            faults.append("%s: journal entry %d has an unreadable amount (%s)" % (name, k + 1, e))
+            continue
+        if abs(debit - credit) > 0.005 or debit == 0:
+            faults.append("%s: journal entry %d does not balance (借 %.2f, 贷 %.2f)" % (name, k + 1, debit, credit))
+    if name.startswith(PAPER_PREFIX):
+        p.counts = check_paper(name, p, faults)
+    return p
+
+
+def check_folder(folder):
+    """Checks every page of the folder; returns (faults, number of journal entries, summary lines)."""
     faults = []
     entries = 0
     summary = []
@@ -207,35 +320,23 @@ def main():
         except UnicodeDecodeError:
             faults.append("%s: not UTF-8" % name)
             continue
-        p = Page()
-        p.feed(source)
-        p.close()
-        if "guide.css" not in p.refs:
-            faults.append("%s: does not link guide.css" % name)
-        for ref in p.refs:
-            check_ref(ref, folder, name, p.ids, faults)
-        for style in p.styles:
-            if "url(" in style or "@import" in style:
-                faults.append("%s: inline style loads a resource" % name)
-        for k, rows in enumerate(p.entries):
-            debit = credit = 0.0
-            for row in rows:
-                if len(row) == 4 and row[0] in ("借：", "贷："):
-                    debit += amount(row[2])
-                    credit += amount(row[3])
-            if abs(debit - credit) > 0.005 or debit == 0:
-                faults.append("%s: journal entry %d does not balance (借 %.2f, 贷 %.2f)" % (name, k + 1, debit, credit))
+        p = check_page(name, source, folder, faults)
         entries += len(p.entries)
-        if name.startswith("历年真题"):
-            counts = check_paper(name, p, faults)
+        if name.startswith(PAPER_PREFIX):
             for q in p.questions:
                 stem = re.sub(r"^\d+\.|（\d 分）$", "", q.get("stem", "").strip())
                 stem += "|" + "|".join(sorted(re.sub(r"^\s*[A-E]\.\s*", "", o).strip() for o in q.get("options", [])))
                 if q["type"] != "case" and stem in stems:
                     faults.append("%s %s repeats %s" % (name, q["id"], stems[stem]))
                 stems.setdefault(stem, "%s %s" % (name, q["id"]))
-            summary.append("%s: %s" % (name, ", ".join("%s %d" % (t, counts.get(t, 0)) for t in PAPER_LAYOUT)))
+            summary.append("%s: %s" % (name, ", ".join("%s %d" % (t, p.counts.get(t, 0)) for t in PAPER_LAYOUT)))
     check_css(folder, faults)
+    return faults, entries, summary
+
+
+def main():
+    folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data")
+    faults, entries, summary = check_folder(folder)
     for line in summary:
         print(line)
     print("%d pages, %d journal entries checked" % (len(PAGES), entries))
