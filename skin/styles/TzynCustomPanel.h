@@ -1,16 +1,19 @@
 #pragma once
 
 #include "TCustomPanel.h"
+#include "ZYNDraw.h"
 #include "ZYNThemes.h"
+
+#include <QImage>
 
 class TPicture;
 
 // The skinned container that skinned group boxes and check groups derive from: a panel that
 // paints itself completely on every paint through one off-screen image (the parent's
 // background when transparent, then its picture plain, stretched or tiled, or its colour, then
-// its caption) and is never erased separately. It is also the entry point by which a UI style
-// is pushed to the skinned controls inside it.
-class TzynCustomPanel : public TCustomPanel {
+// its caption) and is never erased separately. It is also the entry point by which a
+// UI style is pushed to the skinned controls inside it.
+class TzynCustomPanel : public TCustomPanel, public TzynCanvasPainting {
     Q_OBJECT
 public:
     explicit TzynCustomPanel(QWidget *parent = nullptr);
@@ -31,6 +34,11 @@ public:
     // Pushes the style to the skinned controls placed directly on this panel.
     void UpdateUIStyle(TzynUIStyle style);
 
+    // An opaque panel can always be painted onto another canvas; a see-through one when its
+    // parent can.
+    bool CanPaintOnto() const override;
+    void PaintOnto(QPainter &canvas, const QRect &area) override;
+
 protected:
     // Prepares the background colour. A Qt widget is never hosted in a foreign window, so the
     // fill that would serve one is not needed; subclasses may still react here.
@@ -47,7 +55,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
-    // Paints the whole panel into the canvas (the off-screen image of the panel's size).
+    // Paints the panel into the canvas (the off-screen image of the panel's size), which may be
+    // clipped to the part being repainted.
     virtual void paintPanel(QPainter &canvas);
 
 private:
@@ -56,4 +65,7 @@ private:
     bool m_autoSize = false;
     TzynDrawStyle m_drawStyle = zynNormal;
     QRect m_captionRect;
+    // The off-screen image of the panel's size, kept from paint to paint, for a see-through
+    // panel whose parent can only be rendered.
+    QImage m_buffer;
 };
