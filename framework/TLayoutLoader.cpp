@@ -536,6 +536,39 @@ bool TLayoutLoader::isClassRegistered(const QString &className)
     return classes().contains(className);
 }
 
+QStringList TLayoutLoader::registeredClasses()
+{
+    QStringList names = classes().keys();
+    names.sort();
+    return names;
+}
+
+QObject *TLayoutLoader::create(const QString &className, QObject *owner, QWidget *parent)
+{
+    const auto factory = classes().constFind(className);
+    return factory == classes().constEnd() ? nullptr : (*factory)(owner, parent);
+}
+
+bool TLayoutLoader::canLoad(const QMetaProperty &property)
+{
+    const QMetaType type = property.metaType();
+    if (type.flags().testFlag(QMetaType::PointerToQObject))
+        return true;
+    if (property.isEnumType() || property.isFlagType())
+        return true;
+    switch (type.id()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::QString:
+    case QMetaType::Double:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TLayoutLoader::registerFrameworkClasses()
 {
     registerClass<TImageList>(QStringLiteral("TImageList"));

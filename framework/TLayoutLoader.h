@@ -3,8 +3,10 @@
 #include "Exception.h"
 
 #include <QHash>
+#include <QMetaProperty>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -54,6 +56,13 @@ public:
 
     static void registerClass(const QString &className, Factory factory);
     static bool isClassRegistered(const QString &className);
+    // The registered class names, and a new component of one of them (null for an unknown
+    // name), for checks that go over every class a layout may name.
+    static QStringList registeredClasses();
+    static QObject *create(const QString &className, QObject *owner, QWidget *parent);
+    // Whether a layout can give the property a value: enumerations, sets, numbers, texts,
+    // Booleans and components (sub-objects and references).
+    static bool canLoad(const QMetaProperty &property);
 
     template <class T> static void registerClass(const QString &className)
     {

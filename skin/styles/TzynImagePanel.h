@@ -9,7 +9,7 @@ class TzynImagePanel : public TzynCustomPanel {
     Q_PROPERTY(TPicture *Picture READ Picture WRITE setPicture)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE setAutoSize)
-    Q_PROPERTY(TzynDrawStyle DrawStyle READ DrawStyle WRITE setDrawStyle)
+    Q_PROPERTY(zyn::TzynDrawStyle DrawStyle READ DrawStyle WRITE setDrawStyle)
 public:
     explicit TzynImagePanel(QWidget *parent = nullptr);
 };
