@@ -7,6 +7,7 @@
 #include "TLayoutLoader.h"
 
 #include <QIcon>
+#include <QWebEngineProfile>
 
 #include <unistd.h>
 
@@ -27,4 +28,8 @@ void InitializeApplication(TApplication &app)
     registerSkinClasses();
     app.setTitle(QStringLiteral("Veltrix考试Lumora"));
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.ico")));
+    // The page view's engine starts helper processes of its own. Starting it before the window
+    // is built lets them get ready while the tree, the fonts and the pictures are prepared,
+    // instead of after; the page view then finds the engine running.
+    QWebEngineProfile::defaultProfile();
 }
