@@ -15,7 +15,7 @@ TzynButton::TzynButton(QWidget *parent)
 {
     setBounds(Left(), Top(), 80, 27);
     connect(m_glyph, &TPicture::OnChange, this, [this] { update(); });
-    ApplyOwnerStyle(parent);
+    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynButton::setGlyph(const TPicture *glyph)

@@ -1,11 +1,12 @@
 #include "TzynCheckBox.h"
 
 #include "Exception.h"
+#include "ZYNControlUtils.h"
 
 TzynCheckBox::TzynCheckBox(QWidget *parent)
     : TzynCustomButtonEx(parent)
 {
-    ApplyOwnerStyle(parent);
+    TakeOwnerStyle(ControlOwner(parent));
     m_pictureTransparent = false;
     setCaption(QStringLiteral("zynCheckBox"));
     setHeight(17);

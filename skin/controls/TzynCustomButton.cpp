@@ -32,11 +32,6 @@ TzynCustomButton::~TzynCustomButton()
     delete m_repeatTimer;
 }
 
-void TzynCustomButton::ApplyOwnerStyle(QWidget *parent)
-{
-    setUIStyle(FindFormUIStyle(ControlOwner(parent)));
-}
-
 // --- properties ------------------------------------------------------------------------------
 
 void TzynCustomButton::setUIStyle(TzynUIStyle style)

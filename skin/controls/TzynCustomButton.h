@@ -3,6 +3,7 @@
 #include "TControl.h"
 #include "TCustomAction.h"
 #include "TPicture.h"
+#include "TzynSkinnedControl.h"
 #include "ZYNThemes.h"
 
 #include <QPointer>
@@ -17,7 +18,7 @@ class TBitmap;
 // pictures come from and how picture, caption and focus are drawn.
 //
 // Caption is the button's own text; the framework's window text stays empty.
-class TzynCustomButton : public TControl {
+class TzynCustomButton : public TControl, public TzynStyleable {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
@@ -26,8 +27,10 @@ public:
     explicit TzynCustomButton(QWidget *parent = nullptr);
     ~TzynCustomButton() override;
 
-    TzynUIStyle UIStyle() const { return m_uiStyle; }
-    void setUIStyle(TzynUIStyle style);
+    TzynUIStyle UIStyle() const override { return m_uiStyle; }
+    void setUIStyle(TzynUIStyle style) override;
+    // The family's classes in the style table add themselves.
+    TzynStyleClasses StyleClasses() const override { return {}; }
     QString Caption() const { return m_caption; }
     void setCaption(const QString &caption);
     bool AutoSize() const { return m_autoSize; }
@@ -102,11 +105,6 @@ protected:
     void Click() override;
     // The framework's click: the action, or OnClick.
     void FrameworkClick();
-
-    // Applies the initial style of a new control: that of the skinned form frame among the
-    // owner's children, DeepBlue without one. Called at the end of a concrete class's
-    // construction so that its own hooks run.
-    void ApplyOwnerStyle(QWidget *parent);
 
     // Stored state for subclasses.
     QString m_picNormalResName;

@@ -1,6 +1,7 @@
 #include "TzynCustomGroupBox.h"
 
 #include "ZYNControlUtils.h"
+#include "ZYNStylePropagation.h"
 
 #include <QPainter>
 #include <QPointer>
@@ -44,8 +45,11 @@ TzynCustomGroupBox::TzynCustomGroupBox(QWidget *parent)
     setBounds(Left(), Top(), 185, 105);
     setParentColor(true);
     TzynCustomPanel::setTransparent(false);
-    const QObject *owner = ControlOwner(parent);
-    const TzynUIStyle style = FindFormUIStyle(owner);
+    TakeOwnerStyle(ControlOwner(parent));
+}
+
+void TzynCustomGroupBox::TakeInitialStyle(TzynUIStyle style)
+{
     m_borderColor = GetThemeColor(style, TzynThemeEntry::ControlBorderColor);
     Font()->setColor(GetThemeColor(style, TzynThemeEntry::GroupBoxFontColor));
 }

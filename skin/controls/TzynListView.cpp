@@ -15,8 +15,8 @@ TzynListView::TzynListView(QWidget *parent)
     setColorValue(Colors::clWindow);
     setBorderStyle(Fw::bsNone);
     setBorderWidth(2);
-    m_borderColor = FindFormBorderColor(ControlOwner(parent));
     m_border = new TzynBorderOverlay(this, [this] { return std::pair(m_borderColor, Color()); });
+    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynListView::setBorderColor(TColor color)

@@ -2,6 +2,7 @@
 
 #include "TControlBase.h"
 
+#include "TzynSkinnedControl.h"
 #include <QListWidget>
 
 class TzynBorderOverlay;
@@ -9,7 +10,7 @@ class TzynBorderOverlay;
 // A list of entries with the same flat two-pixel border as the skinned tree view: an outer line
 // in BorderColor and an inner line in the control's own colour around the viewport and the
 // scroll bars.
-class TzynListView : public TControlBase<QListWidget> {
+class TzynListView : public TControlBase<QListWidget>, public TzynBorderColored {
     Q_OBJECT
     T_CONTROL_PROPERTIES
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
@@ -18,8 +19,10 @@ class TzynListView : public TControlBase<QListWidget> {
 public:
     explicit TzynListView(QWidget *parent = nullptr);
 
-    TColor BorderColor() const { return m_borderColor; }
-    void setBorderColor(TColor color);
+    TColor BorderColor() const override { return m_borderColor; }
+    void setBorderColor(TColor color) override;
+
+    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ListView; }
     int BorderWidth() const { return m_borderWidth; }
     void setBorderWidth(int width);
     Fw::TBorderStyle BorderStyle() const { return m_borderStyle; }

@@ -13,8 +13,8 @@ TzynTreeView::TzynTreeView(QWidget *parent)
     setAutoFillBackground(true);
     setBorderStyle(Fw::bsNone);
     setBorderWidth(2);
-    m_borderColor = FindFormBorderColor(ControlOwner(parent));
     m_border = new TzynBorderOverlay(this, [this] { return std::pair(m_borderColor, Color()); });
+    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynTreeView::setBorderColor(TColor color)

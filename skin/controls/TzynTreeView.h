@@ -1,13 +1,14 @@
 #pragma once
 
 #include "TTreeView.h"
+#include "TzynSkinnedControl.h"
 
 class TzynBorderOverlay;
 
 // The framework's tree view with a flat two-pixel border instead of the platform's sunken
 // edge: an outer line in BorderColor and an inner line in the control's own colour, drawn over
 // the band that BorderWidth keeps free around the viewport and the scroll bars.
-class TzynTreeView : public TTreeView {
+class TzynTreeView : public TTreeView, public TzynBorderColored {
     Q_OBJECT
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
@@ -15,8 +16,10 @@ class TzynTreeView : public TTreeView {
 public:
     explicit TzynTreeView(QWidget *parent = nullptr);
 
-    TColor BorderColor() const { return m_borderColor; }
-    void setBorderColor(TColor color);
+    TColor BorderColor() const override { return m_borderColor; }
+    void setBorderColor(TColor color) override;
+
+    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::TreeView; }
     int BorderWidth() const { return m_borderWidth; }
     void setBorderWidth(int width);
     void setBorderStyle(Fw::TBorderStyle style);

@@ -54,7 +54,8 @@ TzynTitleBar::TzynTitleBar(QWidget *parent)
     Font()->setColor(Colors::clWhite);
     Font()->setName(QStringLiteral("Tahoma"));
     Font()->setStyle(Fw::fsBold);
-    setUIStyle(FindFormUIStyle(parent));
+    // A bar is created by its frame, which is its owner as well as its parent.
+    TakeOwnerStyle(parent);
 }
 
 TzynTitleBar::~TzynTitleBar() = default;

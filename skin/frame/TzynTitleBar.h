@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TCustomPanel.h"
+#include "TzynSkinnedControl.h"
 #include "TzynTitleBarButtons.h"
 #include "TzynTitleBarSections.h"
 #include "ZYNThemes.h"
@@ -21,7 +22,7 @@ using TzynTitleBarButtonClickEvent = std::function<void(QObject *Sender, int But
 // buttons, the caption and optionally the program's icon. Dragging it moves the window, its
 // top five rows resize it, double-clicking toggles maximise, and it shapes the window's
 // outline (rounded top corners).
-class TzynTitleBar : public TCustomPanel {
+class TzynTitleBar : public TCustomPanel, public TzynStyleable {
     Q_OBJECT
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE setAutoSize)
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
@@ -39,8 +40,10 @@ public:
 
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool value);
-    TzynUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TzynUIStyle style);
+    TzynUIStyle UIStyle() const override { return m_style; }
+    void setUIStyle(TzynUIStyle style) override;
+    // Restyled by its frame, never by a push.
+    TzynStyleClasses StyleClasses() const override { return {}; }
     TzynTitleBarSections *Sections() const { return m_sections; }
     void setSections(const TzynTitleBarSections *sections);
     TzynTitleBarButtons *Buttons() const { return m_buttons; }

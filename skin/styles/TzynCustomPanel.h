@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TCustomPanel.h"
+#include "TzynSkinnedControl.h"
 #include "ZYNThemes.h"
 
 class TPicture;
@@ -10,7 +11,7 @@ class TPicture;
 // background when transparent, then its picture plain, stretched or tiled, or its colour, then
 // its caption) and is never erased separately. It is also the entry point by which a UI style
 // is pushed to the skinned controls inside it.
-class TzynCustomPanel : public TCustomPanel {
+class TzynCustomPanel : public TCustomPanel, public TzynStyleContainer {
     Q_OBJECT
 public:
     explicit TzynCustomPanel(QWidget *parent = nullptr);
@@ -29,7 +30,9 @@ public:
     QRect captionRect() const { return m_captionRect; }
 
     // Pushes the style to the skinned controls placed directly on this panel.
-    void UpdateUIStyle(TzynUIStyle style);
+    void UpdateUIStyle(TzynUIStyle style) override;
+    // The same push; containers that take colours of their own override it.
+    void UpdateChildrenUIStyle(TzynUIStyle style) override;
 
 protected:
     // Prepares the background colour. A Qt widget is never hosted in a foreign window, so the
