@@ -1,5 +1,6 @@
 #include "TzynCustomGroupBox.h"
 
+#include "TProperty.h"
 #include "ZYNControlUtils.h"
 #include "ZYNStylePropagation.h"
 
@@ -56,14 +57,14 @@ void TzynCustomGroupBox::TakeInitialStyle(TzynUIStyle style)
 
 void TzynCustomGroupBox::setCaption(const QString &caption)
 {
-    m_caption = caption;
-    update();
+    if (AssignIfChanged(m_caption, caption))
+        update();
 }
 
 void TzynCustomGroupBox::setBorderColor(TColor color)
 {
-    m_borderColor = color;
-    update();
+    if (AssignIfChanged(m_borderColor, color))
+        update();
 }
 
 void TzynCustomGroupBox::setEnabled(bool value)

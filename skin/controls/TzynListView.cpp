@@ -1,5 +1,6 @@
 #include "TzynListView.h"
 
+#include "TProperty.h"
 #include "TzynBorderOverlay.h"
 #include "ZYNControlUtils.h"
 #include "ZYNThemes.h"
@@ -21,7 +22,8 @@ TzynListView::TzynListView(QWidget *parent)
 
 void TzynListView::setBorderColor(TColor color)
 {
-    m_borderColor = color;
+    if (!AssignIfChanged(m_borderColor, color))
+        return;
     update();
     m_border->update();
 }

@@ -23,7 +23,7 @@ protected:
     void Toggle() override;
     void CheckedChanged() override;
     void TransparentChanged() override;
-    void ApplyUIStylePictures(TzynUIStyle style) override;
+    TzynPictureKind PictureKind() const override { return TzynPictureKind::RadioButton; }
 
 private:
     int m_groupIndex = 0;

@@ -1,5 +1,6 @@
 #include "TzynTreeView.h"
 
+#include "TProperty.h"
 #include "TzynBorderOverlay.h"
 #include "ZYNControlUtils.h"
 #include "ZYNThemes.h"
@@ -19,7 +20,8 @@ TzynTreeView::TzynTreeView(QWidget *parent)
 
 void TzynTreeView::setBorderColor(TColor color)
 {
-    m_borderColor = color;
+    if (!AssignIfChanged(m_borderColor, color))
+        return;
     update();
     m_border->update();
 }

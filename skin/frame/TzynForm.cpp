@@ -12,6 +12,7 @@
 #include "TzynTitleBarSections.h"
 #include "TzynWindowDrag.h"
 #include "ZYNDraw.h"
+#include "ZYNLooks.h"
 #include "ZYNStylePropagation.h"
 
 #include <QKeyEvent>
@@ -466,10 +467,7 @@ void TzynForm::paintEvent(QPaintEvent *)
         return;
     QImage image(size(), QImage::Format_RGB32);
     QPainter canvas(&image);
-    const QString background = m_style == TzynUIStyle::MacOS
-        ? QStringLiteral("MACOS_FORM_BACKGROUND")
-        : m_style == TzynUIStyle::Protein ? QStringLiteral("PROTEIN_FORM_BACKGROUND")
-                                          : QString();
+    const QString background = QString::fromLatin1(StyleLook(m_style).formBackground);
     if (!background.isEmpty())
         TilePicture(canvas, ThemeImage(background), rect());
     else

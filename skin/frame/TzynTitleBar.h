@@ -3,6 +3,7 @@
 #include "TCustomPanel.h"
 #include "TzynSkinnedControl.h"
 #include "TzynTitleBarButtons.h"
+#include "TzynTitleBarLayout.h"
 #include "TzynTitleBarSections.h"
 #include "ZYNThemes.h"
 
@@ -83,6 +84,9 @@ public:
     // A maximised host is kept at the work area's top-left corner.
     void PlaceMaximizedHost();
 
+    // Where the buttons, the icon and the caption go in a bar of that width.
+    TzynTitleBarLayout::Layout ButtonLayout(int width) const;
+
     virtual void DrawSections(QImage &bitmap);
     virtual void DrawButtons(QImage &bitmap);
 
@@ -106,7 +110,7 @@ private:
     void trackMouse(const QPoint &pos);
     void updateHotButton();
     void updateCursor(const QPoint &pos);
-    QRect buttonRect(const TzynTitleBarButton *button, int x) const;
+    QPoint hoverPoint() const;
 
     TzynUIStyle m_style = TzynUIStyle::DeepBlue;
     TzynTitleBarSections *m_sections;

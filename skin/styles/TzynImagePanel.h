@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TPicture.h"
 #include "TzynCustomPanel.h"
 
 // A panel that shows a picture: the published form of the skinned panel. The track bar uses

@@ -6,6 +6,7 @@
 #include "Exception.h"
 #include "SkinClasses.h"
 #include "TForm.h"
+#include "TzynCustomButtonEx.h"
 #include "TzynForm.h"
 #include "TzynSkinnedControl.h"
 #include "TzynTitleBar.h"
@@ -13,6 +14,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using S = TzynUIStyle;
@@ -80,6 +82,8 @@ private Q_SLOTS:
     void reportedClassesAgreeWithTheTable();
     void byNameRowsNeedTheContract();
     void rowWithoutItsOperationIsRefused();
+    void pictureFollowsTheStateWhenDrawn_data();
+    void pictureFollowsTheStateWhenDrawn();
 };
 
 void tst_Contract::everyClassTakesTheOwnersStyle_data()
@@ -189,6 +193,83 @@ void tst_Contract::rowWithoutItsOperationIsRefused()
     } catch (const Exception &e) {
         QVERIFY2(e.message().contains(QLatin1String("TzynTreeView")), qPrintable(e.message()));
     }
+}
+
+void tst_Contract::pictureFollowsTheStateWhenDrawn_data()
+{
+    // WinXP is the style with a picture of its own for every state.
+    using E = TzynThemeEntry;
+    QTest::addColumn<bool>("radio");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<E>("entry");
+    const struct {
+        const char *state;
+        E box[2], radio[2]; // unchecked, checked
+    } rows[] = {
+        { "normal", { E::CheckBoxUncheckedImage, E::CheckBoxCheckedImage },
+            { E::RadioUncheckedImage, E::RadioCheckedImage } },
+        { "mouse-on", { E::CheckBoxMouseOnUncheckedImage, E::CheckBoxMouseOnCheckedImage },
+            { E::RadioMouseOnUncheckedImage, E::RadioMouseOnCheckedImage } },
+        { "mouse-down", { E::CheckBoxMouseDownUncheckedImage, E::CheckBoxMouseDownCheckedImage },
+            { E::RadioMouseDownUncheckedImage, E::RadioMouseDownCheckedImage } },
+        { "disabled", { E::CheckBoxDisabledUncheckedImage, E::CheckBoxDisabledCheckedImage },
+            { E::RadioDisabledUncheckedImage, E::RadioDisabledCheckedImage } },
+    };
+    for (const auto &row : rows) {
+        for (const bool checked : { false, true }) {
+            QTest::addRow("box %s %s", row.state, checked ? "checked" : "unchecked")
+                << false << checked << QString::fromLatin1(row.state) << row.box[checked];
+            QTest::addRow("radio %s %s", row.state, checked ? "checked" : "unchecked")
+                << true << checked << QString::fromLatin1(row.state) << row.radio[checked];
+        }
+    }
+}
+
+void tst_Contract::pictureFollowsTheStateWhenDrawn()
+{
+    QFETCH(bool, radio);
+    QFETCH(bool, checked);
+    QFETCH(QString, state);
+    QFETCH(TzynThemeEntry, entry);
+    Window window(S::WinXP);
+    const SkinClass &skin
+        = *std::find_if(skinClasses().cbegin(), skinClasses().cend(), [&](const SkinClass &c) {
+              return qstrcmp(c.name, radio ? "TzynRadioButton" : "TzynCheckBox") == 0;
+          });
+    auto *control = qobject_cast<TzynCustomButtonEx *>(skin.create(window.frame));
+    QVERIFY(control);
+    control->setGeometry(10, 40, 120, 20);
+    control->setChecked(checked);
+    const QPoint inside(5, 5);
+    if (state == QLatin1String("mouse-on") || state == QLatin1String("mouse-down")) {
+        QEnterEvent enter(inside, inside, control->mapToGlobal(inside));
+        QApplication::sendEvent(control, &enter);
+    }
+    if (state == QLatin1String("mouse-down")) {
+        QMouseEvent press(QEvent::MouseButtonPress, inside, control->mapToGlobal(inside),
+            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(control, &press);
+        QVERIFY(control->MouseDown());
+    }
+    if (state == QLatin1String("disabled"))
+        control->setEnabled(false);
+
+    // The picture stands at the left, centred; its key colour lets the background through.
+    const QImage expected = ThemeImage(GetThemeResName(S::WinXP, entry));
+    const QImage shown = picture(control);
+    const QPoint at(1, (control->height() - control->PictureHeight()) / 2);
+    const QRgb key = expected.pixel(0, 0);
+    int compared = 0;
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            if (radio && expected.pixel(x, y) == key)
+                continue;
+            QCOMPARE(shown.pixel(at + QPoint(x, y)), expected.pixel(x, y));
+            ++compared;
+        }
+    }
+    QVERIFY(compared > 0);
 }
 
 QTEST_MAIN(tst_Contract)

@@ -16,3 +16,6 @@ public:
     // file is not an error here: the view shows what it shows for an address it cannot load.
     void Navigate(const QString &address);
 };
+
+// Registers the page view with the layout loader.
+void registerWebClasses();

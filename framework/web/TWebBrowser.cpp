@@ -1,6 +1,7 @@
 #include "TWebBrowser.h"
 
 #include "Exception.h"
+#include "TLayoutLoader.h"
 
 #include <QDir>
 #include <QUrl>
@@ -21,4 +22,9 @@ void TWebBrowser::Navigate(const QString &address)
     if (address.isEmpty() || !url.isValid())
         throw Exception(QStringLiteral("Cannot navigate to \"%1\"").arg(address));
     load(url);
+}
+
+void registerWebClasses()
+{
+    TLayoutLoader::registerClass<TWebBrowser>(QStringLiteral("TWebBrowser"));
 }
