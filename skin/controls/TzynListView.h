@@ -1,11 +1,10 @@
 #pragma once
 
 #include "TControlBase.h"
-
 #include "TzynSkinnedControl.h"
-#include <QListWidget>
+#include "TzynViewBorder.h"
 
-class TzynBorderOverlay;
+#include <QListWidget>
 
 // A list of entries with the same flat two-pixel border as the skinned tree view: an outer line
 // in BorderColor and an inner line in the control's own colour around the viewport and the
@@ -19,11 +18,11 @@ class TzynListView : public TControlBase<QListWidget>, public TzynBorderColored 
 public:
     explicit TzynListView(QWidget *parent = nullptr);
 
-    TColor BorderColor() const override { return m_borderColor; }
+    TColor BorderColor() const override { return m_border.color(); }
     void setBorderColor(TColor color) override;
 
     TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ListView; }
-    int BorderWidth() const { return m_borderWidth; }
+    int BorderWidth() const { return m_border.width(); }
     void setBorderWidth(int width);
     Fw::TBorderStyle BorderStyle() const { return m_borderStyle; }
     void setBorderStyle(Fw::TBorderStyle style);
@@ -42,8 +41,6 @@ protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
-    TColor m_borderColor = Colors::clBlack;
-    int m_borderWidth = 0;
-    TzynBorderOverlay *m_border = nullptr;
+    TzynViewBorder m_border;
     Fw::TBorderStyle m_borderStyle = Fw::bsNone;
 };

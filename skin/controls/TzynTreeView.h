@@ -2,8 +2,7 @@
 
 #include "TTreeView.h"
 #include "TzynSkinnedControl.h"
-
-class TzynBorderOverlay;
+#include "TzynViewBorder.h"
 
 // The framework's tree view with a flat two-pixel border instead of the platform's sunken
 // edge: an outer line in BorderColor and an inner line in the control's own colour, drawn over
@@ -16,11 +15,11 @@ class TzynTreeView : public TTreeView, public TzynBorderColored {
 public:
     explicit TzynTreeView(QWidget *parent = nullptr);
 
-    TColor BorderColor() const override { return m_borderColor; }
+    TColor BorderColor() const override { return m_border.color(); }
     void setBorderColor(TColor color) override;
 
     TzynStyleClasses StyleClasses() const override { return TzynStyleClass::TreeView; }
-    int BorderWidth() const { return m_borderWidth; }
+    int BorderWidth() const { return m_border.width(); }
     void setBorderWidth(int width);
     void setBorderStyle(Fw::TBorderStyle style);
 
@@ -28,7 +27,5 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    TColor m_borderColor = Colors::clBlack;
-    int m_borderWidth = 0;
-    TzynBorderOverlay *m_border = nullptr;
+    TzynViewBorder m_border;
 };
