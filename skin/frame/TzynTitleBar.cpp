@@ -345,16 +345,9 @@ void TzynTitleBar::DrawButtons(QImage &bitmap)
             if (!image.isNull())
                 cellCanvas.drawImage(0, 0, image);
         }
-        if (button->Transparent()) {
-            // The cell leaves out the colour of its bottom-left pixel.
-            const QRgb key = cell.pixel(0, cell.height() - 1) & 0x00FFFFFFu;
-            for (int y = 0; y < cell.height(); ++y) {
-                auto *line = reinterpret_cast<QRgb *>(cell.scanLine(y));
-                for (int i = 0; i < cell.width(); ++i)
-                    if ((line[i] & 0x00FFFFFFu) == key)
-                        line[i] = 0;
-            }
-        }
+        // The cell leaves out the colour of its bottom-left pixel.
+        if (button->Transparent())
+            cell = KeyedImage(cell, cell.pixel(0, cell.height() - 1));
         canvas.drawImage(hit.topLeft(), cell);
     };
 
