@@ -17,7 +17,7 @@ class TBitmap;
 // from a state picture, an optional focus mark and the caption. Subclasses say where the
 // pictures come from and how picture, caption and focus are drawn.
 //
-// Caption is the button's own text; the framework's window text stays empty.
+// Caption is the framework's one caption of the control; the button reacts to its changes.
 class TzynCustomButton : public TControl, public TzynStyleable {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
@@ -31,8 +31,6 @@ public:
     void setUIStyle(TzynUIStyle style) override;
     // The family's classes in the style table add themselves.
     TzynStyleClasses StyleClasses() const override { return {}; }
-    QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool value);
     bool Transparent() const { return m_transparent; }
@@ -127,13 +125,13 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
     void fontChanged() override;
+    void captionChanged() override;
 
 private:
     void pointerEntered();
     void pointerLeft();
     void stopRepeat();
 
-    QString m_caption;
     bool m_autoSize = false;
     bool m_cancel = false;
     bool m_default = false;
