@@ -5,6 +5,7 @@
 #include "TFont.h"
 #include "TPicture.h"
 #include "TProperty.h"
+#include "TzynEdgeZones.h"
 #include "TzynForm.h"
 #include "TzynTitleBarButton.h"
 #include "TzynTitleBarButtons.h"
@@ -233,14 +234,10 @@ Qt::Edges TzynTitleBar::HitZone(const QPoint &pos) const
     TzynForm *frame = ParentFrame();
     if (!form || !frame || form->isMaximized() || frame->SavedBorderStyle() != Fw::bsSizeable)
         return {};
-    if (pos.y() >= 5)
+    if (pos.y() >= TzynEdgeZones::depth)
         return {};
-    if (pos.x() < 5)
-        return Qt::TopEdge | Qt::LeftEdge;
     // Measured against the window's width, not the bar's.
-    if (pos.x() > form->width() - 5)
-        return Qt::TopEdge | Qt::RightEdge;
-    return Qt::TopEdge;
+    return Qt::TopEdge | TzynEdgeZones::Horizontal(pos.x(), form->width());
 }
 
 QString TzynTitleBar::FittedCaption(int room) const
@@ -409,13 +406,8 @@ void TzynTitleBar::updateHotButton()
 
 void TzynTitleBar::updateCursor(const QPoint &pos)
 {
-    const Qt::Edges edges = HitZone(pos);
-    if (edges == (Qt::TopEdge | Qt::LeftEdge))
-        setCursor(Qt::SizeFDiagCursor);
-    else if (edges == (Qt::TopEdge | Qt::RightEdge))
-        setCursor(Qt::SizeBDiagCursor);
-    else if (edges)
-        setCursor(Qt::SizeVerCursor);
+    if (const auto shape = TzynEdgeZones::CursorFor(HitZone(pos)))
+        setCursor(*shape);
     else
         setCursorValue(Cursor());
 }

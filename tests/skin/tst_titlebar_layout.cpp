@@ -1,6 +1,7 @@
 // Where the title bar puts its buttons, its icon and its caption, without drawing anything;
-// and the bar's height rule.
+// the resize zones the bar and the form frame share; and the bar's height rule.
 
+#include "TzynEdgeZones.h"
 #include "TzynForm.h"
 #include "TzynTitleBar.h"
 #include "TzynTitleBarLayout.h"
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void layout();
     void hit_data();
     void hit();
+    void edgeZones_data();
+    void edgeZones();
     void autoSizeOffKeepsTheHeight();
 };
 
@@ -141,6 +144,36 @@ void tst_TitleBarLayout::hit()
     overlapping.buttons = { { 5, QRect(0, 0, 10, 10) }, { 7, QRect(5, 5, 10, 10) } };
     QCOMPARE(HitButton(overlapping, QPoint(7, 7)), 7);
     QCOMPARE(HitButton(overlapping, QPoint(2, 2)), 5);
+}
+
+void tst_TitleBarLayout::edgeZones_data()
+{
+    QTest::addColumn<QPoint>("pos");
+    QTest::addColumn<int>("edges");
+    QTest::addColumn<int>("cursor"); // -1 for none
+    // A 200 x 100 window: zones are x < 5, x > 195, y < 5, y > 95.
+    const int L = Qt::LeftEdge, R = Qt::RightEdge, T = Qt::TopEdge, B = Qt::BottomEdge;
+    QTest::newRow("top-left") << QPoint(4, 4) << (L | T) << int(Qt::SizeFDiagCursor);
+    QTest::newRow("top-right") << QPoint(196, 0) << (R | T) << int(Qt::SizeBDiagCursor);
+    QTest::newRow("bottom-right") << QPoint(199, 99) << (R | B) << int(Qt::SizeFDiagCursor);
+    QTest::newRow("bottom-left") << QPoint(0, 96) << (L | B) << int(Qt::SizeBDiagCursor);
+    QTest::newRow("left") << QPoint(0, 50) << L << int(Qt::SizeHorCursor);
+    QTest::newRow("right at its line") << QPoint(196, 50) << R << int(Qt::SizeHorCursor);
+    QTest::newRow("right short of it") << QPoint(195, 50) << 0 << -1;
+    QTest::newRow("top") << QPoint(100, 4) << T << int(Qt::SizeVerCursor);
+    QTest::newRow("bottom") << QPoint(100, 96) << B << int(Qt::SizeVerCursor);
+    QTest::newRow("inside") << QPoint(5, 5) << 0 << -1;
+}
+
+void tst_TitleBarLayout::edgeZones()
+{
+    QFETCH(QPoint, pos);
+    QFETCH(int, edges);
+    QFETCH(int, cursor);
+    const Qt::Edges hit = TzynEdgeZones::Hit(pos, 200, 100);
+    QCOMPARE(int(hit), edges);
+    const std::optional<Qt::CursorShape> shape = TzynEdgeZones::CursorFor(hit);
+    QCOMPARE(shape ? int(*shape) : -1, cursor);
 }
 
 void tst_TitleBarLayout::autoSizeOffKeepsTheHeight()
