@@ -3,6 +3,7 @@
 #include "Exception.h"
 #include "GuidePaths.h"
 #include "Links.h"
+#include "ReaderShortcuts.h"
 #include "TApplicationEvents.h"
 #include "TImage.h"
 #include "TImageList.h"
@@ -32,6 +33,7 @@ TForm1::TForm1(QWidget *parent)
     : TForm(parent)
 {
     loadLayout(QStringLiteral(":/layout/Unit1.layout"));
+    new ReaderShortcuts(this, WebBrowser1, TreeView1);
 }
 
 void TForm1::Loaded()

@@ -9,6 +9,7 @@ packages=(
     fonts-arphic-uming fonts-dejavu-core
     libgif-dev giflib-tools python3-pil libbenchmark-dev
     clang libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev file python3
 )
 
 missing=()

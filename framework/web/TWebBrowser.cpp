@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "TLayoutLoader.h"
+#include "TWebPage.h"
 
 #include <QDir>
 #include <QUrl>
@@ -9,6 +10,7 @@
 TWebBrowser::TWebBrowser(QWidget *parent)
     : TControlBase<QWebEngineView>(parent)
 {
+    setPage(new TWebPage(this));
     resize(692, 519);
 }
 

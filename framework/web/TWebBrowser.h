@@ -13,7 +13,8 @@ public:
     explicit TWebBrowser(QWidget *parent = nullptr);
 
     // Starts loading a local file (full path) or an address and returns at once. A missing
-    // file is not an error here: the view shows what it shows for an address it cannot load.
+    // file is not an error here: the view shows a notice that names the file and its folder
+    // (TWebPage).
     void Navigate(const QString &address);
 };
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPointer>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -26,8 +27,17 @@ public:
     {
         const int dx = (to.x() > m_at.x()) - (to.x() < m_at.x());
         const int dy = (to.y() > m_at.y()) - (to.y() < m_at.y());
-        for (QPoint p = m_at; p != to; p += QPoint(dx, dy))
-            m_canvas.fillRect(QRect(p, QSize(1, 1)), m_color);
+        if (dx != 0 && dy != 0) {
+            for (QPoint p = m_at; p != to; p += QPoint(dx, dy))
+                m_canvas.fillRect(QRect(p, QSize(1, 1)), m_color);
+        } else if (dx != 0 || dy != 0) {
+            // A straight segment is one rectangle, from here to the pixel before the end.
+            const QPoint last = to - QPoint(dx, dy);
+            m_canvas.fillRect(
+                QRect(QPoint(std::min(m_at.x(), last.x()), std::min(m_at.y(), last.y())),
+                    QPoint(std::max(m_at.x(), last.x()), std::max(m_at.y(), last.y()))),
+                m_color);
+        }
         m_at = to;
     }
 

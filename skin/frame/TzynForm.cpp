@@ -419,17 +419,24 @@ bool TzynForm::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void TzynForm::paintEvent(QPaintEvent *)
+void TzynForm::PaintOnto(QPainter &canvas, const QRect &)
 {
-    if (width() <= 0 || height() <= 0)
-        return;
-    QImage image(size(), QImage::Format_RGB32);
-    QPainter canvas(&image);
+    // Tiles and fill reach beyond the area asked for; the caller's clip keeps them in it.
     const QString background = QString::fromLatin1(StyleLook(m_style).formBackground);
     if (!background.isEmpty())
         TilePicture(canvas, ThemeImage(background), rect());
     else
         canvas.fillRect(rect(), toQColor(Color()));
-    canvas.end();
-    QPainter(this).drawImage(0, 0, image);
+}
+
+void TzynForm::paintEvent(QPaintEvent *event)
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    // The background is one opaque fill, so it goes straight to the widget (whose backing
+    // store already keeps the screen from flickering) and only where the paint is asked for:
+    // a transparent child that shows the part under it has just that part painted.
+    QPainter canvas(this);
+    canvas.setClipRegion(event->region());
+    PaintOnto(canvas, event->rect());
 }

@@ -4,6 +4,7 @@
 #include "TzynSkinnedControl.h"
 #include "TzynTitleBarButtons.h"
 #include "TzynTitleBarSections.h"
+#include "ZYNDraw.h"
 #include "ZYNThemes.h"
 
 #include <QPointer>
@@ -18,7 +19,7 @@ class TzynWindowDrag;
 // carries the title bar along its top edge and is the parent of every other visible control
 // of the window. It sizes the host from its five-pixel edge zones and keeps maximise and
 // restore inside the desktop work area. A host holds at most one frame.
-class TzynForm : public TCustomPanel, public TzynStyleable {
+class TzynForm : public TCustomPanel, public TzynCanvasPainting, public TzynStyleable {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(bool UIStyleAutoUpdateSub READ UIStyleAutoUpdateSub WRITE setUIStyleAutoUpdateSub)
@@ -92,6 +93,10 @@ public:
     // Places the frame inside the host's client area less the border (the top border only
     // while the title bar is hidden).
     void ResizeToHost();
+    // The frame's background; it can always be painted so.
+    bool CanPaintOnto() const override { return true; }
+    void PaintOnto(QPainter &canvas, const QRect &area) override;
+
     // Paints the border strips on the host; called from the host's own painting.
     void DrawHostBorder(QPainter &canvas);
     // The resize edges of a point of the host's client area; none while maximised or for a

@@ -4,6 +4,7 @@
 #include "ZYNDraw.h"
 #include "ZYNStylePropagation.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -123,6 +124,7 @@ void TzynCustomPanel::captionChanged()
 void TzynCustomPanel::resizeEvent(QResizeEvent *event)
 {
     TCustomPanel::resizeEvent(event);
+    m_buffer = QImage();
     update();
 }
 
@@ -155,17 +157,49 @@ void TzynCustomPanel::paintPanel(QPainter &canvas)
     }
 }
 
-void TzynCustomPanel::paintEvent(QPaintEvent *)
+bool TzynCustomPanel::CanPaintOnto() const
+{
+    return !m_transparent || ParentPaintsOntoAnyCanvas(this);
+}
+
+void TzynCustomPanel::PaintOnto(QPainter &canvas, const QRect &area)
+{
+    canvas.save();
+    canvas.setClipRect(area, Qt::IntersectClip);
+    // What a fresh off-screen image would start with, white like a new bitmap: a small picture
+    // drawn without transparency leaves the rest of it so. Not needed where the panel's own
+    // painting covers everything.
+    const TGraphic *graphic = m_picture->graphic();
+    const bool hasPicture = graphic && !graphic->isEmpty();
+    const bool covered = m_transparent ? ParentBackgroundIsOpaque(this) : !hasPicture;
+    if (!covered)
+        canvas.fillRect(area, Qt::white);
+    paintPanel(canvas);
+    canvas.restore();
+}
+
+void TzynCustomPanel::paintEvent(QPaintEvent *event)
 {
     if (width() <= 0 || height() <= 0)
         return;
-    // A fresh image starts white, like a new bitmap: a small picture drawn without
-    // transparency leaves the rest of it so.
-    QImage buffer(size(), QImage::Format_RGB32);
-    buffer.fill(Qt::white);
-    {
-        QPainter canvas(&buffer);
-        paintPanel(canvas);
+    const QRect exposed = event->rect() & rect();
+    if (exposed.isEmpty())
+        return;
+    // The widget's backing store is an off-screen image already, composed in full before it
+    // reaches the screen: the panel paints into it directly, only the part asked for. Only a
+    // see-through panel over a parent that must be rendered (rendering needs a canvas of its
+    // own) composes in an image of its own first, kept while the size stays.
+    if (CanPaintOnto()) {
+        m_buffer = QImage();
+        QPainter canvas(this);
+        PaintOnto(canvas, exposed);
+        return;
     }
-    QPainter(this).drawImage(0, 0, buffer);
+    if (m_buffer.size() != size())
+        m_buffer = QImage(size(), QImage::Format_RGB32);
+    {
+        QPainter canvas(&m_buffer);
+        PaintOnto(canvas, exposed);
+    }
+    QPainter(this).drawImage(exposed.topLeft(), m_buffer, exposed);
 }

@@ -2,7 +2,10 @@
 
 #include "TCustomPanel.h"
 #include "TzynSkinnedControl.h"
+#include "ZYNDraw.h"
 #include "ZYNThemes.h"
+
+#include <QImage>
 
 class TPicture;
 
@@ -11,7 +14,7 @@ class TPicture;
 // background when transparent, then its picture plain, stretched or tiled, or its colour, then
 // its caption) and is never erased separately. It is also the entry point by which a UI style
 // is pushed to the skinned controls inside it.
-class TzynCustomPanel : public TCustomPanel, public TzynStyleContainer {
+class TzynCustomPanel : public TCustomPanel, public TzynCanvasPainting, public TzynStyleContainer {
     Q_OBJECT
 public:
     explicit TzynCustomPanel(QWidget *parent = nullptr);
@@ -34,6 +37,11 @@ public:
     // The same push; containers that take colours of their own override it.
     void UpdateChildrenUIStyle(TzynUIStyle style) override;
 
+    // An opaque panel can always be painted onto another canvas; a see-through one when its
+    // parent can.
+    bool CanPaintOnto() const override;
+    void PaintOnto(QPainter &canvas, const QRect &area) override;
+
 protected:
     // Prepares the background colour. A Qt widget is never hosted in a foreign window, so the
     // fill that would serve one is not needed; subclasses may still react here.
@@ -50,7 +58,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
-    // Paints the whole panel into the canvas (the off-screen image of the panel's size).
+    // Paints the panel into the canvas (the off-screen image of the panel's size), which may be
+    // clipped to the part being repainted.
     virtual void paintPanel(QPainter &canvas);
 
 private:
@@ -59,4 +68,7 @@ private:
     bool m_autoSize = false;
     TzynDrawStyle m_drawStyle = zynNormal;
     QRect m_captionRect;
+    // The off-screen image of the panel's size, kept from paint to paint, for a see-through
+    // panel whose parent can only be rendered.
+    QImage m_buffer;
 };

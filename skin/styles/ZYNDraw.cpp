@@ -5,6 +5,7 @@
 #include "TControlCore.h"
 #include "TPicture.h"
 
+#include <QCache>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -76,11 +78,55 @@ QImage piece(const QImage &source, const QRect &src, const QSize &size, bool key
     return out;
 }
 
+// The textured fill copies one tile width at a time, so a small picture (the frames' 8 x 8
+// backgrounds) is first repeated side by side to a few hundred pixels. The pixels and their
+// format stay as they are and the width is a whole number of tiles, so the pattern and its
+// blending come out exactly the same.
+QImage widenedTile(const QImage &picture)
+{
+    constexpr int wideEnough = 256;
+    const int w = picture.width();
+    if (w >= wideEnough || picture.depth() != 32)
+        return picture;
+    const int times = (wideEnough + w - 1) / w;
+    QImage wide(w * times, picture.height(), picture.format());
+    const size_t rowBytes = size_t(w) * 4;
+    for (int y = 0; y < picture.height(); ++y) {
+        const uchar *row = picture.constScanLine(y);
+        uchar *out = wide.scanLine(y);
+        for (int i = 0; i < times; ++i)
+            std::memcpy(out + i * rowBytes, row, rowBytes);
+    }
+    return wide;
+}
+
+// The parents that DrawParentBackground is rendering at the moment.
+QSet<const QWidget *> &parentsRendering()
+{
+    static QSet<const QWidget *> parents;
+    return parents;
+}
+
 } // namespace
 
 void DrawNineSliceBitmap(
     const QImage &sourceImage, QPainter &canvas, const QRect &dest, bool cornersKeyed)
 {
+    // A button repaints with the same picture at the same size over and over (every hover
+    // and press does it): the composed layer is kept and drawn again. The image's cache key
+    // changes whenever its pixels do.
+    static QCache<QString, QImage> layers(4096); // in KiB
+    const QString layerKey = QStringLiteral("%1 %2 %3 %4 %5 %6")
+                                 .arg(sourceImage.cacheKey())
+                                 .arg(dest.x())
+                                 .arg(dest.y())
+                                 .arg(dest.width())
+                                 .arg(dest.height())
+                                 .arg(cornersKeyed);
+    if (const QImage *layer = layers.object(layerKey)) {
+        canvas.drawImage(0, 0, *layer);
+        return;
+    }
     const QImage source = asRgb32(sourceImage);
     const int W = source.width(), H = source.height();
     const int hw = W / 2, hh = H / 2;
@@ -147,6 +193,7 @@ void DrawNineSliceBitmap(
         blit(layer, source, src, dst, true, key);
     }
     canvas.drawImage(0, 0, layer);
+    layers.insert(layerKey, new QImage(layer), int(layer.sizeInBytes() / 1024 + 1));
 }
 
 void DrawThreeSliceBitmap(
@@ -175,9 +222,17 @@ void TilePicture(QPainter &canvas, const QImage &picture, const QRect &rect)
     const int w = picture.width(), h = picture.height();
     if (w <= 0 || h <= 0)
         return;
-    for (int x = 0; x < w + rect.width(); x += w)
-        for (int y = 0; y < h + rect.height(); y += h)
-            canvas.drawImage(x, y, picture);
+    // The tiles are stamped at x = 0, w, 2w, ... while x < w + rect's width (rows likewise):
+    // they cover this rectangle exactly and never overlap, so one fill with the picture as a
+    // texture anchored at the origin lays down the same pixels as a drawing per tile, in one
+    // pass over the pixels that the canvas's clip leaves.
+    const int columns = (w + rect.width() + w - 1) / w, rows = (h + rect.height() + h - 1) / h;
+    if (columns <= 0 || rows <= 0)
+        return;
+    canvas.save();
+    canvas.setBrushOrigin(0, 0);
+    canvas.fillRect(QRect(0, 0, columns * w, rows * h), QBrush(widenedTile(picture)));
+    canvas.restore();
 }
 
 void TilePicture(QPainter &canvas, const TGraphic &picture, const QRect &rect)
@@ -198,6 +253,18 @@ void TilePicture(QPainter &canvas, const TPicture &picture, const QRect &rect)
         TilePicture(canvas, *picture.graphic(), rect);
 }
 
+TzynCanvasPainting::~TzynCanvasPainting() = default;
+
+namespace {
+
+TzynCanvasPainting *canvasPainting(const QWidget *widget)
+{
+    auto *painting = dynamic_cast<TzynCanvasPainting *>(const_cast<QWidget *>(widget));
+    return painting && painting->CanPaintOnto() ? painting : nullptr;
+}
+
+} // namespace
+
 void DrawParentBackground(QPainter &canvas, const QWidget *control)
 {
     if (!control)
@@ -207,18 +274,41 @@ void DrawParentBackground(QPainter &canvas, const QWidget *control)
         return;
     // A parent that is being rendered already (a transparent child asking while its parent
     // renders it) is not asked again.
-    static QSet<const QWidget *> rendering;
-    if (rendering.contains(parent))
+    if (parentsRendering().contains(parent))
         return;
-    const QRegion source = QRegion(control->geometry()) & QRegion(parent->rect());
+    QRegion source = QRegion(control->geometry()) & QRegion(parent->rect());
+    // Only what the canvas can still show is asked for: a control that repaints a small part
+    // of itself does not have its parent paint everything under it.
+    if (canvas.hasClipping() && canvas.transform().type() <= QTransform::TxTranslate)
+        source &= QRegion(canvas.clipBoundingRect().toAlignedRect().translated(control->pos()));
     if (source.isEmpty())
         return;
-    rendering.insert(parent);
+    parentsRendering().insert(parent);
     canvas.save();
-    parent->render(&canvas, source.boundingRect().topLeft() - control->pos(), source,
-        QWidget::DrawWindowBackground);
+    if (TzynCanvasPainting *painting = canvasPainting(parent)) {
+        canvas.translate(-control->pos());
+        canvas.setClipRegion(source, Qt::IntersectClip);
+        painting->PaintOnto(canvas, source.boundingRect());
+    } else {
+        parent->render(&canvas, source.boundingRect().topLeft() - control->pos(), source,
+            QWidget::DrawWindowBackground);
+    }
     canvas.restore();
-    rendering.remove(parent);
+    parentsRendering().remove(parent);
+}
+
+bool ParentPaintsOntoAnyCanvas(const QWidget *control)
+{
+    const QWidget *parent = control ? control->parentWidget() : nullptr;
+    return parent && !parentsRendering().contains(parent) && canvasPainting(parent);
+}
+
+bool ParentBackgroundIsOpaque(const QWidget *control)
+{
+    const QWidget *parent = control ? control->parentWidget() : nullptr;
+    return parent && !parentsRendering().contains(parent)
+        && parent->testAttribute(Qt::WA_OpaquePaintEvent)
+        && parent->rect().contains(control->geometry());
 }
 
 void DrawWindowFrame(QPainter &canvas, const QSize &size, TColor outerColor, TColor innerColor)

@@ -37,9 +37,30 @@ void TilePicture(QPainter &canvas, const TGraphic &picture, const QRect &rect);
 void TilePicture(QPainter &canvas, const TPicture &picture, const QRect &rect);
 void TilePicture(QPainter &canvas, const QImage &picture, const QRect &rect);
 
+// A skinned container that paints itself onto any canvas in its own coordinates, without going
+// through Qt's widget rendering. DrawParentBackground asks such a parent directly: that is
+// cheaper than rendering it, and unlike rendering it also works on a canvas that is a widget's
+// own painter, so that see-through children need no off-screen image of their own.
+class TzynCanvasPainting {
+public:
+    virtual ~TzynCanvasPainting();
+    // Whether PaintOnto can paint now; a see-through container says so only when whatever
+    // shows through it can be painted the same way.
+    virtual bool CanPaintOnto() const = 0;
+    // Paints every pixel of area, in the container's coordinates, as its paint event would.
+    virtual void PaintOnto(QPainter &canvas, const QRect &area) = 0;
+};
+
 // Paints the part of the control's parent that lies under the control into the canvas, in the
 // control's coordinates: the parent's own background and painting, no sibling widgets.
 void DrawParentBackground(QPainter &canvas, const QWidget *control);
+// Whether DrawParentBackground paints the parent without rendering it (the parent is a
+// TzynCanvasPainting that can paint now), so that the canvas may be the control's own painter.
+bool ParentPaintsOntoAnyCanvas(const QWidget *control);
+// Whether DrawParentBackground paints every pixel under the control: the control lies within
+// its parent, the parent promises to paint all of itself (Qt::WA_OpaquePaintEvent) and is not
+// being rendered already.
+bool ParentBackgroundIsOpaque(const QWidget *control);
 
 // Two nested one-pixel frames on the outer edge of the control. Call it from the control's own
 // paint handling, after the standard painting, so that the frame lies over it.

@@ -67,9 +67,12 @@ private Q_SLOTS:
     void nineSliceWorkedExample();
     void nineSliceIdentityIsNotACopy();
     void nineSliceKeying();
+    void nineSliceFollowsChangedPicture();
     void threeSlice();
     void threeSliceKeyedCapsOpaqueMiddle();
     void tileFromOrigin();
+    void tilesLikeStampedPictures_data();
+    void tilesLikeStampedPictures();
     void rotations();
     void rotateBitmapObject();
     void inclusiveRects_data();
@@ -147,6 +150,18 @@ void tst_Drawing::nineSliceKeying()
     QCOMPARE(keyedCorners.pixel(1, 0), 0xFFFE00FFu);
 }
 
+void tst_Drawing::nineSliceFollowsChangedPicture()
+{
+    // Drawings are kept for reuse; a picture changed in place, or another size, is drawn anew.
+    QImage source = coordinateImage(21, 21);
+    QCOMPARE(drawNine(source, 30, 25, false).pixel(12, 12), qRgb(10, 10, 0x80));
+    source.setPixel(10, 10, qRgb(1, 2, 3));
+    QCOMPARE(drawNine(source, 30, 25, false).pixel(12, 12), qRgb(1, 2, 3));
+    const QImage larger = drawNine(source, 40, 30, false);
+    QCOMPARE(larger.pixel(39, 29), qRgb(20, 20, 0x80));
+    QCOMPARE(larger, drawNine(source, 40, 30, false));
+}
+
 void tst_Drawing::threeSlice()
 {
     // Three cells of 3 columns; the destination starts away from the origin.
@@ -216,6 +231,49 @@ void tst_Drawing::tileFromOrigin()
     TilePicture(painter2, static_cast<const TGraphic &>(bitmap), QRect(20, 20, 10, 10));
     painter2.end();
     QCOMPARE(canvas2, canvas);
+}
+
+void tst_Drawing::tilesLikeStampedPictures_data()
+{
+    QTest::addColumn<bool>("keyed");
+    QTest::addColumn<QPoint>("origin");
+    QTest::addColumn<QRect>("clip");
+    QTest::newRow("opaque") << false << QPoint(0, 0) << QRect();
+    QTest::newRow("keyed") << true << QPoint(0, 0) << QRect();
+    QTest::newRow("shifted canvas") << true << QPoint(-13, -6) << QRect();
+    QTest::newRow("clipped") << true << QPoint(0, 0) << QRect(7, 9, 23, 11);
+    QTest::newRow("shifted and clipped") << false << QPoint(-5, -3) << QRect(2, 1, 9, 30);
+}
+
+void tst_Drawing::tilesLikeStampedPictures()
+{
+    // The picture laid as a texture gives the pixels of stamping it at every tile position,
+    // also through a shifted canvas (a control painting its parent's part) and a clip.
+    QFETCH(bool, keyed);
+    QFETCH(QPoint, origin);
+    QFETCH(QRect, clip);
+    QImage tile(coordinateImage(5, 3).convertToFormat(QImage::Format_ARGB32));
+    if (keyed) {
+        tile.setPixel(1, 1, 0);
+        tile.setPixel(4, 0, 0);
+    }
+    const QRect rect(3, 2, 31, 17);
+    auto paint = [&](bool stamped) {
+        QImage canvas = blankCanvas(40, 30);
+        QPainter painter(&canvas);
+        painter.translate(origin);
+        if (!clip.isNull())
+            painter.setClipRect(clip);
+        if (stamped) {
+            for (int x = 0; x < tile.width() + rect.width(); x += tile.width())
+                for (int y = 0; y < tile.height() + rect.height(); y += tile.height())
+                    painter.drawImage(x, y, tile);
+        } else {
+            TilePicture(painter, tile, rect);
+        }
+        return canvas;
+    };
+    QCOMPARE(paint(false), paint(true));
 }
 
 void tst_Drawing::rotations()

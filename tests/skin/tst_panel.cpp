@@ -65,6 +65,7 @@ private Q_SLOTS:
     void transparentPanelShowsParentPainting();
     void colourWithoutPicture();
     void normalPictureDoesNotFillRest();
+    void uncoveredPixelsStayWhite();
     void stretchAndTile();
     void blankCaptionIsNotDrawn();
     void autoSizeFollowsAlign_data();
@@ -136,6 +137,41 @@ void tst_Panel::normalPictureDoesNotFillRest()
     const QImage image = render(panel);
     QCOMPARE(image.pixel(5, 5), 0xFF0000FFu);
     QVERIFY(image.pixel(20, 20) != qRgb(0xFF, 0, 0));
+}
+
+void tst_Panel::uncoveredPixelsStayWhite()
+{
+    // The panel keeps its off-screen image from paint to paint; what its painting does not
+    // cover must still come out white, as from a fresh image, never as the last paint.
+    const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
+    TzynImagePanel panel;
+    panel.resize(30, 30);
+    panel.setColor(0x0000FF);
+    QCOMPARE(render(panel).pixel(20, 20), qRgb(0xFF, 0, 0));
+    setPictureImage(panel, picture(10, 10, 0xFF0000FF));
+    QCOMPARE(render(panel).pixel(20, 20), white);
+    QCOMPARE(render(panel).pixel(5, 5), 0xFF0000FFu);
+
+    // A transparent panel over a parent that paints nothing of its own, and the part of a
+    // transparent panel that lies outside its parent.
+    QWidget bare;
+    bare.setAttribute(Qt::WA_NoSystemBackground);
+    bare.resize(50, 40);
+    auto *over = new TzynImagePanel(&bare);
+    over->setColor(0x0000FF);
+    over->setGeometry(5, 5, 20, 20);
+    QCOMPARE(render(*over).pixel(10, 10), qRgb(0xFF, 0, 0));
+    over->setTransparent(true);
+    QCOMPARE(render(*over).pixel(10, 10), white);
+
+    PatternParent pattern;
+    pattern.resize(50, 40);
+    auto *across = new TzynImagePanel(&pattern);
+    across->setTransparent(true);
+    across->setGeometry(40, 30, 20, 20);
+    const QImage shown = render(*across);
+    QCOMPARE(shown.pixel(2, 2), PatternParent::at(42, 32));
+    QCOMPARE(shown.pixel(15, 15), white);
 }
 
 void tst_Panel::stretchAndTile()

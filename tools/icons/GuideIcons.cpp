@@ -1,6 +1,7 @@
 // Draws the study guide's own icons: the thirteen 16 x 16 images of the chapter tree (one
-// strip, 32-bit colour with a one-bit mask) and the program's icon, a row of standing books,
-// at 32 x 32 and 16 x 16 in 16 colours.
+// strip, 32-bit colour with a one-bit mask), the program's icon, a row of standing books,
+// at 32 x 32 and 16 x 16 in 16 colours, and the same row of books in full colour for the
+// desktop's menus at 16, 32, 48, 64, 128 and 256 pixels, each drawn for its size.
 
 #include <QBuffer>
 #include <QDir>
@@ -10,6 +11,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtEndian>
+
+#include <cmath>
 
 #include <cstdio>
 
@@ -334,6 +337,114 @@ QImage mainIcon(int size)
     return image;
 }
 
+// The desktop icon at one size. Edges are snapped to whole pixels of that size, and detail is
+// added only where there are pixels for it: small sizes keep flat, outlined spines; from 48
+// the spines are shaded and banded, a last volume leans on the row, and from 128 the spines
+// carry labels and the shelf casts a shadow.
+QImage desktopIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, size >= 32);
+    const double unit = size / 32.0;
+    auto snap = [&](double v) { return std::round(v * unit); };
+    const double line = std::max(1.0, std::round(unit * 0.75));
+
+    struct Book {
+        double x, width, height;
+        unsigned colour;
+    };
+    const QList<Book> books = size <= 16
+        ? QList<Book> { { 1, 6, 22, 0xD23A3A }, { 8, 6, 18, 0x2F6FD6 }, { 15, 6, 24, 0x2FA84F },
+              { 22, 6, 20, 0xE8A020 } }
+        : QList<Book> { { 1.5, 5, 21, 0xD23A3A }, { 7, 5, 17.5, 0x2F6FD6 },
+              { 12.5, 5, 23, 0x2FA84F }, { 18, 5, 19.5, 0xE8A020 } };
+    const double shelfTop = size <= 16 ? 26 : 26.5;
+
+    if (size >= 128) {
+        QRadialGradient shadow(
+            QPointF(16 * unit, 30.5 * unit), 16 * unit, QPointF(16 * unit, 30.5 * unit));
+        shadow.setColorAt(0, QColor(0, 0, 0, 70));
+        shadow.setColorAt(1, QColor(0, 0, 0, 0));
+        p.fillRect(QRectF(0, 28 * unit, size, 4 * unit), shadow);
+    }
+
+    auto spine = [&](const QRectF &r, QColor cover) {
+        if (size >= 48) {
+            QLinearGradient g(r.topLeft(), r.topRight());
+            g.setColorAt(0, cover.lighter(140));
+            g.setColorAt(0.35, cover);
+            g.setColorAt(1, cover.darker(150));
+            p.setBrush(g);
+        } else {
+            p.setBrush(cover);
+        }
+        p.setPen(QPen(cover.darker(210), line));
+        const double inset = line / 2;
+        const double radius = size >= 64 ? unit * 0.8 : 0;
+        p.drawRoundedRect(r.adjusted(inset, inset, -inset, -inset), radius, radius);
+        if (size >= 32) {
+            const double band = std::max(1.0, snap(1));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xFF, 0xDE, 0x85));
+            for (double at : { 0.14, 0.82 }) {
+                const double y = std::round(r.top() + r.height() * at);
+                p.drawRect(QRectF(r.left() + line, y, r.width() - 2 * line, band));
+            }
+        }
+        if (size >= 64) {
+            // A pale label between the bands, with lines of title on the largest sizes.
+            const QRectF label(r.left() + r.width() * 0.22, r.top() + r.height() * 0.3,
+                r.width() * 0.56, r.height() * 0.36);
+            p.setBrush(QColor(0xFB, 0xF6, 0xE6));
+            p.drawRect(label);
+            if (size >= 128) {
+                p.setPen(QPen(cover.darker(160), unit * 0.35));
+                for (int i = 0; i < 3; ++i) {
+                    const double y = label.top() + label.height() * (0.25 + i * 0.25);
+                    p.drawLine(QPointF(label.left() + label.width() * 0.2, y),
+                        QPointF(label.right() - label.width() * 0.2, y));
+                }
+                p.setPen(Qt::NoPen);
+            }
+        }
+    };
+
+    for (const Book &b : books) {
+        const double left = snap(b.x);
+        const double right = snap(b.x + b.width);
+        const double bottom = snap(shelfTop);
+        spine(QRectF(left, bottom - snap(b.height), right - left, snap(b.height)), rgb(b.colour));
+    }
+    if (size >= 32) {
+        // The last volume leans on the row.
+        p.save();
+        p.translate(snap(30.5), snap(shelfTop));
+        p.rotate(-20);
+        const double w = snap(5);
+        const double h = snap(21);
+        spine(QRectF(-w, -h, w, h), rgb(0x8A4FC8));
+        p.restore();
+    }
+
+    // The shelf.
+    const QRectF shelf(
+        snap(0.5), snap(shelfTop), size - 2 * snap(0.5), std::max(2.0, snap(size <= 16 ? 4 : 3.5)));
+    QLinearGradient wood(shelf.topLeft(), shelf.bottomLeft());
+    wood.setColorAt(0, QColor(0xC8, 0x8E, 0x4E));
+    wood.setColorAt(1, QColor(0x86, 0x56, 0x2A));
+    p.setPen(Qt::NoPen);
+    p.setBrush(size >= 32 ? QBrush(wood) : QBrush(QColor(0xA0, 0x6A, 0x36)));
+    p.drawRect(shelf);
+    if (size >= 32) {
+        p.setBrush(QColor(0xE9, 0xBE, 0x84));
+        p.drawRect(QRectF(shelf.left(), shelf.top(), shelf.width(), std::max(1.0, snap(0.6))));
+    }
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
 // One icon image of an .ico file: 4 bits per pixel with the standard palette, then the mask.
 QByteArray icoImage(const QImage &image)
 {
@@ -441,8 +552,8 @@ QImage quantised(const QImage &image)
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: guide-icons OUTPUT-DIRECTORY\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: guide-icons OUTPUT-DIRECTORY [ENLARGED-STRIP.png]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -469,14 +580,23 @@ int main(int argc, char *argv[])
     sp.end();
     if (!strip.save(out.filePath(QStringLiteral("tree-icons.png"))))
         return 1;
-    strip.scaled(strip.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-        .save(QStringLiteral("/tmp/tree-icons-x4.png"));
+    // The strip four times enlarged, for looking at the icons, only where it is asked for.
+    if (argc == 3
+        && !strip.scaled(strip.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                .save(QString::fromLocal8Bit(argv[2])))
+        return 1;
 
     const QImage big = quantised(mainIcon(32));
     const QImage small = quantised(mainIcon(16));
     QFile ico(out.filePath(QStringLiteral("MAINICON.ico")));
     if (!ico.open(QIODevice::WriteOnly) || ico.write(icoFile({ big, small })) < 0)
         return 1;
+    const QDir desktop(out.filePath(QStringLiteral("desktop")));
+    QDir().mkpath(desktop.path());
+    for (int size : { 16, 32, 48, 64, 128, 256 }) {
+        if (!desktopIcon(size).save(desktop.filePath(QStringLiteral("guide-%1.png").arg(size))))
+            return 1;
+    }
     std::printf("wrote %s\n", qPrintable(out.path()));
     return 0;
 }

@@ -1,6 +1,10 @@
 // Starts the study guide's main window as the program does, then sets its frame to each of
-// the five built-in UI styles in turn and saves what the screen shows, one PNG per style.
+// the five built-in UI styles in turn and saves what the screen shows, one PNG per style;
+// then, in the program's own style, the find bar at work and the notice for a missing page.
 
+#include "GuidePaths.h"
+#include "PageFindBar.h"
+#include "ReaderShortcuts.h"
 #include "Startup.h"
 #include "TApplication.h"
 #include "TWebBrowser.h"
@@ -9,6 +13,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLineEdit>
 #include <QMetaEnum>
 #include <QScreen>
 #include <QTest>
@@ -55,5 +60,31 @@ int main(int argc, char *argv[])
         std::printf("%s %dx%d window %d,%d %dx%d\n", qPrintable(file), shot.width(), shot.height(),
             form.x(), form.y(), form.width(), form.height());
     }
+    form.zynForm1->setUIStyle(TzynUIStyle::MacOS);
+
+    auto save = [&](const QString &name) {
+        QTest::qWait(1000);
+        const QString file = out.filePath(name);
+        if (!form.screen()->grabWindow(0).toImage().save(file))
+            return false;
+        std::printf("%s\n", qPrintable(file));
+        return true;
+    };
+    const ReaderShortcuts *reader = form.findChild<ReaderShortcuts *>();
+    if (!reader)
+        return 1;
+    PageFindBar *bar = reader->findBar();
+    bar->open();
+    bar->edit()->setText(QStringLiteral("会计"));
+    bar->findNext();
+    if (!save(QStringLiteral("find-bar.png")))
+        return 1;
+    bar->dismiss();
+    loaded = false;
+    form.WebBrowser1->Navigate(ChapterPagePath(QStringLiteral("第十一章：会计电算化")));
+    if (!QTest::qWaitFor([&] { return loaded; }, 30000))
+        std::fprintf(stderr, "the notice did not finish loading\n");
+    if (!save(QStringLiteral("missing-page.png")))
+        return 1;
     return 0;
 }
