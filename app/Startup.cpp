@@ -5,6 +5,7 @@
 #include "TApplicationEvents.h"
 #include "TGIFImage.h"
 #include "TLayoutLoader.h"
+#include "TWebBrowser.h"
 
 #include <QIcon>
 #include <QWebEngineProfile>
@@ -25,6 +26,7 @@ void InitializeApplication(TApplication &app)
     RegisterGifFormat();
     TApplicationEvents::installDispatcher();
     TLayoutLoader::registerFrameworkClasses();
+    registerWebClasses();
     registerSkinClasses();
     app.setTitle(QStringLiteral("Veltrix考试Lumora"));
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.ico")));

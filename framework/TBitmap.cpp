@@ -39,18 +39,9 @@ void TBitmap::setTransparentColor(QRgb color)
 
 QImage TBitmap::toImage() const
 {
-    QImage image = m_image.convertToFormat(QImage::Format_ARGB32);
-    if (transparent() && !image.isNull()) {
-        const QRgb key = transparentColor() | 0xFF000000u;
-        for (int y = 0; y < image.height(); ++y) {
-            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                if ((line[x] | 0xFF000000u) == key)
-                    line[x] = 0;
-            }
-        }
-    }
-    return image;
+    if (transparent() && !m_image.isNull())
+        return KeyedImage(m_image, transparentColor());
+    return m_image.convertToFormat(QImage::Format_ARGB32);
 }
 
 void TBitmap::draw(QPainter &painter, const QRect &rect) const
@@ -74,4 +65,18 @@ void TBitmap::saveToStream(QIODevice &stream) const
     QImageWriter writer(&stream, "bmp");
     if (!writer.write(m_image))
         throw EInvalidGraphicOperation(writer.errorString());
+}
+
+QImage KeyedImage(const QImage &image, QRgb key)
+{
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb rgbKey = key & 0x00FFFFFFu;
+    for (int y = 0; y < out.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if ((line[x] & 0x00FFFFFFu) == rgbKey)
+                line[x] = 0;
+        }
+    }
+    return out;
 }

@@ -2,6 +2,11 @@
 
 #include "TGraphic.h"
 
+// The picture with exactly the key colour made fully transparent (alpha and colour 0); near
+// colours stay. The colour is compared without its alpha. The one keying rule of the system:
+// transparent bitmaps, glyphs, check marks and title-bar buttons all use it.
+QImage KeyedImage(const QImage &image, QRgb key);
+
 // A plain raster picture. Transparent bitmaps key out their transparent colour, which by
 // default is the colour of the bottom-left pixel.
 class TBitmap : public TGraphic {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TProperty.h"
+
 #include <QObject>
 
 // Size limits of a control; 0 means no limit.
@@ -31,10 +33,8 @@ Q_SIGNALS:
 private:
     void set(int &field, int value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Q_EMIT OnChange(this);
+        if (AssignIfChanged(field, value))
+            Q_EMIT OnChange(this);
     }
 
     int m_minWidth = 0;

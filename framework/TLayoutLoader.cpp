@@ -8,7 +8,6 @@
 #include "TImageList.h"
 #include "TPicture.h"
 #include "TTreeView.h"
-#include "TWebBrowser.h"
 
 #include <QFile>
 #include <QMetaMethod>
@@ -575,7 +574,6 @@ void TLayoutLoader::registerFrameworkClasses()
     registerClass<TApplicationEvents>(QStringLiteral("TApplicationEvents"));
     registerClass<TImage>(QStringLiteral("TImage"));
     registerClass<TTreeView>(QStringLiteral("TTreeView"));
-    registerClass<TWebBrowser>(QStringLiteral("TWebBrowser"));
     registerClass<TControl>(QStringLiteral("TControl"));
     registerClass<TCustomPanel>(QStringLiteral("TPanel"));
 }

@@ -11,15 +11,36 @@
 #include "TzynRadioButton.h"
 #include "TzynTreeView.h"
 
+namespace {
+
+template <class T> SkinClass skinClass(const char *name)
+{
+    return { name, [](QWidget *parent) -> QWidget * { return new T(parent); } };
+}
+
+} // namespace
+
+const QList<SkinClass> &skinClasses()
+{
+    static const QList<SkinClass> classes = {
+        skinClass<TzynForm>("TzynForm"),
+        skinClass<TzynTreeView>("TzynTreeView"),
+        skinClass<TzynGroupBox>("TzynGroupBox"),
+        skinClass<TzynButton>("TzynButton"),
+        skinClass<TzynImageButton>("TzynImageButton"),
+        skinClass<TzynCheckBox>("TzynCheckBox"),
+        skinClass<TzynRadioButton>("TzynRadioButton"),
+        skinClass<TzynListView>("TzynListView"),
+        skinClass<TzynImagePanel>("TzynImagePanel"),
+    };
+    return classes;
+}
+
 void registerSkinClasses()
 {
-    TLayoutLoader::registerClass<TzynForm>(QStringLiteral("TzynForm"));
-    TLayoutLoader::registerClass<TzynTreeView>(QStringLiteral("TzynTreeView"));
-    TLayoutLoader::registerClass<TzynGroupBox>(QStringLiteral("TzynGroupBox"));
-    TLayoutLoader::registerClass<TzynButton>(QStringLiteral("TzynButton"));
-    TLayoutLoader::registerClass<TzynImageButton>(QStringLiteral("TzynImageButton"));
-    TLayoutLoader::registerClass<TzynCheckBox>(QStringLiteral("TzynCheckBox"));
-    TLayoutLoader::registerClass<TzynRadioButton>(QStringLiteral("TzynRadioButton"));
-    TLayoutLoader::registerClass<TzynListView>(QStringLiteral("TzynListView"));
-    TLayoutLoader::registerClass<TzynImagePanel>(QStringLiteral("TzynImagePanel"));
+    for (const SkinClass &skin : skinClasses()) {
+        TLayoutLoader::registerClass(QString::fromLatin1(skin.name),
+            [create = skin.create](
+                QObject *, QWidget *parent) -> QObject * { return create(parent); });
+    }
 }

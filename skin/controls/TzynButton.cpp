@@ -4,8 +4,10 @@
 #include "TCustomAction.h"
 #include "TImageList.h"
 #include "TPicture.h"
+#include "TProperty.h"
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
+#include "ZYNLooks.h"
 
 #include <QPainter>
 
@@ -15,7 +17,7 @@ TzynButton::TzynButton(QWidget *parent)
 {
     setBounds(Left(), Top(), 80, 27);
     connect(m_glyph, &TPicture::OnChange, this, [this] { update(); });
-    ApplyOwnerStyle(parent);
+    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynButton::setGlyph(const TPicture *glyph)
@@ -26,14 +28,14 @@ void TzynButton::setGlyph(const TPicture *glyph)
 
 void TzynButton::setLayout(TButtonLayout layout)
 {
-    m_layout = layout;
-    update();
+    if (AssignIfChanged(m_layout, layout))
+        update();
 }
 
 void TzynButton::setSpacing(int spacing)
 {
-    m_spacing = spacing;
-    update();
+    if (AssignIfChanged(m_spacing, spacing))
+        update();
 }
 
 // --- style-aware picture names ---------------------------------------------------------------
@@ -84,8 +86,7 @@ void TzynButton::ApplyUIStylePictures(TzynUIStyle style)
 
 void TzynButton::UIStyleChanged()
 {
-    // The MacOS and BlueGlass pictures have keyed corners that let the background through.
-    setTransparent(UIStyle() == TzynUIStyle::MacOS || UIStyle() == TzynUIStyle::BlueGlass);
+    setTransparent(StyleLook(UIStyle()).buttonTransparent);
 }
 
 // --- painting --------------------------------------------------------------------------------
@@ -193,7 +194,7 @@ void TzynButton::PaintCaption(QPainter &canvas, const QString &caption)
 
 void TzynButton::PaintFocus(QPainter &canvas)
 {
-    if (UIStyle() == TzynUIStyle::MacOS || UIStyle() == TzynUIStyle::BlueGlass)
+    if (StyleLook(UIStyle()).focusAsBoldCaption)
         m_boldCaptionOnce = true;
     else
         TzynCustomButton::PaintFocus(canvas);

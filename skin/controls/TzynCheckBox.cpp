@@ -1,11 +1,13 @@
 #include "TzynCheckBox.h"
 
 #include "Exception.h"
+#include "TBitmap.h"
+#include "ZYNControlUtils.h"
 
 TzynCheckBox::TzynCheckBox(QWidget *parent)
     : TzynCustomButtonEx(parent)
 {
-    ApplyOwnerStyle(parent);
+    TakeOwnerStyle(ControlOwner(parent));
     m_pictureTransparent = false;
     setCaption(QStringLiteral("zynCheckBox"));
     setHeight(17);
@@ -39,32 +41,75 @@ void TzynCheckBox::Toggle()
     AfterToggle();
 }
 
+QString TzynCheckBox::themePicture(TzynPictureState state) const
+{
+    return GetThemeResName(UIStyle(), PictureEntry(PictureKind(), state, Checked()));
+}
+
+QString TzynCheckBox::PicNormalResName() const
+{
+    if (UIStyle() == TzynUIStyle::Custom)
+        return TzynCustomButtonEx::PicNormalResName();
+    return themePicture(isEnabled() ? TzynPictureState::Normal : TzynPictureState::Disabled);
+}
+
+QString TzynCheckBox::PicMouseOnResName() const
+{
+    if (UIStyle() == TzynUIStyle::Custom)
+        return TzynCustomButtonEx::PicMouseOnResName();
+    return themePicture(TzynPictureState::MouseOn);
+}
+
+QString TzynCheckBox::PicMouseDownResName() const
+{
+    if (UIStyle() == TzynUIStyle::Custom)
+        return TzynCustomButtonEx::PicMouseDownResName();
+    return themePicture(TzynPictureState::MouseDown);
+}
+
+void TzynCheckBox::GetNormalPicture(TBitmap &bitmap)
+{
+    bitmap.setImage(LoadResourceBitmap(ResHandle(), PicNormalResName()));
+}
+
+void TzynCheckBox::GetMouseOnPicture(TBitmap &bitmap)
+{
+    bitmap.setImage(LoadResourceBitmap(ResHandle(), PicMouseOnResName()));
+}
+
+void TzynCheckBox::GetMouseDownPicture(TBitmap &bitmap)
+{
+    bitmap.setImage(LoadResourceBitmap(ResHandle(), PicMouseDownResName()));
+}
+
+void TzynCheckBox::forgetCustomPictures()
+{
+    if (UIStyle() != TzynUIStyle::Custom)
+        return;
+    m_picNormalResName.clear();
+    m_picMouseOnResName.clear();
+    m_picMouseDownResName.clear();
+}
+
 void TzynCheckBox::CheckedChanged()
 {
-    ApplyUIStylePictures(UIStyle());
+    setResHandle(0);
+    forgetCustomPictures();
+    update();
 }
 
 void TzynCheckBox::EnabledChanged()
 {
-    ApplyUIStylePictures(UIStyle());
+    setResHandle(0);
+    forgetCustomPictures();
+    update();
 }
 
 void TzynCheckBox::UIStyleChanged()
 {
     TzynCustomButtonEx::UIStyleChanged();
-    switch (UIStyle()) {
-    case TzynUIStyle::MacOS:
-    case TzynUIStyle::Protein:
-        setTransparent(true);
-        break;
-    case TzynUIStyle::WinXP:
-    case TzynUIStyle::DeepBlue:
-    case TzynUIStyle::BlueGlass:
-        setTransparent(false);
-        break;
-    case TzynUIStyle::Custom:
-        break;
-    }
+    if (const std::optional<bool> transparent = StyleLook(UIStyle()).checkBoxTransparent)
+        setTransparent(*transparent);
 }
 
 void TzynCheckBox::TransparentChanged()
@@ -73,20 +118,12 @@ void TzynCheckBox::TransparentChanged()
     update();
 }
 
-void TzynCheckBox::ApplyUIStylePictures(TzynUIStyle style)
+void TzynCheckBox::ApplyUIStylePictures(TzynUIStyle)
 {
-    using E = TzynThemeEntry;
+    // The pictures follow the style and the state when they are drawn; only the measure
+    // changes with the style.
     setResHandle(0);
-    const bool enabled = isEnabled();
-    if (Checked()) {
-        setPicNormalResName(GetThemeResName(
-            style, enabled ? E::CheckBoxCheckedImage : E::CheckBoxDisabledCheckedImage));
-        setPicMouseOnResName(GetThemeResName(style, E::CheckBoxMouseOnCheckedImage));
-        setPicMouseDownResName(GetThemeResName(style, E::CheckBoxMouseDownCheckedImage));
-    } else {
-        setPicNormalResName(GetThemeResName(
-            style, enabled ? E::CheckBoxUncheckedImage : E::CheckBoxDisabledUncheckedImage));
-        setPicMouseOnResName(GetThemeResName(style, E::CheckBoxMouseOnUncheckedImage));
-        setPicMouseDownResName(GetThemeResName(style, E::CheckBoxMouseDownUncheckedImage));
-    }
+    forgetCustomPictures();
+    AutoSizeToPicture();
+    update();
 }

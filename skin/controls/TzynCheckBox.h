@@ -1,17 +1,27 @@
 #pragma once
 
 #include "TzynCustomButtonEx.h"
+#include "ZYNLooks.h"
 
 // The skinned check box: a click inverts Checked; the indicator pictures come from the theme
-// entries of its style for the checked or unchecked, enabled or disabled state.
+// entries of its style for the checked or unchecked, enabled or disabled state, looked up when
+// they are drawn.
 class TzynCheckBox : public TzynCustomButtonEx {
     Q_OBJECT
 public:
     explicit TzynCheckBox(QWidget *parent = nullptr);
 
+    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::CheckBox; }
+
     // The size of the style's unchecked check box picture; 0 without one.
     int PictureWidth() const override;
     int PictureHeight() const override;
+
+    // In a built-in style, the theme's pictures for the present state (Checked, Enabled);
+    // in Custom, the names stored.
+    QString PicNormalResName() const override;
+    QString PicMouseOnResName() const override;
+    QString PicMouseDownResName() const override;
 
 protected:
     virtual void AfterToggle() { }
@@ -22,7 +32,15 @@ protected:
     void UIStyleChanged() override;
     void TransparentChanged() override;
     void ApplyUIStylePictures(TzynUIStyle style) override;
+    void GetNormalPicture(TBitmap &bitmap) override;
+    void GetMouseOnPicture(TBitmap &bitmap) override;
+    void GetMouseDownPicture(TBitmap &bitmap) override;
+    // Whose theme pictures the control shows.
+    virtual TzynPictureKind PictureKind() const { return TzynPictureKind::CheckBox; }
 
 private:
     QSize pictureSize() const;
+    QString themePicture(TzynPictureState state) const;
+    // A Custom check box keeps no names across a change of state: the theme has none for it.
+    void forgetCustomPictures();
 };

@@ -32,11 +32,6 @@ TzynCustomButton::~TzynCustomButton()
     delete m_repeatTimer;
 }
 
-void TzynCustomButton::ApplyOwnerStyle(QWidget *parent)
-{
-    setUIStyle(FindFormUIStyle(ControlOwner(parent)));
-}
-
 // --- properties ------------------------------------------------------------------------------
 
 void TzynCustomButton::setUIStyle(TzynUIStyle style)
@@ -53,9 +48,8 @@ void TzynCustomButton::UIStyleChanged()
         setAutoSize(true);
 }
 
-void TzynCustomButton::setCaption(const QString &caption)
+void TzynCustomButton::captionChanged()
 {
-    m_caption = caption;
     CaptionChanged();
     update();
 }
@@ -148,10 +142,9 @@ void TzynCustomButton::ActionChange()
 {
     if (!m_action)
         return;
-    setCaptionValue(m_action->Caption());
     setEnabled(m_action->Enabled());
     setHint(m_action->Hint());
-    setCaption(caption());
+    setCaption(m_action->Caption());
 }
 
 void TzynCustomButton::FontUpdated()
@@ -249,8 +242,8 @@ void TzynCustomButton::paintEvent(QPaintEvent *)
         if (hasFocus() && TabStop())
             PaintFocus(canvas);
         canvas.setFont(Font()->toQFont());
-        if (HasVisibleText(m_caption))
-            PaintCaption(canvas, m_caption);
+        if (HasVisibleText(Caption()))
+            PaintCaption(canvas, Caption());
     }
     QPainter(this).drawImage(0, 0, buffer);
 }
@@ -338,7 +331,7 @@ bool TzynCustomButton::DialogKey(int key, Qt::KeyboardModifiers modifiers)
 
 bool TzynCustomButton::DialogChar(QChar ch)
 {
-    if (IsAccel(ch, m_caption) && isEnabled()) {
+    if (IsAccel(ch, Caption()) && isEnabled()) {
         if (CanFocus())
             setFocus(Qt::ShortcutFocusReason);
         Click();

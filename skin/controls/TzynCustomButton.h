@@ -3,6 +3,7 @@
 #include "TControl.h"
 #include "TCustomAction.h"
 #include "TPicture.h"
+#include "TzynSkinnedControl.h"
 #include "ZYNThemes.h"
 
 #include <QPointer>
@@ -16,8 +17,8 @@ class TBitmap;
 // from a state picture, an optional focus mark and the caption. Subclasses say where the
 // pictures come from and how picture, caption and focus are drawn.
 //
-// Caption is the button's own text; the framework's window text stays empty.
-class TzynCustomButton : public TControl {
+// Caption is the framework's one caption of the control; the button reacts to its changes.
+class TzynCustomButton : public TControl, public TzynStyleable {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
@@ -26,10 +27,10 @@ public:
     explicit TzynCustomButton(QWidget *parent = nullptr);
     ~TzynCustomButton() override;
 
-    TzynUIStyle UIStyle() const { return m_uiStyle; }
-    void setUIStyle(TzynUIStyle style);
-    QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
+    TzynUIStyle UIStyle() const override { return m_uiStyle; }
+    void setUIStyle(TzynUIStyle style) override;
+    // The family's classes in the style table add themselves.
+    TzynStyleClasses StyleClasses() const override { return {}; }
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool value);
     bool Transparent() const { return m_transparent; }
@@ -103,11 +104,6 @@ protected:
     // The framework's click: the action, or OnClick.
     void FrameworkClick();
 
-    // Applies the initial style of a new control: that of the skinned form frame among the
-    // owner's children, DeepBlue without one. Called at the end of a concrete class's
-    // construction so that its own hooks run.
-    void ApplyOwnerStyle(QWidget *parent);
-
     // Stored state for subclasses.
     QString m_picNormalResName;
     QString m_picMouseOnResName;
@@ -129,13 +125,13 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
     void fontChanged() override;
+    void captionChanged() override;
 
 private:
     void pointerEntered();
     void pointerLeft();
     void stopRepeat();
 
-    QString m_caption;
     bool m_autoSize = false;
     bool m_cancel = false;
     bool m_default = false;

@@ -1,6 +1,8 @@
 #include "TzynCustomGroupBox.h"
 
+#include "TProperty.h"
 #include "ZYNControlUtils.h"
+#include "ZYNStylePropagation.h"
 
 #include <QPainter>
 #include <QPointer>
@@ -54,22 +56,25 @@ TzynCustomGroupBox::TzynCustomGroupBox(QWidget *parent)
     setBounds(Left(), Top(), 185, 105);
     setParentColor(true);
     TzynCustomPanel::setTransparent(false);
-    const QObject *owner = ControlOwner(parent);
-    const TzynUIStyle style = FindFormUIStyle(owner);
+    TakeOwnerStyle(ControlOwner(parent));
+}
+
+void TzynCustomGroupBox::TakeInitialStyle(TzynUIStyle style)
+{
     m_borderColor = GetThemeColor(style, TzynThemeEntry::ControlBorderColor);
     Font()->setColor(GetThemeColor(style, TzynThemeEntry::GroupBoxFontColor));
 }
 
 void TzynCustomGroupBox::setCaption(const QString &caption)
 {
-    m_caption = caption;
-    update();
+    if (AssignIfChanged(m_caption, caption))
+        update();
 }
 
 void TzynCustomGroupBox::setBorderColor(TColor color)
 {
-    m_borderColor = color;
-    update();
+    if (AssignIfChanged(m_borderColor, color))
+        update();
 }
 
 void TzynCustomGroupBox::setEnabled(bool value)

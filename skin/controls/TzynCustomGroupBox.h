@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TzynCustomPanel.h"
-#include "ZYNStylePropagation.h"
+#include "TzynSkinnedControl.h"
 
 // A container with a flat one-pixel frame in BorderColor and a caption set into its top edge,
 // over its own colour or, when transparent, the parent's background. The client area is the
@@ -10,7 +10,7 @@
 //
 // Caption is the group box's own text; the panel's window text is one blank, so that the
 // panel base draws no text of its own.
-class TzynCustomGroupBox : public TzynCustomPanel, public TzynStyleContainer {
+class TzynCustomGroupBox : public TzynCustomPanel, public TzynBorderColored {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
@@ -20,8 +20,8 @@ public:
 
     QString Caption() const { return m_caption; }
     void setCaption(const QString &caption);
-    TColor BorderColor() const { return m_borderColor; }
-    void setBorderColor(TColor color);
+    TColor BorderColor() const override { return m_borderColor; }
+    void setBorderColor(TColor color) override;
     // Enabling or disabling the group box does the same to every direct child control, also
     // to children that were disabled on their own.
     void setEnabled(bool value);
@@ -30,6 +30,10 @@ public:
     QRect ItemsRect() const;
 
     void UpdateChildrenUIStyle(TzynUIStyle style) override;
+
+    TzynStyleClasses StyleClasses() const override { return {}; }
+    // The border and the caption colour of the owner's style; the colour stays the parent's.
+    void TakeInitialStyle(TzynUIStyle style) override;
 
 protected:
     void paintPanel(QPainter &canvas) override;

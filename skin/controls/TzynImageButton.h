@@ -22,6 +22,9 @@ class TzynImageButton : public TzynCustomButton {
 public:
     explicit TzynImageButton(QWidget *parent = nullptr);
 
+    // Its pictures are its own: it keeps Custom and takes nothing from the owner's frame.
+    void TakeInitialStyle(TzynUIStyle) override { }
+
     TPicture *PicNormal() const { return m_pictures[0]; }
     void setPicNormal(const TPicture *picture) { setPicture(0, picture); }
     TPicture *PicMouseOn() const { return m_pictures[1]; }

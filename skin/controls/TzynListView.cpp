@@ -1,42 +1,36 @@
 #include "TzynListView.h"
 
-#include "TzynBorderOverlay.h"
 #include "ZYNControlUtils.h"
 #include "ZYNThemes.h"
 
 #include <QMouseEvent>
 
-#include <algorithm>
-
 TzynListView::TzynListView(QWidget *parent)
     : TControlBase<QListWidget>(parent)
+    , m_border(this, [this] { return Color(); })
 {
     setAutoFillBackground(true);
     setColorValue(Colors::clWindow);
     setBorderStyle(Fw::bsNone);
     setBorderWidth(2);
-    m_borderColor = FindFormBorderColor(ControlOwner(parent));
-    m_border = new TzynBorderOverlay(this, [this] { return std::pair(m_borderColor, Color()); });
+    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynListView::setBorderColor(TColor color)
 {
-    m_borderColor = color;
-    update();
-    m_border->update();
+    m_border.setColor(color);
 }
 
 void TzynListView::setBorderWidth(int width)
 {
-    m_borderWidth = std::max(0, width);
-    ApplyBorderBand(this, m_borderWidth);
+    m_border.setWidth(width);
 }
 
 void TzynListView::setBorderStyle(Fw::TBorderStyle style)
 {
     // The skinned border replaces the platform's edge in every style.
     m_borderStyle = style;
-    ApplyBorderBand(this, m_borderWidth);
+    m_border.reapply();
 }
 
 void TzynListView::colorChanged()
@@ -80,7 +74,6 @@ bool TzynListView::viewportEvent(QEvent *event)
 bool TzynListView::event(QEvent *event)
 {
     const bool result = TControlBase<QListWidget>::event(event);
-    if (event->type() == QEvent::Paint)
-        FillBorderBand(this, Color());
+    m_border.viewEvent(event);
     return result;
 }

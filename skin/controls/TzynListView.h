@@ -1,15 +1,15 @@
 #pragma once
 
 #include "TControlBase.h"
+#include "TzynSkinnedControl.h"
+#include "TzynViewBorder.h"
 
 #include <QListWidget>
-
-class TzynBorderOverlay;
 
 // A list of entries with the same flat two-pixel border as the skinned tree view: an outer line
 // in BorderColor and an inner line in the control's own colour around the viewport and the
 // scroll bars.
-class TzynListView : public TControlBase<QListWidget> {
+class TzynListView : public TControlBase<QListWidget>, public TzynBorderColored {
     Q_OBJECT
     T_CONTROL_PROPERTIES
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
@@ -18,9 +18,11 @@ class TzynListView : public TControlBase<QListWidget> {
 public:
     explicit TzynListView(QWidget *parent = nullptr);
 
-    TColor BorderColor() const { return m_borderColor; }
-    void setBorderColor(TColor color);
-    int BorderWidth() const { return m_borderWidth; }
+    TColor BorderColor() const override { return m_border.color(); }
+    void setBorderColor(TColor color) override;
+
+    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ListView; }
+    int BorderWidth() const { return m_border.width(); }
     void setBorderWidth(int width);
     Fw::TBorderStyle BorderStyle() const { return m_borderStyle; }
     void setBorderStyle(Fw::TBorderStyle style);
@@ -39,8 +41,6 @@ protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
-    TColor m_borderColor = Colors::clBlack;
-    int m_borderWidth = 0;
-    TzynBorderOverlay *m_border = nullptr;
+    TzynViewBorder m_border;
     Fw::TBorderStyle m_borderStyle = Fw::bsNone;
 };

@@ -11,6 +11,11 @@ class TzynRadioButton : public TzynCheckBox {
 public:
     explicit TzynRadioButton(QWidget *parent = nullptr);
 
+    TzynStyleClasses StyleClasses() const override
+    {
+        return TzynCheckBox::StyleClasses() | TzynStyleClass::RadioButton;
+    }
+
     int GroupIndex() const { return m_groupIndex; }
     void setGroupIndex(int value) { m_groupIndex = value; }
 
@@ -18,7 +23,7 @@ protected:
     void Toggle() override;
     void CheckedChanged() override;
     void TransparentChanged() override;
-    void ApplyUIStylePictures(TzynUIStyle style) override;
+    TzynPictureKind PictureKind() const override { return TzynPictureKind::RadioButton; }
 
 private:
     int m_groupIndex = 0;

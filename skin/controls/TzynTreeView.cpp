@@ -1,47 +1,39 @@
 #include "TzynTreeView.h"
 
-#include "TzynBorderOverlay.h"
 #include "ZYNControlUtils.h"
 #include "ZYNThemes.h"
 
-#include <algorithm>
-
 TzynTreeView::TzynTreeView(QWidget *parent)
     : TTreeView(parent)
+    , m_border(this, [this] { return Color(); })
 {
     // The band between the lines and the viewport shows the control's colour.
     setAutoFillBackground(true);
     setBorderStyle(Fw::bsNone);
     setBorderWidth(2);
-    m_borderColor = FindFormBorderColor(ControlOwner(parent));
-    m_border = new TzynBorderOverlay(this, [this] { return std::pair(m_borderColor, Color()); });
+    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynTreeView::setBorderColor(TColor color)
 {
-    m_borderColor = color;
-    update();
-    m_border->update();
+    m_border.setColor(color);
 }
 
 void TzynTreeView::setBorderWidth(int width)
 {
-    m_borderWidth = std::max(0, width);
-    ApplyBorderBand(this, m_borderWidth);
+    m_border.setWidth(width);
 }
 
 void TzynTreeView::setBorderStyle(Fw::TBorderStyle style)
 {
     TTreeView::setBorderStyle(style);
     // The skinned border replaces the platform's edge in every style.
-    ApplyBorderBand(this, m_borderWidth);
+    m_border.reapply();
 }
 
 bool TzynTreeView::event(QEvent *event)
 {
     const bool result = TTreeView::event(event);
-    // The scroll area's own paint (not the viewport's) covers the band: the lines go over it.
-    if (event->type() == QEvent::Paint)
-        FillBorderBand(this, Color());
+    m_border.viewEvent(event);
     return result;
 }

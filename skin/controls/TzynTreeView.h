@@ -1,13 +1,13 @@
 #pragma once
 
 #include "TTreeView.h"
-
-class TzynBorderOverlay;
+#include "TzynSkinnedControl.h"
+#include "TzynViewBorder.h"
 
 // The framework's tree view with a flat two-pixel border instead of the platform's sunken
 // edge: an outer line in BorderColor and an inner line in the control's own colour, drawn over
 // the band that BorderWidth keeps free around the viewport and the scroll bars.
-class TzynTreeView : public TTreeView {
+class TzynTreeView : public TTreeView, public TzynBorderColored {
     Q_OBJECT
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
@@ -15,9 +15,11 @@ class TzynTreeView : public TTreeView {
 public:
     explicit TzynTreeView(QWidget *parent = nullptr);
 
-    TColor BorderColor() const { return m_borderColor; }
-    void setBorderColor(TColor color);
-    int BorderWidth() const { return m_borderWidth; }
+    TColor BorderColor() const override { return m_border.color(); }
+    void setBorderColor(TColor color) override;
+
+    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::TreeView; }
+    int BorderWidth() const { return m_border.width(); }
     void setBorderWidth(int width);
     void setBorderStyle(Fw::TBorderStyle style);
 
@@ -25,7 +27,5 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    TColor m_borderColor = Colors::clBlack;
-    int m_borderWidth = 0;
-    TzynBorderOverlay *m_border = nullptr;
+    TzynViewBorder m_border;
 };

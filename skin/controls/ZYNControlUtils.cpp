@@ -11,20 +11,6 @@ QObject *ControlOwner(const QWidget *parent)
     return parent ? parent->window() : nullptr;
 }
 
-QImage KeyedImage(const QImage &image, QRgb key)
-{
-    QImage out = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb rgbKey = key & 0x00FFFFFFu;
-    for (int y = 0; y < out.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            if ((line[x] & 0x00FFFFFFu) == rgbKey)
-                line[x] = 0;
-        }
-    }
-    return out;
-}
-
 QRgb TopLeftKey(const QImage &image)
 {
     return image.isNull() ? 0 : image.pixel(0, 0) & 0x00FFFFFFu;

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 
+#include "TBitmap.h" // KeyedImage
 #include "TColor.h"
 
 class QFrame;
@@ -19,8 +20,6 @@ class QWidget;
 // initial style.
 QObject *ControlOwner(const QWidget *parent);
 
-// The picture with exactly the key colour made fully transparent (no near colours).
-QImage KeyedImage(const QImage &image, QRgb key);
 // The colour of the top-left pixel, the key of glyphs and user pictures.
 QRgb TopLeftKey(const QImage &image);
 // The greyed rendering of a disabled picture: grey shades, lightened; transparency is kept.

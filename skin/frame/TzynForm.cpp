@@ -5,6 +5,7 @@
 #include "TConstraints.h"
 #include "TFont.h"
 #include "TForm.h"
+#include "TzynEdgeZones.h"
 #include "TzynErrorBox.h"
 #include "TzynImagePanel.h"
 #include "TzynTitleBar.h"
@@ -12,29 +13,16 @@
 #include "TzynTitleBarSections.h"
 #include "TzynWindowDrag.h"
 #include "ZYNDraw.h"
+#include "ZYNLooks.h"
 #include "ZYNStylePropagation.h"
 
 #include <QKeyEvent>
-#include <QMetaProperty>
 #include <QPainter>
 
 namespace {
 
 // Shared by every frame of the process, as the maximise bookkeeping requires.
 int maximizeCounter = 0;
-
-QVariant readProperty(const QObject *object, const char *name)
-{
-    const int index = object->metaObject()->indexOfProperty(name);
-    return index >= 0 ? object->metaObject()->property(index).read(object) : QVariant();
-}
-
-void writeProperty(QObject *object, const char *name, const QVariant &value)
-{
-    const int index = object->metaObject()->indexOfProperty(name);
-    if (index >= 0)
-        object->metaObject()->property(index).write(object, value);
-}
 
 // Sets a host's bounds through the framework where it can, so that its limits apply.
 void setHostBounds(QWidget *host, const QRect &bounds)
@@ -71,9 +59,7 @@ TzynForm::TzynForm(QWidget *parent)
     connect(m_titleBar, &TzynTitleBar::OnHelpBtnClick, this, &TzynForm::OnTitleBarHelpBtnClick);
     m_menuBarColor = Color();
     m_menuBarHeight = 22;
-    const QVariant borderStyle = readProperty(host, "BorderStyle");
-    m_savedBorderStyle
-        = borderStyle.isValid() ? Fw::TBorderStyle(borderStyle.toInt()) : Fw::bsSizeable;
+    m_savedBorderStyle = host->BorderStyle();
 
     setUIStyle(TzynUIStyle::DeepBlue);
     m_autoUpdateSub = false;
@@ -96,7 +82,7 @@ TzynForm::TzynForm(QWidget *parent)
     host->Constraints()->setMaxHeight(work.height());
     host->Constraints()->setMaxWidth(work.width());
 
-    writeProperty(host, "BorderStyle", QVariant::fromValue(Fw::bsNone));
+    host->setBorderStyle(Fw::bsNone);
     host->setWindowFlag(Qt::FramelessWindowHint, true);
     host->setMouseTracking(true);
     host->installEventFilter(this);
@@ -340,40 +326,13 @@ Qt::Edges TzynForm::HostHitZone(const QPoint &pos) const
 {
     if (!m_host || m_host->isMaximized() || m_savedBorderStyle != Fw::bsSizeable)
         return {};
-    const int x = pos.x(), y = pos.y();
-    const int CW = m_host->width(), CH = m_host->height();
-    if (x < 5 && y < 5)
-        return Qt::LeftEdge | Qt::TopEdge;
-    if (x > CW - 5 && y < 5)
-        return Qt::RightEdge | Qt::TopEdge;
-    if (x > CW - 5 && y > CH - 5)
-        return Qt::RightEdge | Qt::BottomEdge;
-    if (x < 5 && y > CH - 5)
-        return Qt::LeftEdge | Qt::BottomEdge;
-    if (x < 5)
-        return Qt::LeftEdge;
-    if (y < 5)
-        return Qt::TopEdge;
-    if (x > CW - 5)
-        return Qt::RightEdge;
-    if (y > CH - 5)
-        return Qt::BottomEdge;
-    return {};
+    return TzynEdgeZones::Hit(pos, m_host->width(), m_host->height());
 }
 
 void TzynForm::updateHostCursor(const QPoint &pos)
 {
-    const Qt::Edges edges = HostHitZone(pos);
-    const bool left = edges & Qt::LeftEdge, right = edges & Qt::RightEdge;
-    const bool top = edges & Qt::TopEdge, bottom = edges & Qt::BottomEdge;
-    if ((left && top) || (right && bottom))
-        m_host->setCursor(Qt::SizeFDiagCursor);
-    else if ((right && top) || (left && bottom))
-        m_host->setCursor(Qt::SizeBDiagCursor);
-    else if (left || right)
-        m_host->setCursor(Qt::SizeHorCursor);
-    else if (top || bottom)
-        m_host->setCursor(Qt::SizeVerCursor);
+    if (const auto shape = TzynEdgeZones::CursorFor(HostHitZone(pos)))
+        m_host->setCursor(*shape);
     else
         m_host->unsetCursor();
 }
@@ -463,10 +422,7 @@ bool TzynForm::eventFilter(QObject *watched, QEvent *event)
 void TzynForm::PaintOnto(QPainter &canvas, const QRect &)
 {
     // Tiles and fill reach beyond the area asked for; the caller's clip keeps them in it.
-    const QString background = m_style == TzynUIStyle::MacOS
-        ? QStringLiteral("MACOS_FORM_BACKGROUND")
-        : m_style == TzynUIStyle::Protein ? QStringLiteral("PROTEIN_FORM_BACKGROUND")
-                                          : QString();
+    const QString background = QString::fromLatin1(StyleLook(m_style).formBackground);
     if (!background.isEmpty())
         TilePicture(canvas, ThemeImage(background), rect());
     else

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TCustomPanel.h"
+#include "TzynSkinnedControl.h"
 #include "TzynTitleBarButtons.h"
 #include "TzynTitleBarSections.h"
 #include "ZYNDraw.h"
@@ -18,7 +19,7 @@ class TzynWindowDrag;
 // carries the title bar along its top edge and is the parent of every other visible control
 // of the window. It sizes the host from its five-pixel edge zones and keeps maximise and
 // restore inside the desktop work area. A host holds at most one frame.
-class TzynForm : public TCustomPanel, public TzynCanvasPainting {
+class TzynForm : public TCustomPanel, public TzynCanvasPainting, public TzynStyleable {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(bool UIStyleAutoUpdateSub READ UIStyleAutoUpdateSub WRITE setUIStyleAutoUpdateSub)
@@ -44,8 +45,10 @@ public:
     explicit TzynForm(QWidget *parent = nullptr);
     ~TzynForm() override;
 
-    TzynUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TzynUIStyle style);
+    TzynUIStyle UIStyle() const override { return m_style; }
+    void setUIStyle(TzynUIStyle style) override;
+    // The frame gives styles; it is in no row of the style table.
+    TzynStyleClasses StyleClasses() const override { return {}; }
     bool UIStyleAutoUpdateSub() const { return m_autoUpdateSub; }
     void setUIStyleAutoUpdateSub(bool value) { m_autoUpdateSub = value; }
     TColor BorderColor() const { return m_borderColor; }

@@ -4,13 +4,17 @@
 #include "TConstraints.h"
 #include "TFont.h"
 #include "TPicture.h"
+#include "TProperty.h"
+#include "TzynEdgeZones.h"
 #include "TzynForm.h"
 #include "TzynTitleBarButton.h"
 #include "TzynTitleBarButtons.h"
+#include "TzynTitleBarLayout.h"
 #include "TzynTitleBarSection.h"
 #include "TzynTitleBarSections.h"
 #include "TzynWindowDrag.h"
 #include "ZYNDraw.h"
+#include "ZYNLooks.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -54,7 +58,8 @@ TzynTitleBar::TzynTitleBar(QWidget *parent)
     Font()->setColor(Colors::clWhite);
     Font()->setName(QStringLiteral("Tahoma"));
     Font()->setStyle(Fw::fsBold);
-    setUIStyle(FindFormUIStyle(parent));
+    // A bar is created by its frame, which is its owner as well as its parent.
+    TakeOwnerStyle(parent);
 }
 
 TzynTitleBar::~TzynTitleBar() = default;
@@ -78,7 +83,8 @@ void TzynTitleBar::setAutoSize(bool value)
     m_autoSize = value;
     if (m_sections->Count() == 0) {
         m_autoSize = false;
-    } else {
+    } else if (m_autoSize) {
+        // Switching it off keeps the height the bar has.
         const int h = m_sections->Items(0)->Picture()->height();
         if (h != height())
             setHeight(h);
@@ -140,32 +146,32 @@ void TzynTitleBar::setButtons(const TzynTitleBarButtons *buttons)
 
 void TzynTitleBar::setButtonInterval(int value)
 {
-    m_buttonInterval = value;
-    update();
+    if (AssignIfChanged(m_buttonInterval, value))
+        update();
 }
 
 void TzynTitleBar::setFormActive(bool value)
 {
-    m_formActive = value;
-    update();
+    if (AssignIfChanged(m_formActive, value))
+        update();
 }
 
 void TzynTitleBar::setLeftBtnXOffset(int value)
 {
-    m_leftBtnXOffset = value;
-    update();
+    if (AssignIfChanged(m_leftBtnXOffset, value))
+        update();
 }
 
 void TzynTitleBar::setRightBtnXOffset(int value)
 {
-    m_rightBtnXOffset = value;
-    update();
+    if (AssignIfChanged(m_rightBtnXOffset, value))
+        update();
 }
 
 void TzynTitleBar::setDrawAppIcon(bool value)
 {
-    m_drawAppIcon = value;
-    update();
+    if (AssignIfChanged(m_drawAppIcon, value))
+        update();
 }
 
 void TzynTitleBar::setRoundCorner(int value)
@@ -228,14 +234,10 @@ Qt::Edges TzynTitleBar::HitZone(const QPoint &pos) const
     TzynForm *frame = ParentFrame();
     if (!form || !frame || form->isMaximized() || frame->SavedBorderStyle() != Fw::bsSizeable)
         return {};
-    if (pos.y() >= 5)
+    if (pos.y() >= TzynEdgeZones::depth)
         return {};
-    if (pos.x() < 5)
-        return Qt::TopEdge | Qt::LeftEdge;
     // Measured against the window's width, not the bar's.
-    if (pos.x() > form->width() - 5)
-        return Qt::TopEdge | Qt::RightEdge;
-    return Qt::TopEdge;
+    return Qt::TopEdge | TzynEdgeZones::Horizontal(pos.x(), form->width());
 }
 
 QString TzynTitleBar::FittedCaption(int room) const
@@ -300,25 +302,35 @@ void TzynTitleBar::DrawSections(QImage &bitmap)
     }
 }
 
-QRect TzynTitleBar::buttonRect(const TzynTitleBarButton *button, int x) const
+TzynTitleBarLayout::Layout TzynTitleBar::ButtonLayout(int width) const
 {
-    return QRect(x, button->Top(), button->PicNormal()->width(), button->PicNormal()->height());
+    QList<TzynTitleBarLayout::ButtonInput> inputs;
+    for (int i = 0; i < m_buttons->Count(); ++i) {
+        const TzynTitleBarButton *button = m_buttons->Items(i);
+        inputs.append({ button->Visible(), button->ButtonType() == zynControlBox,
+            QSize(button->PicNormal()->width(), button->PicNormal()->height()), button->Top() });
+    }
+    return TzynTitleBarLayout::LayoutButtons(
+        width, inputs, m_leftBtnXOffset, m_rightBtnXOffset, m_buttonInterval, m_drawAppIcon);
+}
+
+QPoint TzynTitleBar::hoverPoint() const
+{
+    return m_mouseInside ? m_mousePos : QPoint(-10000, -10000);
 }
 
 void TzynTitleBar::DrawButtons(QImage &bitmap)
 {
     QPainter canvas(&bitmap);
-    const int W = bitmap.width(), H = bitmap.height();
-    const QPoint mouse = m_mouseInside ? m_mousePos : QPoint(-10000, -10000);
-    m_hotButtonIndex = -1;
+    const int H = bitmap.height();
+    const QPoint mouse = hoverPoint();
+    const TzynTitleBarLayout::Layout layout = ButtonLayout(bitmap.width());
+    m_hotButtonIndex = TzynTitleBarLayout::HitButton(layout, mouse);
 
-    auto drawButton = [&](const TzynTitleBarButton *button, int index, int x) {
-        const QRect hit = buttonRect(button, x);
+    auto drawButton = [&](const TzynTitleBarButton *button, const QRect &hit) {
         const TPicture *shown = button->PicNormal();
-        if (PtInRectInclusive(mouse, hit)) {
-            m_hotButtonIndex = index;
+        if (PtInRectInclusive(mouse, hit))
             shown = m_mouseIsDown ? button->PicMouseDown() : button->PicMouseOn();
-        }
         const QSize cellSize(button->PicNormal()->width(), button->PicNormal()->height());
         if (cellSize.isEmpty())
             return;
@@ -330,63 +342,36 @@ void TzynTitleBar::DrawButtons(QImage &bitmap)
             if (!image.isNull())
                 cellCanvas.drawImage(0, 0, image);
         }
-        if (button->Transparent()) {
-            // The cell leaves out the colour of its bottom-left pixel.
-            const QRgb key = cell.pixel(0, cell.height() - 1) & 0x00FFFFFFu;
-            for (int y = 0; y < cell.height(); ++y) {
-                auto *line = reinterpret_cast<QRgb *>(cell.scanLine(y));
-                for (int i = 0; i < cell.width(); ++i)
-                    if ((line[i] & 0x00FFFFFFu) == key)
-                        line[i] = 0;
-            }
-        }
-        canvas.drawImage(x, button->Top(), cell);
+        // The cell leaves out the colour of its bottom-left pixel.
+        if (button->Transparent())
+            cell = KeyedImage(cell, cell.pixel(0, cell.height() - 1));
+        canvas.drawImage(hit.topLeft(), cell);
     };
 
-    int right = W + 1 + m_rightBtnXOffset;
-    const TzynTitleBarButton *controlBox = nullptr;
-    int controlBoxIndex = -1;
-    for (int i = 0; i < m_buttons->Count(); ++i) {
-        const TzynTitleBarButton *button = m_buttons->Items(i);
-        if (!button->Visible())
-            continue;
-        if (button->ButtonType() == zynControlBox) {
-            controlBox = button;
-            controlBoxIndex = i;
-            continue;
-        }
-        right -= button->PicNormal()->width() + m_buttonInterval + 1;
-        drawButton(button, i, right);
-    }
-
-    int left = m_leftBtnXOffset;
-    if (controlBox) {
-        if (m_drawAppIcon) {
-            if (PtInRectInclusive(mouse, buttonRect(controlBox, left)))
-                m_hotButtonIndex = controlBoxIndex;
+    for (const TzynTitleBarLayout::ButtonPlace &place : layout.buttons) {
+        const TzynTitleBarButton *button = m_buttons->Items(place.index);
+        if (button->ButtonType() == zynControlBox && !layout.appIcon.isEmpty()) {
             const QPixmap icon = QApplication::windowIcon().pixmap(16, 16);
             if (!icon.isNull())
-                canvas.drawPixmap(QRect(left + 3, controlBox->Top(), 16, 16), icon);
-            left += 21;
+                canvas.drawPixmap(layout.appIcon, icon);
         } else {
-            drawButton(controlBox, controlBoxIndex, left);
-            left += controlBox->PicNormal()->width() + 5;
+            drawButton(button, place.rect);
         }
     }
-    if (left == 0)
-        left = 6;
+    const int left = layout.captionLeft, right = layout.captionRight;
 
+    const TzynStyleLook &look = StyleLook(m_style);
     QColor color;
     if (!m_formActive)
         color = toQColor(Colors::clInactiveCaption);
-    else if (m_style == TzynUIStyle::MacOS)
-        color = Qt::black;
+    else if (look.titleCaptionColor)
+        color = toQColor(*look.titleCaptionColor);
     else
         color = Font()->qColor();
     const QFont font = Font()->toQFont();
     const QFontMetrics metrics(font);
     const QString text = FittedCaption(right - left);
-    const int y = m_style == TzynUIStyle::DeepBlue ? 4 : (H - metrics.height()) / 2;
+    const int y = look.titleCaptionTop.value_or((H - metrics.height()) / 2);
     canvas.setFont(font);
     canvas.setPen(color);
     canvas.drawText(QPoint(left, y + metrics.ascent()), text);
@@ -413,24 +398,16 @@ void TzynTitleBar::trackMouse(const QPoint &pos)
 
 void TzynTitleBar::updateHotButton()
 {
-    // Drawing decides which button is hot; draw off screen so that the answer is current even
-    // before the next paint reaches the screen.
-    if (width() > 0 && height() > 0) {
-        QImage scratch(size(), QImage::Format_RGB32);
-        DrawButtons(scratch);
-    }
+    // The answer is current at once, before the next paint reaches the screen.
+    if (width() > 0 && height() > 0)
+        m_hotButtonIndex = TzynTitleBarLayout::HitButton(ButtonLayout(width()), hoverPoint());
     update();
 }
 
 void TzynTitleBar::updateCursor(const QPoint &pos)
 {
-    const Qt::Edges edges = HitZone(pos);
-    if (edges == (Qt::TopEdge | Qt::LeftEdge))
-        setCursor(Qt::SizeFDiagCursor);
-    else if (edges == (Qt::TopEdge | Qt::RightEdge))
-        setCursor(Qt::SizeBDiagCursor);
-    else if (edges)
-        setCursor(Qt::SizeVerCursor);
+    if (const auto shape = TzynEdgeZones::CursorFor(HitZone(pos)))
+        setCursor(*shape);
     else
         setCursorValue(Cursor());
 }

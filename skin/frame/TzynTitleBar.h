@@ -1,7 +1,9 @@
 #pragma once
 
 #include "TCustomPanel.h"
+#include "TzynSkinnedControl.h"
 #include "TzynTitleBarButtons.h"
+#include "TzynTitleBarLayout.h"
 #include "TzynTitleBarSections.h"
 #include "ZYNThemes.h"
 
@@ -21,7 +23,7 @@ using TzynTitleBarButtonClickEvent = std::function<void(QObject *Sender, int But
 // buttons, the caption and optionally the program's icon. Dragging it moves the window, its
 // top five rows resize it, double-clicking toggles maximise, and it shapes the window's
 // outline (rounded top corners).
-class TzynTitleBar : public TCustomPanel {
+class TzynTitleBar : public TCustomPanel, public TzynStyleable {
     Q_OBJECT
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE setAutoSize)
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
@@ -39,8 +41,10 @@ public:
 
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool value);
-    TzynUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TzynUIStyle style);
+    TzynUIStyle UIStyle() const override { return m_style; }
+    void setUIStyle(TzynUIStyle style) override;
+    // Restyled by its frame, never by a push.
+    TzynStyleClasses StyleClasses() const override { return {}; }
     TzynTitleBarSections *Sections() const { return m_sections; }
     void setSections(const TzynTitleBarSections *sections);
     TzynTitleBarButtons *Buttons() const { return m_buttons; }
@@ -80,6 +84,9 @@ public:
     // A maximised host is kept at the work area's top-left corner.
     void PlaceMaximizedHost();
 
+    // Where the buttons, the icon and the caption go in a bar of that width.
+    TzynTitleBarLayout::Layout ButtonLayout(int width) const;
+
     virtual void DrawSections(QImage &bitmap);
     virtual void DrawButtons(QImage &bitmap);
 
@@ -103,7 +110,7 @@ private:
     void trackMouse(const QPoint &pos);
     void updateHotButton();
     void updateCursor(const QPoint &pos);
-    QRect buttonRect(const TzynTitleBarButton *button, int x) const;
+    QPoint hoverPoint() const;
 
     TzynUIStyle m_style = TzynUIStyle::DeepBlue;
     TzynTitleBarSections *m_sections;

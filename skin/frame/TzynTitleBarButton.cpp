@@ -4,10 +4,12 @@
 #include "TConstraints.h"
 #include "TControlCore.h"
 #include "TPicture.h"
+#include "TProperty.h"
 #include "TzynErrorBox.h"
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButtons.h"
 #include "ZYNDraw.h"
+#include "ZYNLooks.h"
 
 #include <QMenu>
 #include <QWidget>
@@ -41,8 +43,8 @@ void TzynTitleBarButton::Changed()
 
 void TzynTitleBarButton::setVisible(bool visible)
 {
-    m_visible = visible;
-    Changed();
+    if (AssignIfChanged(m_visible, visible))
+        Changed();
 }
 
 void TzynTitleBarButton::setButtonType(TzynTitleBarBtnType type)
@@ -63,14 +65,14 @@ void TzynTitleBarButton::setButtonType(TzynTitleBarBtnType type)
 
 void TzynTitleBarButton::setTransparent(bool transparent)
 {
-    m_transparent = transparent;
-    Changed();
+    if (AssignIfChanged(m_transparent, transparent))
+        Changed();
 }
 
 void TzynTitleBarButton::setTop(int top)
 {
-    m_top = top;
-    Changed();
+    if (AssignIfChanged(m_top, top))
+        Changed();
 }
 
 void TzynTitleBarButton::setUIStyle(TzynUIStyle style)
@@ -177,7 +179,7 @@ void TzynTitleBarButton::PerformAction()
             form->showMaximized();
             bar->PlaceMaximizedHost();
         }
-        if (m_style == TzynUIStyle::WinXP)
+        if (StyleLook(m_style).maxButtonShowsRestore)
             UpdateMaxPictures();
         bar->UpdateRegion();
         break;

@@ -76,6 +76,11 @@ void TzynCustomPanel::UpdateUIStyle(TzynUIStyle style)
     ApplyUIStyleToChildren(this, style);
 }
 
+void TzynCustomPanel::UpdateChildrenUIStyle(TzynUIStyle style)
+{
+    ApplyUIStyleToChildren(this, style);
+}
+
 void TzynCustomPanel::DrawBackground() { }
 
 void TzynCustomPanel::CaptionChanged(const QRect &) { }

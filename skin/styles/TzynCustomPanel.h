@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TCustomPanel.h"
+#include "TzynSkinnedControl.h"
 #include "ZYNDraw.h"
 #include "ZYNThemes.h"
 
@@ -11,9 +12,9 @@ class TPicture;
 // The skinned container that skinned group boxes and check groups derive from: a panel that
 // paints itself completely on every paint through one off-screen image (the parent's
 // background when transparent, then its picture plain, stretched or tiled, or its colour, then
-// its caption) and is never erased separately. It is also the entry point by which a
-// UI style is pushed to the skinned controls inside it.
-class TzynCustomPanel : public TCustomPanel, public TzynCanvasPainting {
+// its caption) and is never erased separately. It is also the entry point by which a UI style
+// is pushed to the skinned controls inside it.
+class TzynCustomPanel : public TCustomPanel, public TzynCanvasPainting, public TzynStyleContainer {
     Q_OBJECT
 public:
     explicit TzynCustomPanel(QWidget *parent = nullptr);
@@ -32,7 +33,9 @@ public:
     QRect captionRect() const { return m_captionRect; }
 
     // Pushes the style to the skinned controls placed directly on this panel.
-    void UpdateUIStyle(TzynUIStyle style);
+    void UpdateUIStyle(TzynUIStyle style) override;
+    // The same push; containers that take colours of their own override it.
+    void UpdateChildrenUIStyle(TzynUIStyle style) override;
 
     // An opaque panel can always be painted onto another canvas; a see-through one when its
     // parent can.

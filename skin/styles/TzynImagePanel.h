@@ -1,10 +1,11 @@
 #pragma once
 
+#include "TPicture.h"
 #include "TzynCustomPanel.h"
 
 // A panel that shows a picture: the published form of the skinned panel. The track bar uses
 // one as its slider.
-class TzynImagePanel : public TzynCustomPanel {
+class TzynImagePanel : public TzynCustomPanel, public TzynSkinnedControl {
     Q_OBJECT
     Q_PROPERTY(TPicture *Picture READ Picture WRITE setPicture)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
@@ -12,4 +13,8 @@ class TzynImagePanel : public TzynCustomPanel {
     Q_PROPERTY(zyn::TzynDrawStyle DrawStyle READ DrawStyle WRITE setDrawStyle)
 public:
     explicit TzynImagePanel(QWidget *parent = nullptr);
+
+    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ImagePanel; }
+    // A panel has no style of its own: it only passes one on to its children.
+    void TakeInitialStyle(TzynUIStyle) override { }
 };

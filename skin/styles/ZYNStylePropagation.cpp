@@ -1,7 +1,8 @@
 #include "ZYNStylePropagation.h"
 
+#include "Exception.h"
+#include "TControlCore.h"
 #include "TFont.h"
-#include "TzynImagePanel.h"
 
 #include <QMetaProperty>
 #include <QPointer>
@@ -11,89 +12,97 @@
 #include <iterator>
 #include <vector>
 
-TzynStyleContainer::~TzynStyleContainer() = default;
-
 namespace {
 
 using A = TzynStyleAction;
+using C = TzynStyleClass;
 
 // One line per class; the order is the order in which rows are applied to a child.
 constexpr TzynStyleRow styleRows[] = {
-    { "TzynRadioButton", A::AssignUIStyleUnlessCustom },
-    { "TzynCheckBox", A::AssignUIStyleUnlessCustom },
-    { "TzynProgressBar", A::AssignUIStyleUnlessCustom },
-    { "TzynButton", A::AssignUIStyleUnlessCustom },
-    { "TzynListBox", A::BorderColor },
-    { "TzynGroupBox", A::GroupBoxColors },
-    { "TzynEdit", A::BorderColor },
-    { "TzynMemo", A::BorderColor },
-    { "TzynCheckListBox", A::AssignUIStyle },
-    { "TzynSideChannel", A::SideChannelColors },
-    { "TzynCheckGroup", A::AssignUIStyle },
-    { "TzynComboBox", A::AssignUIStyle },
-    { "TzynColorBox", A::AssignUIStyle },
-    { "TzynFontComboBox", A::AssignUIStyle },
-    { "TzynFontSizeComboBox", A::AssignUIStyle },
-    { "TzynListView", A::BorderColor },
-    { "TzynTreeView", A::BorderColor },
-    { "TzynTabControl", A::AssignUIStyle },
-    { "TzynTrackBar", A::AssignUIStyle },
-    { "TzynToolBar", A::AssignUIStyle },
-    { "TzynPageControl", A::AssignUIStyle },
-    { "TzynScrollBar", A::AssignUIStyle },
-    { "TzynDrawGrid", A::AssignUIStyle },
-    { "TzynStringGrid", A::AssignUIStyle },
+    { "TzynRadioButton", C::RadioButton, A::AssignUIStyleUnlessCustom },
+    { "TzynCheckBox", C::CheckBox, A::AssignUIStyleUnlessCustom },
+    { "TzynProgressBar", C::ProgressBar, A::AssignUIStyleUnlessCustom },
+    { "TzynButton", C::Button, A::AssignUIStyleUnlessCustom },
+    { "TzynListBox", C::ListBox, A::BorderColor },
+    { "TzynGroupBox", C::GroupBox, A::GroupBoxColors },
+    { "TzynEdit", C::Edit, A::BorderColor },
+    { "TzynMemo", C::Memo, A::BorderColor },
+    { "TzynCheckListBox", C::CheckListBox, A::AssignUIStyle },
+    { "TzynSideChannel", C::SideChannel, A::SideChannelColors },
+    { "TzynCheckGroup", C::CheckGroup, A::AssignUIStyle },
+    { "TzynComboBox", C::ComboBox, A::AssignUIStyle },
+    { "TzynColorBox", C::ColorBox, A::AssignUIStyle, true },
+    { "TzynFontComboBox", C::FontComboBox, A::AssignUIStyle, true },
+    { "TzynFontSizeComboBox", C::FontSizeComboBox, A::AssignUIStyle, true },
+    { "TzynListView", C::ListView, A::BorderColor },
+    { "TzynTreeView", C::TreeView, A::BorderColor },
+    { "TzynTabControl", C::TabControl, A::AssignUIStyle },
+    { "TzynTrackBar", C::TrackBar, A::AssignUIStyle },
+    { "TzynToolBar", C::ToolBar, A::AssignUIStyle },
+    { "TzynPageControl", C::PageControl, A::AssignUIStyle },
+    { "TzynScrollBar", C::ScrollBar, A::AssignUIStyle },
+    { "TzynDrawGrid", C::DrawGrid, A::AssignUIStyle, true },
+    { "TzynStringGrid", C::StringGrid, A::AssignUIStyle, true },
 };
 
-// Writes a published property; a class without it is left alone (setProperty would silently
-// create a dynamic property instead).
-void writeProperty(QObject *object, const char *name, const QVariant &value)
+[[noreturn]] void refuse(const QObject *child, const TzynStyleRow &row, const char *what)
 {
-    const QMetaObject *meta = object->metaObject();
-    const int index = meta->indexOfProperty(name);
-    if (index >= 0)
-        meta->property(index).write(object, value);
+    throw Exception(QStringLiteral("%1 is pushed a style as a %2 but %3")
+                        .arg(QString::fromLatin1(child->metaObject()->className()),
+                            QString::fromLatin1(row.className), QString::fromLatin1(what)));
 }
 
-QVariant readProperty(const QObject *object, const char *name)
+template <class Interface>
+Interface *require(QObject *child, const TzynStyleRow &row, const char *what)
 {
-    const QMetaObject *meta = object->metaObject();
-    const int index = meta->indexOfProperty(name);
-    return index >= 0 ? meta->property(index).read(object) : QVariant();
+    auto *result = dynamic_cast<Interface *>(child);
+    if (!result)
+        refuse(child, row, what);
+    return result;
 }
 
-QVariant styleValue(TzynUIStyle style)
+TControlCore *requireCore(QWidget *child, const TzynStyleRow &row)
 {
-    return QVariant::fromValue(style);
+    TControlCore *core = TControlCore::of(child);
+    if (!core)
+        refuse(child, row, "is no framework control");
+    return core;
 }
 
-void applyRow(QWidget *child, TzynStyleAction action, TzynUIStyle style)
+void applyRow(QWidget *child, const TzynStyleRow &row, TzynUIStyle style)
 {
     using E = TzynThemeEntry;
-    switch (action) {
+    switch (row.action) {
     case A::AssignUIStyleUnlessCustom: {
-        const QVariant own = readProperty(child, "UIStyle");
-        if (own.isValid() && own.value<TzynUIStyle>() != TzynUIStyle::Custom)
-            writeProperty(child, "UIStyle", styleValue(style));
+        auto *styleable = require<TzynStyleable>(child, row, "follows no style");
+        if (styleable->UIStyle() != TzynUIStyle::Custom)
+            styleable->setUIStyle(style);
         break;
     }
     case A::AssignUIStyle:
-        writeProperty(child, "UIStyle", styleValue(style));
+        require<TzynStyleable>(child, row, "follows no style")->setUIStyle(style);
         break;
     case A::BorderColor:
-        writeProperty(child, "BorderColor", GetThemeColor(style, E::ControlBorderColor));
+        require<TzynBorderColored>(child, row, "has no border colour")
+            ->setBorderColor(GetThemeColor(style, E::ControlBorderColor));
         break;
     case A::GroupBoxColors: {
-        writeProperty(child, "BorderColor", GetThemeColor(style, E::ControlBorderColor));
-        if (auto *font = readProperty(child, "Font").value<TFont *>())
-            font->setColor(GetThemeColor(style, E::GroupBoxFontColor));
-        writeProperty(child, "Color", GetThemeColor(style, E::ControlColor));
+        auto *bordered = require<TzynBorderColored>(child, row, "has no border colour");
+        TControlCore *core = requireCore(child, row);
+        bordered->setBorderColor(GetThemeColor(style, E::ControlBorderColor));
+        core->fontObject()->setColor(GetThemeColor(style, E::GroupBoxFontColor));
+        core->setColorValue(GetThemeColor(style, E::ControlColor));
         break;
     }
-    case A::SideChannelColors:
-        writeProperty(child, "Color", GetThemeColor(style, E::ControlColor));
-        writeProperty(child, "SideBarColor", GetThemeColor(style, E::ControlColor));
+    case A::SideChannelColors: {
+        requireCore(child, row)->setColorValue(GetThemeColor(style, E::ControlColor));
+        const QMetaObject *meta = child->metaObject();
+        const int index = meta->indexOfProperty("SideBarColor");
+        if (index < 0)
+            refuse(child, row, "publishes no SideBarColor");
+        meta->property(index).write(child, GetThemeColor(style, E::ControlColor));
         break;
+    }
     }
 }
 
@@ -109,6 +118,12 @@ std::vector<QPointer<QWidget>> childControls(const QWidget *container)
     return result;
 }
 
+TzynStyleClasses styleClassesOf(const QObject *child)
+{
+    const auto *skinned = dynamic_cast<const TzynSkinnedControl *>(child);
+    return skinned ? skinned->StyleClasses() : TzynStyleClasses();
+}
+
 } // namespace
 
 const TzynStyleRow *StylePropagationTable(int *count)
@@ -118,14 +133,23 @@ const TzynStyleRow *StylePropagationTable(int *count)
     return styleRows;
 }
 
+bool StyleRowMatches(const TzynStyleRow &row, const QObject *child)
+{
+    if (!child)
+        return false;
+    if (row.byName)
+        return child->inherits(row.className);
+    return styleClassesOf(child).testFlag(row.styleClass);
+}
+
 void ApplyUIStyleToChildren(QWidget *container, TzynUIStyle style)
 {
     if (!container || style == TzynUIStyle::Custom)
         return;
     for (const QPointer<QWidget> &child : childControls(container)) {
         for (const TzynStyleRow &row : styleRows) {
-            if (child && child->inherits(row.className))
-                applyRow(child, row.action, style);
+            if (child && StyleRowMatches(row, child))
+                applyRow(child, row, style);
         }
     }
 }
@@ -134,18 +158,26 @@ void ApplyUIStyleToContainers(QWidget *form, TzynUIStyle style)
 {
     if (!form || style == TzynUIStyle::Custom)
         return;
+    auto containerOf = [](QWidget *child, const char *className) {
+        auto *container = dynamic_cast<TzynStyleContainer *>(child);
+        if (!container)
+            throw Exception(QStringLiteral("%1 reports itself a %2 but passes no style on")
+                                .arg(QString::fromLatin1(child->metaObject()->className()),
+                                    QString::fromLatin1(className)));
+        return container;
+    };
+    // A test may replace or remove the child: each one looks again.
+    auto is = [](const QPointer<QWidget> &child, C styleClass) {
+        return child && styleClassesOf(child).testFlag(styleClass);
+    };
     for (const QPointer<QWidget> &child : childControls(form)) {
-        if (child && child->inherits("TzynImagePanel"))
-            static_cast<TzynImagePanel *>(child.data())->UpdateUIStyle(style);
-        if (child && child->inherits("TzynGroupBox")) {
-            if (auto *container = dynamic_cast<TzynStyleContainer *>(child.data()))
-                container->UpdateChildrenUIStyle(style);
-        }
-        if (child && child->inherits("TzynTabControl")) {
-            if (auto *container = dynamic_cast<TzynStyleContainer *>(child.data()))
-                container->UpdateChildrenUIStyle(style);
-        }
-        if (child && child->inherits("TzynTabSheet"))
+        if (is(child, C::ImagePanel))
+            containerOf(child, "TzynImagePanel")->UpdateUIStyle(style);
+        if (is(child, C::GroupBox))
+            containerOf(child, "TzynGroupBox")->UpdateChildrenUIStyle(style);
+        if (is(child, C::TabControl))
+            containerOf(child, "TzynTabControl")->UpdateChildrenUIStyle(style);
+        if (is(child, C::TabSheet))
             ApplyUIStyleToChildren(child, style);
     }
 }

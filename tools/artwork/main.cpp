@@ -5,6 +5,8 @@
 //   theme-artwork --out resources/themes --sheet resources/themes/contact-sheet.png
 
 #include "StylePictures.h"
+#include "ZYNLooks.h"
+#include "ZYNThemes.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -36,10 +38,17 @@ QImage keyed(const QImage &img, QRgb key)
 }
 
 // A title bar as the title bar lays it out: left cap, right cap, stretched middle and the
-// right-hand buttons close, maximise and minimise, the control box at the left.
-QImage titlePreview(const QMap<QString, QImage> &set, const QString &prefix, int width, int top,
-    int leftOffset, int rightOffset, bool transparentButtons)
+// right-hand buttons close, maximise and minimise, the control box at the left. Offsets,
+// button top and transparency come from the style's theme record, the caption colour from its
+// look, as the library takes them.
+QImage titlePreview(const QMap<QString, QImage> &set, TzynUIStyle style, int width)
 {
+    using E = TzynThemeEntry;
+    const QString prefix = ThemeStyleName(style);
+    const int top = GetThemeInt(style, E::TitleButtonTop);
+    const int leftOffset = GetThemeInt(style, E::TitleLeftBtnXOffset);
+    const int rightOffset = GetThemeInt(style, E::TitleRightBtnXOffset);
+    const bool transparentButtons = GetThemeBool(style, E::TitleButtonTransparent) != 0;
     const QImage left = set.value(prefix + "_TITLE_LEFT");
     const QImage client = set.value(prefix + "_TITLE_CLIENT");
     const QImage right = set.value(prefix + "_TITLE_RIGHT");
@@ -64,8 +73,8 @@ QImage titlePreview(const QMap<QString, QImage> &set, const QString &prefix, int
     font.setBold(true);
     font.setPixelSize(11);
     p.setFont(font);
-    const bool dark = prefix == "WINXP" || prefix == "DEEPBLUE" || prefix == "BLUEGLASS";
-    p.setPen(dark ? Qt::white : Qt::black);
+    // The bar's own font is white; a style's look may name another caption colour.
+    p.setPen(toQColor(StyleLook(style).titleCaptionColor.value_or(Colors::clWhite)));
     p.drawText(QRect(leftOffset + 24, 0, width, bar.height()), Qt::AlignVCenter,
         QStringLiteral("会计基础 Accounting"));
     return bar;
@@ -116,13 +125,10 @@ QImage contactSheet(
     std::vector<std::pair<QString, int>> heads;
     int y = margin;
     const QStringList order = { "MACOS", "WINXP", "DEEPBLUE", "PROTEIN", "BLUEGLASS", "SHARED" };
-    struct TitleInfo {
-        int top, left, right;
-        bool transparent;
-    };
-    const QMap<QString, TitleInfo> titles = { { "MACOS", { 4, 3, -2, false } },
-        { "WINXP", { 5, 2, -2, false } }, { "DEEPBLUE", { 2, 0, 0, false } },
-        { "PROTEIN", { 2, 0, 0, true } }, { "BLUEGLASS", { 6, 4, -3, true } } };
+    QMap<QString, TzynUIStyle> titles;
+    for (const TzynUIStyle style : { TzynUIStyle::MacOS, TzynUIStyle::WinXP, TzynUIStyle::DeepBlue,
+             TzynUIStyle::Protein, TzynUIStyle::BlueGlass })
+        titles.insert(ThemeStyleName(style), style);
     for (const QString &style : order) {
         if (!byStyle.contains(style))
             continue;
@@ -141,8 +147,7 @@ QImage contactSheet(
             rowHeight = qMax(rowHeight, h);
         };
         if (titles.contains(style)) {
-            const TitleInfo t = titles.value(style);
-            place(titlePreview(all, style, 560, t.top, t.left, t.right, t.transparent),
+            place(titlePreview(all, titles.value(style), 560),
                 QStringLiteral("preview: title bar 560 wide"), 2);
             for (const char *state : { "NORMAL", "MOUSEON", "MOUSEDOWN" })
                 place(buttonPreview(

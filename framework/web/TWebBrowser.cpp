@@ -1,6 +1,7 @@
 #include "TWebBrowser.h"
 
 #include "Exception.h"
+#include "TLayoutLoader.h"
 #include "TWebPage.h"
 
 #include <QDir>
@@ -23,4 +24,9 @@ void TWebBrowser::Navigate(const QString &address)
     if (address.isEmpty() || !url.isValid())
         throw Exception(QStringLiteral("Cannot navigate to \"%1\"").arg(address));
     load(url);
+}
+
+void registerWebClasses()
+{
+    TLayoutLoader::registerClass<TWebBrowser>(QStringLiteral("TWebBrowser"));
 }

@@ -17,3 +17,6 @@ public:
     // (TWebPage).
     void Navigate(const QString &address);
 };
+
+// Registers the page view with the layout loader.
+void registerWebClasses();

@@ -1,0 +1,16 @@
+#include "TzynSkinnedControl.h"
+
+TzynSkinnedControl::~TzynSkinnedControl() = default;
+
+void TzynSkinnedControl::TakeOwnerStyle(const QObject *owner)
+{
+    TakeInitialStyle(FindFormUIStyle(owner));
+}
+
+void TzynBorderColored::TakeInitialStyle(TzynUIStyle style)
+{
+    // A frame in Custom, like no frame at all, gives black.
+    setBorderColor(GetThemeColor(style, TzynThemeEntry::ControlBorderColor));
+}
+
+TzynStyleContainer::~TzynStyleContainer() = default;

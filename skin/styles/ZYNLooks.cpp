@@ -1,0 +1,70 @@
+#include "ZYNLooks.h"
+
+namespace {
+
+using E = TzynThemeEntry;
+
+// One row per style, in the order of TzynUIStyle.
+const TzynStyleLook looks[] = {
+    // Custom
+    {},
+    // MacOS
+    { true, true, true, TColor(0x000000), std::nullopt, "MACOS_FORM_BACKGROUND" },
+    // WinXP
+    { false, false, false, std::nullopt, std::nullopt, nullptr, true },
+    // DeepBlue
+    { false, false, false, std::nullopt, 4, nullptr },
+    // Protein
+    { false, false, true, std::nullopt, std::nullopt, "PROTEIN_FORM_BACKGROUND" },
+    // BlueGlass
+    { true, true, false, std::nullopt, std::nullopt, nullptr },
+};
+
+// Per kind, the entries for normal, mouse-on, mouse-down and disabled, unchecked then checked.
+struct KindEntries {
+    E unchecked[4];
+    E checked[4];
+};
+
+const KindEntries kinds[] = {
+    // Button: a disabled button shows its normal picture.
+    { { E::ButtonNormalImage, E::ButtonMouseOnImage, E::ButtonMouseDownImage,
+          E::ButtonNormalImage },
+        { E::ButtonNormalImage, E::ButtonMouseOnImage, E::ButtonMouseDownImage,
+            E::ButtonNormalImage } },
+    // CheckBox
+    { { E::CheckBoxUncheckedImage, E::CheckBoxMouseOnUncheckedImage,
+          E::CheckBoxMouseDownUncheckedImage, E::CheckBoxDisabledUncheckedImage },
+        { E::CheckBoxCheckedImage, E::CheckBoxMouseOnCheckedImage, E::CheckBoxMouseDownCheckedImage,
+            E::CheckBoxDisabledCheckedImage } },
+    // RadioButton
+    { { E::RadioUncheckedImage, E::RadioMouseOnUncheckedImage, E::RadioMouseDownUncheckedImage,
+          E::RadioDisabledUncheckedImage },
+        { E::RadioCheckedImage, E::RadioMouseOnCheckedImage, E::RadioMouseDownCheckedImage,
+            E::RadioDisabledCheckedImage } },
+};
+
+} // namespace
+
+const TzynStyleLook &StyleLook(TzynUIStyle style)
+{
+    const auto index = std::size_t(style);
+    return index < std::size(looks) ? looks[index] : looks[0];
+}
+
+TzynPictureState PictureState(bool enabled, bool mouseDown, bool mouseOn)
+{
+    if (!enabled)
+        return TzynPictureState::Disabled;
+    if (mouseDown)
+        return TzynPictureState::MouseDown;
+    if (mouseOn)
+        return TzynPictureState::MouseOn;
+    return TzynPictureState::Normal;
+}
+
+TzynThemeEntry PictureEntry(TzynPictureKind kind, TzynPictureState state, bool checked)
+{
+    const KindEntries &entries = kinds[int(kind)];
+    return (checked ? entries.checked : entries.unchecked)[int(state)];
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+// The look of each built-in style beyond its theme record: the per-style facts that are not
+// entries (which pictures have keyed corners, how focus shows, where and in which colour the
+// title caption goes, the form frame's background), and for each kind of picture control the
+// theme entry that gives its picture in each state. Controls read them at paint time or when
+// their style changes, so that a style's quirks are stated here once, as data, and nowhere
+// as a branch on the style.
+
+#include "ZYNThemes.h"
+
+#include <optional>
+
+struct TzynStyleLook {
+    // The push button pictures have keyed corners that let the background through, so a
+    // button of the style is transparent.
+    bool buttonTransparent = false;
+    // Focus shows as a bold caption instead of the dotted rectangle.
+    bool focusAsBoldCaption = false;
+    // Check boxes and radio buttons show their parent's background; nullopt leaves a
+    // control's own setting alone.
+    std::optional<bool> checkBoxTransparent;
+    // The title caption's colour while the form is active; nullopt is the bar's font colour.
+    std::optional<TColor> titleCaptionColor;
+    // The title caption's top; nullopt centres it on the bar.
+    std::optional<int> titleCaptionTop;
+    // The theme bitmap tiled over the form frame's client area; null fills it with Color.
+    const char *formBackground = nullptr;
+    // The maximise button changes to the restore pictures as its click maximises or
+    // restores the window.
+    bool maxButtonShowsRestore = false;
+};
+
+// The look of a style; Custom has the look of no style: no keyed corners, the dotted focus,
+// the font colour, a centred caption, a plain background, and its check boxes keep theirs.
+const TzynStyleLook &StyleLook(TzynUIStyle style);
+
+// The states a picture control is drawn in, in the order they win: disabled over pressed over
+// under the mouse over normal.
+enum class TzynPictureState { Normal, MouseOn, MouseDown, Disabled };
+
+TzynPictureState PictureState(bool enabled, bool mouseDown, bool mouseOn);
+
+// The kinds of control whose pictures come from the theme by state.
+enum class TzynPictureKind { Button, CheckBox, RadioButton };
+
+// The theme entry that holds the picture of a control kind in a state, checked or not (the
+// push button has one picture per state, checked or not).
+TzynThemeEntry PictureEntry(TzynPictureKind kind, TzynPictureState state, bool checked);
