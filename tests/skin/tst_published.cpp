@@ -20,10 +20,6 @@ private Q_SLOTS:
         QStringList refused;
         int checked = 0;
         for (const QString &name : TLayoutLoader::registeredClasses()) {
-            // The page view starts a browser engine; its published properties are the
-            // control's own, which every other control checks.
-            if (name == QLatin1String("TWebBrowser"))
-                continue;
             QWidget root;
             QObject *component = TLayoutLoader::create(name, &root, &root);
             QVERIFY2(component, qPrintable(name));
