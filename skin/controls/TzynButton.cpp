@@ -161,12 +161,13 @@ void TzynButton::PaintPicture(QPainter &canvas, TBitmap &picture)
 
     const bool twoImages = glyph.width() == 2 * glyph.height();
     const int index = twoImages && !isEnabled() ? 1 : 0;
-    QImage image = glyph.copy(
-        index * place.glyphSize.width(), 0, place.glyphSize.width(), place.glyphSize.height());
-    image = KeyedImage(image, TopLeftKey(glyph));
-    if (!twoImages && !isEnabled())
-        image = GreyedImage(image);
-    canvas.drawImage(at, image);
+    // Keying and greying go pixel by pixel, so the whole glyph is prepared (once) and the
+    // part shown taken from it.
+    const QImage prepared
+        = PreparedPicture(glyph, true, TopLeftKey(glyph), !twoImages && !isEnabled());
+    canvas.drawImage(at, prepared,
+        QRect(
+            index * place.glyphSize.width(), 0, place.glyphSize.width(), place.glyphSize.height()));
 }
 
 void TzynButton::PaintCaption(QPainter &canvas, const QString &caption)
@@ -176,20 +177,17 @@ void TzynButton::PaintCaption(QPainter &canvas, const QString &caption)
         return;
     }
     canvas.setFont(Font()->toQFont());
-    canvas.setBrush(Qt::NoBrush);
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
     auto textRect = [this](const QPoint &p) { return QRect(p, QPoint(width() - 1, height() - 1)); };
     if (!isEnabled()) {
-        canvas.setPen(QColor(Qt::white));
-        canvas.drawText(textRect(m_captionPos + QPoint(1, 1)), flags, caption);
-        canvas.setPen(QColor(0x80, 0x80, 0x80));
-        canvas.drawText(textRect(m_captionPos), flags, caption);
+        DrawCaption(canvas, textRect(m_captionPos), flags, caption, QColor(),
+            CaptionLook::DisabledEmbossed);
         return;
     }
     if (MouseDown())
         m_captionPos += QPoint(1, 1);
-    canvas.setPen(Font()->qColor());
-    canvas.drawText(textRect(m_captionPos), flags, caption);
+    DrawCaption(
+        canvas, textRect(m_captionPos), flags, caption, Font()->qColor(), CaptionLook::Enabled);
 }
 
 void TzynButton::PaintFocus(QPainter &canvas)

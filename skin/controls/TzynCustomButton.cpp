@@ -253,10 +253,8 @@ void TzynCustomButton::PaintPicture(QPainter &canvas, TBitmap &picture)
     const QImage &image = picture.image();
     if (image.width() <= 0 || image.height() <= 0)
         return;
-    QImage drawn = picture.transparent() ? KeyedImage(image, TopLeftKey(image)) : image;
-    if (!isEnabled())
-        drawn = GreyedImage(drawn);
-    canvas.drawImage(0, 0, drawn);
+    canvas.drawImage(
+        0, 0, PreparedPicture(image, picture.transparent(), TopLeftKey(image), !isEnabled()));
 }
 
 void TzynCustomButton::PaintCaption(QPainter &canvas, const QString &caption)
@@ -265,18 +263,13 @@ void TzynCustomButton::PaintCaption(QPainter &canvas, const QString &caption)
     if (m_boldCaptionOnce)
         font.setBold(true);
     canvas.setFont(font);
-    canvas.setBrush(Qt::NoBrush);
     const int flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
     const QRect client = rect();
-    if (!isEnabled()) {
-        canvas.setPen(QColor(Qt::white));
-        canvas.drawText(client.translated(1, 1), flags, caption);
-        canvas.setPen(QColor(0x80, 0x80, 0x80));
-        canvas.drawText(client, flags, caption);
-    } else {
-        canvas.setPen(Font()->qColor());
-        canvas.drawText(m_mouseDown ? client.translated(1, 1) : client, flags, caption);
-    }
+    if (!isEnabled())
+        DrawCaption(canvas, client, flags, caption, QColor(), CaptionLook::DisabledEmbossed);
+    else
+        DrawCaption(canvas, m_mouseDown ? client.translated(1, 1) : client, flags, caption,
+            Font()->qColor(), CaptionLook::Enabled);
     m_boldCaptionOnce = false;
 }
 

@@ -79,18 +79,17 @@ void TzynCustomButtonEx::PaintPicture(QPainter &canvas, TBitmap &picture)
     if (image.width() <= 0 || image.height() <= 0)
         return;
     // Disabled looks come from the theme pictures: never greyed here.
-    const QImage drawn = picture.transparent() ? KeyedImage(image, TopLeftKey(image)) : image;
-    canvas.drawImage(1, (height() - PictureHeight()) / 2, drawn);
+    canvas.drawImage(1, (height() - PictureHeight()) / 2,
+        PreparedPicture(image, picture.transparent(), TopLeftKey(image), false));
 }
 
 void TzynCustomButtonEx::PaintCaption(QPainter &canvas, const QString &caption)
 {
     updateCaptionRect();
     canvas.setFont(Font()->toQFont());
-    canvas.setBrush(Qt::NoBrush);
-    canvas.setPen(isEnabled() ? Font()->qColor() : QColor(0x80, 0x80, 0x80));
-    canvas.drawText(m_captionRect,
-        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic, caption);
+    DrawCaption(canvas, m_captionRect,
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic, caption,
+        Font()->qColor(), isEnabled() ? CaptionLook::Enabled : CaptionLook::DisabledGrey);
 }
 
 void TzynCustomButtonEx::PaintFocus(QPainter &canvas)

@@ -130,7 +130,7 @@ void TzynCustomGroupBox::paintPanel(QPainter &canvas)
     else
         pen.lineTo(QPoint(left, y));
 
-    canvas.setPen(isEnabled() ? Font()->qColor() : QColor(0x80, 0x80, 0x80));
+    canvas.setPen(isEnabled() ? Font()->qColor() : QColor::fromRgb(kDisabledTextColor));
     canvas.setBrush(Qt::NoBrush);
     const QFontMetrics metrics(font);
     canvas.drawText(QPoint(5, metrics.ascent()), m_caption);

@@ -80,7 +80,7 @@ void TzynImageButton::PaintPicture(QPainter &canvas, TBitmap &picture)
     const QImage &image = picture.image();
     if (image.width() <= 0 || image.height() <= 0)
         return;
-    const QImage drawn = picture.transparent() ? KeyedImage(image, TopLeftKey(image)) : image;
+    const QImage drawn = PreparedPicture(image, picture.transparent(), TopLeftKey(image), false);
     if (m_stretch)
         canvas.drawImage(rect(), drawn);
     else

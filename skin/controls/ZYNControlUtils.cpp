@@ -2,9 +2,12 @@
 
 #include "ZYNDraw.h"
 
+#include <QCache>
 #include <QFrame>
 #include <QPainter>
 #include <QWidget>
+
+#include <algorithm>
 
 QObject *ControlOwner(const QWidget *parent)
 {
@@ -32,6 +35,49 @@ QImage GreyedImage(const QImage &image)
         }
     }
     return out;
+}
+
+QImage PreparedPicture(const QImage &image, bool keyed, QRgb key, bool greyed)
+{
+    if (image.isNull() || (!keyed && !greyed))
+        return image;
+    struct Prepared {
+        QImage image;
+    };
+    // Pictures of controls are small: a few megabytes hold every state of every control.
+    static QCache<QString, Prepared> cache(4 * 1024 * 1024);
+    const QString id = QStringLiteral("%1/%2/%3/%4")
+                           .arg(image.cacheKey())
+                           .arg(keyed ? int(key & 0xFFFFFFu) : -1)
+                           .arg(greyed)
+                           .arg(image.sizeInBytes());
+    if (const Prepared *found = cache.object(id))
+        return found->image;
+    QImage out = keyed ? KeyedImage(image, key) : image;
+    if (greyed)
+        out = GreyedImage(out);
+    cache.insert(id, new Prepared { out }, int(std::min<qsizetype>(out.sizeInBytes(), 1 << 30)));
+    return out;
+}
+
+void DrawCaption(QPainter &canvas, const QRect &rect, int flags, const QString &caption,
+    const QColor &color, CaptionLook look)
+{
+    canvas.setBrush(Qt::NoBrush);
+    switch (look) {
+    case CaptionLook::Enabled:
+        canvas.setPen(color);
+        break;
+    case CaptionLook::DisabledEmbossed:
+        canvas.setPen(QColor(Qt::white));
+        canvas.drawText(rect.translated(1, 1), flags, caption);
+        canvas.setPen(QColor::fromRgb(kDisabledTextColor));
+        break;
+    case CaptionLook::DisabledGrey:
+        canvas.setPen(QColor::fromRgb(kDisabledTextColor));
+        break;
+    }
+    canvas.drawText(rect, flags, caption);
 }
 
 void DrawFocusRect(QPainter &canvas, const QRect &rect)

@@ -25,6 +25,23 @@ QRgb TopLeftKey(const QImage &image);
 // The greyed rendering of a disabled picture: grey shades, lightened; transparency is kept.
 QImage GreyedImage(const QImage &image);
 
+// A picture as controls draw it: keyed on `key` (every pixel of exactly that colour made
+// transparent) when `keyed`, then greyed when `greyed`. Prepared once per picture, key and
+// treatment and kept (the picture's cache key changes whenever its pixels do), so painting a
+// control does not re-key and re-grey its pictures every time.
+QImage PreparedPicture(const QImage &image, bool keyed, QRgb key, bool greyed);
+
+// How a caption is drawn: in its colour; disabled and embossed (a white copy one pixel down
+// and right under the grey text, as push buttons show it); or disabled in plain grey (as check
+// boxes and group boxes show it).
+enum class CaptionLook { Enabled, DisabledEmbossed, DisabledGrey };
+// The grey of disabled caption text.
+constexpr QRgb kDisabledTextColor = 0xFF808080u;
+// Draws a caption with Qt's text flags in `rect` (for the embossed look the white copy goes
+// to `rect` moved by one pixel each way).
+void DrawCaption(QPainter &canvas, const QRect &rect, int flags, const QString &caption,
+    const QColor &color, CaptionLook look);
+
 // The platform's focus rectangle: every second pixel of the rectangle's outline inverted, so
 // that drawing it twice restores the picture. rect is exclusive of its right and bottom edges.
 void DrawFocusRect(QPainter &canvas, const QRect &rect);

@@ -146,7 +146,7 @@ QImage grabOf(QWidget *widget, const QRect &rect = QRect(QPoint(0, 0), QSize(-1,
 const char *const controlSheet = R"(
 object Sheet: TForm
   Width = 460
-  Height = 330
+  Height = 420
   object Frame: TzynForm
     object Tiled: TzynImagePanel
       Left = 8
@@ -260,6 +260,42 @@ object Sheet: TForm
         item
           Text = 'Two'
         end>
+    end
+    object OffGlyphButton: TzynButton
+      Left = 8
+      Top = 330
+      Width = 96
+      Height = 73
+      Caption = 'Off'
+      Enabled = False
+      Transparent = True
+      Layout = blGlyphTop
+      Spacing = 4
+      Glyph = TBitmap 'glyphs/zynButton3.bmp'
+    end
+    object OffButton: TzynButton
+      Left = 112
+      Top = 346
+      Width = 80
+      Height = 25
+      Caption = 'Off'
+      Enabled = False
+    end
+    object OffGroup: TzynGroupBox
+      Left = 200
+      Top = 330
+      Width = 244
+      Height = 80
+      Caption = 'Off group'
+      Enabled = False
+      object OffCheck: TzynCheckBox
+        Left = 10
+        Top = 24
+        Width = 120
+        Height = 20
+        Caption = 'Off check'
+        Enabled = False
+      end
     end
   end
 end
