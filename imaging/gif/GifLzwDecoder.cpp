@@ -121,8 +121,10 @@ GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, u
             nextProgressBit = (quint64(percent) + 1) * totalBits / 100 + 1;
         }
 
-        if (code == endCode)
+        if (code == endCode) {
+            result.endedEarly = true;
             break;
+        }
         if (code == clearCode) {
             width = minCodeSize + 1;
             codeMask = (1u << width) - 1;
@@ -133,6 +135,8 @@ GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, u
             continue;
         }
         if (oldCode < 0) {
+            if (code > endCode)
+                result.unknownCode = true;
             const uchar pixel = uchar(code & mask);
             out[pos] = pixel;
             oldPos = pos++;
@@ -157,6 +161,8 @@ GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, u
         } else {
             int sp = 0;
             int c = code;
+            if (c > freeCode)
+                result.unknownCode = true;
             if (c >= freeCode) {
                 stack[sp++] = firstChar;
                 c = oldCode;

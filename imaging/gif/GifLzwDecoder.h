@@ -9,9 +9,20 @@ struct GifLzwResult {
     bool codeSizeOutOfRange = false; // minimum code size outside 2..9, clamped into range
     bool stackOverflow = false; // a code walked back more than 4096 values (damaged codes)
     bool dataEnded = false; // the data ran out before the end code and the last pixel
+    bool endedEarly = false; // the end code came before the last pixel
+    bool unknownCode = false; // a code named no table entry yet (beyond the next free one)
     qsizetype pixels = 0; // pixels decoded; the rest of the output was set to 0
 
-    bool damaged() const { return codeSizeOutOfRange || stackOverflow || dataEnded; }
+    bool damaged() const
+    {
+        return codeSizeOutOfRange || stackOverflow || dataEnded || endedEarly || unknownCode;
+    }
+    bool operator==(const GifLzwResult &o) const
+    {
+        return codeSizeOutOfRange == o.codeSizeOutOfRange && stackOverflow == o.stackOverflow
+            && dataEnded == o.dataEnded && endedEarly == o.endedEarly
+            && unknownCode == o.unknownCode && pixels == o.pixels;
+    }
 };
 
 // Room the decoder may write beyond pixelCount: it writes whole strings (at most 4096
@@ -27,8 +38,11 @@ constexpr qsizetype GifLzwOutputSlack = 4096 + 64;
 // codes below the clear code, any other code is walked back through prefix and suffix tables
 // that start at zero and are not cleared by a clear code, a code beyond the next free one
 // repeats the previous string plus its first pixel, and a walk of more than 4096 values stops
-// decoding. Strings whose table chain is known to be intact are copied from where they were
-// output before instead of being walked, which is what makes this decoder fast.
+// decoding. Such a code, and a code other than a literal right after a clear code, is reported
+// as unknownCode; decoding goes on as described. An end code before the last pixel is
+// reported as endedEarly. Data after the last pixel is never looked at. Strings whose table chain
+// is known to be intact are copied from where they were output before instead of being walked,
+// which is what makes this decoder fast.
 //
 // progress, when set, is called with the percentage of the data consumed whenever it grows.
 GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, uchar *out,

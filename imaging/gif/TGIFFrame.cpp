@@ -90,6 +90,14 @@ void TGIFFrame::setBitmap(const QImage &image)
     m_drawImage = QImage();
 }
 
+void TGIFFrame::releaseBitmap()
+{
+    if (m_item->data.isEmpty())
+        return;
+    m_bitmap = QImage();
+    m_drawImage = QImage();
+}
+
 void TGIFFrame::replaceBitmap(const QImage &image)
 {
     m_bitmap = image;
@@ -133,6 +141,11 @@ void TGIFFrame::buildBitmap()
     if (qint64(w) * h > GifMaxFramePixels)
         throw EInvalidGraphicOperation(
             QStringLiteral("GIF frame of %1 x %2 pixels is too large").arg(w).arg(h));
+    const qint64 held = m_owner->decodedPixels();
+    if (held + qint64(w) * h > GifMaxDecodedPixels)
+        throw EInvalidGraphicOperation(
+            QStringLiteral("GIF frames of more than %1 pixels in total cannot be held decoded")
+                .arg(GifMaxDecodedPixels));
     const uchar codeSize = uchar(item.data.at(0));
     if (!AcceptDamagedGif && (codeSize < 2 || codeSize > 9))
         throw EInvalidGraphicOperation(QStringLiteral("GIF code size not in range 2 to 9"));
@@ -150,9 +163,10 @@ void TGIFFrame::buildBitmap()
             item.data.size(), bpp, pixels.get(), count,
             [this](int percent) { m_owner->progress(TGIFImage::ProgressStage::Running, percent); });
         if (!AcceptDamagedGif) {
-            if (result.stackOverflow)
+            if (result.stackOverflow || result.unknownCode)
                 throw EInvalidGraphicOperation(QStringLiteral("GIF encoded data is corrupt"));
-            if (result.dataEnded)
+            // The data stops, with or without an end code, before the frame is full.
+            if (result.dataEnded || result.endedEarly)
                 throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
         }
     } catch (const Exception &e) {

@@ -39,6 +39,9 @@ public:
     // compressed data gives a null image. Throws EInvalidGraphicOperation.
     const QImage &bitmap();
     bool hasBitmap() const { return !m_bitmap.isNull(); }
+    // Drops a decoded bitmap to free its memory; it is decoded again when next needed. A
+    // bitmap that is the frame's only content (not yet encoded) is kept.
+    void releaseBitmap();
     // Gives the frame new content: the bitmap is encoded when the image is next written.
     void setBitmap(const QImage &image);
 
