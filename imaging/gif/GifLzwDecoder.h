@@ -26,12 +26,13 @@ struct GifLzwResult {
 };
 
 // Room the decoder may write beyond pixelCount: it writes whole strings (at most 4096
-// values) and copies them in 8-byte steps.
+// values) and copies them in 16-byte steps.
 constexpr qsizetype GifLzwOutputSlack = 4096 + 64;
 
 // Decodes variable-length LZW data as a GIF frame stores it: the minimum code size byte
 // followed by data sub-blocks. Writes pixelCount pixel values in stream order (rows are not
-// reordered for interlacing) to out, which must hold pixelCount + GifLzwOutputSlack bytes.
+// reordered for interlacing) to out, which must hold pixelCount + GifLzwOutputSlack bytes;
+// that sum must fit in 31 bits.
 // Pixel values are codes masked with 2^bitsPerPixel - 1. Never reads beyond size bytes.
 //
 // Damaged data is decoded exactly as the plain table-walking decoder would: literals are the
@@ -42,7 +43,8 @@ constexpr qsizetype GifLzwOutputSlack = 4096 + 64;
 // as unknownCode; decoding goes on as described. An end code before the last pixel is
 // reported as endedEarly. Data after the last pixel is never looked at. Strings whose table chain
 // is known to be intact are copied from where they were output before instead of being walked,
-// which is what makes this decoder fast.
+// which is what makes this decoder fast: on well-formed data every string is a copy, and codes
+// come from a 64-bit buffer refilled a word at a time.
 //
 // progress, when set, is called with the percentage of the data consumed whenever it grows.
 GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, uchar *out,

@@ -70,10 +70,13 @@ private:
     // Applies the graphic-control extensions to delay, disposal and transparent colour.
     void applyExtensions();
     void replaceBitmap(const QImage &image);
+    // Every change of the bitmap goes through here, which keeps its pixel count at hand.
+    void setBitmapImage(const QImage &image);
 
     TGIFImage *m_owner;
     QSharedDataPointer<TGIFItem> m_item;
     QImage m_bitmap;
+    qint64 m_bitmapPixels = 0;
     QImage m_drawImage;
     bool m_drawKeyed = false;
 };

@@ -252,10 +252,8 @@ int TGIFImage::height() const
 qint64 TGIFImage::decodedPixels() const
 {
     qint64 sum = 0;
-    for (const auto &f : m_frames) {
-        if (f->hasBitmap())
-            sum += qint64(f->m_bitmap.width()) * f->m_bitmap.height();
-    }
+    for (const auto &f : m_frames)
+        sum += f->m_bitmapPixels;
     return sum;
 }
 

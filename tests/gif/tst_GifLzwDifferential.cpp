@@ -82,6 +82,57 @@ QByteArray mutate(QRandomGenerator &rng, QByteArray data)
     return data;
 }
 
+// Codes a decoder accepts as well-formed (literals, entries below the next free one, the next
+// free one itself), chosen at random while following the decoder's table and width rules, so
+// that tables fill up and freeze unless clear codes come; at damageAt one code is replaced by
+// damage: a code beyond the next free one, a table code right after a clear code, or an end
+// code.
+QByteArray validCodes(QRandomGenerator &rng, int minCode, int count, int clearOdds, int damageAt)
+{
+    const int clear = 1 << minCode;
+    int width = minCode + 1, freeCode = clear + 2, maxCode = 1 << width;
+    bool first = true, frozen = false;
+    QList<QPair<int, int>> codes { { clear, width } };
+    for (int k = 0; k < count; ++k) {
+        if (clearOdds > 0 && rng.bounded(clearOdds) == 0) {
+            codes.append({ clear, width });
+            width = minCode + 1;
+            freeCode = clear + 2;
+            maxCode = 1 << width;
+            first = true;
+            frozen = false;
+            continue;
+        }
+        int code;
+        const int pick = int(rng.bounded(100));
+        if (first || pick < 40 || freeCode == clear + 2)
+            code = int(rng.bounded(clear));
+        else if (pick < 95 || frozen)
+            code = clear + 2 + int(rng.bounded(freeCode - clear - 2));
+        else
+            code = freeCode;
+        if (k == damageAt) {
+            if (first)
+                code = clear + 2;
+            else if (pick % 2 == 0 && freeCode + 1 < maxCode)
+                code = freeCode + 1;
+            else
+                code = clear + 1;
+        }
+        codes.append({ code, width });
+        if (!first && !frozen && ++freeCode >= maxCode) {
+            if (width < 12) {
+                ++width;
+                maxCode <<= 1;
+            } else {
+                frozen = true;
+            }
+        }
+        first = false;
+    }
+    return GifStreamBuilder::codes(minCode, codes);
+}
+
 } // namespace
 
 class TestGifLzwDifferential : public QObject {
@@ -91,6 +142,7 @@ private Q_SLOTS:
     void mutatedStreams();
     void randomCodes();
     void handMadeDamage();
+    void damageAfterLongValidRuns();
     void damagedFilesAreMarked();
 };
 
@@ -171,6 +223,23 @@ void TestGifLzwDifferential::handMadeDamage()
     }
     QVERIFY(compare(QByteArray(), 8, 10).isEmpty());
     QVERIFY(compare(QByteArray(1, 8), 8, 10).isEmpty());
+}
+
+void TestGifLzwDifferential::damageAfterLongValidRuns()
+{
+    // Damage after thousands of well-formed codes, with and without clear codes (a table that
+    // freezes at 4096 entries), and in streams that are never damaged.
+    QRandomGenerator rng(53);
+    for (int i = 0; i < 300; ++i) {
+        const int minCode = 2 + int(rng.bounded(8));
+        const int count = 500 + int(rng.bounded(8000));
+        const int clearOdds = i % 3 == 0 ? 0 : 200 + int(rng.bounded(5000));
+        const int damageAt = i % 4 == 0 ? -1 : int(rng.bounded(count));
+        const QByteArray data = validCodes(rng, minCode, count, clearOdds, damageAt);
+        const int bpp = qMax(1, minCode - int(rng.bounded(2)));
+        const QString diff = compare(data, bpp, 1 + int(rng.bounded(400000)));
+        QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("case %1: %2").arg(i).arg(diff)));
+    }
 }
 
 void TestGifLzwDifferential::damagedFilesAreMarked()
