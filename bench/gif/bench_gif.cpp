@@ -1,7 +1,7 @@
 // Decode and encode speed of our GIF codec against giflib (and, for decoding, stb_image when it
 // is installed), the input already in memory, one thread.
 //
-//   bench_gif [REPS]                     median of REPS runs (default 9) per case and side
+//   bench_gif [REPS] [--case=N]          median of REPS runs (default 9) per case and side
 //   bench_gif --only=SIDE --case=N       runs one side on one case once, counting only that
 //                                        work when run under callgrind (--collect-atstart=no);
 //                                        see callgrind_gif.sh
@@ -574,7 +574,10 @@ int main(int argc, char **argv)
         "median of %d runs, milliseconds; ratio = ours / other (below 1: ours faster)\n", reps);
     std::printf("%-30s %9s %8s | %8s %8s %8s %6s %6s | %8s %8s %6s | %8s\n", "case", "Mpixel",
         "bytes", "ours", "giflib", "stb", "/gl", "/stb", "enc ours", "enc gl", "/gl", "rgb enc");
-    for (const Case &c : cases) {
+    for (size_t i = 0; i < cases.size(); ++i) {
+        if (caseIndex >= 0 && size_t(caseIndex) != i)
+            continue;
+        const Case &c = cases[i];
         const double od = medianSeconds([&] { return oursDecode(c); }, reps);
         const double gd = medianSeconds([&] { return giflibDecode(c); }, reps);
 #ifdef HAVE_STB_IMAGE
