@@ -6,6 +6,7 @@
 #include "GifLzwEncoder.h"
 #include "TGIFImage.h"
 
+#include <climits>
 #include <cstdlib>
 #include <memory>
 
