@@ -1,7 +1,5 @@
 #include "GifColorReducer.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -45,24 +43,45 @@ void shrink(Box &box, const std::vector<quint32> &hist)
     }
 }
 
-QImage exactPalette(const QImage &rgb, const QList<QRgb> &colors, const QHash<QRgb, int> &index)
+// Maps a picture of at most 256 colours to its own palette, in order of first appearance,
+// in one pass: each pixel that differs from its left neighbour is looked up in a small
+// open-addressed table of the colours seen so far. Returns a null image at the 257th colour.
+QImage exactPalette(const QImage &rgb)
 {
+    constexpr int kSlots = 1024; // a quarter full at most
+    struct Slot {
+        QRgb color; // 0 when empty: stored colours are opaque
+        int index;
+    };
+    std::vector<Slot> table(kSlots, Slot { 0, 0 });
+    QList<QRgb> colors;
     QImage out(rgb.size(), QImage::Format_Indexed8);
-    out.setColorTable(colors);
     for (int y = 0; y < rgb.height(); ++y) {
         const auto *src = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         uchar *dst = out.scanLine(y);
-        QRgb last = ~0u;
+        QRgb last = 0;
         int lastIndex = 0;
         for (int x = 0; x < rgb.width(); ++x) {
             const QRgb c = src[x] | 0xFF000000u;
             if (c != last) {
+                quint32 slot = (c * 0x9E3779B1u) >> 22;
+                while (table[slot].color != c && table[slot].color != 0)
+                    slot = (slot + 1) & (kSlots - 1);
+                if (table[slot].color == 0) {
+                    if (colors.size() == 256)
+                        return QImage();
+                    table[slot] = Slot { c, int(colors.size()) };
+                    colors.append(c);
+                }
                 last = c;
-                lastIndex = index.value(c);
+                lastIndex = table[slot].index;
             }
             dst[x] = uchar(lastIndex);
         }
     }
+    if (colors.isEmpty())
+        colors.append(qRgb(0, 0, 0));
+    out.setColorTable(colors);
     return out;
 }
 
@@ -89,32 +108,9 @@ QImage gifReduceColors(const QImage &image, bool grayscale)
     }
 
     // Exact when the picture has few enough colours.
-    QList<QRgb> colors;
-    QHash<QRgb, int> index;
-    bool few = true;
-    for (int y = 0; y < h && few; ++y) {
-        const auto *src = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        QRgb last = ~0u;
-        for (int x = 0; x < w; ++x) {
-            const QRgb c = src[x] | 0xFF000000u;
-            if (c == last)
-                continue;
-            last = c;
-            if (index.contains(c))
-                continue;
-            if (colors.size() == 256) {
-                few = false;
-                break;
-            }
-            index.insert(c, int(colors.size()));
-            colors.append(c);
-        }
-    }
-    if (few) {
-        if (colors.isEmpty())
-            colors.append(qRgb(0, 0, 0));
-        return exactPalette(rgb, colors, index);
-    }
+    const QImage exact = exactPalette(rgb);
+    if (!exact.isNull())
+        return exact;
 
     // Median cut.
     std::vector<quint32> hist(kBins, 0);

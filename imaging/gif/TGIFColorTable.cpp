@@ -24,9 +24,11 @@ int TGIFColorTable::indexOf(TColor color) const
 QList<QRgb> TGIFColorTable::toRgbList(int size, QRgb pad) const
 {
     QList<QRgb> list(size, pad);
+    QRgb *out = list.data(); // detached once, not per entry
     const int n = qMin<int>(size, qMin<quint32>(count, 256));
-    for (int i = 0; i < n; ++i)
-        list[i] = qRgb(rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]);
+    const quint8 *in = rgb.data();
+    for (int i = 0; i < n; ++i, in += 3)
+        out[i] = qRgb(in[0], in[1], in[2]);
     return list;
 }
 

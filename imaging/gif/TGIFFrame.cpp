@@ -6,6 +6,7 @@
 #include "GifLzwEncoder.h"
 #include "TGIFImage.h"
 
+#include <climits>
 #include <cstdlib>
 #include <memory>
 
@@ -59,7 +60,7 @@ void TGIFFrame::assign(const TGIFFrame &other)
     if (&other == this)
         return;
     m_item = other.m_item;
-    m_bitmap = other.m_bitmap;
+    setBitmapImage(other.m_bitmap);
     m_drawImage = QImage();
     extensions = other.extensions;
     left = other.left;
@@ -86,13 +87,27 @@ void TGIFFrame::setBitmap(const QImage &image)
     item.data.clear();
     item.width = image.width();
     item.height = image.height();
+    setBitmapImage(image);
+    m_drawImage = QImage();
+}
+
+void TGIFFrame::setBitmapImage(const QImage &image)
+{
     m_bitmap = image;
+    m_bitmapPixels = qint64(image.width()) * image.height();
+}
+
+void TGIFFrame::releaseBitmap()
+{
+    if (m_item->data.isEmpty())
+        return;
+    setBitmapImage(QImage());
     m_drawImage = QImage();
 }
 
 void TGIFFrame::replaceBitmap(const QImage &image)
 {
-    m_bitmap = image;
+    setBitmapImage(image);
     m_drawImage = QImage();
 }
 
@@ -117,7 +132,7 @@ void TGIFFrame::buildBitmap()
 {
     const TGIFItem &item = *m_item;
     if (item.data.isEmpty()) {
-        m_bitmap = QImage();
+        setBitmapImage(QImage());
         return;
     }
     const int bpp = item.bitsPerPixel;
@@ -127,12 +142,18 @@ void TGIFFrame::buildBitmap()
     const int depth = bpp == 1 ? 1 : bpp <= 4 ? 4 : 8;
     const int w = item.width, h = item.height;
     if (w == 0 || h == 0) {
-        m_bitmap = QImage();
+        setBitmapImage(QImage());
         return;
     }
-    if (qint64(w) * h > GifMaxFramePixels)
+    // The decoder keeps output positions in 32 bits.
+    if (qint64(w) * h > qMin<qint64>(GifMaxFramePixels, INT_MAX - GifLzwOutputSlack))
         throw EInvalidGraphicOperation(
             QStringLiteral("GIF frame of %1 x %2 pixels is too large").arg(w).arg(h));
+    const qint64 held = m_owner->decodedPixels();
+    if (held + qint64(w) * h > GifMaxDecodedPixels)
+        throw EInvalidGraphicOperation(
+            QStringLiteral("GIF frames of more than %1 pixels in total cannot be held decoded")
+                .arg(GifMaxDecodedPixels));
     const uchar codeSize = uchar(item.data.at(0));
     if (!AcceptDamagedGif && (codeSize < 2 || codeSize > 9))
         throw EInvalidGraphicOperation(QStringLiteral("GIF code size not in range 2 to 9"));
@@ -146,13 +167,18 @@ void TGIFFrame::buildBitmap()
     m_owner->progress(TGIFImage::ProgressStage::Starting, 0);
     GifLzwResult result;
     try {
+        std::function<void(int)> running;
+        if (m_owner->m_onProgress)
+            running = [this](int percent) {
+                m_owner->progress(TGIFImage::ProgressStage::Running, percent);
+            };
         result = gifLzwDecode(reinterpret_cast<const uchar *>(item.data.constData()),
-            item.data.size(), bpp, pixels.get(), count,
-            [this](int percent) { m_owner->progress(TGIFImage::ProgressStage::Running, percent); });
+            item.data.size(), bpp, pixels.get(), count, running);
         if (!AcceptDamagedGif) {
-            if (result.stackOverflow)
+            if (result.stackOverflow || result.unknownCode)
                 throw EInvalidGraphicOperation(QStringLiteral("GIF encoded data is corrupt"));
-            if (result.dataEnded)
+            // The data stops, with or without an end code, before the frame is full.
+            if (result.dataEnded || result.endedEarly)
                 throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
         }
     } catch (const Exception &e) {
@@ -189,7 +215,7 @@ void TGIFFrame::buildBitmap()
             std::memcpy(
                 image.scanLine(rows[size_t(r)]), pixels.get() + qsizetype(r) * w, size_t(w));
     }
-    m_bitmap = image;
+    setBitmapImage(image);
     m_drawImage = QImage();
     m_owner->progress(TGIFImage::ProgressStage::Ending, 100);
 }
@@ -270,7 +296,7 @@ void TGIFFrame::encode()
         TGIFItem &item = *m_item;
         item.data.clear();
         item.width = item.height = 0;
-        m_bitmap = QImage();
+        setBitmapImage(QImage());
         m_drawImage = QImage();
         m_owner->progress(TGIFImage::ProgressStage::Ending, 0, e.message());
         throw;
@@ -291,7 +317,7 @@ void TGIFFrame::encode()
     } else {
         localTable = true;
     }
-    m_bitmap = image;
+    setBitmapImage(image);
     m_drawImage = QImage();
     m_owner->growScreen(left + w, top + h);
 }

@@ -39,6 +39,9 @@ public:
     // compressed data gives a null image. Throws EInvalidGraphicOperation.
     const QImage &bitmap();
     bool hasBitmap() const { return !m_bitmap.isNull(); }
+    // Drops a decoded bitmap to free its memory; it is decoded again when next needed. A
+    // bitmap that is the frame's only content (not yet encoded) is kept.
+    void releaseBitmap();
     // Gives the frame new content: the bitmap is encoded when the image is next written.
     void setBitmap(const QImage &image);
 
@@ -67,10 +70,13 @@ private:
     // Applies the graphic-control extensions to delay, disposal and transparent colour.
     void applyExtensions();
     void replaceBitmap(const QImage &image);
+    // Every change of the bitmap goes through here, which keeps its pixel count at hand.
+    void setBitmapImage(const QImage &image);
 
     TGIFImage *m_owner;
     QSharedDataPointer<TGIFItem> m_item;
     QImage m_bitmap;
+    qint64 m_bitmapPixels = 0;
     QImage m_drawImage;
     bool m_drawKeyed = false;
 };

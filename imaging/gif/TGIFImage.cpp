@@ -11,6 +11,7 @@
 
 bool AcceptDamagedGif = true;
 qint64 GifMaxFramePixels = qint64(1) << 26;
+qint64 GifMaxDecodedPixels = qint64(1) << 28;
 
 namespace {
 
@@ -246,6 +247,14 @@ int TGIFImage::height() const
     if (f.hasBitmap())
         return f.m_bitmap.height();
     return f.compressedData().isEmpty() ? 0 : f.height();
+}
+
+qint64 TGIFImage::decodedPixels() const
+{
+    qint64 sum = 0;
+    for (const auto &f : m_frames)
+        sum += f->m_bitmapPixels;
+    return sum;
 }
 
 void TGIFImage::setWidth(int)

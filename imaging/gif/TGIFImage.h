@@ -22,6 +22,13 @@ extern bool AcceptDamagedGif;
 // 2^26 (64 Mpixel, e.g. 8192 x 8192), is well above any picture a GIF sensibly holds.
 extern qint64 GifMaxFramePixels;
 
+// Most decoded pixels one image holds at once, summed over its frames' bitmaps. The frame
+// limit alone lets a file of a few kilobytes ask for hundreds of large frames; a frame that
+// would take the sum beyond this is refused. The default, 2^28 (256 Mpixel, four frames at
+// the frame limit), holds any sensible animation whole; tools that walk many frames release
+// each frame's bitmap after use (TGIFFrame::releaseBitmap).
+extern qint64 GifMaxDecodedPixels;
+
 // The GIF picture format: a list of frames read from or written to a GIF stream (87a or
 // 89a). Draws its current frame stretched. Copies share the header data and the frames'
 // compressed data.
@@ -80,6 +87,8 @@ public:
     int addFrame(const TGraphic &picture);
 
     int frameCount() const { return int(m_frames.size()); }
+    // Pixels of the bitmaps the frames hold now, decoded or given.
+    qint64 decodedPixels() const;
     TGIFFrame *frame(int index) const { return m_frames.at(size_t(index)).get(); }
     void deleteFrame(int index);
     void clear();

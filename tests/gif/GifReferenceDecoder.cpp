@@ -82,8 +82,10 @@ GifLzwResult gifReferenceDecode(const uchar *data, qsizetype size, int bitsPerPi
             result.dataEnded = true;
             break;
         }
-        if (code == end)
+        if (code == end) {
+            result.endedEarly = true;
             break;
+        }
         if (code == clear) {
             width = minCodeSize + 1;
             freeCode = clear + 2;
@@ -93,6 +95,8 @@ GifLzwResult gifReferenceDecode(const uchar *data, qsizetype size, int bitsPerPi
             continue;
         }
         if (!haveOld) {
+            if (code > end)
+                result.unknownCode = true;
             firstChar = code & mask;
             emit(firstChar);
             oldCode = code;
@@ -109,6 +113,8 @@ GifLzwResult gifReferenceDecode(const uchar *data, qsizetype size, int bitsPerPi
             }
             stack[size_t(sp++)] = quint16(v);
         };
+        if (code > freeCode)
+            result.unknownCode = true;
         if (code >= freeCode) {
             push(firstChar);
             code = oldCode;

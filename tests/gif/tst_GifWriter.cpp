@@ -1,7 +1,9 @@
 // Writing GIF streams: layout, extensions, the LZW encoder's code sizes and reset, exact
 // rewriting of what was read, and encode-then-decode round trips.
 #include "Exception.h"
+#include "GifLzwEncoder.h"
 #include "GifReferenceDecoder.h"
+#include "GifReferenceEncoder.h"
 #include "GifStreamBuilder.h"
 #include "TBitmap.h"
 #include "TGIFImage.h"
@@ -99,6 +101,7 @@ private Q_SLOTS:
     void emptyBitmapFails();
     void twoColoursUseCodeSizeTwo();
     void resetAt4094();
+    void encoderWritesThePlainEncodersBytes();
     void singleFrameLoopIsNotWritten();
     void loopWithSeveralFrames();
     void longCommentLines();
@@ -176,6 +179,42 @@ void TestGifWriter::resetAt4094()
         reinterpret_cast<const uchar *>(data.constData()), data.size(), 8, decoded, 300 * 200);
     QVERIFY(!r.damaged());
     QVERIFY(decoded == streamPixels(image));
+}
+
+void TestGifWriter::encoderWritesThePlainEncodersBytes()
+{
+    // Noise, runs and flat areas at every code size, from a single pixel to several table
+    // resets, and an empty frame; a reset that falls on the very last pixel is among them.
+    QRandomGenerator rng(61);
+    for (int i = 0; i < 400; ++i) {
+        const int minCode = 2 + int(rng.bounded(7));
+        const int colors = 1 << (minCode == 2 && rng.bounded(2) ? 1 : minCode);
+        const int count = i == 0 ? 0 : 1 + int(rng.bounded(i < 350 ? 5000 : 300000));
+        const int runLength = 1 + int(rng.bounded(i % 3 == 0 ? 2 : 200));
+        std::vector<uchar> pixels(static_cast<size_t>(count));
+        int value = 0;
+        for (uchar &p : pixels) {
+            if (rng.bounded(runLength) == 0)
+                value = int(rng.bounded(colors));
+            p = uchar(value);
+        }
+        QByteArray fast;
+        gifLzwEncode(pixels.data(), count, minCode, fast);
+        QVERIFY2(fast == gifReferenceEncode(pixels.data(), count, minCode),
+            qPrintable(
+                QStringLiteral("case %1: %2 pixels, code size %3").arg(i).arg(count).arg(minCode)));
+    }
+    // 8-bit noise fills the table after about 3,900 pixels: every length around there, so
+    // that the reset falls on the last pixel, next to it, and just before it.
+    std::vector<uchar> noise(4300);
+    for (uchar &p : noise)
+        p = uchar(rng.bounded(256));
+    for (int count = 3700; count <= 4300; ++count) {
+        QByteArray fast;
+        gifLzwEncode(noise.data(), count, 8, fast);
+        QVERIFY2(
+            fast == gifReferenceEncode(noise.data(), count, 8), qPrintable(QString::number(count)));
+    }
 }
 
 void TestGifWriter::singleFrameLoopIsNotWritten()

@@ -2,6 +2,7 @@
 // registration and the clipboard.
 #include "Exception.h"
 #include "GifStreamBuilder.h"
+#include "TBitmap.h"
 #include "TGIFImage.h"
 #include "TPicture.h"
 
@@ -70,7 +71,12 @@ QByteArray cyclicCodes()
 class TestTGIFImage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { AcceptDamagedGif = true; }
+    void init()
+    {
+        AcceptDamagedGif = true;
+        GifMaxDecodedPixels = qint64(1) << 28;
+    }
+    void cleanupTestCase() { GifMaxDecodedPixels = qint64(1) << 28; }
 
     void signatures_data();
     void signatures();
@@ -90,9 +96,13 @@ private Q_SLOTS:
     void oneBitAndFourBitFrames();
     void damagedData_data();
     void damagedData();
+    void damageIsNeverReportedAsSuccess_data();
+    void damageIsNeverReportedAsSuccess();
+    void dataAfterTheLastPixelIsHarmless();
     void errorMessages_data();
     void errorMessages();
     void hugeFrameIsRefused();
+    void decodedPixelsAreBudgeted();
     void lazyDecoding();
     void copiesShareData();
     void drawStretched();
@@ -463,6 +473,84 @@ void TestTGIFImage::damagedData()
     QCOMPARE(pixelAt(image.frame(0), 7, 7), 0);
 }
 
+void TestTGIFImage::damageIsNeverReportedAsSuccess_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QString>("strictMessage");
+    QTest::addColumn<QList<int>>("pixels");
+
+    // Clear 4, end 5, first free code 6, codes 3 bits wide at first.
+    QTest::newRow("end code before the last pixel")
+        << GifStreamBuilder::lzw(ramp(6, 4), 2) << 4 << 2 << QStringLiteral("Stream read error")
+        << QList<int>({ 0, 1, 2, 3, 0, 1, 0, 0 });
+    // Complete sub-blocks and their terminator, but neither an end code nor enough codes;
+    // the last byte's padding bits still make one 4-bit code 0.
+    QTest::newRow("codes end at a block boundary")
+        << GifStreamBuilder::codes(2, { { 4, 3 }, { 0, 3 }, { 1, 3 }, { 2, 3 } }) << 3 << 2
+        << QStringLiteral("Stream read error") << QList<int>({ 0, 1, 2, 0, 0, 0 });
+    // Code 7 while 6 is the next free entry: decoded as the previous string and its first
+    // pixel, as the plain decoder does, and marked.
+    QTest::newRow("code beyond the next free entry")
+        << GifStreamBuilder::codes(2, { { 4, 3 }, { 1, 3 }, { 7, 3 } }) << 3 << 1
+        << QStringLiteral("GIF encoded data is corrupt") << QList<int>({ 1, 1, 1 });
+    // After a clear code the table is empty, so only a literal can follow.
+    QTest::newRow("table code right after a clear code")
+        << GifStreamBuilder::codes(2, { { 4, 3 }, { 6, 3 }, { 0, 3 } }) << 2 << 1
+        << QStringLiteral("GIF encoded data is corrupt") << QList<int>({ 2, 0 });
+}
+
+void TestTGIFImage::damageIsNeverReportedAsSuccess()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QString, strictMessage);
+    QFETCH(QList<int>, pixels);
+    const QByteArray bytes = GifStreamBuilder()
+                                 .header()
+                                 .screen(width, height, kFour)
+                                 .frame(0, 0, width, height, data)
+                                 .trailer()
+                                 .bytes();
+
+    QCOMPARE(loadError(bytes, false), strictMessage);
+
+    TGIFImage image;
+    image.loadFromBytes(bytes);
+    QVERIFY(image.frame(0)->corrupted);
+    QVERIFY(image.corrupted());
+    QList<int> decoded;
+    for (int i = 0; i < width * height; ++i)
+        decoded.append(pixelAt(image.frame(0), i % width, i / width));
+    QCOMPARE(decoded, pixels);
+}
+
+void TestTGIFImage::dataAfterTheLastPixelIsHarmless()
+{
+    // Codes for 64 pixels in a frame of 12, and codes that fill the frame exactly but stop
+    // without an end code: neither is damage.
+    const QByteArray tooMuch = GifStreamBuilder::lzw(ramp(64, 4), 2);
+    const QByteArray noEndCode
+        = GifStreamBuilder::codes(2, { { 4, 3 }, { 0, 3 }, { 1, 3 }, { 2, 3 }, { 3, 4 } });
+    for (const QByteArray &data : { tooMuch, noEndCode }) {
+        const QByteArray bytes = GifStreamBuilder()
+                                     .header()
+                                     .screen(4, 1, kFour)
+                                     .frame(0, 0, 4, 1, data)
+                                     .trailer()
+                                     .bytes();
+        QCOMPARE(loadError(bytes, false), QString());
+        TGIFImage image;
+        image.loadFromBytes(bytes);
+        QVERIFY(!image.frame(0)->corrupted);
+        QVERIFY(!image.corrupted());
+        for (int x = 0; x < 4; ++x)
+            QCOMPARE(pixelAt(image.frame(0), x, 0), x);
+    }
+}
+
 void TestTGIFImage::errorMessages_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -513,6 +601,51 @@ void TestTGIFImage::hugeFrameIsRefused()
                                  .trailer()
                                  .bytes();
     QCOMPARE(loadError(bytes), QStringLiteral("GIF frame of 65535 x 65535 pixels is too large"));
+}
+
+void TestTGIFImage::decodedPixelsAreBudgeted()
+{
+    // Three 4 x 3 frames against a budget of 30 pixels: two fit, the third only once another
+    // has been released.
+    const QByteArray data = GifStreamBuilder::lzw(ramp(12, 4), 2);
+    const QByteArray bytes = GifStreamBuilder()
+                                 .header()
+                                 .screen(4, 3, kFour)
+                                 .frame(0, 0, 4, 3, data)
+                                 .frame(0, 0, 4, 3, data)
+                                 .frame(0, 0, 4, 3, data)
+                                 .trailer()
+                                 .bytes();
+    GifMaxDecodedPixels = 30;
+    TGIFImage image;
+    image.loadFromBytes(bytes);
+    image.frame(1)->bitmap();
+    QCOMPARE(image.decodedPixels(), 24);
+    try {
+        image.frame(2)->bitmap();
+        QFAIL("no error");
+    } catch (const EInvalidGraphicOperation &e) {
+        QCOMPARE(e.message(),
+            QStringLiteral("GIF frames of more than 30 pixels in total cannot be held decoded"));
+    }
+    QVERIFY(!image.frame(2)->hasBitmap());
+
+    image.frame(0)->releaseBitmap();
+    QVERIFY(!image.frame(0)->hasBitmap());
+    QCOMPARE(pixelAt(image.frame(2), 3, 2), 3);
+    QCOMPARE(image.decodedPixels(), 24);
+    // A released frame decodes again to the same pixels.
+    image.frame(2)->releaseBitmap();
+    QCOMPARE(pixelAt(image.frame(0), 1, 0), 1);
+
+    // A frame whose bitmap is its only content keeps it.
+    TGIFImage made;
+    QImage picture(2, 2, QImage::Format_Indexed8);
+    picture.setColorTable({ qRgb(0, 0, 0), qRgb(255, 255, 255) });
+    picture.fill(1);
+    made.addFrame(TBitmap(picture));
+    made.frame(0)->releaseBitmap();
+    QVERIFY(made.frame(0)->hasBitmap());
 }
 
 void TestTGIFImage::lazyDecoding()

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void decodeWritesOwnPixelsPerFrame();
     void encodeThenDecode();
     void strictFailsOnDamage();
+    void manyLargeFramesAreWalkedOneAtATime();
     void usage();
 
 private:
@@ -125,6 +126,24 @@ void TestGifcodec::strictFailsOnDamage()
     QCOMPARE(run.status, 1);
     QCOMPARE(run.err, QByteArray("Stream read error\n"));
     QVERIFY(run.out.isEmpty());
+}
+
+void TestGifcodec::manyLargeFramesAreWalkedOneAtATime()
+{
+    // Six 8192 x 8192 frames of a few bytes each: more than an image may hold decoded at
+    // once, so the tool must release each frame before it decodes the next.
+    GifStreamBuilder builder;
+    builder.header().screen(8192, 8192, GifStreamBuilder::greyTable(4));
+    const QByteArray data = GifStreamBuilder::lzw(std::vector<uchar>(100, 1), 2);
+    for (int i = 0; i < 6; ++i)
+        builder.frame(0, 0, 8192, 8192, data);
+    const QString path = m_dir.filePath(QStringLiteral("large.gif"));
+    writeFile(path, builder.trailer().bytes());
+    const Run run = gifcodec({ QStringLiteral("info"), path });
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.count("size=8192x8192"), 6);
+    QCOMPARE(run.out.count("corrupted=1"), 6);
 }
 
 void TestGifcodec::usage()

@@ -14,6 +14,7 @@
 #include <QImage>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -37,59 +38,85 @@ QByteArray readFile(const QString &path)
     return file.readAll();
 }
 
-void load(TGIFImage &image, const QString &path)
-{
-    image.loadFromBytes(readFile(path), true);
-    for (int i = 1; i < image.frameCount(); ++i)
-        image.frame(i)->bitmap();
-}
-
+// Frames are decoded one at a time and released after use, so that a file of many large
+// frames needs the memory of one.
 void info(const QString &path)
 {
     TGIFImage image;
-    load(image, path);
+    image.loadFromBytes(readFile(path), true);
     const char *version = image.version() == TGIFImage::Version87a ? "87a" : "89a";
+    QByteArray lines;
+    for (int i = 0; i < image.frameCount(); ++i) {
+        TGIFFrame *f = image.frame(i);
+        f->bitmap();
+        lines += QStringLiteral("frame %1 left=%2 top=%3 size=%4x%5 interlaced=%6 "
+                                "local_table=%7 colors=%8 transparent=%9 delay_ms=%10 "
+                                "disposal=%11 corrupted=%12\n")
+                     .arg(i)
+                     .arg(f->left)
+                     .arg(f->top)
+                     .arg(f->width())
+                     .arg(f->height())
+                     .arg(int(f->interlaced))
+                     .arg(int(f->localTable))
+                     .arg(f->colorTable().count)
+                     .arg(colorText(f->transparentColor))
+                     .arg(int(f->delay))
+                     .arg(f->disposal)
+                     .arg(int(f->corrupted))
+                     .toLatin1();
+        f->releaseBitmap();
+    }
     std::printf("gif version=%s screen=%dx%d background=%s looping=%d repeat=%d frames=%d "
                 "comment_lines=%d\n",
         version, image.screenWidth(), image.screenHeight(),
         qPrintable(colorText(image.backgroundColor())), int(image.looping()),
         int(image.repeatCount()), image.frameCount(), int(image.comment().size()));
-    for (int i = 0; i < image.frameCount(); ++i) {
-        const TGIFFrame *f = image.frame(i);
-        std::printf("frame %d left=%d top=%d size=%dx%d interlaced=%d local_table=%d colors=%u "
-                    "transparent=%s delay_ms=%d disposal=%d corrupted=%d\n",
-            i, f->left, f->top, f->width(), f->height(), int(f->interlaced), int(f->localTable),
-            f->colorTable().count, qPrintable(colorText(f->transparentColor)), int(f->delay),
-            f->disposal, int(f->corrupted));
+    std::fputs(lines.constData(), stdout);
+}
+
+// Writes a frame as a binary PPM, a row at a time through a colour lookup.
+void writePpm(const QImage &frame, const QString &name)
+{
+    const QImage bitmap = frame.format() == QImage::Format_Indexed8
+        ? frame
+        : frame.convertToFormat(QImage::Format_Indexed8);
+    const int w = bitmap.width(), h = bitmap.height();
+    const QList<QRgb> table = bitmap.colorTable();
+    uchar rgb[256][3] = {};
+    for (int i = 0; i < 256; ++i) {
+        const QRgb c = table.value(i);
+        rgb[i][0] = uchar(qRed(c));
+        rgb[i][1] = uchar(qGreen(c));
+        rgb[i][2] = uchar(qBlue(c));
     }
+    QFile file(name);
+    bool ok = file.open(QIODevice::WriteOnly);
+    const QByteArray header = QStringLiteral("P6\n%1 %2\n255\n").arg(w).arg(h).toLatin1();
+    ok = ok && file.write(header) == header.size();
+    QByteArray row(3 * qsizetype(w), Qt::Uninitialized);
+    for (int y = 0; y < h && ok; ++y) {
+        const uchar *src = bitmap.constScanLine(y);
+        uchar *dst = reinterpret_cast<uchar *>(row.data());
+        for (int x = 0; x < w; ++x, dst += 3)
+            std::memcpy(dst, rgb[src[x]], 3);
+        ok = file.write(row) == row.size();
+    }
+    if (!ok)
+        throw Exception(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(name, file.errorString()));
 }
 
 void decode(const QString &path, const QString &outDir)
 {
     TGIFImage image;
-    load(image, path);
+    image.loadFromBytes(readFile(path), true);
     if (!QDir().mkpath(outDir))
         throw Exception(QStringLiteral("Cannot create directory \"%1\"").arg(outDir));
     for (int i = 0; i < image.frameCount(); ++i) {
-        const QImage bitmap = image.frame(i)->bitmap();
-        QByteArray ppm = QStringLiteral("P6\n%1 %2\n255\n")
-                             .arg(bitmap.width())
-                             .arg(bitmap.height())
-                             .toLatin1();
-        const QList<QRgb> table = bitmap.colorTable();
-        ppm.reserve(ppm.size() + 3 * qsizetype(bitmap.width()) * bitmap.height());
-        for (int y = 0; y < bitmap.height(); ++y)
-            for (int x = 0; x < bitmap.width(); ++x) {
-                const QRgb c = table.value(bitmap.pixelIndex(x, y));
-                ppm.append(char(qRed(c)));
-                ppm.append(char(qGreen(c)));
-                ppm.append(char(qBlue(c)));
-            }
-        const QString name = QDir(outDir).filePath(QStringLiteral("frame-%1.ppm").arg(i));
-        QFile file(name);
-        if (!file.open(QIODevice::WriteOnly) || file.write(ppm) != ppm.size())
-            throw Exception(
-                QStringLiteral("Cannot create file \"%1\". %2").arg(name, file.errorString()));
+        TGIFFrame *f = image.frame(i);
+        writePpm(f->bitmap(), QDir(outDir).filePath(QStringLiteral("frame-%1.ppm").arg(i)));
+        f->releaseBitmap();
     }
 }
 
