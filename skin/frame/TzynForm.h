@@ -19,7 +19,10 @@ class TzynWindowDrag;
 // carries the title bar along its top edge and is the parent of every other visible control
 // of the window. It sizes the host from its five-pixel edge zones and keeps maximise and
 // restore inside the desktop work area. A host holds at most one frame.
-class TzynForm : public TCustomPanel, public TzynCanvasPainting, public TzynStyleable {
+class TzynForm : public TCustomPanel,
+                 public TzynCanvasPainting,
+                 public TzynStyleable,
+                 public TzynFormFrame {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(bool UIStyleAutoUpdateSub READ UIStyleAutoUpdateSub WRITE setUIStyleAutoUpdateSub)
@@ -46,6 +49,8 @@ public:
     ~TzynForm() override;
 
     TzynUIStyle UIStyle() const override { return m_style; }
+    TzynUIStyle FrameStyle() const override { return UIStyle(); }
+    TColor FrameColor() const override { return Color(); }
     void setUIStyle(TzynUIStyle style) override;
     // The frame gives styles; it is in no row of the style table.
     TzynStyleClasses StyleClasses() const override { return {}; }

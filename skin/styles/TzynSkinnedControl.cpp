@@ -2,6 +2,8 @@
 
 TzynSkinnedControl::~TzynSkinnedControl() = default;
 
+TzynFormFrame::~TzynFormFrame() = default;
+
 void TzynSkinnedControl::TakeOwnerStyle(const QObject *owner)
 {
     TakeInitialStyle(FindFormUIStyle(owner));

@@ -87,6 +87,16 @@ public:
     void TakeInitialStyle(TzynUIStyle style) override;
 };
 
+// The skinned form frame as new controls see it: the first one among the owner's children
+// gives them their first style and colours. Recognised by type, so a frame class of another
+// name (or a control merely named like one) cannot be mistaken for it.
+class TzynFormFrame {
+public:
+    virtual ~TzynFormFrame();
+    virtual TzynUIStyle FrameStyle() const = 0;
+    virtual TColor FrameColor() const = 0;
+};
+
 // Implemented by the skinned containers that pass a style on to their own children: the
 // skinned panels (and with them the group boxes) and the tab controls.
 class TzynStyleContainer {

@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "TBitmap.h"
+#include "TzynSkinnedControl.h"
 
 #include <QDir>
 #include <QFile>
@@ -205,13 +206,15 @@ bool validEntry(TzynThemeEntry entry)
 const QString themeResourceDir = QStringLiteral(":/themes/");
 const QString themeSuffix = QStringLiteral(".bmp");
 
-const QWidget *findFormFrame(const QObject *owner)
+const TzynFormFrame *findFormFrame(const QObject *owner)
 {
     if (!owner)
         return nullptr;
     for (const QObject *child : owner->children()) {
-        if (child->isWidgetType() && child->inherits("TzynForm"))
-            return static_cast<const QWidget *>(child);
+        if (!child->isWidgetType())
+            continue;
+        if (const auto *frame = dynamic_cast<const TzynFormFrame *>(child))
+            return frame;
     }
     return nullptr;
 }
@@ -309,22 +312,21 @@ void LoadThemeBitmap(TBitmap &bitmap, const QString &name)
 
 TzynUIStyle FindFormUIStyle(const QObject *owner)
 {
-    if (const QWidget *form = findFormFrame(owner))
-        return form->property("UIStyle").value<TzynUIStyle>();
+    if (const TzynFormFrame *form = findFormFrame(owner))
+        return form->FrameStyle();
     return TzynUIStyle::DeepBlue;
 }
 
 TColor FindFormColor(const QObject *owner)
 {
-    if (const QWidget *form = findFormFrame(owner))
-        return form->property("Color").value<TColor>();
+    if (const TzynFormFrame *form = findFormFrame(owner))
+        return form->FrameColor();
     return Colors::clBtnFace;
 }
 
 TColor FindFormBorderColor(const QObject *owner)
 {
-    if (const QWidget *form = findFormFrame(owner))
-        return GetThemeColor(
-            form->property("UIStyle").value<TzynUIStyle>(), TzynThemeEntry::ControlBorderColor);
+    if (const TzynFormFrame *form = findFormFrame(owner))
+        return GetThemeColor(form->FrameStyle(), TzynThemeEntry::ControlBorderColor);
     return 0;
 }
