@@ -8,10 +8,7 @@
 
 TzynBindableScrollBar::~TzynBindableScrollBar() = default;
 
-namespace {
-
-// The length of the native thumb as the view's style draws it.
-int thumbLength(QScrollBar *bar)
+int NativeThumbLength(QScrollBar *bar)
 {
     QStyleOptionSlider option;
     option.initFrom(bar);
@@ -31,8 +28,6 @@ int thumbLength(QScrollBar *bar)
         QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
     return bar->orientation() == Qt::Vertical ? slider.height() : slider.width();
 }
-
-} // namespace
 
 TzynScrollBinding::TzynScrollBinding(QAbstractScrollArea *view, Scheme scheme)
     : QObject(view)
@@ -146,7 +141,7 @@ void TzynScrollBinding::synchronise(Side &side)
     // A disabled view's bar is unavailable as well.
     const bool available = source->isVisibleTo(m_view) && source->isEnabled()
         && source->maximum() > source->minimum();
-    bar->setLineButton(available ? thumbLength(source) : 0);
+    bar->setLineButton(available ? NativeThumbLength(source) : 0);
     bar->BarWidget()->setEnabled(available);
     if (m_scheme.hideWhenUnavailable)
         bar->BarWidget()->setVisible(available);

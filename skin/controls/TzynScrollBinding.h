@@ -29,6 +29,10 @@ public:
     virtual void setOnChange(std::function<void()> handler) = 0;
 };
 
+// The length in pixels of a Qt scroll bar's thumb as its style draws it: what a bound skinned
+// bar takes as its LineButton.
+int NativeThumbLength(QScrollBar *bar);
+
 // Binds skinned scroll bars to a Qt scroll view (the coming list box, check list box and memo
 // each hold one): the skinned bars stand over the view's own scroll bars and mirror them, and
 // moving a skinned bar scrolls the view. The view's QScrollBar stays the source of truth.

@@ -3,6 +3,7 @@
 // real page view on a display; addresses handed to the desktop are caught by URL handlers.
 
 #include "GuidePaths.h"
+#include "LinkRecorder.h"
 #include "Links.h"
 #include "Startup.h"
 #include "TApplication.h"
@@ -89,15 +90,6 @@ QWidget *inputWidget(QWebEngineView *view)
     return children.isEmpty() ? nullptr : children.first();
 }
 } // namespace
-
-class LinkRecorder : public QObject {
-    Q_OBJECT
-public:
-    QStringList opened;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { opened << url.toString(QUrl::FullyEncoded); }
-};
 
 class TestMainWindow : public QObject {
     Q_OBJECT

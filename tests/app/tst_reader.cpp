@@ -4,6 +4,7 @@
 // involves the page view is waited for on its signals or script callbacks, never by sleeping.
 
 #include "GuidePaths.h"
+#include "LinkRecorder.h"
 #include "Links.h"
 #include "PageFindBar.h"
 #include "PageZoom.h"
@@ -99,15 +100,6 @@ void writeFile(const QString &path, const QByteArray &content)
     file.write(content);
 }
 } // namespace
-
-class LinkRecorder : public QObject {
-    Q_OBJECT
-public:
-    QStringList opened;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { opened << url.toString(QUrl::FullyEncoded); }
-};
 
 class TestReader : public QObject {
     Q_OBJECT
@@ -265,8 +257,7 @@ private Q_SLOTS:
         key(Qt::Key_Escape);
         QVERIFY(bar->isHidden());
         QCOMPARE(view->geometry(), QRect(QPoint(0, 0), form->GroupBox1->size()));
-        QVERIFY(
-            view->isAncestorOf(form->focusWidget()) || form->focusWidget() == view);
+        QVERIFY(view->isAncestorOf(form->focusWidget()) || form->focusWidget() == view);
         // The engine ends the search with the active match selected, so that it was the
         // page's own find that ran, on the page's own text.
         QVERIFY(scriptBecomes(

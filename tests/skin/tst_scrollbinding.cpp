@@ -48,24 +48,6 @@ public:
     std::function<void()> onChange;
 };
 
-int nativeThumb(QScrollBar *bar)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    if (bar->orientation() == Qt::Horizontal)
-        option.state |= QStyle::State_Horizontal;
-    const QRect r = bar->style()->subControlRect(
-        QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
-    return bar->orientation() == Qt::Vertical ? r.height() : r.width();
-}
-
 } // namespace
 
 class tst_ScrollBinding : public QObject {
@@ -130,7 +112,7 @@ void tst_ScrollBinding::barMirrorsTheNativeBar()
     QVERIFY(own->maximum() > 0);
     QVERIFY(!bar->isHidden());
     QVERIFY(bar->isEnabled());
-    QCOMPARE(bar->lineButton, nativeThumb(own));
+    QCOMPARE(bar->lineButton, NativeThumbLength(own));
     QCOMPARE(bar->max, own->maximum());
     QCOMPARE(bar->min, own->minimum());
     // Scrolling the list with keys moves the skinned bar.
