@@ -15,6 +15,12 @@ TzynBorderOverlay::TzynBorderOverlay(QFrame *view, LineColors colors)
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     view->installEventFilter(this);
+    // The scroll area raises its scroll bars when it lays them out: watch its other children
+    // so as to go back on top whenever one of them moves up.
+    for (QObject *child : view->children()) {
+        if (child != this && child->isWidgetType())
+            child->installEventFilter(this);
+    }
     follow();
 }
 
@@ -24,12 +30,6 @@ void TzynBorderOverlay::follow()
     setGeometry(all);
     setMask(QRegion(all) - QRegion(all.adjusted(2, 2, -2, -2)));
     raise();
-    // The scroll area raises its scroll bars when it lays them out: watch its other children
-    // so as to go back on top whenever one of them moves up.
-    for (QObject *child : m_view->children()) {
-        if (child != this && child->isWidgetType())
-            child->installEventFilter(this);
-    }
 }
 
 bool TzynBorderOverlay::eventFilter(QObject *watched, QEvent *event)
@@ -39,18 +39,20 @@ bool TzynBorderOverlay::eventFilter(QObject *watched, QEvent *event)
             raise();
         return false;
     }
-    {
-        switch (event->type()) {
-        case QEvent::Resize:
-        case QEvent::Show:
-        case QEvent::ChildAdded:
-        case QEvent::LayoutRequest:
-            // Scroll bars and viewports may be created or re-stacked after us.
-            follow();
-            break;
-        default:
-            break;
-        }
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+        // Viewports and scroll bars may be created after us.
+        if (QObject *child = static_cast<QChildEvent *>(event)->child(); child->isWidgetType())
+            child->installEventFilter(this);
+        follow();
+        break;
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::LayoutRequest:
+        follow();
+        break;
+    default:
+        break;
     }
     return false;
 }
