@@ -92,17 +92,30 @@ public:
     }
     double exposedAt = 0;
 
+    // Returns once the window has been exposed (at once if it already was); false on timeout.
+    bool wait()
+    {
+        if (exposedAt != 0)
+            return true;
+        QTimer::singleShot(kTimeoutMs, &m_loop, &QEventLoop::quit);
+        m_loop.exec();
+        return exposedAt != 0;
+    }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (exposedAt == 0 && event->type() == QEvent::Expose && watched == m_window->windowHandle()
-            && m_window->windowHandle()->isExposed())
+            && m_window->windowHandle()->isExposed()) {
             exposedAt = epochMs();
+            m_loop.quit();
+        }
         return false;
     }
 
 private:
     QWidget *m_window;
+    QEventLoop m_loop;
 };
 
 // Waits for the page's first contentful paint as the page itself timed it, asking again on
@@ -141,19 +154,8 @@ int measure(QWidget *window, QWebEngineView *view, ExposeWatch &watch)
     loop.exec();
     if (loadedAt <= 0)
         return 3;
-    if (watch.exposedAt == 0) {
-        QEventLoop exposeLoop;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &exposeLoop, [&] {
-            if (watch.exposedAt != 0)
-                exposeLoop.quit();
-        });
-        poll.start(0);
-        QTimer::singleShot(kTimeoutMs, &exposeLoop, &QEventLoop::quit);
-        exposeLoop.exec();
-        if (watch.exposedAt == 0)
-            return 2;
-    }
+    if (!watch.wait())
+        return 2;
     const double paintedAt = firstPaint(view->page());
     if (paintedAt <= 0)
         return 4;
