@@ -93,8 +93,37 @@ Q_FLAG_NS(TShiftState)
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 Q_ENUM_NS(TDragState)
 
+// How a tool button behaves: a push button, a check button (Down stays until clicked again;
+// grouped check buttons release one another), a button with a drop-down menu, or a gap
+// (separator) or line (divider) between groups.
+enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
+Q_ENUM_NS(TToolButtonStyle)
+
+// The state a custom-drawn item is drawn in; a tool button under the pointer is hot, one
+// being pressed is selected.
+enum TCustomDrawStateFlag {
+    cdsSelected = 0x1,
+    cdsGrayed = 0x2,
+    cdsDisabled = 0x4,
+    cdsChecked = 0x8,
+    cdsFocused = 0x10,
+    cdsDefault = 0x20,
+    cdsHot = 0x40,
+    cdsMarked = 0x80,
+    cdsIndeterminate = 0x100
+};
+Q_DECLARE_FLAGS(TCustomDrawState, TCustomDrawStateFlag)
+Q_FLAG_NS(TCustomDrawState)
+
+// The edges of a tool bar that carry a line.
+enum TEdgeBorder { ebLeft = 0x1, ebTop = 0x2, ebRight = 0x4, ebBottom = 0x8 };
+Q_DECLARE_FLAGS(TEdgeBorders, TEdgeBorder)
+Q_FLAG_NS(TEdgeBorders)
+
 } // namespace Fw
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Fw::TAnchors)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Fw::TFontStyles)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Fw::TShiftState)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Fw::TCustomDrawState)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Fw::TEdgeBorders)

@@ -6,12 +6,17 @@
 #include "TForm.h"
 #include "TImage.h"
 #include "TImageList.h"
+#include "TMainMenu.h"
+#include "TMenuItem.h"
 #include "TPicture.h"
+#include "TToolBar.h"
+#include "TToolButton.h"
 #include "TTreeView.h"
 
 #include <QFile>
 #include <QMetaMethod>
 #include <QMetaProperty>
+#include <QPointer>
 #include <QWidget>
 
 #include <limits>
@@ -213,6 +218,12 @@ public:
         body(m_root, name);
         if (m_lex.peek().kind != Token::End)
             m_lex.fail(m_lex.peek().text, QStringLiteral("text after the end of the layout"));
+        // Components that act once the whole layout is in place (a menu with all its items)
+        // are told so, in file order.
+        for (const QPointer<QObject> &component : std::as_const(m_created)) {
+            if (component && component->metaObject()->indexOfMethod("Loaded()") >= 0)
+                QMetaObject::invokeMethod(component, "Loaded", Qt::DirectConnection);
+        }
     }
 
 private:
@@ -248,9 +259,23 @@ private:
             m_lex.fail(name, QStringLiteral("a component named %1 already exists").arg(name), line);
         QObject *object = (*factory)(m_root, qobject_cast<QWidget *>(parent));
         object->setObjectName(name);
+        m_created.append(object);
         if (auto *widget = qobject_cast<QWidget *>(object);
             widget && !qobject_cast<QWidget *>(parent))
             m_lex.fail(name, QStringLiteral("a control needs a control to hold it"), line);
+        // A component written inside a component that holds components of its own (a menu
+        // item inside a menu or another item) is handed to it; it decides what it takes.
+        if (parent != m_root && !qobject_cast<QWidget *>(parent)
+            && parent->metaObject()->indexOfMethod("InsertComponent(QObject*)") >= 0) {
+            bool taken = false;
+            QMetaObject::invokeMethod(parent, "InsertComponent", Qt::DirectConnection,
+                Q_RETURN_ARG(bool, taken), Q_ARG(QObject *, object));
+            if (!taken)
+                m_lex.fail(name,
+                    QStringLiteral("%1 cannot hold a %2")
+                        .arg(QString::fromLatin1(parent->metaObject()->className()), className),
+                    line);
+        }
         body(object, name);
     }
 
@@ -521,6 +546,7 @@ private:
     Lexer &m_lex;
     QObject *m_root;
     QString m_prefix;
+    QList<QPointer<QObject>> m_created;
 };
 
 } // namespace
@@ -576,6 +602,10 @@ void TLayoutLoader::registerFrameworkClasses()
     registerClass<TTreeView>(QStringLiteral("TTreeView"));
     registerClass<TControl>(QStringLiteral("TControl"));
     registerClass<TCustomPanel>(QStringLiteral("TPanel"));
+    registerClass<TMainMenu>(QStringLiteral("TMainMenu"));
+    registerClass<TMenuItem>(QStringLiteral("TMenuItem"));
+    registerClass<TToolBar>(QStringLiteral("TToolBar"));
+    registerClass<TToolButton>(QStringLiteral("TToolButton"));
 }
 
 void TLayoutLoader::load(QObject *root, const QString &fileName)

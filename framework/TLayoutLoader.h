@@ -44,11 +44,18 @@ private:
 //         end>
 //       object Image1: TImage         // a component, created in file order
 //       end
+//       object MainMenu1: TMainMenu   // components inside a component that holds
+//         object File1: TMenuItem     // components (InsertComponent) are handed to it
+//           Caption = '&File'
+//         end
+//       end
 //     end
 //
 // Components are created by their registered class name and take the enclosing object as
-// their parent (non-visual ones are owned by the root). Properties are applied in file order
-// through Qt's property system. Anything unknown is an error, never skipped.
+// their parent (non-visual ones are owned by the root, unless the enclosing component takes
+// them through its invokable InsertComponent(QObject*)). Properties are applied in file order
+// through Qt's property system. Once the whole layout is applied, every component with an
+// invokable Loaded() is called, in file order. Anything unknown is an error, never skipped.
 class TLayoutLoader {
 public:
     // Creates a component of a class; parent is the enclosing widget, owner the root.

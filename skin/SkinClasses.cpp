@@ -8,7 +8,9 @@
 #include "TzynImageButton.h"
 #include "TzynImagePanel.h"
 #include "TzynListView.h"
+#include "TzynMainMenu.h"
 #include "TzynRadioButton.h"
+#include "TzynToolBar.h"
 #include "TzynTreeView.h"
 
 namespace {
@@ -32,6 +34,7 @@ const QList<SkinClass> &skinClasses()
         skinClass<TzynRadioButton>("TzynRadioButton"),
         skinClass<TzynListView>("TzynListView"),
         skinClass<TzynImagePanel>("TzynImagePanel"),
+        skinClass<TzynToolBar>("TzynToolBar"),
     };
     return classes;
 }
@@ -43,4 +46,6 @@ void registerSkinClasses()
             [create = skin.create](
                 QObject *, QWidget *parent) -> QObject * { return create(parent); });
     }
+    // The skinned menu is a component without a window of its own, made on its form.
+    TLayoutLoader::registerClass<TzynMainMenu>(QStringLiteral("TzynMainMenu"));
 }

@@ -8,6 +8,7 @@
 #include "TzynEdgeZones.h"
 #include "TzynErrorBox.h"
 #include "TzynImagePanel.h"
+#include "TzynMenuBar.h"
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButtons.h"
 #include "TzynTitleBarSections.h"
@@ -112,10 +113,9 @@ int TzynForm::MaximizeCounter()
     return maximizeCounter;
 }
 
-bool TzynForm::MenuShortCut(QKeyEvent *)
+bool TzynForm::MenuShortCut(QKeyEvent *event)
 {
-    // No menu is attached: no key is a shortcut.
-    return false;
+    return m_menus->ShortCut(event);
 }
 
 void TzynForm::setUIStyle(TzynUIStyle style)
@@ -129,6 +129,7 @@ void TzynForm::setUIStyle(TzynUIStyle style)
     setColor(GetThemeColor(style, E::FormColor));
     m_menuBarColor = Color();
     m_titleBar->setUIStyle(style);
+    m_menus->ApplyFrameStyle(style);
     if (m_autoUpdateSub) {
         ApplyUIStyleToContainers(this, style);
         ApplyUIStyleToChildren(this, style);
@@ -439,4 +440,63 @@ void TzynForm::paintEvent(QPaintEvent *event)
     QPainter canvas(this);
     canvas.setClipRegion(event->region());
     PaintOnto(canvas, event->rect());
+}
+
+// --- Menu bar --------------------------------------------------------------------------------
+
+TzynMenuBar *TzynForm::makeMenuBar()
+{
+    return new TzynMenuBar(this);
+}
+
+TMainMenu *TzynForm::Menu() const
+{
+    return m_menus->Menu();
+}
+
+void TzynForm::setMenu(TMainMenu *menu)
+{
+    m_menus->setMenu(menu);
+}
+
+TToolBar *TzynForm::MenuBar() const
+{
+    return m_menus->Bar();
+}
+
+void TzynForm::setMenuBarColor(TColor color)
+{
+    m_menuBarColor = color;
+    m_menus->ApplyColor(color);
+}
+
+void TzynForm::setMenuBarHeight(int height)
+{
+    m_menuBarHeight = height;
+    m_menus->ApplyHeight(height);
+}
+
+void TzynForm::CreateMenuBar()
+{
+    m_menus->Create();
+}
+
+void TzynForm::RebuildMenuBar()
+{
+    m_menus->Rebuild();
+}
+
+void TzynForm::SyncMenuBar()
+{
+    m_menus->Sync();
+}
+
+void TzynForm::ReleaseMenuBar()
+{
+    m_menus->Release();
+}
+
+void TzynForm::UpdateMenuBarFont()
+{
+    m_menus->UpdateFont();
 }

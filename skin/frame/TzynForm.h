@@ -1,6 +1,8 @@
 #pragma once
 
 #include "TCustomPanel.h"
+#include "TMainMenu.h"
+#include "TToolBar.h"
 #include "TzynSkinnedControl.h"
 #include "TzynTitleBarButtons.h"
 #include "TzynTitleBarSections.h"
@@ -11,6 +13,7 @@
 #include <QRect>
 
 class QKeyEvent;
+class TzynMenuBar;
 class TzynTitleBar;
 class TzynWindowDrag;
 
@@ -37,6 +40,7 @@ class TzynForm : public TCustomPanel,
         TzynTitleBarSections *TitleBarSections READ TitleBarSections WRITE setTitleBarSections)
     Q_PROPERTY(bool TitleBarDrawAppIcon READ TitleBarDrawAppIcon WRITE setTitleBarDrawAppIcon)
     Q_PROPERTY(TFont *Font READ Font WRITE setFont)
+    Q_PROPERTY(TMainMenu *Menu READ Menu WRITE setMenu)
     Q_PROPERTY(TColor MenuBarColor READ MenuBarColor WRITE setMenuBarColor)
     Q_PROPERTY(int MenuBarHeight READ MenuBarHeight WRITE setMenuBarHeight)
     Q_PROPERTY(int Height READ Height WRITE setHeight)
@@ -76,9 +80,9 @@ public:
     TFont *Font() const;
     void setFont(TFont *font);
     TColor MenuBarColor() const { return m_menuBarColor; }
-    void setMenuBarColor(TColor color) { m_menuBarColor = color; }
+    void setMenuBarColor(TColor color);
     int MenuBarHeight() const { return m_menuBarHeight; }
-    void setMenuBarHeight(int height) { m_menuBarHeight = height; }
+    void setMenuBarHeight(int height);
     // Reading gives the frame's own size; writing sizes the host around it.
     int Width() const { return width(); }
     void setWidth(int width);
@@ -107,6 +111,22 @@ public:
     // The resize edges of a point of the host's client area; none while maximised or for a
     // host that was not created sizeable.
     Qt::Edges HostHitZone(const QPoint &pos) const;
+
+    // The main menu shown in the menu bar under the title bar; the bar exists exactly while
+    // there is one. A TzynMainMenu remembers the frame that shows it.
+    TMainMenu *Menu() const;
+    void setMenu(TMainMenu *menu);
+    TToolBar *MenuBar() const;
+    // Makes the bar (a flat tool bar under the title bar) when it is missing.
+    void CreateMenuBar();
+    // One button per top-level item of Menu, in menu order; releases the bar without Menu.
+    void RebuildMenuBar();
+    // The buttons take their items' captions and enabled states again.
+    void SyncMenuBar();
+    // Frees the bar and clears Menu.
+    void ReleaseMenuBar();
+    // The bar takes the font of a TzynMainMenu: the desktop's menu font or its own.
+    void UpdateMenuBarFont();
 
     // How many maximised resizes of frames that started maximised the process has seen
     // (shared by all frames; it stops counting at two).
@@ -146,4 +166,6 @@ private:
     bool m_seenMaximized = false;
     bool m_constructing = true;
     TzynWindowDrag *m_drag;
+    TzynMenuBar *m_menus = makeMenuBar();
+    TzynMenuBar *makeMenuBar();
 };

@@ -9,7 +9,8 @@ const TzynStyleLook looks[] = {
     // Custom
     {},
     // MacOS
-    { true, true, true, TColor(0x000000), std::nullopt, "MACOS_FORM_BACKGROUND" },
+    { true, true, true, TColor(0x000000), std::nullopt, "MACOS_FORM_BACKGROUND", false,
+        "MACOS_MENU_BAR", "MACOS_MENU_SELECT", true, true },
     // WinXP
     { false, false, false, std::nullopt, std::nullopt, nullptr, true },
     // DeepBlue

@@ -29,6 +29,15 @@ struct TzynStyleLook {
     // The maximise button changes to the restore pictures as its click maximises or
     // restores the window.
     bool maxButtonShowsRestore = false;
+    // Menus and the menu bar are drawn from pictures instead of colour fills: the bar
+    // picture behind items, separators and the menu bar, the selection picture behind the
+    // selected item and a hot bar button; null draws them in the menu's colours.
+    const char *menuBarPicture = nullptr;
+    const char *menuSelectPicture = nullptr;
+    // Menu item and separator heights are the theme's and cannot be changed.
+    bool menuHeightsFixed = false;
+    // Tool bars show their parent's background instead of their colour.
+    bool toolBarTransparent = false;
 };
 
 // The look of a style; Custom has the look of no style: no keyed corners, the dotted focus,
