@@ -11,6 +11,7 @@ TMainMenu::TMainMenu(QObject *owner)
     : QObject(owner)
     , m_items(new TMenuItem(this))
 {
+    qRegisterMetaType<TMenuItem *>();
     m_items->setMenu(this);
 }
 

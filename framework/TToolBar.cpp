@@ -48,6 +48,8 @@ void drawEdge(QPainter &canvas, const QRect &r, bool sunken)
 TToolBar::TToolBar(QWidget *parent)
     : TControl(parent)
 {
+    qRegisterMetaType<TToolButton *>();
+    qRegisterMetaType<TToolBar *>();
     setBounds(0, 0, 150, 29);
     setAlign(Fw::alTop);
 }
@@ -178,7 +180,9 @@ void TToolBar::ArrangeButtons()
     const int y = m_edgeBorders & Fw::ebTop ? kEdge : 0;
     const int imageWidth = m_images ? m_images->Width() : 0;
     for (const QPointer<TToolButton> &button : std::as_const(m_buttons)) {
-        if (!button || button->isHidden())
+        // Only a button hidden on purpose takes no room; one not shown yet does.
+        if (!button
+            || (button->isHidden() && button->testAttribute(Qt::WA_WState_ExplicitShowHide)))
             continue;
         int w = m_buttonWidth;
         switch (button->Style()) {

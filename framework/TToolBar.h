@@ -3,6 +3,7 @@
 #include "TControl.h"
 
 #include <QList>
+#include <QPainter>
 #include <QPointer>
 
 #include "TImageList.h"

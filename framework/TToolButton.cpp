@@ -16,6 +16,9 @@ TToolButton::TToolButton(QWidget *parent)
     setAutoRaise(true);
     setParentFont(true);
     attachToBar();
+    // Like every control, a button is visible once placed, also on a bar already shown.
+    if (parent && parent->isVisible())
+        show();
 }
 
 TToolButton::~TToolButton()
@@ -185,6 +188,11 @@ bool TToolButton::event(QEvent *e)
     }
     case QEvent::ParentChange:
         attachToBar();
+        break;
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+        if (m_bar)
+            m_bar->ArrangeButtons();
         break;
     case QEvent::EnabledChange:
         update();

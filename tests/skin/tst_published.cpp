@@ -41,7 +41,8 @@ private Q_SLOTS:
         // The classes a layout may place today, the image panel among them.
         for (const char *name : { "TzynForm", "TzynButton", "TzynImageButton", "TzynCheckBox",
                  "TzynRadioButton", "TzynGroupBox", "TzynTreeView", "TzynListView",
-                 "TzynImagePanel", "TImage", "TImageList", "TTreeView", "TApplicationEvents" })
+                 "TzynImagePanel", "TzynToolBar", "TzynMainMenu", "TImage", "TImageList", "TTreeView",
+                 "TApplicationEvents", "TMainMenu", "TMenuItem", "TToolBar", "TToolButton" })
             QVERIFY2(TLayoutLoader::isClassRegistered(QString::fromLatin1(name)), name);
         QVERIFY2(refused.isEmpty(), qPrintable(refused.join(QStringLiteral(", "))));
     }
