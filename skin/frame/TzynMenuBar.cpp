@@ -189,6 +189,8 @@ void TzynMenuBar::ApplyHeight(int height)
         if (TToolButton *button = m_bar->Buttons(i))
             button->setHeight(height);
     }
+    // The client area below gives or takes the difference.
+    TControlCore::realignChildren(m_frame);
 }
 
 void TzynMenuBar::ApplyFrameStyle(TzynUIStyle style)
