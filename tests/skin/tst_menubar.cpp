@@ -4,6 +4,7 @@
 // accelerator, and the arrows between open menus through the frame's key handling; the bar's
 // hot and pressed buttons drawn in the menu's style.
 
+#include "SkinClasses.h"
 #include "TCustomPanel.h"
 #include "TForm.h"
 #include "TLayoutLoader.h"
@@ -14,7 +15,6 @@
 #include "TzynForm.h"
 #include "TzynMainMenu.h"
 #include "TzynTitleBar.h"
-#include "SkinClasses.h"
 #include "ZYNMenu.h"
 
 #include <QApplication>
@@ -101,7 +101,8 @@ class tst_MenuBar : public QObject {
     void load()
     {
         host.reset(new TMenuHost);
-        TLayoutLoader().loadFromText(host.get(), QString::fromUtf8(kLayout), QStringLiteral("Host.layout"));
+        TLayoutLoader().loadFromText(
+            host.get(), QString::fromUtf8(kLayout), QStringLiteral("Host.layout"));
         frame = host->findChild<TzynForm *>();
         menu = host->findChild<TzynMainMenu *>();
         panel = host->findChild<TCustomPanel *>(QStringLiteral("Panel1"));
@@ -145,7 +146,8 @@ private Q_SLOTS:
         TToolBar *bar = frame->MenuBar();
         QVERIFY(bar);
         QCOMPARE(captions(bar),
-            (QStringList { QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Help") }));
+            (QStringList {
+                QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Help") }));
         QCOMPARE(bar->Buttons(1)->MenuItem()->objectName(), QStringLiteral("Edit1"));
         // Under the title bar, as high as MenuBarHeight, its buttons left to right.
         TzynTitleBar *title = frame->TitleBar();
@@ -233,7 +235,8 @@ private Q_SLOTS:
         QVERIFY(button->isEnabled());
         // A top-level item removed takes its button with it.
         delete menu->Items()->Items(2);
-        QCOMPARE(captions(frame->MenuBar()), (QStringList { QStringLiteral("&File"), QStringLiteral("&Change") }));
+        QCOMPARE(captions(frame->MenuBar()),
+            (QStringList { QStringLiteral("&File"), QStringLiteral("&Change") }));
     }
 
     void frameStylePassesToTheMenu()
@@ -275,7 +278,8 @@ private Q_SLOTS:
         QTRY_VERIFY(edit->isVisible());
         QVERIFY(bar->Buttons(1)->IsDroppedDown());
         // The first item that can be chosen is selected: Undo is disabled.
-        QCOMPARE(TMenuItem::fromAction(edit->activeAction())->objectName(), QStringLiteral("Copy1"));
+        QCOMPARE(
+            TMenuItem::fromAction(edit->activeAction())->objectName(), QStringLiteral("Copy1"));
         QVERIFY(bar->Buttons(1)->DrawState() & Fw::cdsSelected);
 
         QTest::keyClick(edit, Qt::Key_Right);
@@ -325,7 +329,8 @@ private Q_SLOTS:
         QApplication::sendEvent(button, &enter);
         const QImage hot = grab();
         const QColor fill = toQColor(GetThemeColor(style, TzynThemeEntry::MainMenuSelectedColor));
-        const QColor border = toQColor(GetThemeColor(style, TzynThemeEntry::MainMenuSelectedBorderColor));
+        const QColor border
+            = toQColor(GetThemeColor(style, TzynThemeEntry::MainMenuSelectedBorderColor));
         QCOMPARE(QColor(hot.pixel(0, 0)), border);
         QCOMPARE(QColor(hot.pixel(button->width() - 1, 0)), border);
         QCOMPARE(QColor(hot.pixel(1, 1)), fill);

@@ -1,0 +1,161 @@
+// The menu bar and the skinned tool bar in a real window under a window manager (Xvfb with
+// openbox), driven by the real pointer through xdotool: a click on a bar button opens its
+// menu, a click on an item runs it, sliding to another button while a menu is open opens
+// that one, a click on the open button closes its menu; a tool bar button is hot under the
+// pointer, down while held and clicked on release.
+
+#include "TForm.h"
+#include "TMenuItem.h"
+#include "TToolBar.h"
+#include "TToolButton.h"
+#include "TzynForm.h"
+#include "TzynMainMenu.h"
+#include "TzynToolBar.h"
+
+#include <QMenu>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+constexpr int kTimeout = 15000;
+
+// One xdotool command chain; the test's event loop keeps running meanwhile.
+bool xdotool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    if (!process.waitForStarted())
+        return false;
+    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000))
+        return false;
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+QStringList moveTo(const QPoint &p)
+{
+    return { QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
+        QStringLiteral("sleep"), QStringLiteral("0.2") };
+}
+
+bool click(const QPoint &p)
+{
+    return xdotool(moveTo(p) << QStringLiteral("click") << QStringLiteral("1"));
+}
+
+TMenuItem *item(const QString &caption, TMenuItem *parent)
+{
+    auto *it = new TMenuItem;
+    it->setCaption(caption);
+    parent->Add(it);
+    return it;
+}
+
+QRgb rgb(TColor color)
+{
+    return toQColor(color).rgb();
+}
+
+} // namespace
+
+class tst_MenuBarWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TForm> host;
+    TzynForm *frame = nullptr;
+    TzynMainMenu *menu = nullptr;
+    TMenuItem *file = nullptr, *edit = nullptr, *exit = nullptr;
+
+    QPoint centreOf(const QWidget *w) const { return w->mapToGlobal(w->rect().center()); }
+    TToolButton *barButton(int i) const { return frame->MenuBar()->Buttons(i); }
+
+private Q_SLOTS:
+    void init()
+    {
+        host.reset(new TForm);
+        host->setGeometry(100, 100, 500, 300);
+        frame = new TzynForm(host.get());
+        frame->setUIStyle(TzynUIStyle::WinXP);
+        menu = new TzynMainMenu(host.get());
+        file = item(QStringLiteral("&File"), menu->Items());
+        item(QStringLiteral("&Open"), file);
+        item(QStringLiteral("-"), file);
+        exit = item(QStringLiteral("E&xit"), file);
+        edit = item(QStringLiteral("&Edit"), menu->Items());
+        item(QStringLiteral("&Copy"), edit);
+        host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+        host->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(host.get()));
+    }
+    void cleanup()
+    {
+        for (QMenu *popup : { file->popup(), edit->popup() })
+            popup->close();
+        host.reset();
+    }
+
+    void clickOpensTheMenuAndClickOnAnItemRunsIt()
+    {
+        QSignalSpy runs(exit, &TMenuItem::OnClick);
+        QVERIFY(click(centreOf(barButton(0))));
+        QMenu *popup = file->popup();
+        QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), kTimeout);
+        // Under its button.
+        QCOMPARE(popup->geometry().topLeft(),
+            barButton(0)->mapToGlobal(QPoint(0, barButton(0)->height())));
+        QVERIFY(barButton(0)->IsDroppedDown());
+        const QRect row = popup->actionGeometry(exit->action());
+        QVERIFY(click(popup->mapToGlobal(row.center())));
+        QTRY_COMPARE_WITH_TIMEOUT(runs.size(), 1, kTimeout);
+        QTRY_VERIFY(!popup->isVisible());
+        QTRY_VERIFY(!barButton(0)->IsDroppedDown());
+    }
+
+    void slidingToAnotherButtonOpensItsMenu()
+    {
+        QVERIFY(click(centreOf(barButton(0))));
+        QTRY_VERIFY_WITH_TIMEOUT(file->popup()->isVisible(), kTimeout);
+        QVERIFY(xdotool(
+            moveTo(centreOf(barButton(1)) + QPoint(-3, 0)) + moveTo(centreOf(barButton(1)))));
+        QTRY_VERIFY_WITH_TIMEOUT(edit->popup()->isVisible(), kTimeout);
+        QVERIFY(!file->popup()->isVisible());
+        // A click on the open menu's own button closes it and does not open it again.
+        QVERIFY(click(centreOf(barButton(1))));
+        QTRY_VERIFY_WITH_TIMEOUT(!edit->popup()->isVisible(), kTimeout);
+        QTest::qWait(300);
+        QVERIFY(!edit->popup()->isVisible());
+    }
+
+    void toolBarButtonUnderTheRealPointer()
+    {
+        auto *bar = new TzynToolBar(frame);
+        bar->setShowCaptions(true);
+        bar->setButtonWidth(50);
+        auto *button = new TToolButton(bar);
+        button->setCaption(QStringLiteral("Go"));
+        QSignalSpy clicks(button, &TToolButton::OnClick);
+        bar->show();
+        QTRY_VERIFY(button->isVisible());
+        const auto pixel = [&] { return bar->grab(button->geometry()).toImage().pixel(3, 3); };
+        QCOMPARE(pixel(), rgb(bar->Color()));
+        QVERIFY(xdotool(moveTo(centreOf(button))));
+        QTRY_VERIFY_WITH_TIMEOUT(button->IsHot(), kTimeout);
+        QCOMPARE(pixel(), rgb(bar->ButtonColor()));
+        QVERIFY(xdotool({ QStringLiteral("mousedown"), QStringLiteral("1"), QStringLiteral("sleep"),
+            QStringLiteral("0.2") }));
+        QTRY_VERIFY_WITH_TIMEOUT(button->IsPressed(), kTimeout);
+        QCOMPARE(pixel(), rgb(bar->ButtonDownColor()));
+        QVERIFY(xdotool({ QStringLiteral("mouseup"), QStringLiteral("1"), QStringLiteral("sleep"),
+            QStringLiteral("0.2") }));
+        QTRY_COMPARE_WITH_TIMEOUT(clicks.size(), 1, kTimeout);
+        QCOMPARE(pixel(), rgb(bar->ButtonColor()));
+        QVERIFY(xdotool(moveTo(centreOf(frame) + QPoint(0, 60))));
+        QTRY_VERIFY_WITH_TIMEOUT(!button->IsHot(), kTimeout);
+        QCOMPARE(pixel(), rgb(bar->Color()));
+    }
+};
+
+QTEST_MAIN(tst_MenuBarWindow)
+#include "tst_menubar_window.moc"
