@@ -120,8 +120,14 @@ void TzynMenuBar::Rebuild()
         Release();
         return;
     }
-    while (m_bar->ButtonCount() > 0)
-        delete m_bar->Buttons(0);
+    // The old buttons go once their events are over: a rebuild may come from the click
+    // handler of an item whose button is being clicked.
+    while (m_bar->ButtonCount() > 0) {
+        TToolButton *old = m_bar->Buttons(0);
+        m_bar->RemoveButton(old);
+        old->hide();
+        old->deleteLater();
+    }
     // From the last item to the first, each in front of the ones made before: the buttons
     // read left to right in menu order.
     const TMenuItem *items = m_menu->Items();
@@ -150,7 +156,12 @@ void TzynMenuBar::Sync()
 
 void TzynMenuBar::Release()
 {
-    delete m_bar.data();
+    // Freed once its events are over, as the bar may be releasing itself from a click.
+    if (TToolBar *bar = m_bar.data()) {
+        m_bar = nullptr;
+        bar->hide();
+        bar->deleteLater();
+    }
     if (m_menu) {
         if (auto *skinned = qobject_cast<TzynMainMenu *>(m_menu.data());
             skinned && skinned->Frame() == m_frame)

@@ -170,7 +170,8 @@ private Q_SLOTS:
         // Without a menu the bar goes and the client area grows back.
         QPointer<TToolBar> gone = bar;
         frame->setMenu(nullptr);
-        QVERIFY(gone.isNull());
+        QVERIFY(!frame->MenuBar());
+        QTRY_VERIFY(gone.isNull());
         QVERIFY(!frame->MenuBar());
         QVERIFY(!menu->Frame());
         QCOMPARE(panel->geometry().top(), title->height());
@@ -208,7 +209,7 @@ private Q_SLOTS:
         load();
         QPointer<TToolBar> bar = frame->MenuBar();
         delete menu;
-        QVERIFY(bar.isNull());
+        QTRY_VERIFY(bar.isNull());
         QVERIFY(!frame->Menu());
         QCOMPARE(panel->geometry().top(), frame->TitleBar()->height());
         // And a frame that goes first leaves the menu without a frame.
@@ -237,6 +238,30 @@ private Q_SLOTS:
         delete menu->Items()->Items(2);
         QCOMPARE(captions(frame->MenuBar()),
             (QStringList { QStringLiteral("&File"), QStringLiteral("&Change") }));
+    }
+
+    void clickHandlerMayTakeTheMenuAway()
+    {
+        load();
+        host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+        auto *quit = new TMenuItem;
+        quit->setCaption(QStringLiteral("&Quit"));
+        menu->Items()->Add(quit);
+        auto *extra = new TMenuItem;
+        extra->setCaption(QStringLiteral("E&xtra"));
+        menu->Items()->Add(extra);
+        // Removing its own item rebuilds the bar under the button being clicked.
+        connect(extra, &TMenuItem::OnClick, this, [extra] { delete extra; });
+        TToolButton *button = frame->MenuBar()->Buttons(4);
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+        QCOMPARE(frame->MenuBar()->ButtonCount(), 4);
+        connect(quit, &TMenuItem::OnClick, this, [this] { frame->setMenu(nullptr); });
+        button = frame->MenuBar()->Buttons(3);
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+        QVERIFY(!frame->MenuBar());
+        QTest::qWait(50);
+        QCOMPARE(panel->geometry().top(), frame->TitleBar()->height());
     }
 
     void frameStylePassesToTheMenu()
