@@ -103,6 +103,27 @@ private Q_SLOTS:
         QCOMPARE(host->height(), 304);
     }
 
+    // Caption, Font, Width and Height are published once, by the framework's control; the
+    // frame gives them its meaning also when they are reached through the base.
+    void publishedAccessorsThroughTheBase()
+    {
+        TzynForm *frame = makeFrame();
+        TCustomPanel *base = frame;
+        base->setCaption(QStringLiteral("Via base"));
+        QCOMPARE(frame->TitleBar()->Caption(), QStringLiteral("Via base"));
+        QCOMPARE(host->windowTitle(), QStringLiteral("Via base"));
+        const QMetaObject &panelMeta = TCustomPanel::staticMetaObject;
+        panelMeta.property(panelMeta.indexOfProperty("Caption"))
+            .write(frame, QStringLiteral("Via meta"));
+        QCOMPARE(frame->TitleBar()->Caption(), QStringLiteral("Via meta"));
+        QCOMPARE(base->Font(), frame->TitleBar()->Font());
+        base->setWidth(300);
+        QCOMPARE(host->width(), 302);
+        base->setHeight(200);
+        QCOMPARE(host->height(), 201);
+        QCOMPARE(frame->size(), QSize(300, 200));
+    }
+
     void sizesFromTheLayout()
     {
         host.reset(new TForm);
