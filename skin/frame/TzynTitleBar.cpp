@@ -29,13 +29,7 @@ namespace {
 // A section's picture as an image of its own size; null when it holds none.
 QImage pictureImage(const TPicture *picture)
 {
-    if (!picture || picture->isEmpty())
-        return QImage();
-    // An opaque bitmap is drawn as it is stored, without a converted copy per paint.
-    if (const auto *bitmap = dynamic_cast<const TBitmap *>(picture->graphic());
-        bitmap && !bitmap->transparent())
-        return bitmap->image();
-    return picture->graphic()->toImage();
+    return picture && !picture->isEmpty() ? GraphicImage(*picture->graphic()) : QImage();
 }
 
 // A button's picture as its cell shows it: over white, cut or padded to the size of the

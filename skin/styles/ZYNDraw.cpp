@@ -88,6 +88,11 @@ QImage widenedTile(const QImage &picture)
     const int w = picture.width();
     if (w >= wideEnough || picture.depth() != 32)
         return picture;
+    // Backgrounds are tiled on every paint of every panel: the widened copy is made once per
+    // picture.
+    static QCache<qint64, QImage> widened(1024); // in KiB
+    if (const QImage *found = widened.object(picture.cacheKey()))
+        return *found;
     const int times = (wideEnough + w - 1) / w;
     QImage wide(w * times, picture.height(), picture.format());
     const size_t rowBytes = size_t(w) * 4;
@@ -97,6 +102,7 @@ QImage widenedTile(const QImage &picture)
         for (int i = 0; i < times; ++i)
             std::memcpy(out + i * rowBytes, row, rowBytes);
     }
+    widened.insert(picture.cacheKey(), new QImage(wide), int(wide.sizeInBytes() / 1024 + 1));
     return wide;
 }
 
@@ -308,13 +314,21 @@ void TilePicture(QPainter &canvas, const QImage &picture, const QRect &rect)
     canvas.restore();
 }
 
+QImage GraphicImage(const TGraphic &picture)
+{
+    if (const auto *bitmap = dynamic_cast<const TBitmap *>(&picture);
+        bitmap && !bitmap->transparent())
+        return bitmap->image();
+    return picture.toImage();
+}
+
 void TilePicture(QPainter &canvas, const TGraphic &picture, const QRect &rect)
 {
     const int w = picture.width(), h = picture.height();
     if (w <= 0 || h <= 0)
         return;
     // Decode (and key) once, then stamp the same image.
-    QImage image = picture.toImage();
+    QImage image = GraphicImage(picture);
     if (image.size() != QSize(w, h))
         image = image.scaled(w, h);
     TilePicture(canvas, image, rect);

@@ -42,6 +42,10 @@ QImage GreyedImage(const QImage &image);
 // control does not re-key and re-grey its pictures every time.
 QImage PreparedPicture(const QImage &image, bool keyed, QRgb key, bool greyed);
 
+// The picture's pixels for drawing: an opaque bitmap as it is stored (the same image every
+// time, so that what is prepared from it is kept), anything else as it renders itself.
+QImage GraphicImage(const TGraphic &picture);
+
 // Tiles the picture from the canvas origin (not from rect's corner) over one tile more than
 // rect's width and height. The picture must have a non-zero size.
 void TilePicture(QPainter &canvas, const TGraphic &picture, const QRect &rect);
