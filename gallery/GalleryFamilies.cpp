@@ -26,6 +26,8 @@ template <class Family> GalleryFamily *make(QWidget *frame)
 
 const std::vector<GalleryFamilyRow> &GalleryFamilies()
 {
+    // One row per line, and an empty line under each place for families to come.
+    // clang-format off
     static const std::vector<GalleryFamilyRow> rows = {
         { "Buttons", make<GalleryButtonsGroup> },
         { "Panels", make<GalleryPanelsGroup> },
@@ -39,5 +41,6 @@ const std::vector<GalleryFamilyRow> &GalleryFamilies()
         // Tabs, page control, check group, combo box, progress bar and side channel:
 
     };
+    // clang-format on
     return rows;
 }

@@ -98,12 +98,13 @@ int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *err
         form.ChooseStyle(style);
         settle(500);
         const QRect bounds = form.frameGeometry();
-        const QImage shot = screen
-                                ->grabWindow(0, bounds.x() - screen->geometry().x(),
-                                    bounds.y() - screen->geometry().y(), bounds.width(),
-                                    bounds.height())
-                                .toImage();
-        const QString file = QDir(dir).filePath(QStringLiteral("gallery-%1.png").arg(styleName(style)));
+        const QImage shot
+            = screen
+                  ->grabWindow(0, bounds.x() - screen->geometry().x(),
+                      bounds.y() - screen->geometry().y(), bounds.width(), bounds.height())
+                  .toImage();
+        const QString file
+            = QDir(dir).filePath(QStringLiteral("gallery-%1.png").arg(styleName(style)));
         if (shot.isNull() || !shot.save(file))
             return fail(QStringLiteral("cannot write %1").arg(file));
         shots.append(shot);

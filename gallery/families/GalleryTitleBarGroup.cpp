@@ -17,8 +17,7 @@ void GalleryTitleBarGroup::Loaded()
 
 void GalleryTitleBarGroup::Attach(TzynForm *frame)
 {
-    connect(frame, &TzynForm::OnTitleBarHelpBtnClick, this,
-        &GalleryTitleBarGroup::HelpButtonClick);
+    connect(frame, &TzynForm::OnTitleBarHelpBtnClick, this, &GalleryTitleBarGroup::HelpButtonClick);
     connect(frame, &TzynForm::OnTitleBarCustomBtnsClick, this,
         &GalleryTitleBarGroup::CustomButtonClick);
     // Maximise, restore and minimise act on the window; its state changes say they happened.
@@ -46,7 +45,7 @@ bool GalleryTitleBarGroup::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_host && event->type() == QEvent::WindowStateChange) {
         const Qt::WindowStates state = m_host->windowState();
-        report(state.testFlag(Qt::WindowMinimized) ? QStringLiteral("window minimised")
+        report(state.testFlag(Qt::WindowMinimized)    ? QStringLiteral("window minimised")
                 : state.testFlag(Qt::WindowMaximized) ? QStringLiteral("window maximised")
                                                       : QStringLiteral("window restored"));
     }

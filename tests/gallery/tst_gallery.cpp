@@ -82,8 +82,7 @@ private Q_SLOTS:
         TzynTitleBarButtons *buttons = frame->TitleBarButtons();
         for (int i = 0; i < buttons->Count(); ++i)
             types.insert(buttons->Items(i)->ButtonType());
-        QCOMPARE(types,
-            QSet<int>({ zynMax, zynMin, zynClose, zynHelp, zynControlBox, zynCustom }));
+        QCOMPARE(types, QSet<int>({ zynMax, zynMin, zynClose, zynHelp, zynControlBox, zynCustom }));
 
         // One family per row of the table, each loaded from its own layout onto the frame.
         const auto &rows = GalleryFamilies();
@@ -106,12 +105,11 @@ private Q_SLOTS:
     void flowFillsRowsAndWraps()
     {
         const QRect area(10, 20, 300, 400);
-        const QList<QRect> places
-            = FlowFamilies({ { 100, 50 }, { 150, 80 }, { 100, 30 }, { 400, 20 }, { 50, 50 } },
-                area, 8);
+        const QList<QRect> places = FlowFamilies(
+            { { 100, 50 }, { 150, 80 }, { 100, 30 }, { 400, 20 }, { 50, 50 } }, area, 8);
         QCOMPARE(places,
-            QList<QRect>({ QRect(10, 20, 100, 50), QRect(118, 20, 150, 80),
-                QRect(10, 108, 100, 30), QRect(10, 146, 400, 20), QRect(10, 174, 50, 50) }));
+            QList<QRect>({ QRect(10, 20, 100, 50), QRect(118, 20, 150, 80), QRect(10, 108, 100, 30),
+                QRect(10, 146, 400, 20), QRect(10, 174, 50, 50) }));
         QVERIFY(FlowFamilies({}, area, 8).isEmpty());
     }
 
@@ -120,8 +118,7 @@ private Q_SLOTS:
         QTest::addColumn<TzynUIStyle>("style");
         for (TzynUIStyle style : TGalleryForm::Styles()) {
             if (style != TzynUIStyle::Custom)
-                QTest::newRow(QMetaEnum::fromType<TzynUIStyle>().valueToKey(int(style)))
-                    << style;
+                QTest::newRow(QMetaEnum::fromType<TzynUIStyle>().valueToKey(int(style))) << style;
         }
     }
 
