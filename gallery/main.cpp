@@ -43,8 +43,12 @@ int main(int argc, char *argv[])
         form.Show();
         return app.exec();
     } catch (const std::exception &error) {
-        // The window could not be built: say why and stop.
-        app.ShowException(error);
+        // The window could not be built: say why and stop. Taking screenshots nobody watches,
+        // so the reason goes to the error stream rather than into a box that waits for a click.
+        if (parser.isSet(screenshots))
+            std::fprintf(stderr, "SkinGallery: %s\n", error.what());
+        else
+            app.ShowException(error);
         return 1;
     }
 }
