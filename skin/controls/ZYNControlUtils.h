@@ -1,16 +1,15 @@
 #pragma once
 
-// Small helpers shared by the skinned controls: the owner rule for a new control, the dotted
-// focus rectangle and the accelerator rule of captions. Keyed and greyed renderings of
-// pictures are in ZYNPictures, which the skinned menus share.
+// Small helpers shared by the skinned controls: the owner rule for a new control, the caption
+// looks, the dotted focus rectangle and the accelerator rule of captions. Keyed and greyed
+// pictures are the styles layer's (ZYNDraw), which the frame draws with too.
 
 #include <QImage>
 #include <QRect>
 #include <QString>
 
-#include "TBitmap.h" // KeyedImage
 #include "TColor.h"
-#include "ZYNPictures.h"
+#include "ZYNDraw.h" // TopLeftKey, GreyedImage, PreparedPicture
 
 class QFrame;
 class QPainter;

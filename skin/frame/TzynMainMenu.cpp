@@ -11,7 +11,7 @@
 #include "TzynMenuStyle.h"
 #include "ZYNLooks.h"
 #include "ZYNMenu.h"
-#include "ZYNPictures.h"
+#include "ZYNDraw.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -9,7 +9,7 @@
 #include "TzynForm.h"
 #include "TzynMainMenu.h"
 #include "ZYNMenu.h"
-#include "ZYNPictures.h"
+#include "ZYNDraw.h"
 
 #include <QApplication>
 #include <QMenu>
