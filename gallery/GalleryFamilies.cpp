@@ -12,6 +12,7 @@
 // Scroll bars, track bars, lists, memo and edit:
 
 // Menus and tool bars:
+#include "GalleryToolBarsGroup.h"
 
 // Tabs, page control, check group, combo box, progress bar and side channel:
 
@@ -37,6 +38,7 @@ const std::vector<GalleryFamilyRow> &GalleryFamilies()
         // Scroll bars, track bars, lists, memo and edit:
 
         // Menus and tool bars:
+        { "ToolBars", make<GalleryToolBarsGroup> },
 
         // Tabs, page control, check group, combo box, progress bar and side channel:
 

@@ -1,6 +1,9 @@
 #include "GalleryScreenshots.h"
 
 #include "TGalleryForm.h"
+#include "TToolBar.h"
+#include "TToolButton.h"
+#include "TzynForm.h"
 #include "ZYNThemes.h"
 
 #include <QCoreApplication>
@@ -10,6 +13,7 @@
 #include <QEventLoop>
 #include <QFont>
 #include <QImage>
+#include <QMenu>
 #include <QMetaEnum>
 #include <QPainter>
 #include <QPixmap>
@@ -111,6 +115,27 @@ int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *err
         names.append(style == TzynUIStyle::Custom
                 ? QStringLiteral("Custom (the frame pushes nothing)")
                 : styleName(style));
+    }
+    // One more in the last style, with the Edit menu open and an item selected.
+    if (TToolBar *bar = form.Frame()->MenuBar(); bar && bar->ButtonCount() > 1) {
+        TToolButton *edit = bar->Buttons(1);
+        edit->ShowDropDown();
+        if (QMenu *popup = edit->DropDown()) {
+            const QList<QAction *> actions = popup->actions();
+            if (actions.size() > 3)
+                popup->setActiveAction(actions[3]);
+            settle(500);
+            const QRect bounds = form.frameGeometry().united(popup->geometry());
+            const QImage shot
+                = screen
+                      ->grabWindow(0, bounds.x() - screen->geometry().x(),
+                          bounds.y() - screen->geometry().y(), bounds.width(), bounds.height())
+                      .toImage();
+            popup->close();
+            const QString file = QDir(dir).filePath(QStringLiteral("gallery-menu-open.png"));
+            if (shot.isNull() || !shot.save(file))
+                return fail(QStringLiteral("cannot write %1").arg(file));
+        }
     }
     const QString sheetFile = QDir(dir).filePath(QStringLiteral("gallery-contact-sheet.png"));
     if (!contactSheet(shots, names).save(sheetFile))

@@ -5,14 +5,19 @@
 #include "GalleryFamilies.h"
 #include "GalleryFamily.h"
 #include "GalleryFlow.h"
+#include "GalleryToolBarsGroup.h"
 #include "SkinClasses.h"
 #include "TApplication.h"
 #include "TGalleryForm.h"
 #include "TLayoutLoader.h"
+#include "TMenuItem.h"
+#include "TToolBar.h"
+#include "TToolButton.h"
 #include "TzynButton.h"
 #include "TzynForm.h"
 #include "TzynGroupBox.h"
 #include "TzynImagePanel.h"
+#include "TzynMainMenu.h"
 #include "TzynRadioButton.h"
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButton.h"
@@ -179,6 +184,31 @@ private Q_SLOTS:
         auto *ownLook = frame->findChild<TzynButton *>(QStringLiteral("OwnLookButton"));
         QVERIFY(ownLook);
         QCOMPARE(ownLook->UIStyle(), TzynUIStyle::Custom);
+    }
+
+    void menuAndToolBarsAtWork()
+    {
+        TzynForm *frame = form->Frame();
+        auto *menu = qobject_cast<TzynMainMenu *>(frame->Menu());
+        QVERIFY(menu);
+        QCOMPARE(menu->UIStyle(), frame->UIStyle());
+        TToolBar *bar = frame->MenuBar();
+        QVERIFY(bar);
+        QCOMPARE(bar->ButtonCount(), 3);
+        QCOMPARE(bar->Buttons(1)->Caption(), QStringLiteral("&Edit"));
+        form->ChooseStyle(TzynUIStyle::Protein);
+        QCOMPARE(menu->UIStyle(), TzynUIStyle::Protein);
+
+        auto *family = form->findChild<GalleryToolBarsGroup *>();
+        QVERIFY(family);
+        auto *find = form->findChild<TMenuItem *>(QStringLiteral("EditFind"));
+        find->action()->trigger();
+        QCOMPARE(family->LastCommand(), QStringLiteral("Last command: menu item Find..."));
+        auto *tool = form->findChild<TToolButton *>(QStringLiteral("CentreTool"));
+        QTest::mouseClick(tool, Qt::LeftButton, {}, tool->rect().center());
+        QCOMPARE(family->LastCommand(), QStringLiteral("Last command: tool button Centre"));
+        QVERIFY(tool->Down());
+        QVERIFY(!form->findChild<TToolButton *>(QStringLiteral("LeftTool"))->Down());
     }
 
     void choosingCustomPushesNothing()
