@@ -9,9 +9,9 @@
 #include "TzynForm.h"
 #include "TzynMenuPopup.h"
 #include "TzynMenuStyle.h"
+#include "ZYNDraw.h"
 #include "ZYNLooks.h"
 #include "ZYNMenu.h"
-#include "ZYNDraw.h"
 
 #include <QCoreApplication>
 #include <QEvent>

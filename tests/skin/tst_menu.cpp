@@ -8,8 +8,8 @@
 #include "TMenuItem.h"
 #include "TzynForm.h"
 #include "TzynMainMenu.h"
-#include "ZYNMenu.h"
 #include "ZYNDraw.h"
+#include "ZYNMenu.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -40,10 +40,11 @@ private Q_SLOTS:
         }
         QVERIFY(checked > 100);
         // The classes a layout may place today, the image panel among them.
-        for (const char *name : { "TzynForm", "TzynButton", "TzynImageButton", "TzynCheckBox",
-                 "TzynRadioButton", "TzynGroupBox", "TzynTreeView", "TzynListView",
-                 "TzynImagePanel", "TzynToolBar", "TzynMainMenu", "TImage", "TImageList", "TTreeView",
-                 "TApplicationEvents", "TMainMenu", "TMenuItem", "TToolBar", "TToolButton" })
+        for (const char *name :
+            { "TzynForm", "TzynButton", "TzynImageButton", "TzynCheckBox", "TzynRadioButton",
+                "TzynGroupBox", "TzynTreeView", "TzynListView", "TzynImagePanel", "TzynToolBar",
+                "TzynMainMenu", "TImage", "TImageList", "TTreeView", "TApplicationEvents",
+                "TMainMenu", "TMenuItem", "TToolBar", "TToolButton" })
             QVERIFY2(TLayoutLoader::isClassRegistered(QString::fromLatin1(name)), name);
         QVERIFY2(refused.isEmpty(), qPrintable(refused.join(QStringLiteral(", "))));
     }
