@@ -177,6 +177,27 @@ private Q_SLOTS:
         QCOMPARE(panel->geometry().top(), title->height());
     }
 
+    void menuNamedInTheLayout()
+    {
+        // A plain menu made before the frame is shown once the frame names it.
+        host.reset(new TMenuHost);
+        TLayoutLoader().loadFromText(host.get(), QStringLiteral(R"(object Host: TMenuHost
+  object Plain1: TMainMenu
+    object Go1: TMenuItem
+      Caption = '&Go'
+    end
+  end
+  object Frame1: TzynForm
+    Menu = Plain1
+  end
+end
+)"),
+            QStringLiteral("Plain.layout"));
+        frame = host->findChild<TzynForm *>();
+        QCOMPARE(frame->Menu(), host->findChild<TMainMenu *>(QStringLiteral("Plain1")));
+        QCOMPARE(captions(frame->MenuBar()), QStringList { QStringLiteral("&Go") });
+    }
+
     void replacingTheMenu()
     {
         load();
