@@ -39,9 +39,11 @@ private Q_SLOTS:
         }
         QVERIFY(checked > 100);
         // The classes a layout may place today, the image panel among them.
-        for (const char *name : { "TzynForm", "TzynButton", "TzynImageButton", "TzynCheckBox",
-                 "TzynRadioButton", "TzynGroupBox", "TzynTreeView", "TzynListView",
-                 "TzynImagePanel", "TImage", "TImageList", "TTreeView", "TApplicationEvents" })
+        for (const char *name :
+            { "TzynForm", "TzynButton", "TzynImageButton", "TzynCheckBox", "TzynRadioButton",
+                "TzynGroupBox", "TzynTreeView", "TzynListView", "TzynImagePanel", "TzynTrackBar",
+                "TzynScrollTrackBar", "TzynScrollBar", "TzynListBox", "TzynCheckListBox",
+                "TzynEdit", "TzynMemo", "TImage", "TImageList", "TTreeView", "TApplicationEvents" })
             QVERIFY2(TLayoutLoader::isClassRegistered(QString::fromLatin1(name)), name);
         QVERIFY2(refused.isEmpty(), qPrintable(refused.join(QStringLiteral(", "))));
     }
