@@ -45,6 +45,13 @@ public:
         return size;
     }
 
+    // The list toggles its marks itself, by the mark area and not by Qt's indicator.
+    bool editorEvent(
+        QEvent *, QAbstractItemModel *, const QStyleOptionViewItem &, const QModelIndex &) override
+    {
+        return false;
+    }
+
 private:
     TzynCheckListBox *m_list;
 };

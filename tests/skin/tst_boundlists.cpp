@@ -169,6 +169,7 @@ void tst_BoundLists::scrollingTheListMovesTheBarWithoutEcho()
     QScrollBar *native = list->verticalScrollBar();
     QSignalSpy nativeMoves(native, &QScrollBar::valueChanged);
     list->setFocus();
+    list->setCurrentRow(0);
     QTest::keyClick(list, Qt::Key_End);
     QTRY_COMPARE(native->value(), native->maximum());
     QCOMPARE(bar->Position(), native->maximum());
@@ -312,11 +313,14 @@ void tst_BoundLists::movingTheMemoBarScrollsTheText()
     QCOMPARE(memo->verticalScrollBar()->value(), 120);
     horizontal->setPosition(40);
     QCOMPARE(memo->horizontalScrollBar()->value(), 40);
-    // Typing at the end scrolls the memo, and the bar follows.
+    // Going to the end by the keyboard scrolls the memo, and the bar follows.
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
-    QTRY_COMPARE(bar->Position(), memo->verticalScrollBar()->maximum());
-    QCOMPARE(memo->verticalScrollBar()->value(), memo->verticalScrollBar()->maximum());
+    QScrollBar *native = memo->verticalScrollBar();
+    // The caret's line comes to the bottom: near the end, not necessarily at the maximum.
+    QTRY_VERIFY(native->value() > 180);
+    QCOMPARE(bar->Position(), native->value());
+    QCOMPARE(bar->Max(), native->maximum());
 }
 
 void tst_BoundLists::checkListDrawsTheStyleMarks()
