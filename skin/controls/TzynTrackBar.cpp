@@ -313,7 +313,9 @@ void TzynTrackBar::mouseMoveEvent(QMouseEvent *event)
         dragTo(along(m_pointer));
         return;
     }
-    if (!rect().contains(m_pointer))
+    // Off the bar means outside 0..width by 0..height, both edges counted as on it.
+    if (m_pointer.x() < 0 || m_pointer.x() > width() || m_pointer.y() < 0
+        || m_pointer.y() > height())
         stopStepping();
 }
 
