@@ -2,6 +2,7 @@
 
 #include "ZYNControlUtils.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,11 +23,14 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
         const QModelIndex &index) const override
     {
+        // Qt's own indicator is left out: the item is drawn from an option without it.
         QStyleOptionViewItem text(option);
         initStyleOption(&text, index);
         text.features &= ~QStyleOptionViewItem::HasCheckIndicator;
         text.rect.setLeft(option.rect.left() + TzynCheckListBox::MarkAreaWidth + 2);
-        QStyledItemDelegate::paint(painter, text, index);
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &text, painter, widget);
 
         const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
         painter->fillRect(m_list->MarkArea(option.rect), toQColor(m_list->Color()));
@@ -39,7 +43,9 @@ public:
         QStyleOptionViewItem text(option);
         initStyleOption(&text, index);
         text.features &= ~QStyleOptionViewItem::HasCheckIndicator;
-        QSize size = QStyledItemDelegate::sizeHint(text, index);
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        QSize size = style->sizeFromContents(QStyle::CT_ItemViewItem, &text, QSize(), widget);
         size.rwidth() += TzynCheckListBox::MarkAreaWidth + 2;
         size.setHeight(std::max(size.height(), TzynCheckListBox::MarkSize + 2));
         return size;

@@ -328,7 +328,7 @@ void tst_BoundLists::checkListDrawsTheStyleMarks()
     auto *checks = make<TzynCheckListBox>();
     checks->setGeometry(200, 200, 150, 100);
     checks->setUIStyle(S::WinXP);
-    checks->Items()->setCommaText(QStringLiteral("alpha,beta"));
+    checks->Items()->setCommaText(QStringLiteral("same,same"));
     checks->setChecked(1, true);
     QApplication::processEvents();
     const QRect row0 = checks->visualItemRect(checks->item(0));
@@ -341,6 +341,11 @@ void tst_BoundLists::checkListDrawsTheStyleMarks()
     QCOMPARE(image.copy(QRect(at1, QSize(11, 11))), ThemeImage("WINXP_CHECKLIST_CHECK"));
     // The column left of the mark is the list's colour.
     QCOMPARE(image.pixel(0, at0.y() + 5), toQColor(checks->Color()).rgb());
+    // Qt's own indicator is not drawn as well: a checked row's text stands where an unchecked
+    // one's does.
+    const int textLeft = TzynCheckListBox::MarkAreaWidth;
+    QCOMPARE(image.copy(textLeft, row1.top(), row1.width() - textLeft, row1.height()),
+        image.copy(textLeft, row0.top(), row0.width() - textLeft, row0.height()));
     checks->setEnabled(false);
     QCOMPARE(checks->MarkPictureName(true), QStringLiteral("WINXP_CHECKLIST_DISABLE_CHECK"));
     QCOMPARE(checks->MarkPictureName(false), QStringLiteral("WINXP_CHECKLIST_DISABLE_UNCHECK"));
