@@ -101,6 +101,10 @@ void TzynScrollBar::setSmallChange(int value)
 
 void TzynScrollBar::setLineButton(int length)
 {
+    // Raised before it is compared: a bound list that gives the same short native thumb at
+    // every synchronisation must not rebuild the thumb each time.
+    if (length > 0 && length < MinLineButton)
+        length = MinLineButton;
     if (!AssignIfChanged(m_lineButton, length))
         return;
     buildThumb();
