@@ -10,7 +10,12 @@ TzynMemo::TzynMemo(QWidget *parent)
     : TControlBase<QPlainTextEdit>(parent)
     , m_border(this, [this] { return Color(); })
     , m_lines(new TStrings(
-          this, [this] { return toPlainText().split(QLatin1Char('\n')); },
+          this,
+          [this] {
+              // An empty memo has no lines, not one empty line.
+              const QString text = toPlainText();
+              return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+          },
           [this](const QStringList &lines) { setPlainText(lines.join(QLatin1Char('\n'))); }))
     , m_binding(new TzynScrollBinding(this, TzynScrollBinding::MemoScheme()))
 {

@@ -255,6 +255,7 @@ void tst_BoundLists::memoBindsItsNativeBarsWithTheSkinnedOnes()
     auto *memo = make<TzynMemo>();
     memo->setGeometry(200, 30, 200, 150);
     QCOMPARE(memo->ScrollBars(), Fw::ssNone);
+    QCOMPARE(memo->Lines()->Count(), 0);
     memo->setVScrollBar(bar);
     QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
