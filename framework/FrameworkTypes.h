@@ -56,6 +56,10 @@ Q_ENUM_NS(TBevelCut)
 enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 Q_ENUM_NS(TBorderStyle)
 
+// Which of its own scroll bars a memo shows.
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+Q_ENUM_NS(TScrollStyle)
+
 enum TPosition {
     poDesigned,
     poDefault,

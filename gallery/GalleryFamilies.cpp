@@ -10,6 +10,7 @@
 #include "GalleryTitleBarGroup.h"
 #include "GalleryViewsGroup.h"
 // Scroll bars, track bars, lists, memo and edit:
+#include "GalleryScrollingGroup.h"
 
 // Menus and tool bars:
 #include "GalleryToolBarsGroup.h"
@@ -36,6 +37,7 @@ const std::vector<GalleryFamilyRow> &GalleryFamilies()
         { "GroupBoxes", make<GalleryGroupBoxesGroup> },
         { "TitleBar", make<GalleryTitleBarGroup> },
         // Scroll bars, track bars, lists, memo and edit:
+        { "Scrolling", make<GalleryScrollingGroup> },
 
         // Menus and tool bars:
         { "ToolBars", make<GalleryToolBarsGroup> },

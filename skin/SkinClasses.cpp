@@ -3,14 +3,21 @@
 #include "TLayoutLoader.h"
 #include "TzynButton.h"
 #include "TzynCheckBox.h"
+#include "TzynCheckListBox.h"
+#include "TzynEdit.h"
 #include "TzynForm.h"
 #include "TzynGroupBox.h"
 #include "TzynImageButton.h"
 #include "TzynImagePanel.h"
+#include "TzynListBox.h"
 #include "TzynListView.h"
 #include "TzynMainMenu.h"
+#include "TzynMemo.h"
 #include "TzynRadioButton.h"
+#include "TzynScrollBar.h"
+#include "TzynScrollTrackBar.h"
 #include "TzynToolBar.h"
+#include "TzynTrackBar.h"
 #include "TzynTreeView.h"
 
 namespace {
@@ -35,6 +42,13 @@ const QList<SkinClass> &skinClasses()
         skinClass<TzynListView>("TzynListView"),
         skinClass<TzynImagePanel>("TzynImagePanel"),
         skinClass<TzynToolBar>("TzynToolBar"),
+        skinClass<TzynTrackBar>("TzynTrackBar"),
+        skinClass<TzynScrollTrackBar>("TzynScrollTrackBar"),
+        skinClass<TzynScrollBar>("TzynScrollBar"),
+        skinClass<TzynListBox>("TzynListBox"),
+        skinClass<TzynCheckListBox>("TzynCheckListBox"),
+        skinClass<TzynEdit>("TzynEdit"),
+        skinClass<TzynMemo>("TzynMemo"),
     };
     return classes;
 }

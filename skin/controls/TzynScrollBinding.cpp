@@ -1,5 +1,7 @@
 #include "TzynScrollBinding.h"
 
+#include "TControlCore.h"
+
 #include <QAbstractScrollArea>
 #include <QEvent>
 #include <QScrollBar>
@@ -7,6 +9,20 @@
 #include <QStyleOptionSlider>
 
 TzynBindableScrollBar::~TzynBindableScrollBar() = default;
+
+namespace {
+
+// A framework control keeps its bounds as the rule its anchors re-apply when the parent is
+// resized: a bar placed past that rule would jump back at the parent's next resize.
+void placeBar(QWidget *bar, const QRect &bounds)
+{
+    if (TControlCore *core = TControlCore::of(bar))
+        core->setBoundsRect(bounds);
+    else
+        bar->setGeometry(bounds);
+}
+
+} // namespace
 
 int NativeThumbLength(QScrollBar *bar)
 {
@@ -112,12 +128,12 @@ void TzynScrollBinding::Place()
     if (horizontal) {
         const int h = horizontal->height();
         const int w = view.width() - (vertical ? vertical->width() + 1 : m_scheme.endInset);
-        horizontal->setGeometry(view.left() + 1, view.top() + view.height() - h - 2, w, h);
+        placeBar(horizontal, QRect(view.left() + 1, view.top() + view.height() - h - 2, w, h));
     }
     if (vertical) {
         const int w = vertical->width();
         const int h = view.height() - (horizontal ? horizontal->height() + 1 : m_scheme.endInset);
-        vertical->setGeometry(view.left() + view.width() - w - 2, view.top() + 1, w, h);
+        placeBar(vertical, QRect(view.left() + view.width() - w - 2, view.top() + 1, w, h));
     }
     Synchronise();
 }

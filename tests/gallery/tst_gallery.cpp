@@ -19,6 +19,7 @@
 #include "TzynImagePanel.h"
 #include "TzynMainMenu.h"
 #include "TzynRadioButton.h"
+#include "TzynSkinnedControl.h"
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButton.h"
 #include "TzynTitleBarButtons.h"
@@ -31,12 +32,26 @@ Q_DECLARE_METATYPE(TzynUIStyle)
 
 namespace {
 
-// Every widget below the frame, the title bar's own parts left out.
+// Whether the widget is a part that a skinned control owns and styles itself (the arrows and
+// track of a scroll bar, the slider of a track bar), not a control placed by a layout.
+bool isOwnedPart(const QWidget *widget, const QWidget *frame)
+{
+    for (const QWidget *p = widget->parentWidget(); p && p != frame; p = p->parentWidget()) {
+        if (dynamic_cast<const TzynSkinnedControl *>(p)
+            && !dynamic_cast<const TzynStyleContainer *>(p))
+            return true;
+    }
+    return false;
+}
+
+// Every widget below the frame, the title bar's own parts and the parts of composite controls
+// left out.
 QList<QWidget *> controlsOf(TzynForm *frame)
 {
     QList<QWidget *> result;
     for (QWidget *widget : frame->findChildren<QWidget *>()) {
-        if (widget != frame->TitleBar() && !frame->TitleBar()->isAncestorOf(widget))
+        if (widget != frame->TitleBar() && !frame->TitleBar()->isAncestorOf(widget)
+            && !isOwnedPart(widget, frame))
             result.append(widget);
     }
     return result;

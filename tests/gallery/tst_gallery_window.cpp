@@ -42,6 +42,30 @@ template <class T> T *part(QObject *root, const char *name)
     return found;
 }
 
+// The skinned scroll bars a list or memo binds: they stand over its edges by design (and the
+// memo's two meet in a small square at the inner corner).
+QList<const QObject *> boundBars(const QWidget *widget)
+{
+    QList<const QObject *> bars;
+    for (const char *name : { "VScrollBar", "HScrollBar" }) {
+        if (const QObject *bar = widget->property(name).value<QObject *>())
+            bars << bar;
+    }
+    return bars;
+}
+
+bool standOverByDesign(const QWidget *a, const QWidget *b, const QList<QWidget *> &siblings)
+{
+    if (boundBars(a).contains(b) || boundBars(b).contains(a))
+        return true;
+    for (const QWidget *view : siblings) {
+        const QList<const QObject *> bars = boundBars(view);
+        if (bars.contains(a) && bars.contains(b))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 class tst_GalleryWindow : public QObject {
@@ -88,7 +112,7 @@ private Q_SLOTS:
                 QVERIFY2(families[i]->rect().adjusted(1, 1, -1, -1).contains(parts[a]->geometry()),
                     qPrintable(describe(parts[a])));
                 for (int b = a + 1; b < parts.size(); ++b) {
-                    if (parts[b]->isWindow())
+                    if (parts[b]->isWindow() || standOverByDesign(parts[a], parts[b], parts))
                         continue;
                     QVERIFY2(!parts[a]->geometry().intersects(parts[b]->geometry()),
                         qPrintable(describe(parts[a]) + " / " + describe(parts[b])));

@@ -43,8 +43,10 @@ private Q_SLOTS:
         for (const char *name :
             { "TzynForm", "TzynButton", "TzynImageButton", "TzynCheckBox", "TzynRadioButton",
                 "TzynGroupBox", "TzynTreeView", "TzynListView", "TzynImagePanel", "TzynToolBar",
-                "TzynMainMenu", "TImage", "TImageList", "TTreeView", "TApplicationEvents",
-                "TMainMenu", "TMenuItem", "TToolBar", "TToolButton" })
+                "TzynMainMenu", "TzynTrackBar", "TzynScrollTrackBar", "TzynScrollBar",
+                "TzynListBox", "TzynCheckListBox", "TzynEdit", "TzynMemo", "TImage", "TImageList",
+                "TTreeView", "TApplicationEvents", "TMainMenu", "TMenuItem", "TToolBar",
+                "TToolButton" })
             QVERIFY2(TLayoutLoader::isClassRegistered(QString::fromLatin1(name)), name);
         QVERIFY2(refused.isEmpty(), qPrintable(refused.join(QStringLiteral(", "))));
     }

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "TzynCustomListBox.h"
+#include "TzynSkinnedControl.h"
+
+// The skinned check list box: a list whose items carry check marks drawn from the style's
+// "CHECKLIST" pictures (11 by 11, at the left of each row), framed by a flat one-pixel line in
+// BorderColor, and bindable to a skinned vertical scroll bar as the list box is. A click on
+// the mark or the space key toggles the current item's mark and raises OnClickCheck.
+class TzynCheckListBox : public TzynCustomListBox, public TzynStyleable {
+    Q_OBJECT
+    Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
+    Q_PROPERTY(Fw::TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
+public:
+    // The mark area at the left of each row and the size of a mark picture.
+    static constexpr int MarkAreaWidth = 14;
+    static constexpr int MarkSize = 11;
+
+    explicit TzynCheckListBox(QWidget *parent = nullptr);
+
+    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::CheckListBox; }
+    TzynUIStyle UIStyle() const override { return m_uiStyle; }
+    // Custom is ignored (not even stored): the marks always come from a built-in style.
+    void setUIStyle(TzynUIStyle style) override;
+    TColor BorderColor() const { return border().color(); }
+    void setBorderColor(TColor color) { border().setColor(color); }
+    // Always one pixel, always a single line: writes keep it so.
+    int BorderWidth() const { return 1; }
+    void setBorderWidth(int) { border().setWidth(1); }
+    Fw::TBorderStyle BorderStyle() const { return Fw::bsSingle; }
+    void setBorderStyle(Fw::TBorderStyle) { border().reapply(); }
+
+    bool Checked(int index) const;
+    void setChecked(int index, bool checked);
+    // The theme picture for a mark in the list's present state.
+    QString MarkPictureName(bool checked) const;
+    // Where the mark area and the mark go in a row's rectangle (viewport coordinates).
+    QRect MarkArea(const QRect &row) const;
+    QPoint MarkOrigin(const QRect &row) const;
+
+Q_SIGNALS:
+    void OnClickCheck(QObject *Sender);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void toggle(int index);
+
+    TzynUIStyle m_uiStyle = TzynUIStyle::DeepBlue;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "TzynCustomListBox.h"
+#include "TzynSkinnedControl.h"
+
+// The skinned list box: a standard list with the flat two-pixel border (BorderColor outside,
+// the list's colour inside) and, when VScrollBar names a skinned scroll bar on the same
+// parent, that bar standing over the list's right edge and mirroring the list's own one.
+// It has no style of its own: a style push gives it the theme's border colour.
+class TzynListBox : public TzynCustomListBox, public TzynBorderColored {
+    Q_OBJECT
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
+    Q_PROPERTY(Fw::TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
+public:
+    explicit TzynListBox(QWidget *parent = nullptr);
+
+    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ListBox; }
+    TColor BorderColor() const override { return border().color(); }
+    void setBorderColor(TColor color) override { border().setColor(color); }
+    int BorderWidth() const { return border().width(); }
+    void setBorderWidth(int width) { border().setWidth(width); }
+    Fw::TBorderStyle BorderStyle() const { return m_borderStyle; }
+    // The skinned border replaces the platform's edge in every border style.
+    void setBorderStyle(Fw::TBorderStyle style);
+
+private:
+    Fw::TBorderStyle m_borderStyle = Fw::bsNone;
+};

@@ -1,0 +1,6 @@
+#include "TzynScrollTrackBar.h"
+
+TzynScrollTrackBar::TzynScrollTrackBar(QWidget *parent)
+    : TzynTrackBar(parent)
+{
+}

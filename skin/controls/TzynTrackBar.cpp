@@ -1,0 +1,355 @@
+#include "TzynTrackBar.h"
+
+#include "TBitmap.h"
+#include "TProperty.h"
+#include "TzynImagePanel.h"
+#include "ZYNControlUtils.h"
+#include "ZYNDraw.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr int stepInterval = 500;
+
+void setPictureImage(TPicture *picture, const QImage &image)
+{
+    if (image.isNull())
+        picture->clear();
+    else
+        picture->setGraphic(std::make_unique<TBitmap>(image));
+}
+
+QImage pictureImage(const TPicture *picture)
+{
+    return picture->isEmpty() ? QImage() : picture->graphic()->toImage();
+}
+
+} // namespace
+
+int TzynTrackBar::Geometry::Travel() const
+{
+    return std::max(0, length - sliderLength);
+}
+
+int TzynTrackBar::Geometry::SliderAlong(int position) const
+{
+    if (min == max)
+        return 0;
+    // 64 bits: a memo's pixel range times a long track does not fit in 32.
+    return int(qint64(position - min) * (length - sliderLength) / (qint64(max) - min));
+}
+
+int TzynTrackBar::Geometry::SliderAcross() const
+{
+    return std::max(0, thickness - sliderThickness) / 2;
+}
+
+int TzynTrackBar::Geometry::PositionFrom(int pointer) const
+{
+    // A slider as long as the control (or longer, which the rule leaves open and would divide
+    // by a negative travel) leaves nothing to choose.
+    if (sliderLength >= length)
+        return 0;
+    return min
+        + int(qint64(pointer - sliderLength / 2) * (qint64(max) - min) / (length - sliderLength));
+}
+
+TzynTrackBar::TzynTrackBar(QWidget *parent)
+    : TCustomPanel(parent)
+    , m_barImage(new TPicture(this))
+    , m_slider(new TzynImagePanel(this))
+{
+    // The paint covers every pixel.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setBevelInner(Fw::bvNone);
+    setBevelOuter(Fw::bvNone);
+    m_slider->setAutoSize(true);
+    m_slider->setBevelOuter(Fw::bvNone);
+    m_slider->installEventFilter(this);
+    placeSlider();
+    TakeOwnerStyle(ControlOwner(parent));
+}
+
+TzynTrackBar::~TzynTrackBar()
+{
+    m_slider->removeEventFilter(this);
+}
+
+TzynTrackBar::Geometry TzynTrackBar::geometryNow() const
+{
+    Geometry g;
+    const QSize slider = m_slider->size();
+    g.length = horizontal() ? width() : height();
+    g.thickness = horizontal() ? height() : width();
+    g.sliderLength = horizontal() ? slider.width() : slider.height();
+    g.sliderThickness = horizontal() ? slider.height() : slider.width();
+    g.min = m_min;
+    g.max = m_max;
+    return g;
+}
+
+void TzynTrackBar::setUIStyle(TzynUIStyle style)
+{
+    if (!AssignIfChanged(m_uiStyle, style))
+        return;
+    if (style == TzynUIStyle::Custom)
+        return;
+    setColor(GetThemeColor(style, TzynThemeEntry::TrackBarColor));
+    UpdateLayout();
+}
+
+void TzynTrackBar::setBarImage(const TPicture *picture)
+{
+    m_barImage->assign(picture);
+    UpdateLayout();
+}
+
+TPicture *TzynTrackBar::SliderImage() const
+{
+    return m_slider->Picture();
+}
+
+void TzynTrackBar::setSliderImage(const TPicture *picture)
+{
+    m_slider->setPicture(picture);
+    update();
+}
+
+void TzynTrackBar::setSliderImage(const QImage &image)
+{
+    setPictureImage(m_slider->Picture(), image);
+    update();
+}
+
+void TzynTrackBar::setMin(int value)
+{
+    // Not checked against Max, and Position is not clamped again.
+    m_min = value;
+    placeSlider();
+}
+
+void TzynTrackBar::setMax(int value)
+{
+    m_max = value;
+    placeSlider();
+}
+
+void TzynTrackBar::setPosition(int value)
+{
+    if (value < m_min)
+        value = m_min;
+    else if (value > m_max)
+        value = m_max;
+    m_position = value;
+    placeSlider();
+}
+
+void TzynTrackBar::setPageSize(int value)
+{
+    if (value >= 0 && value <= 100)
+        m_pageSize = value;
+}
+
+void TzynTrackBar::setOrientation(TzynProgressBarOrientation value)
+{
+    if (!AssignIfChanged(m_orientation, value))
+        return;
+    UpdateLayout();
+}
+
+void TzynTrackBar::UpdateLayout()
+{
+    prepareBar();
+    fitThickness();
+    placeSlider();
+    update();
+}
+
+void TzynTrackBar::prepareBar()
+{
+    const int length = horizontal() ? width() : height();
+    if (m_uiStyle != TzynUIStyle::Custom) {
+        using E = TzynThemeEntry;
+        const QImage bar = ThemeImage(GetThemeResName(
+            m_uiStyle, horizontal() ? E::TrackBarBarImage : E::TrackBarVerticalBarImage));
+        setPictureImage(m_barImage, bar);
+        m_barBitmap = QImage();
+        if (length > 0 && !bar.isNull()) {
+            m_barBitmap = QImage(length, bar.height(), QImage::Format_RGB32);
+            QPainter canvas(&m_barBitmap);
+            DrawThreeSliceBitmap(bar, canvas, m_barBitmap.rect(), false);
+            canvas.end();
+            if (!horizontal())
+                RotateBitmapLeft(m_barBitmap);
+        }
+        setPictureImage(m_slider->Picture(),
+            ThemeImage(GetThemeResName(m_uiStyle,
+                horizontal() ? E::TrackBarSliderImage : E::TrackBarVerticalSliderImage)));
+    } else {
+        m_barBitmap = pictureImage(m_barImage);
+        if (!m_barBitmap.isNull() && !horizontal())
+            RotateBitmapLeft(m_barBitmap);
+    }
+}
+
+void TzynTrackBar::fitThickness()
+{
+    const int barHeight = m_barImage->height();
+    if (horizontal())
+        setHeight(std::max(barHeight, m_slider->height()));
+    else
+        setWidth(std::max(barHeight, m_slider->width()));
+    update();
+}
+
+void TzynTrackBar::placeSlider()
+{
+    const Geometry g = geometryNow();
+    const int along = g.SliderAlong(m_position);
+    const int across = g.SliderAcross();
+    MoveControlTo(m_slider, horizontal() ? QPoint(along, across) : QPoint(across, along));
+    update();
+    if (m_position != m_lastReportedPosition)
+        reportChange();
+}
+
+void TzynTrackBar::reportChange()
+{
+    m_lastReportedPosition = m_position;
+    QPointer<TzynTrackBar> self(this);
+    Q_EMIT OnChange(this);
+    if (self && m_changeHandler)
+        m_changeHandler();
+}
+
+void TzynTrackBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(Color()));
+    if (!m_barBitmap.isNull()) {
+        const QPoint at = horizontal() ? QPoint(0, (height() - m_barBitmap.height()) / 2)
+                                       : QPoint((width() - m_barBitmap.width()) / 2, 0);
+        painter.drawImage(at, m_barBitmap);
+    }
+}
+
+void TzynTrackBar::resizeEvent(QResizeEvent *event)
+{
+    TCustomPanel::resizeEvent(event);
+    UpdateLayout();
+}
+
+void TzynTrackBar::colorChanged()
+{
+    update();
+}
+
+void TzynTrackBar::pageStep(int pointer)
+{
+    const int origin = horizontal() ? m_slider->x() : m_slider->y();
+    const int target = geometryNow().PositionFrom(pointer);
+    // The step never carries the slider past the pointer.
+    if (pointer > origin)
+        setPosition(std::min(m_position + m_pageSize, target));
+    else if (pointer < origin)
+        setPosition(std::max(m_position - m_pageSize, target));
+}
+
+void TzynTrackBar::stopStepping()
+{
+    delete m_stepTimer;
+    m_stepTimer = nullptr;
+}
+
+void TzynTrackBar::endDrag()
+{
+    stopStepping();
+    m_dragging = false;
+}
+
+void TzynTrackBar::dragTo(int pointer)
+{
+    const Geometry g = geometryNow();
+    const int along = std::clamp(pointer - m_grabOffset, 0, g.Travel());
+    const int across = horizontal() ? m_slider->y() : m_slider->x();
+    MoveControlTo(m_slider, horizontal() ? QPoint(along, across) : QPoint(across, along));
+    int position = g.PositionFrom(pointer);
+    if (position < m_min)
+        position = m_min;
+    else if (position > m_max)
+        position = m_max;
+    // The slider stays where the pointer put it: the position follows without placing it.
+    m_position = position;
+    if (m_position != m_lastReportedPosition)
+        reportChange();
+}
+
+void TzynTrackBar::mousePressEvent(QMouseEvent *event)
+{
+    m_pointer = event->position().toPoint();
+    if (event->button() != Qt::LeftButton)
+        return;
+    pageStep(along(m_pointer));
+    if (!m_stepTimer) {
+        m_stepTimer = new QTimer(this);
+        m_stepTimer->setInterval(stepInterval);
+        connect(m_stepTimer, &QTimer::timeout, this, [this] { pageStep(along(m_pointer)); });
+        m_stepTimer->start();
+    }
+}
+
+void TzynTrackBar::mouseMoveEvent(QMouseEvent *event)
+{
+    m_pointer = event->position().toPoint();
+    if (m_dragging) {
+        dragTo(along(m_pointer));
+        return;
+    }
+    // Off the bar means outside 0..width by 0..height, both edges counted as on it.
+    if (m_pointer.x() < 0 || m_pointer.x() > width() || m_pointer.y() < 0
+        || m_pointer.y() > height())
+        stopStepping();
+}
+
+void TzynTrackBar::mouseReleaseEvent(QMouseEvent *)
+{
+    // Qt ends its grab of the mouse with the release.
+    endDrag();
+}
+
+bool TzynTrackBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_slider)
+        return TCustomPanel::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        // While a button is held Qt sends every move and the release to the slider, which
+        // stands in for capturing the mouse for the track bar: they are handled here.
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        m_grabOffset = along(mouse->position().toPoint());
+        m_dragging = true;
+        return true;
+    }
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        m_pointer = m_slider->mapToParent(mouse->position().toPoint());
+        if (m_dragging)
+            dragTo(along(m_pointer));
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        endDrag();
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,514 @@
+// The skinned track bar and scroll bar: the integer geometry at its limits, OnChange only on a
+// real change, page steps toward the pointer every 500 ms, dragging by the grab offset, the
+// thumb's length, the arrows' 100 ms repeat and the parts' arrangement in both orientations.
+
+#include "TBitmap.h"
+#include "TzynImageButton.h"
+#include "TzynImagePanel.h"
+#include "TzynScrollBar.h"
+#include "TzynScrollTrackBar.h"
+#include "TzynTrackBar.h"
+
+#include <QSignalSpy>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+
+#include <memory>
+
+using S = TzynUIStyle;
+using E = TzynThemeEntry;
+using G = TzynTrackBar::Geometry;
+
+namespace {
+
+// A timer's tick, now: the repeat and step timers are driven by hand so that a slow machine
+// cannot add or drop ticks.
+void tick(QTimer *timer)
+{
+    QVERIFY(timer);
+    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+}
+
+// Mouse input through the window, as the platform delivers it: Qt then sends the moves and the
+// release of a press to the widget that took the press.
+struct Pointer {
+    QWidget *top;
+    QPoint at(QWidget *w, QPoint p) const { return w->mapTo(top, p); }
+    void press(QWidget *w, QPoint p) const
+    {
+        QTest::mousePress(top->windowHandle(), Qt::LeftButton, {}, at(w, p));
+    }
+    void move(QWidget *w, QPoint p) const { QTest::mouseMove(top->windowHandle(), at(w, p)); }
+    void release(QWidget *w, QPoint p) const
+    {
+        QTest::mouseRelease(top->windowHandle(), Qt::LeftButton, {}, at(w, p));
+    }
+};
+
+} // namespace
+
+class tst_TrackBar : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QWidget> form;
+
+    // A horizontal DeepBlue track bar 211 pixels long (slider 11 wide): 200 pixels of travel.
+    TzynTrackBar *trackBar()
+    {
+        auto *bar = make<TzynTrackBar>();
+        bar->setGeometry(10, 10, 211, 30);
+        return bar;
+    }
+
+    // Controls added to a form on the screen are shown, as the layout loader's are.
+    template <class T> T *make()
+    {
+        auto *control = new T(form.get());
+        control->show();
+        return control;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        form = std::make_unique<QWidget>();
+        form->resize(500, 400);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void geometryAtTheLimits();
+    void minEqualToMaxKeepsTheSliderAtTheStart();
+    void positionIsClampedAndReportedOnce();
+    void pageSizeOutsideItsRangeIsIgnored();
+    void pressOnTheBarStepsTowardThePointer();
+    void pageSizeZeroDoesNotMove();
+    void leavingTheBarStopsStepping();
+    void dragFollowsTheGrabOffsetAndReportsEachNewPosition();
+    void styleGivesPicturesColourAndThickness();
+    void customKeepsTheUsersPictures();
+
+    void thumbLengthFollowsPageSize_data();
+    void thumbLengthFollowsPageSize();
+    void lineButtonIsAtLeastEighteen();
+    void verticalTrackIsOnePixelShorter();
+    void horizontalTrackFillsTheSpace();
+    void holdingAnArrowStepsEveryHundredMilliseconds();
+    void shortPressOnAnArrowDoesNotMove();
+    void arrowsStopAtTheLimits();
+    void scrollBarForwardsToItsTrack();
+    void realHoldMovesAFewSteps();
+};
+
+void tst_TrackBar::geometryAtTheLimits()
+{
+    G g;
+    g.length = 211;
+    g.thickness = 30;
+    g.sliderLength = 11;
+    g.sliderThickness = 20;
+    g.min = 0;
+    g.max = 100;
+    QCOMPARE(g.SliderAcross(), 5);
+    QCOMPARE(g.SliderAlong(0), 0);
+    QCOMPARE(g.SliderAlong(100), 200);
+    QCOMPARE(g.SliderAlong(33), 66);
+    // Truncating: 1 x 200 / 3 is 66.67.
+    g.max = 3;
+    QCOMPARE(g.SliderAlong(1), 66);
+    g.max = 100;
+    // The pointer stands for the slider's centre and is not clamped.
+    QCOMPARE(g.PositionFrom(5), 0);
+    QCOMPARE(g.PositionFrom(105), 50);
+    QCOMPARE(g.PositionFrom(0), -2);
+    QCOMPARE(g.PositionFrom(300), 147);
+    // A negative range truncates toward zero.
+    QCOMPARE(g.PositionFrom(4), 0);
+    g.min = 10;
+    g.max = 20;
+    QCOMPARE(g.PositionFrom(105), 15);
+    // A slider thicker than the control sits at 0 across.
+    g.thickness = 10;
+    QCOMPARE(g.SliderAcross(), 0);
+    // A slider as long as the control or longer leaves nothing to choose and cannot travel.
+    g.sliderLength = 211;
+    QCOMPARE(g.PositionFrom(100), 0);
+    QCOMPARE(g.Travel(), 0);
+    g.sliderLength = 300;
+    QCOMPARE(g.PositionFrom(100), 0);
+    QCOMPARE(g.Travel(), 0);
+    // Positions of a 100,000-pixel text over a long track do not overflow.
+    g.sliderLength = 11;
+    g.length = 2011;
+    g.min = 0;
+    g.max = 2000000;
+    QCOMPARE(g.SliderAlong(2000000), 2000);
+}
+
+void tst_TrackBar::minEqualToMaxKeepsTheSliderAtTheStart()
+{
+    TzynTrackBar *bar = trackBar();
+    bar->setMax(0);
+    bar->setPosition(0);
+    QCOMPARE(bar->Slider()->x(), 0);
+    QCOMPARE(bar->geometryNow().PositionFrom(150), 0);
+    QCOMPARE(bar->geometryNow().PositionFrom(0), 0);
+}
+
+void tst_TrackBar::positionIsClampedAndReportedOnce()
+{
+    TzynTrackBar *bar = trackBar();
+    QSignalSpy changes(bar, &TzynTrackBar::OnChange);
+    bar->setPosition(150);
+    QCOMPARE(bar->Position(), 100);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(bar->Slider()->x(), 200);
+    bar->setPosition(100);
+    bar->setPosition(150);
+    QCOMPARE(changes.count(), 1);
+    bar->setPosition(-5);
+    QCOMPARE(bar->Position(), 0);
+    QCOMPARE(changes.count(), 2);
+    // Min and Max are stored as given; the position is not clamped again.
+    bar->setPosition(50);
+    bar->setMax(20);
+    QCOMPARE(bar->Max(), 20);
+    QCOMPARE(bar->Position(), 50);
+    QCOMPARE(changes.count(), 3);
+}
+
+void tst_TrackBar::pageSizeOutsideItsRangeIsIgnored()
+{
+    TzynTrackBar *bar = trackBar();
+    bar->setPageSize(120);
+    QCOMPARE(bar->PageSize(), 10);
+    bar->setPageSize(-1);
+    QCOMPARE(bar->PageSize(), 10);
+    bar->setPageSize(100);
+    QCOMPARE(bar->PageSize(), 100);
+    bar->setPageSize(0);
+    QCOMPARE(bar->PageSize(), 0);
+}
+
+void tst_TrackBar::pressOnTheBarStepsTowardThePointer()
+{
+    TzynTrackBar *bar = trackBar();
+    QSignalSpy changes(bar, &TzynTrackBar::OnChange);
+    const Pointer pointer { form.get() };
+    // Pointer at 65 stands for position 30: steps of 10 stop there.
+    pointer.press(bar, QPoint(65, 15));
+    QCOMPARE(bar->Position(), 10);
+    QVERIFY(bar->StepTimer());
+    QCOMPARE(bar->StepTimer()->interval(), 500);
+    tick(bar->StepTimer());
+    QCOMPARE(bar->Position(), 20);
+    tick(bar->StepTimer());
+    QCOMPARE(bar->Position(), 30);
+    // The slider now covers the pointer: the step never carries it past.
+    tick(bar->StepTimer());
+    QCOMPARE(bar->Position(), 30);
+    QCOMPARE(changes.count(), 3);
+    pointer.release(bar, QPoint(65, 15));
+    QVERIFY(!bar->StepTimer());
+
+    // Back toward a pointer before the slider, no further than the pointer's position.
+    bar->setPageSize(50);
+    pointer.press(bar, QPoint(20, 15));
+    QCOMPARE(bar->Position(), 7);
+    pointer.release(bar, QPoint(20, 15));
+    // The right button pages nothing.
+    QTest::mousePress(
+        form->windowHandle(), Qt::RightButton, {}, bar->mapTo(form.get(), QPoint(180, 15)));
+    QCOMPARE(bar->Position(), 7);
+    QVERIFY(!bar->StepTimer());
+    QTest::mouseRelease(
+        form->windowHandle(), Qt::RightButton, {}, bar->mapTo(form.get(), QPoint(180, 15)));
+}
+
+void tst_TrackBar::pageSizeZeroDoesNotMove()
+{
+    TzynTrackBar *bar = trackBar();
+    bar->setPageSize(0);
+    bar->setPosition(40);
+    const Pointer pointer { form.get() };
+    pointer.press(bar, QPoint(180, 15));
+    QCOMPARE(bar->Position(), 40);
+    tick(bar->StepTimer());
+    QCOMPARE(bar->Position(), 40);
+    pointer.release(bar, QPoint(180, 15));
+}
+
+void tst_TrackBar::leavingTheBarStopsStepping()
+{
+    TzynTrackBar *bar = trackBar();
+    const Pointer pointer { form.get() };
+    pointer.press(bar, QPoint(180, 15));
+    QVERIFY(bar->StepTimer());
+    pointer.move(bar, QPoint(150, 15));
+    QVERIFY(bar->StepTimer());
+    pointer.move(bar, QPoint(150, 60));
+    QVERIFY(!bar->StepTimer());
+    pointer.release(bar, QPoint(150, 60));
+}
+
+void tst_TrackBar::dragFollowsTheGrabOffsetAndReportsEachNewPosition()
+{
+    TzynTrackBar *bar = trackBar();
+    QSignalSpy changes(bar, &TzynTrackBar::OnChange);
+    const Pointer pointer { form.get() };
+    TzynImagePanel *slider = bar->Slider();
+    pointer.press(slider, QPoint(3, 5));
+    QVERIFY(bar->Dragging());
+    QCOMPARE(bar->GrabOffset(), 3);
+    QVERIFY(!bar->StepTimer());
+
+    pointer.move(bar, QPoint(45, 15));
+    QCOMPARE(slider->x(), 42);
+    QCOMPARE(bar->Position(), 20);
+    QCOMPARE(changes.count(), 1);
+    // A move within the same position reports nothing.
+    pointer.move(bar, QPoint(46, 15));
+    QCOMPARE(slider->x(), 43);
+    QCOMPARE(changes.count(), 1);
+    // Past the end: the slider stops at the end of its travel, the position at Max.
+    pointer.move(bar, QPoint(400, 15));
+    QCOMPARE(slider->x(), 200);
+    QCOMPARE(bar->Position(), 100);
+    QCOMPARE(changes.count(), 2);
+    pointer.move(bar, QPoint(-50, 15));
+    QCOMPARE(slider->x(), 0);
+    QCOMPARE(bar->Position(), 0);
+    QCOMPARE(changes.count(), 3);
+    QCOMPARE(bar->LastReportedPosition(), 0);
+    pointer.release(bar, QPoint(-50, 15));
+    QVERIFY(!bar->Dragging());
+    // After the drag, moves change nothing.
+    pointer.move(bar, QPoint(100, 15));
+    QCOMPARE(bar->Position(), 0);
+}
+
+void tst_TrackBar::styleGivesPicturesColourAndThickness()
+{
+    TzynTrackBar *bar = trackBar();
+    QCOMPARE(bar->UIStyle(), S::DeepBlue);
+    bar->setUIStyle(S::WinXP);
+    QCOMPARE(bar->Color(), GetThemeColor(S::WinXP, E::TrackBarColor));
+    // WinXP: bar 45x8, slider 11x21.
+    QCOMPARE(bar->height(), 21);
+    QCOMPARE(bar->Slider()->size(), QSize(11, 21));
+    QCOMPARE(bar->BarBitmap().size(), QSize(211, 8));
+    QCOMPARE(bar->SliderImage()->graphic()->toImage().convertToFormat(QImage::Format_RGB32),
+        ThemeImage("WINXP_TRACKBAR_SLIDER").convertToFormat(QImage::Format_RGB32));
+    // The bar keeps its caps unstretched at both ends.
+    const QImage source = ThemeImage("WINXP_TRACKBAR_BAR");
+    QCOMPARE(bar->BarBitmap().copy(0, 0, 15, 8), source.copy(0, 0, 15, 8));
+    QCOMPARE(bar->BarBitmap().copy(196, 0, 15, 8), source.copy(30, 0, 15, 8));
+
+    bar->setOrientation(zynVertical);
+    bar->resize(bar->width(), 150);
+    // Vertical: the bar turned upright, the upright slider (22x11), the width fitted.
+    QCOMPARE(bar->BarBitmap().size(), QSize(8, 150));
+    QCOMPARE(bar->Slider()->size(), QSize(22, 11));
+    QCOMPARE(bar->width(), 22);
+    bar->setPosition(100);
+    QCOMPARE(bar->Slider()->pos(), QPoint(0, 139));
+    // The paint centres the bar across the thickness on the theme's colour.
+    const QImage shot = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shot.pixel(0, 5), toQColor(bar->Color()).rgb());
+    QCOMPARE(shot.pixel(7, 5), bar->BarBitmap().pixel(0, 5));
+    // A style that does not change does nothing.
+    bar->setColor(Colors::clRed);
+    bar->setUIStyle(S::WinXP);
+    QCOMPARE(bar->Color(), Colors::clRed);
+}
+
+void tst_TrackBar::customKeepsTheUsersPictures()
+{
+    TzynTrackBar *bar = trackBar();
+    bar->setUIStyle(S::Custom);
+    QImage barPicture(30, 6, QImage::Format_RGB32);
+    barPicture.fill(Qt::green);
+    TPicture picture;
+    picture.setGraphic(std::make_unique<TBitmap>(barPicture));
+    bar->setBarImage(&picture);
+    // Custom draws the bar at its own size.
+    QCOMPARE(bar->BarBitmap().size(), QSize(30, 6));
+    QImage sliderPicture(9, 25, QImage::Format_RGB32);
+    sliderPicture.fill(Qt::blue);
+    bar->setSliderImage(sliderPicture);
+    QCOMPARE(bar->Slider()->size(), QSize(9, 25));
+    bar->setOrientation(zynVertical);
+    QCOMPARE(bar->BarBitmap().size(), QSize(6, 30));
+    QCOMPARE(bar->Slider()->size(), QSize(9, 25));
+}
+
+void tst_TrackBar::thumbLengthFollowsPageSize_data()
+{
+    QTest::addColumn<int>("pageSize");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("5 counts as 10") << 5 << 10;
+    QTest::newRow("150 is refused, 10 stays") << 150 << 10;
+    QTest::newRow("50") << 50 << 50;
+    QTest::newRow("100") << 100 << 100;
+}
+
+void tst_TrackBar::thumbLengthFollowsPageSize()
+{
+    QFETCH(int, pageSize);
+    QFETCH(int, percent);
+    auto *bar = make<TzynScrollBar>();
+    bar->setOrientation(zynVertical);
+    bar->setGeometry(10, 10, 20, 233);
+    bar->setPageSize(pageSize);
+    const int track = bar->Track()->height();
+    QCOMPARE(bar->Track()->Slider()->height(), percent * track / 100);
+    QCOMPARE(bar->ThumbLength(), percent * track / 100);
+}
+
+void tst_TrackBar::lineButtonIsAtLeastEighteen()
+{
+    auto *bar = make<TzynScrollBar>();
+    bar->setLineButton(5);
+    QCOMPARE(bar->LineButton(), 18);
+    QCOMPARE(bar->Track()->Slider()->width(), 18);
+    bar->setLineButton(40);
+    QCOMPARE(bar->Track()->Slider()->width(), 40);
+    bar->setLineButton(0);
+    QCOMPARE(bar->Track()->Slider()->width(), 10 * bar->Track()->width() / 100);
+}
+
+void tst_TrackBar::verticalTrackIsOnePixelShorter()
+{
+    auto *bar = make<TzynScrollBar>();
+    bar->setUIStyle(S::WinXP);
+    bar->setOrientation(zynVertical);
+    bar->setGeometry(10, 10, 50, 200);
+    // WinXP arrows are 16x17; the thumb's upright parts are 16 wide.
+    QCOMPARE(bar->width(), 16);
+    QCOMPARE(bar->DecButton()->geometry(), QRect(0, 0, 16, 17));
+    QCOMPARE(bar->IncButton()->geometry(), QRect(0, 183, 16, 17));
+    QCOMPARE(bar->Track()->geometry(), QRect(0, 17, 16, 200 - 17 - 17 - 1));
+    QCOMPARE(bar->Track()->Orientation(), zynVertical);
+    QCOMPARE(bar->ThumbStart().width(), 16);
+}
+
+void tst_TrackBar::horizontalTrackFillsTheSpace()
+{
+    auto *bar = make<TzynScrollBar>();
+    bar->setUIStyle(S::WinXP);
+    bar->setGeometry(10, 10, 200, 50);
+    // Horizontal: the arrows turned (17x16), the bar as high as they are.
+    QCOMPARE(bar->height(), 16);
+    QCOMPARE(bar->DecButton()->geometry(), QRect(0, 0, 17, 16));
+    QCOMPARE(bar->IncButton()->geometry(), QRect(183, 0, 17, 16));
+    QCOMPARE(bar->Track()->geometry(), QRect(17, 0, 200 - 17 - 17, 16));
+    QCOMPARE(bar->Color(), GetThemeColor(S::WinXP, E::ScrollBarColor));
+    QCOMPARE(bar->Track()->Color(), bar->Color());
+    QVERIFY(bar->Track()->BarImage()->isEmpty());
+    // A new scroll bar is horizontal and takes its height from the arrows.
+    auto *fresh = make<TzynScrollBar>();
+    QCOMPARE(fresh->Orientation(), zynHorizontal);
+    QCOMPARE(fresh->height(), fresh->DecButton()->height());
+}
+
+void tst_TrackBar::holdingAnArrowStepsEveryHundredMilliseconds()
+{
+    auto *bar = make<TzynScrollBar>();
+    bar->setGeometry(10, 10, 200, 20);
+    bar->setSmallChange(3);
+    QSignalSpy changes(bar, &TzynScrollBar::OnChange);
+    const Pointer pointer { form.get() };
+    pointer.press(bar->IncButton(), QPoint(4, 4));
+    QTimer *repeat = bar->IncButton()->RepeatTimer();
+    QVERIFY(repeat);
+    QCOMPARE(repeat->interval(), 100);
+    QCOMPARE(bar->Position(), 0);
+    // 350 ms of holding are three ticks.
+    for (int i = 0; i < 3; ++i)
+        tick(repeat);
+    QCOMPARE(bar->Position(), 9);
+    QCOMPARE(changes.count(), 3);
+    pointer.release(bar->IncButton(), QPoint(4, 4));
+    QVERIFY(!bar->IncButton()->RepeatTimer());
+
+    pointer.press(bar->DecButton(), QPoint(4, 4));
+    tick(bar->DecButton()->RepeatTimer());
+    QCOMPARE(bar->Position(), 6);
+    pointer.release(bar->DecButton(), QPoint(4, 4));
+    QVERIFY(!bar->DecButton()->TabStop());
+}
+
+void tst_TrackBar::shortPressOnAnArrowDoesNotMove()
+{
+    auto *bar = make<TzynScrollBar>();
+    bar->setGeometry(10, 10, 200, 20);
+    const Pointer pointer { form.get() };
+    pointer.press(bar->IncButton(), QPoint(4, 4));
+    pointer.release(bar->IncButton(), QPoint(4, 4));
+    QCOMPARE(bar->Position(), 0);
+}
+
+void tst_TrackBar::arrowsStopAtTheLimits()
+{
+    auto *bar = make<TzynScrollBar>();
+    bar->setGeometry(10, 10, 200, 20);
+    bar->setMax(5);
+    bar->setSmallChange(2);
+    QSignalSpy changes(bar, &TzynScrollBar::OnChange);
+    const Pointer pointer { form.get() };
+    pointer.press(bar->IncButton(), QPoint(4, 4));
+    for (int i = 0; i < 5; ++i)
+        tick(bar->IncButton()->RepeatTimer());
+    pointer.release(bar->IncButton(), QPoint(4, 4));
+    QCOMPARE(bar->Position(), 5);
+    QCOMPARE(changes.count(), 3);
+    bar->setSmallChange(0);
+    QCOMPARE(bar->SmallChange(), 2);
+    bar->setSmallChange(40000);
+    QCOMPARE(bar->SmallChange(), 2);
+}
+
+void tst_TrackBar::scrollBarForwardsToItsTrack()
+{
+    auto *bar = make<TzynScrollBar>();
+    bar->setGeometry(10, 10, 200, 20);
+    bar->setMin(10);
+    bar->setMax(60);
+    bar->setPosition(70);
+    QCOMPARE(bar->Track()->Min(), 10);
+    QCOMPARE(bar->Track()->Max(), 60);
+    QCOMPARE(bar->Position(), 60);
+    // LargeChange pages without resizing the thumb; PageSize does both.
+    const int thumb = bar->Track()->Slider()->width();
+    bar->setLargeChange(50);
+    QCOMPARE(bar->Track()->PageSize(), 50);
+    QCOMPARE(bar->Track()->Slider()->width(), thumb);
+    bar->setPageSize(50);
+    QCOMPARE(bar->Track()->Slider()->width(), 50 * bar->Track()->width() / 100);
+    // A colour given to the bar reaches the track.
+    bar->setColor(Colors::clLime);
+    QCOMPARE(bar->Track()->Color(), Colors::clLime);
+}
+
+void tst_TrackBar::realHoldMovesAFewSteps()
+{
+    // Held for real: the first step waits a whole interval, later ones follow it. A slow
+    // machine may take fewer steps, never one before the first interval is over.
+    auto *bar = make<TzynScrollBar>();
+    bar->setGeometry(10, 10, 200, 20);
+    const Pointer pointer { form.get() };
+    QElapsedTimer held;
+    pointer.press(bar->IncButton(), QPoint(4, 4));
+    held.start();
+    QTRY_VERIFY_WITH_TIMEOUT(bar->Position() >= 3, 10000);
+    QVERIFY(held.elapsed() >= 250);
+    pointer.release(bar->IncButton(), QPoint(4, 4));
+    const int reached = bar->Position();
+    QTest::qWait(250);
+    QCOMPARE(bar->Position(), reached);
+}
+
+QTEST_MAIN(tst_TrackBar)
+#include "tst_trackbar.moc"
