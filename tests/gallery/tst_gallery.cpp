@@ -133,6 +133,18 @@ private Q_SLOTS:
         QVERIFY(FlowFamilies({}, area, 8).isEmpty());
     }
 
+    void flowStacksLowFamiliesUnderEarlierOnes()
+    {
+        // A high family makes the row 100 high: the third goes under the first (no wider, and
+        // 40 + 8 + 40 fits), the fourth is wider than the first and starts a new row.
+        const QRect area(0, 0, 200, 400);
+        const QList<QRect> places = FlowFamilies(
+            { { 90, 40 }, { 100, 100 }, { 80, 40 }, { 95, 40 }, { 95, 20 } }, area, 8);
+        QCOMPARE(places,
+            QList<QRect>({ QRect(0, 0, 90, 40), QRect(98, 0, 100, 100), QRect(0, 48, 80, 40),
+                QRect(0, 108, 95, 40), QRect(103, 108, 95, 20) }));
+    }
+
     void choosingAStyleRestylesEveryControl_data()
     {
         QTest::addColumn<TzynUIStyle>("style");
