@@ -8,7 +8,10 @@
 #include "TzynImageButton.h"
 #include "TzynImagePanel.h"
 #include "TzynListView.h"
+#include "TzynPageControl.h"
 #include "TzynRadioButton.h"
+#include "TzynTabControl.h"
+#include "TzynTabSheet.h"
 #include "TzynTreeView.h"
 
 namespace {
@@ -32,6 +35,9 @@ const QList<SkinClass> &skinClasses()
         skinClass<TzynRadioButton>("TzynRadioButton"),
         skinClass<TzynListView>("TzynListView"),
         skinClass<TzynImagePanel>("TzynImagePanel"),
+        skinClass<TzynTabControl>("TzynTabControl"),
+        skinClass<TzynPageControl>("TzynPageControl"),
+        skinClass<TzynTabSheet>("TzynTabSheet"),
     };
     return classes;
 }

@@ -29,6 +29,10 @@ struct TzynStyleLook {
     // The maximise button changes to the restore pictures as its click maximises or
     // restores the window.
     bool maxButtonShowsRestore = false;
+    // The body of a tab or page control; nullopt is the theme's control colour.
+    std::optional<TColor> tabBodyColor;
+    // The combo box's drop-down button shows this theme bitmap instead of ButtonColor.
+    const char *comboBoxButton = nullptr;
 };
 
 // The look of a style; Custom has the look of no style: no keyed corners, the dotted focus,
