@@ -447,11 +447,13 @@ private:
     // ( 'line one' 'line two' ), each line a quoted text that may be joined with '+'.
     QStringList stringListValue(const QString &item)
     {
+        const int line = m_lex.peek().line;
         m_lex.expectSymbol(QLatin1Char('('), item);
         QStringList lines;
         while (!m_lex.isSymbol(QLatin1Char(')'))) {
-            if (m_lex.peek().kind == Token::End)
-                m_lex.fail(item, QStringLiteral("expected ')'"));
+            // An unclosed list is reported where it starts, not where the next item begins.
+            if (m_lex.peek().kind != Token::String)
+                m_lex.fail(item, QStringLiteral("expected a quoted text or ')'"), line);
             lines << stringValue(item);
         }
         m_lex.take();
