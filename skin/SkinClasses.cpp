@@ -3,12 +3,15 @@
 #include "TLayoutLoader.h"
 #include "TzynButton.h"
 #include "TzynCheckBox.h"
+#include "TzynCheckGroup.h"
+#include "TzynComboBox.h"
 #include "TzynForm.h"
 #include "TzynGroupBox.h"
 #include "TzynImageButton.h"
 #include "TzynImagePanel.h"
 #include "TzynListView.h"
 #include "TzynPageControl.h"
+#include "TzynProgressBar.h"
 #include "TzynRadioButton.h"
 #include "TzynTabControl.h"
 #include "TzynTabSheet.h"
@@ -38,6 +41,9 @@ const QList<SkinClass> &skinClasses()
         skinClass<TzynTabControl>("TzynTabControl"),
         skinClass<TzynPageControl>("TzynPageControl"),
         skinClass<TzynTabSheet>("TzynTabSheet"),
+        skinClass<TzynProgressBar>("TzynProgressBar"),
+        skinClass<TzynCheckGroup>("TzynCheckGroup"),
+        skinClass<TzynComboBox>("TzynComboBox"),
     };
     return classes;
 }

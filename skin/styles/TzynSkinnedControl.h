@@ -67,8 +67,12 @@ protected:
     void TakeOwnerStyle(const QObject *owner);
 };
 
+// The two kinds below share the contract as a virtual base, so that a control of both kinds (a
+// check group: a bordered group box with a style of its own) is still one skinned control; it
+// says itself what its first style gives it.
+
 // A skinned control that follows a UI style of its own (published as UIStyle).
-class TzynStyleable : public TzynSkinnedControl {
+class TzynStyleable : public virtual TzynSkinnedControl {
 public:
     virtual TzynUIStyle UIStyle() const = 0;
     // Stores the style and, unless it is Custom, takes the style's theme entries through the
@@ -79,7 +83,7 @@ public:
 };
 
 // A skinned control without a style of its own that takes the theme's control border colour.
-class TzynBorderColored : public TzynSkinnedControl {
+class TzynBorderColored : public virtual TzynSkinnedControl {
 public:
     virtual TColor BorderColor() const = 0;
     virtual void setBorderColor(TColor color) = 0;

@@ -41,7 +41,9 @@ private Q_SLOTS:
         // The classes a layout may place today, the image panel among them.
         for (const char *name : { "TzynForm", "TzynButton", "TzynImageButton", "TzynCheckBox",
                  "TzynRadioButton", "TzynGroupBox", "TzynTreeView", "TzynListView",
-                 "TzynImagePanel", "TImage", "TImageList", "TTreeView", "TApplicationEvents" })
+                 "TzynImagePanel", "TzynTabControl", "TzynPageControl", "TzynTabSheet",
+                 "TzynProgressBar", "TzynCheckGroup", "TzynComboBox", "TImage", "TImageList",
+                 "TTreeView", "TApplicationEvents" })
             QVERIFY2(TLayoutLoader::isClassRegistered(QString::fromLatin1(name)), name);
         QVERIFY2(refused.isEmpty(), qPrintable(refused.join(QStringLiteral(", "))));
     }
