@@ -533,8 +533,8 @@ private:
                 continue;
             QObject *component = m_root->findChild<QObject *>(ref.name);
             if (!component)
-                m_lex.fail(ref.item, QStringLiteral("no component named %1").arg(ref.name),
-                    ref.line);
+                m_lex.fail(
+                    ref.item, QStringLiteral("no component named %1").arg(ref.name), ref.line);
             setReference(ref.object, ref.prop, component, ref.name, ref.item, ref.line);
         }
         m_forward.clear();

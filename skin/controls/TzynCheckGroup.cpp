@@ -5,6 +5,8 @@
 #include "TzynCheckBox.h"
 #include "ZYNControlUtils.h"
 
+#include <QMouseEvent>
+
 #include <cstdlib>
 
 TzynCheckGroup::TzynCheckGroup(QWidget *parent)
@@ -130,8 +132,7 @@ void TzynCheckGroup::layOut()
 {
     const int count = int(m_boxes.size());
     for (int i = 0; i < count; ++i) {
-        const QPoint at
-            = ItemPosition(i, count, m_columns, width(), ItemsRect(), m_topMargin);
+        const QPoint at = ItemPosition(i, count, m_columns, width(), ItemsRect(), m_topMargin);
         m_boxes[i]->setBounds(at.x(), at.y(), m_boxes[i]->width(), m_boxes[i]->height());
     }
 }
@@ -158,4 +159,21 @@ void TzynCheckGroup::resizeEvent(QResizeEvent *event)
 {
     TzynCustomGroupBox::resizeEvent(event);
     layOut();
+}
+
+void TzynCheckGroup::boundsChanged()
+{
+    TzynCustomGroupBox::boundsChanged();
+    layOut();
+}
+
+void TzynCheckGroup::mousePressEvent(QMouseEvent *event)
+{
+    // A press that a box let through to its parent is the box's click, reported by the box:
+    // the group must not count it as a click of its own as well.
+    if (childAt(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    TzynCustomGroupBox::mousePressEvent(event);
 }

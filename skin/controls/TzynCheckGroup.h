@@ -44,8 +44,8 @@ public:
 
     // Where box i of count goes in a group of that size: columns filled top to bottom, the
     // rows spread over the items rectangle below TopMargin.
-    static QPoint ItemPosition(int index, int count, int columns, int groupWidth,
-        const QRect &itemsRect, int topMargin);
+    static QPoint ItemPosition(
+        int index, int count, int columns, int groupWidth, const QRect &itemsRect, int topMargin);
 
     // The check group takes its own colours instead of pushing the style to its boxes' rows.
     void UpdateChildrenUIStyle(TzynUIStyle style) override;
@@ -59,6 +59,8 @@ protected:
     void Click() override;
     void fontChanged() override;
     void resizeEvent(QResizeEvent *event) override;
+    void boundsChanged() override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void synchronise();

@@ -165,8 +165,8 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
         if (widths[i] == 0)
             continue;
         const bool selected = i == m_tabIndex;
-        const QRect box = selected ? QRect(x, 1, widths[i], stripHeight)
-                                   : QRect(x, 0, widths[i], stripHeight);
+        const QRect box
+            = selected ? QRect(x, 1, widths[i], stripHeight) : QRect(x, 0, widths[i], stripHeight);
         const QImage &face = selected ? active : inactive;
         if (!face.isNull())
             DrawThreeSliceBitmap(face, canvas, box, true);

@@ -49,7 +49,8 @@ public:
     static QList<int> TabWidths(
         const QStringList &tabs, const QList<bool> &visible, const QFontMetrics &metrics);
     // The tab under a point, strictly inside its box; -1 for none.
-    static int TabAt(const QPoint &point, int leftMargin, const QList<int> &widths, int stripHeight);
+    static int TabAt(
+        const QPoint &point, int leftMargin, const QList<int> &widths, int stripHeight);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

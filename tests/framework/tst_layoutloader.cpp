@@ -242,10 +242,10 @@ private Q_SLOTS:
         QTest::newRow("later component missing")
             << "  object H: TListHolder\n    Buddy = Nobody\n  end\n  object P: TPanel\n  end\n"
             << 3 << "H.Buddy: no component named Nobody";
-        QTest::newRow("unterminated list")
-            << "  object H: TListHolder\n    Lines = ('a' 'b'\n" << 3 << "expected a quoted text or ')'";
-        QTest::newRow("list of numbers")
-            << "  object H: TListHolder\n    Lines = (1 2)\n  end\n" << 3 << "expected a quoted text";
+        QTest::newRow("unterminated list") << "  object H: TListHolder\n    Lines = ('a' 'b'\n"
+                                           << 3 << "expected a quoted text or ')'";
+        QTest::newRow("list of numbers") << "  object H: TListHolder\n    Lines = (1 2)\n  end\n"
+                                         << 3 << "expected a quoted text";
         QTest::newRow("duplicate name") << "  object P: TPanel\n  end\n  object P: TPanel\n  end\n"
                                         << 4 << "already exists";
         QTest::newRow("unterminated string") << "  Caption = 'abc\n" << 2 << "unterminated string";

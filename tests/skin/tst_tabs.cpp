@@ -37,12 +37,14 @@ QList<int> tabLefts(TzynTab *tab)
     const Strip *strip = tab->Strip();
     QList<int> lefts;
     int x = strip->LeftMargin();
-    const QList<int> widths = Strip::TabWidths(strip->Tabs(), [&] {
-        QList<bool> v;
-        for (int i = 0; i < strip->Tabs().size(); ++i)
-            v << strip->TabVisible(i);
-        return v;
-    }(),
+    const QList<int> widths = Strip::TabWidths(
+        strip->Tabs(),
+        [&] {
+            QList<bool> v;
+            for (int i = 0; i < strip->Tabs().size(); ++i)
+                v << strip->TabVisible(i);
+            return v;
+        }(),
         QFontMetrics(tab->TabFont()->toQFont()));
     for (int w : widths) {
         lefts << x;
@@ -266,8 +268,8 @@ void tst_Tabs::pagesJoinAndLeaveWithRenumbering()
     // The newest page is shown, over the whole body below the strip.
     QCOMPARE(pages->ActivePage(), c);
     QVERIFY(c->isVisible() && !a->isVisible() && !b->isVisible());
-    QCOMPARE(c->geometry(),
-        QRect(0, pages->Strip()->height(), 300, 200 - pages->Strip()->height()));
+    QCOMPARE(
+        c->geometry(), QRect(0, pages->Strip()->height(), 300, 200 - pages->Strip()->height()));
     QCOMPARE(pages->Color(), c->Color());
     QCOMPARE(pages->BorderColor(), c->BorderColor());
 
