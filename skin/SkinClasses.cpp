@@ -13,6 +13,7 @@
 #include "TzynPageControl.h"
 #include "TzynProgressBar.h"
 #include "TzynRadioButton.h"
+#include "TzynSideChannel.h"
 #include "TzynTabControl.h"
 #include "TzynTabSheet.h"
 #include "TzynTreeView.h"
@@ -44,6 +45,7 @@ const QList<SkinClass> &skinClasses()
         skinClass<TzynProgressBar>("TzynProgressBar"),
         skinClass<TzynCheckGroup>("TzynCheckGroup"),
         skinClass<TzynComboBox>("TzynComboBox"),
+        skinClass<TzynSideChannel>("TzynSideChannel"),
     };
     return classes;
 }

@@ -91,6 +91,17 @@ public:
     void TakeInitialStyle(TzynUIStyle style) override;
 };
 
+// A skinned control with a side bar of its own colour (the side channel): a style push gives
+// bar and control the theme's control colour. Its first colour is the owner's form colour,
+// which it takes itself, so the first style gives it nothing.
+class TzynSideBarColored : public virtual TzynSkinnedControl {
+public:
+    virtual TColor SideBarColor() const = 0;
+    virtual void setSideBarColor(TColor color) = 0;
+
+    void TakeInitialStyle(TzynUIStyle) override { }
+};
+
 // The skinned form frame as new controls see it: the first one among the owner's children
 // gives them their first style and colours. Recognised by type, so a frame class of another
 // name (or a control merely named like one) cannot be mistaken for it.
