@@ -185,6 +185,8 @@ void TzynSideChannel::setCurrentWidth(int width)
     setBounds(Left(), Top(), width, Height());
     if (QWidget *parent = parentWidget())
         TControlCore::realignChildren(parent);
+    // A hidden caption panel reports its new size only when shown.
+    m_pinButton->move(m_captionPanel->width() - m_pinButton->width(), 0);
     repaint();
 }
 
