@@ -128,7 +128,9 @@ void TzynSideChannel::setSideBarWidth(int width)
 void TzynSideChannel::setChannelCaption(const QString &caption)
 {
     m_caption = caption;
-    m_captionPanel->setCaption(caption);
+    // A pushed-in channel shows no caption; it appears when the channel is out.
+    if (IsOut() && !m_moving)
+        m_captionPanel->setCaption(caption);
 }
 
 Fw::TAlignment TzynSideChannel::CaptionAlignment() const
