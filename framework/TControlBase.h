@@ -11,6 +11,11 @@
 // Gives a Qt widget class the published properties of a framework control. Use it as the base
 // of a Q_OBJECT class and put T_CONTROL_PROPERTIES (and T_CAPTION_PROPERTY where the control
 // has a caption) in the class body, so that moc publishes them under their layout names.
+//
+// Each property is published once, here. The few accessors that a control gives a meaning of
+// its own (a frame whose caption and font are its title bar's and whose size is its window's,
+// a group box whose caption is its own text) are virtual, so that a write through the layout,
+// through a base pointer or through the class itself takes the same path.
 template <class Base> class TControlBase : public Base, public TControlCore {
 public:
     explicit TControlBase(QWidget *parent = nullptr)
@@ -28,9 +33,9 @@ public:
     int Top() const { return this->y(); }
     void setTop(int v) { setBounds(Left(), v, Width(), Height()); }
     int Width() const { return this->width(); }
-    void setWidth(int v) { setBounds(Left(), Top(), v, Height()); }
+    virtual void setWidth(int v) { setBounds(Left(), Top(), v, Height()); }
     int Height() const { return this->height(); }
-    void setHeight(int v) { setBounds(Left(), Top(), Width(), v); }
+    virtual void setHeight(int v) { setBounds(Left(), Top(), Width(), v); }
     virtual void setBounds(int left, int top, int width, int height)
     {
         setBoundsRect(QRect(left, top, width, height));
@@ -46,8 +51,8 @@ public:
     bool ParentColor() const { return parentColor(); }
     void setParentColor(bool v) { setParentColorValue(v); }
 
-    TFont *Font() const { return fontObject(); }
-    void setFont(TFont *v) { fontObject()->assign(v); }
+    virtual TFont *Font() const { return fontObject(); }
+    virtual void setFont(TFont *v) { fontObject()->assign(v); }
     bool ParentFont() const { return parentFont(); }
     void setParentFont(bool v) { setParentFontValue(v); }
 
@@ -59,12 +64,13 @@ public:
     void setTabStop(bool v) { this->setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus); }
     bool Visible() const { return !this->isHidden(); }
     bool Enabled() const { return this->isEnabled(); }
+    virtual void setEnabled(bool v) { Base::setEnabled(v); }
     QString Hint() const { return this->toolTip(); }
     void setHint(const QString &v) { this->setToolTip(v); }
     TConstraints *Constraints() const { return constraints(); }
 
-    QString Caption() const { return caption(); }
-    void setCaption(const QString &v) { setCaptionValue(v); }
+    virtual QString Caption() const { return caption(); }
+    virtual void setCaption(const QString &v) { setCaptionValue(v); }
 
     Fw::TBiDiMode BiDiMode() const { return biDiMode(); }
     void setBiDiMode(Fw::TBiDiMode v) { setBiDiModeValue(v); }

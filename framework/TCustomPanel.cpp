@@ -74,9 +74,11 @@ void TCustomPanel::paintEvent(QPaintEvent *)
         r.adjust(1, 1, -1, -1);
     r.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
     bevel(r, m_bevelInner);
-    if (!Caption().trimmed().isEmpty()) {
-        painter.setFont(Font()->toQFont());
-        painter.setPen(Font()->qColor());
-        painter.drawText(rect(), captionAlignment() | Qt::TextSingleLine, Caption());
+    // The panel draws its own window text in its own font, also under a subclass that gives
+    // the published Caption or Font another meaning.
+    if (!caption().trimmed().isEmpty()) {
+        painter.setFont(fontObject()->toQFont());
+        painter.setPen(fontObject()->qColor());
+        painter.drawText(rect(), captionAlignment() | Qt::TextSingleLine, caption());
     }
 }

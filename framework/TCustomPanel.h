@@ -16,8 +16,9 @@ public:
 
     Fw::TAlignment Alignment() const { return m_alignment; }
     void setAlignment(Fw::TAlignment alignment);
-    int BorderWidth() const { return m_borderWidth; }
-    void setBorderWidth(int width);
+    // Virtual for a subclass whose border is something else (the skinned frame's window edge).
+    virtual int BorderWidth() const { return m_borderWidth; }
+    virtual void setBorderWidth(int width);
     Fw::TBevelCut BevelInner() const { return m_bevelInner; }
     void setBevelInner(Fw::TBevelCut cut);
     Fw::TBevelCut BevelOuter() const { return m_bevelOuter; }

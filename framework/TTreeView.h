@@ -52,7 +52,7 @@ public:
     int Indent() const { return indentation(); }
     void setIndent(int value) { setIndentation(value); }
     Fw::TBorderStyle BorderStyle() const { return m_borderStyle; }
-    void setBorderStyle(Fw::TBorderStyle style);
+    virtual void setBorderStyle(Fw::TBorderStyle style);
     bool ShowLines() const { return m_showLines; }
     void setShowLines(bool value) { m_showLines = value; }
     bool ShowRoot() const { return rootIsDecorated(); }

@@ -12,19 +12,17 @@
 // panel base draws no text of its own.
 class TzynCustomGroupBox : public TzynCustomPanel, public TzynBorderColored {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
 public:
     explicit TzynCustomGroupBox(QWidget *parent = nullptr);
 
-    QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
+    QString Caption() const override { return m_caption; }
+    void setCaption(const QString &caption) override;
     TColor BorderColor() const override { return m_borderColor; }
     void setBorderColor(TColor color) override;
     // Enabling or disabling the group box does the same to every direct child control, also
     // to children that were disabled on their own.
-    void setEnabled(bool value);
+    void setEnabled(bool value) override;
 
     // Where the check and radio groups lay out their items.
     QRect ItemsRect() const;

@@ -11,7 +11,6 @@ class TzynTreeView : public TTreeView, public TzynBorderColored {
     Q_OBJECT
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
-    Q_PROPERTY(Fw::TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
 public:
     explicit TzynTreeView(QWidget *parent = nullptr);
 
@@ -21,7 +20,7 @@ public:
     TzynStyleClasses StyleClasses() const override { return TzynStyleClass::TreeView; }
     int BorderWidth() const { return m_border.width(); }
     void setBorderWidth(int width);
-    void setBorderStyle(Fw::TBorderStyle style);
+    void setBorderStyle(Fw::TBorderStyle style) override;
 
 protected:
     bool event(QEvent *event) override;

@@ -1,8 +1,8 @@
 #pragma once
 
-// Small helpers shared by the skinned controls: the owner rule for a new control, keyed and
-// greyed renderings of pictures, the dotted focus rectangle and the accelerator rule of
-// captions.
+// Small helpers shared by the skinned controls: the owner rule for a new control, the caption
+// looks, the dotted focus rectangle and the accelerator rule of captions. Keyed and greyed
+// pictures are the styles layer's (ZYNDraw), which the frame draws with too.
 
 #include <QImage>
 #include <QRect>
@@ -10,8 +10,8 @@
 
 #include <initializer_list>
 
-#include "TBitmap.h" // KeyedImage
 #include "TColor.h"
+#include "ZYNDraw.h" // TopLeftKey, GreyedImage, PreparedPicture
 
 class QFrame;
 class QPainter;
@@ -21,17 +21,6 @@ class QWidget;
 // Its direct children are searched for the skinned form frame that gives new controls their
 // initial style.
 QObject *ControlOwner(const QWidget *parent);
-
-// The colour of the top-left pixel, the key of glyphs and user pictures.
-QRgb TopLeftKey(const QImage &image);
-// The greyed rendering of a disabled picture: grey shades, lightened; transparency is kept.
-QImage GreyedImage(const QImage &image);
-
-// A picture as controls draw it: keyed on `key` (every pixel of exactly that colour made
-// transparent) when `keyed`, then greyed when `greyed`. Prepared once per picture, key and
-// treatment and kept (the picture's cache key changes whenever its pixels do), so painting a
-// control does not re-key and re-grey its pictures every time.
-QImage PreparedPicture(const QImage &image, bool keyed, QRgb key, bool greyed);
 
 // How a caption is drawn: in its colour; disabled and embossed (a white copy one pixel down
 // and right under the grey text, as push buttons show it); or disabled in plain grey (as check

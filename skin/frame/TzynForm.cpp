@@ -134,7 +134,12 @@ void TzynForm::setUIStyle(TzynUIStyle style)
         ApplyUIStyleToChildren(this, style);
     }
     ResizeToHost();
+    // A see-through control paints the frame's background itself and is opaque to Qt, which
+    // repaints no opaque child for a change of its parent alone: every control inside is
+    // asked to repaint, so that none keeps showing the previous style's background.
     update();
+    for (QWidget *child : findChildren<QWidget *>())
+        child->update();
     if (m_host)
         m_host->update();
 }

@@ -27,20 +27,14 @@ class TzynForm : public TCustomPanel,
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(bool UIStyleAutoUpdateSub READ UIStyleAutoUpdateSub WRITE setUIStyleAutoUpdateSub)
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
-    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
     Q_PROPERTY(bool TitleBarVisible READ TitleBarVisible WRITE setTitleBarVisible)
-    Q_PROPERTY(TColor Color READ Color WRITE setColor)
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(TCustomPanel *FormPanel READ FormPanel WRITE setFormPanel)
     Q_PROPERTY(TzynTitleBarButtons *TitleBarButtons READ TitleBarButtons WRITE setTitleBarButtons)
     Q_PROPERTY(
         TzynTitleBarSections *TitleBarSections READ TitleBarSections WRITE setTitleBarSections)
     Q_PROPERTY(bool TitleBarDrawAppIcon READ TitleBarDrawAppIcon WRITE setTitleBarDrawAppIcon)
-    Q_PROPERTY(TFont *Font READ Font WRITE setFont)
     Q_PROPERTY(TColor MenuBarColor READ MenuBarColor WRITE setMenuBarColor)
     Q_PROPERTY(int MenuBarHeight READ MenuBarHeight WRITE setMenuBarHeight)
-    Q_PROPERTY(int Height READ Height WRITE setHeight)
-    Q_PROPERTY(int Width READ Width WRITE setWidth)
     Q_PROPERTY(int RoundCorner READ RoundCorner WRITE setRoundCorner)
 public:
     // The parent must be the host form; on anything else the frame stays an inert panel.
@@ -58,12 +52,13 @@ public:
     void setUIStyleAutoUpdateSub(bool value) { m_autoUpdateSub = value; }
     TColor BorderColor() const { return m_borderColor; }
     void setBorderColor(TColor color);
-    int BorderWidth() const { return m_borderWidth; }
-    void setBorderWidth(int width);
+    // The width of the window's edge, not of a panel's bevel border.
+    int BorderWidth() const override { return m_borderWidth; }
+    void setBorderWidth(int width) override;
     bool TitleBarVisible() const;
     void setTitleBarVisible(bool visible);
-    QString Caption() const;
-    void setCaption(const QString &caption);
+    QString Caption() const override;
+    void setCaption(const QString &caption) override;
     TCustomPanel *FormPanel() const { return m_formPanel; }
     void setFormPanel(TCustomPanel *panel);
     TzynTitleBarButtons *TitleBarButtons() const;
@@ -73,17 +68,15 @@ public:
     bool TitleBarDrawAppIcon() const;
     void setTitleBarDrawAppIcon(bool value);
     // The caption font, which is the title bar's.
-    TFont *Font() const;
-    void setFont(TFont *font);
+    TFont *Font() const override;
+    void setFont(TFont *font) override;
     TColor MenuBarColor() const { return m_menuBarColor; }
     void setMenuBarColor(TColor color) { m_menuBarColor = color; }
     int MenuBarHeight() const { return m_menuBarHeight; }
     void setMenuBarHeight(int height) { m_menuBarHeight = height; }
     // Reading gives the frame's own size; writing sizes the host around it.
-    int Width() const { return width(); }
-    void setWidth(int width);
-    int Height() const { return height(); }
-    void setHeight(int height);
+    void setWidth(int width) override;
+    void setHeight(int height) override;
     int RoundCorner() const;
     void setRoundCorner(int value);
 

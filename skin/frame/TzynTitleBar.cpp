@@ -29,7 +29,34 @@ namespace {
 // A section's picture as an image of its own size; null when it holds none.
 QImage pictureImage(const TPicture *picture)
 {
-    return picture && !picture->isEmpty() ? picture->graphic()->toImage() : QImage();
+    return picture && !picture->isEmpty() ? GraphicImage(*picture->graphic()) : QImage();
+}
+
+// A button's picture as its cell shows it: over white, cut or padded to the size of the
+// button's normal picture, and when the button is transparent without the colour of the
+// cell's bottom-left pixel.
+QImage buttonCell(const TPicture *picture, const QSize &cellSize, bool transparent)
+{
+    // The usual picture, an opaque bitmap of the cell's size, is its own cell, so that its
+    // keyed form is prepared once and kept rather than composed and keyed on every paint.
+    const auto *bitmap = dynamic_cast<const TBitmap *>(picture ? picture->graphic() : nullptr);
+    if (bitmap && !bitmap->transparent() && bitmap->image().size() == cellSize
+        && !bitmap->image().hasAlphaChannel()) {
+        const QImage &image = bitmap->image();
+        return transparent ? PreparedPicture(image, true, image.pixel(0, image.height() - 1), false)
+                           : image;
+    }
+    QImage cell(cellSize, QImage::Format_ARGB32);
+    cell.fill(Qt::white);
+    {
+        const QImage image = pictureImage(picture);
+        QPainter cellCanvas(&cell);
+        if (!image.isNull())
+            cellCanvas.drawImage(0, 0, image);
+    }
+    if (transparent)
+        cell = KeyedImage(cell, cell.pixel(0, cell.height() - 1));
+    return cell;
 }
 
 // Bytes a character takes in the Chinese code page: one for ASCII, two otherwise.
@@ -332,20 +359,8 @@ void TzynTitleBar::DrawButtons(QImage &bitmap)
         if (PtInRectInclusive(mouse, hit))
             shown = m_mouseIsDown ? button->PicMouseDown() : button->PicMouseOn();
         const QSize cellSize(button->PicNormal()->width(), button->PicNormal()->height());
-        if (cellSize.isEmpty())
-            return;
-        QImage cell(cellSize, QImage::Format_ARGB32);
-        cell.fill(Qt::white);
-        {
-            const QImage image = pictureImage(shown);
-            QPainter cellCanvas(&cell);
-            if (!image.isNull())
-                cellCanvas.drawImage(0, 0, image);
-        }
-        // The cell leaves out the colour of its bottom-left pixel.
-        if (button->Transparent())
-            cell = KeyedImage(cell, cell.pixel(0, cell.height() - 1));
-        canvas.drawImage(hit.topLeft(), cell);
+        if (!cellSize.isEmpty())
+            canvas.drawImage(hit.topLeft(), buttonCell(shown, cellSize, button->Transparent()));
     };
 
     for (const TzynTitleBarLayout::ButtonPlace &place : layout.buttons) {

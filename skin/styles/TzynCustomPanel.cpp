@@ -148,11 +148,12 @@ void TzynCustomPanel::paintPanel(QPainter &canvas)
     } else if (!m_transparent) {
         canvas.fillRect(client, toQColor(Color()));
     }
-    if (hasVisibleText(Caption())) {
-        canvas.setFont(Font()->toQFont());
-        canvas.setPen(Font()->qColor());
+    // The window text, which a group box keeps blank while its published Caption is its own.
+    if (hasVisibleText(caption())) {
+        canvas.setFont(fontObject()->toQFont());
+        canvas.setPen(fontObject()->qColor());
         canvas.setBrush(Qt::NoBrush);
-        canvas.drawText(client, captionAlignment() | Qt::TextSingleLine, Caption());
+        canvas.drawText(client, captionAlignment() | Qt::TextSingleLine, caption());
         m_captionRect = client;
     }
 }

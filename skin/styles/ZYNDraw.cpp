@@ -88,6 +88,11 @@ QImage widenedTile(const QImage &picture)
     const int w = picture.width();
     if (w >= wideEnough || picture.depth() != 32)
         return picture;
+    // Backgrounds are tiled on every paint of every panel: the widened copy is made once per
+    // picture.
+    static QCache<qint64, QImage> widened(1024); // in KiB
+    if (const QImage *found = widened.object(picture.cacheKey()))
+        return *found;
     const int times = (wideEnough + w - 1) / w;
     QImage wide(w * times, picture.height(), picture.format());
     const size_t rowBytes = size_t(w) * 4;
@@ -97,6 +102,7 @@ QImage widenedTile(const QImage &picture)
         for (int i = 0; i < times; ++i)
             std::memcpy(out + i * rowBytes, row, rowBytes);
     }
+    widened.insert(picture.cacheKey(), new QImage(wide), int(wide.sizeInBytes() / 1024 + 1));
     return wide;
 }
 
@@ -199,6 +205,23 @@ void DrawNineSliceBitmap(
 void DrawThreeSliceBitmap(
     const QImage &sourceImage, QPainter &canvas, const QRect &dest, bool keyed)
 {
+    if (dest.width() <= 0 || dest.height() <= 0)
+        return;
+    // Composed once per picture, size and keying, like the nine-slice layers.
+    static QCache<QString, QImage> layers(2048); // in KiB
+    const QString layerKey = QStringLiteral("%1 %2 %3 %4")
+                                 .arg(sourceImage.cacheKey())
+                                 .arg(dest.width())
+                                 .arg(dest.height())
+                                 .arg(keyed);
+    // The caps keep their full size even where the destination is narrower or lower, so the
+    // layer reaches as far as they do.
+    const int capsWidth = sourceImage.width() / 3;
+    const QPoint origin(std::min(0, dest.width() - capsWidth), 0);
+    if (const QImage *layer = layers.object(layerKey)) {
+        canvas.drawImage(dest.topLeft() + origin, *layer);
+        return;
+    }
     const QImage source = asRgb32(sourceImage);
     if (source.isNull())
         return;
@@ -206,15 +229,71 @@ void DrawThreeSliceBitmap(
     if (cell <= 0)
         return;
     const QRgb key = source.pixel(0, 0) & 0x00FFFFFFu;
-    const int R = dest.x() + dest.width(), B = dest.y() + dest.height();
-    canvas.drawImage(
-        dest.x(), dest.y(), piece(source, QRect(0, 0, cell, H), { cell, H }, keyed, key));
-    canvas.drawImage(
-        R - cell, dest.y(), piece(source, QRect(2 * cell, 0, cell, H), { cell, H }, keyed, key));
-    const QRect middle = ltrb(dest.x() + cell, dest.y(), R - cell, B);
-    if (middle.width() > 0 && middle.height() > 0)
-        canvas.drawImage(
-            middle.topLeft(), piece(source, QRect(cell, 0, cell, H), middle.size(), false, key));
+    const int W = dest.width();
+    // Keyed pixels are fully transparent and the rest opaque, so drawing the pieces into a
+    // clear layer and the layer over the canvas gives what drawing them in turn would.
+    QImage layer(std::max(W, cell) - origin.x(), std::max(dest.height(), H),
+        QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter p(&layer);
+        p.translate(-origin);
+        p.drawImage(0, 0, piece(source, QRect(0, 0, cell, H), { cell, H }, keyed, key));
+        p.drawImage(
+            W - cell, 0, piece(source, QRect(2 * cell, 0, cell, H), { cell, H }, keyed, key));
+        const QRect middle = ltrb(cell, 0, W - cell, dest.height());
+        if (middle.width() > 0 && middle.height() > 0)
+            p.drawImage(middle.topLeft(),
+                piece(source, QRect(cell, 0, cell, H), middle.size(), false, key));
+    }
+    canvas.drawImage(dest.topLeft() + origin, layer);
+    layers.insert(layerKey, new QImage(layer), int(layer.sizeInBytes() / 1024 + 1));
+}
+
+QRgb TopLeftKey(const QImage &image)
+{
+    return image.isNull() ? 0 : image.pixel(0, 0) & 0x00FFFFFFu;
+}
+
+QImage GreyedImage(const QImage &image)
+{
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb c = line[x];
+            if (qAlpha(c) == 0)
+                continue;
+            // Half way between the pixel's grey value and the light grey of a button face.
+            const int g = (qGray(c) + 0xC0) / 2 + 0x10;
+            const int v = g > 0xFF ? 0xFF : g;
+            line[x] = qRgba(v, v, v, qAlpha(c));
+        }
+    }
+    return out;
+}
+
+QImage PreparedPicture(const QImage &image, bool keyed, QRgb key, bool greyed)
+{
+    if (image.isNull() || (!keyed && !greyed))
+        return image;
+    struct Prepared {
+        QImage image;
+    };
+    // Pictures of controls are small: a few megabytes hold every state of every control.
+    static QCache<QString, Prepared> cache(4 * 1024 * 1024);
+    const QString id = QStringLiteral("%1/%2/%3/%4")
+                           .arg(image.cacheKey())
+                           .arg(keyed ? int(key & 0xFFFFFFu) : -1)
+                           .arg(greyed)
+                           .arg(image.sizeInBytes());
+    if (const Prepared *found = cache.object(id))
+        return found->image;
+    QImage out = keyed ? KeyedImage(image, key) : image;
+    if (greyed)
+        out = GreyedImage(out);
+    cache.insert(id, new Prepared { out }, int(std::min<qsizetype>(out.sizeInBytes(), 1 << 30)));
+    return out;
 }
 
 void TilePicture(QPainter &canvas, const QImage &picture, const QRect &rect)
@@ -235,13 +314,21 @@ void TilePicture(QPainter &canvas, const QImage &picture, const QRect &rect)
     canvas.restore();
 }
 
+QImage GraphicImage(const TGraphic &picture)
+{
+    if (const auto *bitmap = dynamic_cast<const TBitmap *>(&picture);
+        bitmap && !bitmap->transparent())
+        return bitmap->image();
+    return picture.toImage();
+}
+
 void TilePicture(QPainter &canvas, const TGraphic &picture, const QRect &rect)
 {
     const int w = picture.width(), h = picture.height();
     if (w <= 0 || h <= 0)
         return;
     // Decode (and key) once, then stamp the same image.
-    QImage image = picture.toImage();
+    QImage image = GraphicImage(picture);
     if (image.size() != QSize(w, h))
         image = image.scaled(w, h);
     TilePicture(canvas, image, rect);

@@ -31,6 +31,21 @@ void DrawNineSliceBitmap(
 // source's top-left pixel.
 void DrawThreeSliceBitmap(const QImage &source, QPainter &canvas, const QRect &dest, bool keyed);
 
+// The colour of the top-left pixel, the key of glyphs and user pictures.
+QRgb TopLeftKey(const QImage &image);
+// The greyed rendering of a disabled picture: grey shades, lightened; transparency is kept.
+QImage GreyedImage(const QImage &image);
+
+// A picture as controls draw it: keyed on `key` (every pixel of exactly that colour made
+// transparent) when `keyed`, then greyed when `greyed`. Prepared once per picture, key and
+// treatment and kept (the picture's cache key changes whenever its pixels do), so painting a
+// control does not re-key and re-grey its pictures every time.
+QImage PreparedPicture(const QImage &image, bool keyed, QRgb key, bool greyed);
+
+// The picture's pixels for drawing: an opaque bitmap as it is stored (the same image every
+// time, so that what is prepared from it is kept), anything else as it renders itself.
+QImage GraphicImage(const TGraphic &picture);
+
 // Tiles the picture from the canvas origin (not from rect's corner) over one tile more than
 // rect's width and height. The picture must have a non-zero size.
 void TilePicture(QPainter &canvas, const TGraphic &picture, const QRect &rect);

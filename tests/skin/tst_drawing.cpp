@@ -69,6 +69,7 @@ private Q_SLOTS:
     void nineSliceKeying();
     void nineSliceFollowsChangedPicture();
     void threeSlice();
+    void threeSliceCapsOverhangANarrowLowDestination();
     void threeSliceKeyedCapsOpaqueMiddle();
     void tileFromOrigin();
     void tilesLikeStampedPictures_data();
@@ -186,6 +187,30 @@ void tst_Drawing::threeSlice()
     QCOMPARE(canvas.pixel(4, 3), canvasColour);
     QCOMPARE(canvas.pixel(25, 3), canvasColour);
     QCOMPARE(canvas.pixel(10, 1), canvasColour);
+}
+
+void tst_Drawing::threeSliceCapsOverhangANarrowLowDestination()
+{
+    // Two caps of 3 columns in 4 columns and one row: the caps keep their size and the right
+    // one lies over the left; drawn again (from the kept layer) it comes out the same.
+    const QImage source = coordinateImage(9, 4);
+    auto draw = [&] {
+        QImage canvas = blankCanvas(20, 10);
+        QPainter painter(&canvas);
+        DrawThreeSliceBitmap(source, painter, QRect(5, 2, 4, 1), false);
+        return canvas;
+    };
+    const QImage canvas = draw();
+    auto from = [&](int x, int y) {
+        return QPoint(qRed(canvas.pixel(x, y)), qGreen(canvas.pixel(x, y)));
+    };
+    QCOMPARE(from(5, 2), QPoint(0, 0));
+    QCOMPARE(from(6, 2), QPoint(6, 0));
+    QCOMPARE(from(8, 5), QPoint(8, 3));
+    QCOMPARE(canvas.pixel(4, 2), canvasColour);
+    QCOMPARE(canvas.pixel(9, 2), canvasColour);
+    QCOMPARE(canvas.pixel(6, 6), canvasColour);
+    QCOMPARE(draw(), canvas);
 }
 
 void tst_Drawing::threeSliceKeyedCapsOpaqueMiddle()

@@ -10,6 +10,7 @@
 #include "TLayoutLoader.h"
 #include "TzynButton.h"
 #include "TzynForm.h"
+#include "TzynGroupBox.h"
 #include "TzynImagePanel.h"
 #include "TzynTitleBar.h"
 #include "ZYNDraw.h"
@@ -101,6 +102,27 @@ private Q_SLOTS:
         QCOMPARE(host->width(), frame->width() + 6);
         frame->setHeight(300);
         QCOMPARE(host->height(), 304);
+    }
+
+    // Caption, Font, Width and Height are published once, by the framework's control; the
+    // frame gives them its meaning also when they are reached through the base.
+    void publishedAccessorsThroughTheBase()
+    {
+        TzynForm *frame = makeFrame();
+        TCustomPanel *base = frame;
+        base->setCaption(QStringLiteral("Via base"));
+        QCOMPARE(frame->TitleBar()->Caption(), QStringLiteral("Via base"));
+        QCOMPARE(host->windowTitle(), QStringLiteral("Via base"));
+        const QMetaObject &panelMeta = TCustomPanel::staticMetaObject;
+        panelMeta.property(panelMeta.indexOfProperty("Caption"))
+            .write(frame, QStringLiteral("Via meta"));
+        QCOMPARE(frame->TitleBar()->Caption(), QStringLiteral("Via meta"));
+        QCOMPARE(base->Font(), frame->TitleBar()->Font());
+        base->setWidth(300);
+        QCOMPARE(host->width(), 302);
+        base->setHeight(200);
+        QCOMPARE(host->height(), 201);
+        QCOMPARE(frame->size(), QSize(300, 200));
     }
 
     void sizesFromTheLayout()
@@ -289,6 +311,40 @@ end)"),
         QCOMPARE(button->UIStyle(), TzynUIStyle::Protein);
         QCOMPARE(frame->BorderColor(), border);
         QCOMPARE(frame->TitleBar()->UIStyle(), TzynUIStyle::Protein);
+    }
+
+    // See-through controls paint the frame's background themselves and are opaque to Qt; a
+    // new style must still reach the screen under them, on the frame and in a group box.
+    void seeThroughControlsRepaintWithANewStyle()
+    {
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        };
+        TzynForm *frame = makeFrame();
+        auto *onFrame = new TzynImagePanel(frame);
+        onFrame->setGeometry(10, 40, 100, 30);
+        onFrame->setTransparent(true);
+        auto *box = new TzynGroupBox(frame);
+        box->setGeometry(10, 80, 200, 100);
+        box->setTransparent(true);
+        auto *inBox = new TzynImagePanel(box);
+        inBox->setGeometry(10, 20, 100, 30);
+        inBox->setTransparent(true);
+        host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+        PaintCounter frameChild, boxChild;
+        onFrame->installEventFilter(&frameChild);
+        inBox->installEventFilter(&boxChild);
+        QTest::qWait(50);
+        frameChild.paints = boxChild.paints = 0;
+        frame->setUIStyle(TzynUIStyle::Protein);
+        QTRY_VERIFY(frameChild.paints > 0);
+        QTRY_VERIFY(boxChild.paints > 0);
     }
 
     void activationReachesTheTitleBar()

@@ -143,6 +143,11 @@ void tst_GroupBox::enablingReachesEveryChild()
     // Through the published property as the layout sets it.
     QVERIFY(box->setProperty("Enabled", false));
     QVERIFY(!a->isEnabled());
+    // Through a pointer to the framework's control, which publishes Enabled.
+    TCustomPanel *base = box;
+    b->setEnabled(false);
+    base->setEnabled(true);
+    QVERIFY(b->isEnabled());
 }
 
 void tst_GroupBox::transparentAndOpaque()

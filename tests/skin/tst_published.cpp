@@ -7,6 +7,7 @@
 #include "TLayoutLoader.h"
 
 #include <QMetaProperty>
+#include <QSet>
 #include <QTest>
 #include <QWidget>
 
@@ -46,6 +47,29 @@ private Q_SLOTS:
                  "TTreeView", "TApplicationEvents" })
             QVERIFY2(TLayoutLoader::isClassRegistered(QString::fromLatin1(name)), name);
         QVERIFY2(refused.isEmpty(), qPrintable(refused.join(QStringLiteral(", "))));
+    }
+
+    // A property declared again further down hides the base's: a write through a base pointer
+    // or the base's meta-object would then bypass what the class does with it.
+    void everyPropertyIsPublishedOnce()
+    {
+        TLayoutLoader::registerFrameworkClasses();
+        registerSkinClasses();
+        QStringList twice;
+        for (const QString &name : TLayoutLoader::registeredClasses()) {
+            QWidget root;
+            QObject *component = TLayoutLoader::create(name, &root, &root);
+            QVERIFY2(component, qPrintable(name));
+            const QMetaObject *meta = component->metaObject();
+            QSet<QByteArray> seen;
+            for (int i = 0; i < meta->propertyCount(); ++i) {
+                const QByteArray prop = meta->property(i).name();
+                if (seen.contains(prop))
+                    twice << QStringLiteral("%1.%2").arg(name, QString::fromLatin1(prop));
+                seen.insert(prop);
+            }
+        }
+        QVERIFY2(twice.isEmpty(), qPrintable(twice.join(QStringLiteral(", "))));
     }
 };
 

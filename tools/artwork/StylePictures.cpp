@@ -1,6 +1,7 @@
 #include "StylePictures.h"
 
 #include "ArtKit.h"
+#include "ZYNLooks.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -155,7 +156,18 @@ QImage buttonPicture(Style s, State st)
     p.setPen(QPen(border, 1));
     p.drawPath(shape);
     p.end();
-    return flatten(img, sp.form, fuchsia, 96);
+    // Styles that draw their buttons without keyed corners show the corners as they are: they
+    // must be the colour of the form, not the key.
+    const TzynUIStyle style = TzynUIStyle(int(s) + 1);
+    QImage out = StyleLook(style).buttonTransparent ? flatten(img, sp.form, fuchsia, 96)
+                                                    : opaque(img, sp.form);
+    // A taller button repeats the centre row in its middle and left edge but the row below it
+    // in its right edge: the two rows must be alike, or the right end of a tall button shows as
+    // a band of another shade.
+    const int hh = h / 2;
+    for (int x = 0; x < w; ++x)
+        out.setPixel(x, h - hh, out.pixel(x, hh));
+    return out;
 }
 
 // ---------------------------------------------------------------- check boxes, radios, marks

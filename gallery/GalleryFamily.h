@@ -1,0 +1,43 @@
+#pragma once
+
+#include "TzynGroupBox.h"
+
+class TzynForm;
+
+// One family of controls in the gallery: a skinned group box placed directly on the window's
+// frame, whose contents come from the family's own layout description
+// (":/gallery/layouts/<name>.layout", rooted at the family's class, whose handlers it wires).
+// Standing directly on the frame keeps every control of the family within the two levels a
+// style push reaches: the frame passes the style into the group box, the group box into the
+// controls placed on it. A control inside a container inside the family is not restyled.
+class GalleryFamily : public TzynGroupBox {
+    Q_OBJECT
+public:
+    explicit GalleryFamily(QWidget *parent = nullptr);
+
+    // Loads the family's layout onto this group box, then lets the family find its parts;
+    // throws ELayoutError.
+    void Load(const QString &name);
+    // Called once the family is loaded on the window's frame, for families that listen to
+    // the frame itself (the title bar's events).
+    virtual void Attach(TzynForm *frame);
+
+    // The resource path of a family's layout description.
+    static QString LayoutPath(const QString &name);
+
+protected:
+    // After the layout: bind the components the family's code uses.
+    virtual void Loaded() { }
+
+    // A component of the family's layout by name; throws Exception when it is missing.
+    template <class T> T *Part(const char *name) const
+    {
+        T *found = findChild<T *>(QLatin1String(name));
+        if (!found)
+            missingPart(name);
+        return found;
+    }
+
+private:
+    [[noreturn]] void missingPart(const char *name) const;
+};

@@ -1,0 +1,120 @@
+#include "GalleryScreenshots.h"
+
+#include "TGalleryForm.h"
+#include "ZYNThemes.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QEventLoop>
+#include <QFont>
+#include <QImage>
+#include <QMetaEnum>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
+
+namespace {
+
+// Runs the event loop for a while, so that the window manager and the repaints catch up.
+void settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool waitUntil(const std::function<bool()> &condition, int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        settle(50);
+    }
+    return true;
+}
+
+QString styleName(TzynUIStyle style)
+{
+    return QLatin1String(QMetaEnum::fromType<TzynUIStyle>().valueToKey(int(style)));
+}
+
+// Three columns of half-size pictures, each with its style's name beneath.
+QImage contactSheet(const QList<QImage> &shots, const QStringList &names)
+{
+    constexpr int columns = 3, margin = 12, labelHeight = 22;
+    QSize cell;
+    for (const QImage &shot : shots)
+        cell = cell.expandedTo(shot.size() / 2);
+    const int rows = (int(shots.size()) + columns - 1) / columns;
+    QImage sheet(margin + columns * (cell.width() + margin),
+        margin + rows * (cell.height() + labelHeight + margin), QImage::Format_RGB32);
+    sheet.fill(QColor(0x40, 0x40, 0x40));
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(14);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    for (int i = 0; i < shots.size(); ++i) {
+        const QPoint at(margin + (i % columns) * (cell.width() + margin),
+            margin + (i / columns) * (cell.height() + labelHeight + margin));
+        painter.drawImage(QRect(at, shots[i].size() / 2), shots[i]);
+        painter.drawText(QRect(at.x(), at.y() + cell.height() + 2, cell.width(), labelHeight - 2),
+            Qt::AlignLeft | Qt::AlignVCenter, names[i]);
+    }
+    return sheet;
+}
+
+} // namespace
+
+int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *error)
+{
+    auto fail = [&](const QString &message) {
+        if (error)
+            *error = message;
+        return 1;
+    };
+    if (!QDir().mkpath(dir))
+        return fail(QStringLiteral("cannot make the folder %1").arg(dir));
+    form.Show();
+    if (!waitUntil([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }, 20000))
+        return fail(QStringLiteral("the window was never shown"));
+    QScreen *screen = form.screen();
+    // The pointer away from the window, so that no control is shown hot.
+    QCursor::setPos(screen, screen->geometry().bottomRight());
+    settle(800);
+
+    QList<QImage> shots;
+    QStringList names;
+    for (TzynUIStyle style : TGalleryForm::Styles()) {
+        form.ChooseStyle(style);
+        settle(500);
+        const QRect bounds = form.frameGeometry();
+        const QImage shot
+            = screen
+                  ->grabWindow(0, bounds.x() - screen->geometry().x(),
+                      bounds.y() - screen->geometry().y(), bounds.width(), bounds.height())
+                  .toImage();
+        const QString file
+            = QDir(dir).filePath(QStringLiteral("gallery-%1.png").arg(styleName(style)));
+        if (shot.isNull() || !shot.save(file))
+            return fail(QStringLiteral("cannot write %1").arg(file));
+        shots.append(shot);
+        names.append(style == TzynUIStyle::Custom
+                ? QStringLiteral("Custom (the frame pushes nothing)")
+                : styleName(style));
+    }
+    const QString sheetFile = QDir(dir).filePath(QStringLiteral("gallery-contact-sheet.png"));
+    if (!contactSheet(shots, names).save(sheetFile))
+        return fail(QStringLiteral("cannot write %1").arg(sheetFile));
+    form.close();
+    return 0;
+}

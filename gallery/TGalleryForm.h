@@ -1,0 +1,47 @@
+#pragma once
+
+#include "TForm.h"
+#include "ZYNThemes.h"
+
+#include <QList>
+
+class GalleryFamily;
+class TzynForm;
+class TzynImagePanel;
+class TzynRadioButton;
+
+// The skin gallery's window: a skinned frame with a row of six style buttons and an area in
+// which every family of skinned controls stands in its own group box, built from the layout
+// description "SkinGallery.layout" and the families' own layouts. Choosing a style sets the
+// frame's UIStyle; the frame pushes it on to everything inside.
+class TGalleryForm : public TForm {
+    Q_OBJECT
+public:
+    explicit TGalleryForm(QWidget *parent = nullptr);
+
+    // The style buttons in their row order: Custom, MacOS, WinXP, DeepBlue, Protein, BlueGlass.
+    static QList<TzynUIStyle> Styles();
+
+    TzynForm *Frame() const { return m_frame; }
+    TzynImagePanel *FamilyArea() const { return m_area; }
+    TzynRadioButton *StyleButton(TzynUIStyle style) const;
+    const QList<GalleryFamily *> &Families() const { return m_families; }
+    // What a click on that style's button does.
+    void ChooseStyle(TzynUIStyle style);
+
+    // Places the families in the area again (after its size changed).
+    void ArrangeFamilies();
+
+public Q_SLOTS:
+    void StyleButtonClick(QObject *Sender);
+
+protected:
+    void Loaded() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    TzynForm *m_frame = nullptr;
+    TzynImagePanel *m_area = nullptr;
+    QList<TzynRadioButton *> m_styleButtons;
+    QList<GalleryFamily *> m_families;
+};

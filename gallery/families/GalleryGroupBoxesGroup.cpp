@@ -1,0 +1,6 @@
+#include "GalleryGroupBoxesGroup.h"
+
+GalleryGroupBoxesGroup::GalleryGroupBoxesGroup(QWidget *parent)
+    : GalleryFamily(parent)
+{
+}

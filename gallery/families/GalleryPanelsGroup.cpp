@@ -1,0 +1,6 @@
+#include "GalleryPanelsGroup.h"
+
+GalleryPanelsGroup::GalleryPanelsGroup(QWidget *parent)
+    : GalleryFamily(parent)
+{
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "GalleryFamily.h"
+
+class TzynImagePanel;
+
+// The window's own title bar carries a button of every type; this family explains them and
+// shows the last thing the title bar did: a help or custom button clicked, the window
+// maximised, restored or minimised.
+class GalleryTitleBarGroup : public GalleryFamily {
+    Q_OBJECT
+public:
+    explicit GalleryTitleBarGroup(QWidget *parent = nullptr);
+
+    void Attach(TzynForm *frame) override;
+    QString LastEvent() const;
+
+public Q_SLOTS:
+    void HelpButtonClick(QObject *Sender, int ButtonIndex);
+    void CustomButtonClick(QObject *Sender, int ButtonIndex);
+
+protected:
+    void Loaded() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void report(const QString &text);
+
+    TzynImagePanel *m_label = nullptr;
+    QWidget *m_host = nullptr;
+};

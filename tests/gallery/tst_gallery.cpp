@@ -1,0 +1,207 @@
+// The skin gallery's window as its layouts build it: the frame and its style buttons, every
+// family on the frame inside the area and none clipped or overlapping, and a change of style
+// reaching every skinned control of every family through the frame's own push.
+
+#include "GalleryFamilies.h"
+#include "GalleryFamily.h"
+#include "GalleryFlow.h"
+#include "SkinClasses.h"
+#include "TApplication.h"
+#include "TGalleryForm.h"
+#include "TLayoutLoader.h"
+#include "TzynButton.h"
+#include "TzynForm.h"
+#include "TzynGroupBox.h"
+#include "TzynImagePanel.h"
+#include "TzynRadioButton.h"
+#include "TzynTitleBar.h"
+#include "TzynTitleBarButton.h"
+#include "TzynTitleBarButtons.h"
+
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(TzynUIStyle)
+
+namespace {
+
+// Every widget below the frame, the title bar's own parts left out.
+QList<QWidget *> controlsOf(TzynForm *frame)
+{
+    QList<QWidget *> result;
+    for (QWidget *widget : frame->findChildren<QWidget *>()) {
+        if (widget != frame->TitleBar() && !frame->TitleBar()->isAncestorOf(widget))
+            result.append(widget);
+    }
+    return result;
+}
+
+QString describe(const QWidget *widget)
+{
+    return QStringLiteral("%1 (%2)").arg(
+        widget->objectName(), QLatin1String(widget->metaObject()->className()));
+}
+
+} // namespace
+
+class tst_Gallery : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TGalleryForm> form;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        TLayoutLoader::registerFrameworkClasses();
+        registerSkinClasses();
+    }
+
+    void init() { form = std::make_unique<TGalleryForm>(); }
+    void cleanup() { form.reset(); }
+
+    void startsFromItsLayout()
+    {
+        QCOMPARE(form->objectName(), QStringLiteral("GalleryForm"));
+        TzynForm *frame = form->Frame();
+        QVERIFY(frame->UIStyleAutoUpdateSub());
+        QCOMPARE(frame->UIStyle(), TzynUIStyle::DeepBlue);
+        QStringList captions;
+        for (TzynUIStyle style : TGalleryForm::Styles()) {
+            TzynRadioButton *button = form->StyleButton(style);
+            QVERIFY(button);
+            QCOMPARE(button->parentWidget(), frame);
+            QCOMPARE(button->Checked(), style == TzynUIStyle::DeepBlue);
+            captions << button->Caption();
+        }
+        QCOMPARE(captions,
+            QStringList({ "Custom", "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass" }));
+
+        // A button of every type in the title bar, help and custom among them.
+        QSet<int> types;
+        TzynTitleBarButtons *buttons = frame->TitleBarButtons();
+        for (int i = 0; i < buttons->Count(); ++i)
+            types.insert(buttons->Items(i)->ButtonType());
+        QCOMPARE(types, QSet<int>({ zynMax, zynMin, zynClose, zynHelp, zynControlBox, zynCustom }));
+
+        // One family per row of the table, each loaded from its own layout onto the frame.
+        const auto &rows = GalleryFamilies();
+        QCOMPARE(form->Families().size(), qsizetype(rows.size()));
+        for (size_t i = 0; i < rows.size(); ++i) {
+            GalleryFamily *family = form->Families()[int(i)];
+            QCOMPARE(family->objectName(), QLatin1String(rows[i].name) + QStringLiteral("Group"));
+            QCOMPARE(family->parentWidget(), frame);
+            QVERIFY2(!family->findChildren<QWidget *>().isEmpty(), rows[i].name);
+            QVERIFY2(!family->Caption().trimmed().isEmpty(), rows[i].name);
+        }
+    }
+
+    void aMissingFamilyLayoutIsRefused()
+    {
+        GalleryFamily family(form->Frame());
+        QVERIFY_THROWS_EXCEPTION(Exception, family.Load(QStringLiteral("NoSuchFamily")));
+    }
+
+    void flowFillsRowsAndWraps()
+    {
+        const QRect area(10, 20, 300, 400);
+        const QList<QRect> places = FlowFamilies(
+            { { 100, 50 }, { 150, 80 }, { 100, 30 }, { 400, 20 }, { 50, 50 } }, area, 8);
+        QCOMPARE(places,
+            QList<QRect>({ QRect(10, 20, 100, 50), QRect(118, 20, 150, 80), QRect(10, 108, 100, 30),
+                QRect(10, 146, 400, 20), QRect(10, 174, 50, 50) }));
+        QVERIFY(FlowFamilies({}, area, 8).isEmpty());
+    }
+
+    void choosingAStyleRestylesEveryControl_data()
+    {
+        QTest::addColumn<TzynUIStyle>("style");
+        for (TzynUIStyle style : TGalleryForm::Styles()) {
+            if (style != TzynUIStyle::Custom)
+                QTest::newRow(QMetaEnum::fromType<TzynUIStyle>().valueToKey(int(style))) << style;
+        }
+    }
+
+    void choosingAStyleRestylesEveryControl()
+    {
+        QFETCH(TzynUIStyle, style);
+        using E = TzynThemeEntry;
+        TzynForm *frame = form->Frame();
+        // Start from another style, so that every control has something to change.
+        const TzynUIStyle other
+            = style == TzynUIStyle::MacOS ? TzynUIStyle::Protein : TzynUIStyle::MacOS;
+        form->ChooseStyle(other);
+
+        QHash<QWidget *, TzynUIStyle> before;
+        const QList<QWidget *> controls = controlsOf(frame);
+        for (QWidget *control : controls) {
+            if (auto *styleable = dynamic_cast<TzynStyleable *>(control))
+                before.insert(control, styleable->UIStyle());
+        }
+        form->ChooseStyle(style);
+        QCOMPARE(frame->UIStyle(), style);
+        QVERIFY(form->StyleButton(style)->Checked());
+        QCOMPARE(frame->Color(), GetThemeColor(style, E::FormColor));
+        QCOMPARE(frame->BorderColor(), GetThemeColor(style, E::FormBorderColor));
+        TzynTitleBarButtons *buttons = frame->TitleBarButtons();
+        for (int i = 0; i < buttons->Count(); ++i)
+            QCOMPARE(buttons->Items(i)->UIStyle(), style);
+
+        int restyled = 0, bordered = 0;
+        for (QWidget *control : controls) {
+            const bool onFrame = control->parentWidget() == frame;
+            const bool inFamily = qobject_cast<GalleryFamily *>(control->parentWidget());
+            if (auto *styleable = dynamic_cast<TzynStyleable *>(control)) {
+                // The push reaches two levels: the frame and the group boxes on it.
+                QVERIFY2(onFrame || inFamily, qPrintable(describe(control)));
+                const TzynUIStyle expected
+                    = before.value(control) == TzynUIStyle::Custom ? TzynUIStyle::Custom : style;
+                QVERIFY2(styleable->UIStyle() == expected, qPrintable(describe(control)));
+                ++restyled;
+            }
+            if (auto *border = dynamic_cast<TzynBorderColored *>(control)) {
+                QVERIFY2(onFrame || inFamily, qPrintable(describe(control)));
+                QVERIFY2(border->BorderColor() == GetThemeColor(style, E::ControlBorderColor),
+                    qPrintable(describe(control)));
+                ++bordered;
+            }
+            if (auto *box = qobject_cast<TzynGroupBox *>(control)) {
+                QVERIFY2(box->Font()->Color() == GetThemeColor(style, E::GroupBoxFontColor),
+                    qPrintable(describe(control)));
+                QVERIFY2(box->Color() == GetThemeColor(style, E::ControlColor),
+                    qPrintable(describe(control)));
+            }
+        }
+        // Six style buttons and the button family at least; tree, list and group boxes.
+        QVERIFY(restyled >= 20);
+        QVERIFY(bordered >= 7);
+        // The one button that keeps its own look did keep it.
+        auto *ownLook = frame->findChild<TzynButton *>(QStringLiteral("OwnLookButton"));
+        QVERIFY(ownLook);
+        QCOMPARE(ownLook->UIStyle(), TzynUIStyle::Custom);
+    }
+
+    void choosingCustomPushesNothing()
+    {
+        form->ChooseStyle(TzynUIStyle::WinXP);
+        auto *glyph = form->findChild<TzynButton *>(QStringLiteral("GlyphButton1"));
+        auto *box = form->findChild<TzynGroupBox *>(QStringLiteral("CaptionedBox"));
+        QVERIFY(glyph && box);
+        const TColor boxColor = box->Color();
+        form->ChooseStyle(TzynUIStyle::Custom);
+        QCOMPARE(form->Frame()->UIStyle(), TzynUIStyle::Custom);
+        QVERIFY(form->StyleButton(TzynUIStyle::Custom)->Checked());
+        QVERIFY(!form->StyleButton(TzynUIStyle::WinXP)->Checked());
+        QCOMPARE(glyph->UIStyle(), TzynUIStyle::WinXP);
+        QCOMPARE(box->Color(), boxColor);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    TApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    tst_Gallery test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_gallery.moc"

@@ -1,0 +1,214 @@
+// The skin gallery shown under a window manager on a 1280x800 screen: at its own size nothing
+// is clipped or overlapping; a check box, a radio button, the auto-repeat button, a style
+// button and the title bar's help and custom buttons, clicked, do what they say; narrowed,
+// the families flow into the narrower area.
+
+#include "GalleryButtonsGroup.h"
+#include "GalleryFamily.h"
+#include "GalleryFlow.h"
+#include "GalleryTitleBarGroup.h"
+#include "SkinClasses.h"
+#include "TApplication.h"
+#include "TGalleryForm.h"
+#include "TLayoutLoader.h"
+#include "TzynButton.h"
+#include "TzynCheckBox.h"
+#include "TzynForm.h"
+#include "TzynImagePanel.h"
+#include "TzynRadioButton.h"
+#include "TzynTitleBar.h"
+#include "TzynTitleBarButton.h"
+#include "TzynTitleBarButtons.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int kTimeout = 15000;
+
+QString describe(const QWidget *widget)
+{
+    return QStringLiteral("%1 (%2)").arg(
+        widget->objectName(), QLatin1String(widget->metaObject()->className()));
+}
+
+template <class T> T *part(QObject *root, const char *name)
+{
+    T *found = root->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no component %s", name);
+    return found;
+}
+
+} // namespace
+
+class tst_GalleryWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TGalleryForm> form;
+
+    void click(QWidget *widget)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        TLayoutLoader::registerFrameworkClasses();
+        registerSkinClasses();
+        form = std::make_unique<TGalleryForm>();
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get(), kTimeout));
+    }
+
+    void cleanupTestCase() { form.reset(); }
+
+    // What a user sees at the window's own size: every family inside the area, no two
+    // overlapping, every control inside its family and clear of its neighbours.
+    void nothingClippedOrOverlapping()
+    {
+        const QRect area = form->FamilyArea()->geometry();
+        const QRect frame = form->Frame()->rect();
+        QVERIFY(frame.contains(area));
+        const QList<GalleryFamily *> &families = form->Families();
+        for (int i = 0; i < families.size(); ++i) {
+            const QRect place = families[i]->geometry();
+            QVERIFY2(area.contains(place), qPrintable(describe(families[i])));
+            for (int j = i + 1; j < families.size(); ++j)
+                QVERIFY2(!place.intersects(families[j]->geometry()),
+                    qPrintable(describe(families[i]) + " / " + describe(families[j])));
+            const QList<QWidget *> parts
+                = families[i]->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+            for (int a = 0; a < parts.size(); ++a) {
+                if (parts[a]->isWindow())
+                    continue;
+                QVERIFY2(families[i]->rect().adjusted(1, 1, -1, -1).contains(parts[a]->geometry()),
+                    qPrintable(describe(parts[a])));
+                for (int b = a + 1; b < parts.size(); ++b) {
+                    if (parts[b]->isWindow())
+                        continue;
+                    QVERIFY2(!parts[a]->geometry().intersects(parts[b]->geometry()),
+                        qPrintable(describe(parts[a]) + " / " + describe(parts[b])));
+                }
+            }
+        }
+        // The style row clear of the area and of the title bar.
+        for (TzynUIStyle style : TGalleryForm::Styles()) {
+            const QRect button = form->StyleButton(style)->geometry();
+            QVERIFY(!button.intersects(area));
+            QVERIFY(!button.intersects(form->Frame()->TitleBar()->geometry()));
+        }
+    }
+
+    void checkBoxesToggle()
+    {
+        auto *unchecked = part<TzynCheckBox>(form.get(), "CheckBox2");
+        auto *checked = part<TzynCheckBox>(form.get(), "CheckBox1");
+        auto *disabled = part<TzynCheckBox>(form.get(), "CheckBox3");
+        QVERIFY(!unchecked->Checked() && checked->Checked() && disabled->Checked());
+        click(unchecked);
+        QTRY_VERIFY_WITH_TIMEOUT(unchecked->Checked(), kTimeout);
+        click(checked);
+        QTRY_VERIFY_WITH_TIMEOUT(!checked->Checked(), kTimeout);
+        // A disabled check box takes no click.
+        click(disabled);
+        QTest::qWait(200);
+        QVERIFY(disabled->Checked());
+    }
+
+    void radioButtonsAreExclusive()
+    {
+        auto *one = part<TzynRadioButton>(form.get(), "RadioButton1");
+        auto *three = part<TzynRadioButton>(form.get(), "RadioButton3");
+        QVERIFY(one->Checked() && !three->Checked());
+        click(three);
+        QTRY_VERIFY_WITH_TIMEOUT(three->Checked(), kTimeout);
+        QVERIFY(!one->Checked());
+        // The style buttons on the frame are a group of their own.
+        QVERIFY(form->StyleButton(TzynUIStyle::DeepBlue)->Checked());
+    }
+
+    void holdingTheRepeatButtonCounts()
+    {
+        auto *group = part<GalleryButtonsGroup>(form.get(), "ButtonsGroup");
+        auto *button = part<TzynButton>(form.get(), "RepeatButton");
+        auto *label = part<TzynImagePanel>(form.get(), "RepeatCountLabel");
+        QCOMPARE(group->RepeatCount(), 0);
+        QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
+        QTRY_VERIFY_WITH_TIMEOUT(group->RepeatCount() >= 3, kTimeout);
+        QTest::mouseRelease(button, Qt::LeftButton, {}, button->rect().center());
+        const int count = group->RepeatCount();
+        QCOMPARE(label->Caption(), QStringLiteral("Repeats: %1").arg(count));
+        // Released: no more repeats.
+        QTest::qWait(500);
+        QCOMPARE(group->RepeatCount(), count);
+        click(part<TzynButton>(form.get(), "RepeatResetButton"));
+        QTRY_COMPARE_WITH_TIMEOUT(group->RepeatCount(), 0, kTimeout);
+        QCOMPARE(label->Caption(), QStringLiteral("Repeats: 0"));
+    }
+
+    void aDialogButtonSaysItWasClickedAndLeavesTheWindowOpen()
+    {
+        click(part<TzynButton>(form.get(), "CancelButton"));
+        auto *label = part<TzynImagePanel>(form.get(), "DialogLabel");
+        QTRY_VERIFY_WITH_TIMEOUT(label->Caption().contains(QStringLiteral("Cancel")), kTimeout);
+        QVERIFY(form->isVisible());
+    }
+
+    void aStyleButtonRestylesTheWindow()
+    {
+        click(form->StyleButton(TzynUIStyle::WinXP));
+        QTRY_COMPARE_WITH_TIMEOUT(form->Frame()->UIStyle(), TzynUIStyle::WinXP, kTimeout);
+        QVERIFY(!form->StyleButton(TzynUIStyle::DeepBlue)->Checked());
+        QCOMPARE(part<TzynButton>(form.get(), "RepeatButton")->UIStyle(), TzynUIStyle::WinXP);
+        QCOMPARE(part<TzynCheckBox>(form.get(), "CheckBox1")->UIStyle(), TzynUIStyle::WinXP);
+    }
+
+    void titleBarEventsAreShown()
+    {
+        auto *group = part<GalleryTitleBarGroup>(form.get(), "TitleBarGroup");
+        TzynTitleBar *bar = form->Frame()->TitleBar();
+        const auto layout = bar->ButtonLayout(bar->width());
+        TzynTitleBarButtons *buttons = form->Frame()->TitleBarButtons();
+        auto clickType = [&](TzynTitleBarBtnType type) {
+            for (const auto &place : layout.buttons) {
+                if (buttons->Items(place.index)->ButtonType() == type) {
+                    QTest::mouseClick(bar, Qt::LeftButton, {}, place.rect.center());
+                    return true;
+                }
+            }
+            return false;
+        };
+        QVERIFY(clickType(zynHelp));
+        QTRY_VERIFY_WITH_TIMEOUT(group->LastEvent().contains(QStringLiteral("help")), kTimeout);
+        QVERIFY(clickType(zynCustom));
+        QTRY_VERIFY_WITH_TIMEOUT(group->LastEvent().contains(QStringLiteral("custom")), kTimeout);
+    }
+
+    // Last: it changes the window's size.
+    void familiesFlowAgainWhenTheWindowNarrows()
+    {
+        const int margins = form->Frame()->width() - form->FamilyArea()->width();
+        form->resize(700, form->height());
+        QTRY_COMPARE(form->FamilyArea()->width(), form->Frame()->width() - margins);
+        QVERIFY(form->FamilyArea()->width() < 700);
+        const QRect area = form->FamilyArea()->geometry();
+        for (GalleryFamily *family : form->Families()) {
+            QVERIFY2(family->geometry().left() >= area.left()
+                    && family->geometry().right() <= area.right(),
+                qPrintable(describe(family)));
+        }
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    TApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    tst_GalleryWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_gallery_window.moc"
