@@ -79,7 +79,7 @@ TzynSideChannel::TzynSideChannel(QWidget *parent)
     connect(&m_slideTimer, &QTimer::timeout, this, &TzynSideChannel::slideStep);
 
     setCaptionValue(QStringLiteral(" "));
-    setAlign(Fw::alLeft);
+    setChannelAlign(zyn::zynLeft);
     setColor(FindFormColor(ControlOwner(parent)));
     setSideBarColor(Color());
     m_fullWidth = width();
@@ -125,7 +125,7 @@ void TzynSideChannel::setSideBarWidth(int width)
     PushIn(true);
 }
 
-void TzynSideChannel::setChannelCaption(const QString &caption)
+void TzynSideChannel::setCaption(const QString &caption)
 {
     m_caption = caption;
     // A pushed-in channel shows no caption; it appears when the channel is out.
@@ -133,12 +133,12 @@ void TzynSideChannel::setChannelCaption(const QString &caption)
         m_captionPanel->setCaption(caption);
 }
 
-Fw::TAlignment TzynSideChannel::CaptionAlignment() const
+Fw::TAlignment TzynSideChannel::Alignment() const
 {
     return m_captionPanel->Alignment();
 }
 
-void TzynSideChannel::setCaptionAlignment(Fw::TAlignment alignment)
+void TzynSideChannel::setAlignment(Fw::TAlignment alignment)
 {
     m_captionPanel->setAlignment(alignment);
 }
@@ -147,7 +147,13 @@ void TzynSideChannel::setChannelAlign(TzynSideChannelAlign align)
 {
     m_align = align;
     // The side bar stays on the channel's left either way.
-    setAlign(align == zyn::zynRight ? Fw::alRight : Fw::alLeft);
+    TCustomPanel::setAlign(align == zyn::zynRight ? Fw::alRight : Fw::alLeft);
+}
+
+void TzynSideChannel::setAlign(Fw::TAlign align)
+{
+    if (align == Fw::alLeft || align == Fw::alRight)
+        setChannelAlign(align == Fw::alRight ? zyn::zynRight : zyn::zynLeft);
 }
 
 void TzynSideChannel::setStayOn(bool value)

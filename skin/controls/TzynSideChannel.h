@@ -16,12 +16,8 @@ class TzynButton;
 // driven by a timer; QuickMove jumps.
 class TzynSideChannel : public TCustomPanel, public TzynSideBarColored {
     Q_OBJECT
-    Q_PROPERTY(int Width READ FullWidth WRITE setFullWidth)
     Q_PROPERTY(TColor SideBarColor READ SideBarColor WRITE setSideBarColor)
     Q_PROPERTY(int SideBarWidth READ SideBarWidth WRITE setSideBarWidth)
-    Q_PROPERTY(QString Caption READ ChannelCaption WRITE setChannelCaption)
-    Q_PROPERTY(Fw::TAlignment Alignment READ CaptionAlignment WRITE setCaptionAlignment)
-    Q_PROPERTY(zyn::TzynSideChannelAlign Align READ ChannelAlign WRITE setChannelAlign)
     Q_PROPERTY(bool StayOn READ StayOn WRITE setStayOn)
     Q_PROPERTY(zyn::TzynSideChannelPopupMode PopupMode READ PopupMode WRITE setPopupMode)
     Q_PROPERTY(bool QuickMove READ QuickMove WRITE setQuickMove)
@@ -40,20 +36,27 @@ public:
     // afterwards, it takes the colour such a frame of that style has.
     void TakeInitialStyle(TzynUIStyle style) override;
 
-    // The width when out. Writing it leaves the present width alone.
+    // The width when out. Writing it (or the published Width) leaves the present width alone:
+    // the width follows the sliding. setBounds changes the present width.
     int FullWidth() const { return m_fullWidth; }
     void setFullWidth(int width);
+    void setWidth(int width) override { setFullWidth(width); }
     TColor SideBarColor() const override;
     void setSideBarColor(TColor color) override;
     int SideBarWidth() const;
     // Also pushes the channel in at once.
     void setSideBarWidth(int width);
-    QString ChannelCaption() const { return m_caption; }
-    void setChannelCaption(const QString &caption);
-    Fw::TAlignment CaptionAlignment() const;
-    void setCaptionAlignment(Fw::TAlignment alignment);
+    // Shown on the caption panel while the channel is out.
+    QString Caption() const override { return m_caption; }
+    void setCaption(const QString &caption) override;
+    // The caption panel's alignment.
+    Fw::TAlignment Alignment() const override;
+    void setAlignment(Fw::TAlignment alignment) override;
     TzynSideChannelAlign ChannelAlign() const { return m_align; }
     void setChannelAlign(TzynSideChannelAlign align);
+    // The published Align: alLeft or alRight, the two edges a channel docks to; any other
+    // value is refused.
+    void setAlign(Fw::TAlign align) override;
     bool StayOn() const { return m_stayOn; }
     void setStayOn(bool value);
     TzynSideChannelPopupMode PopupMode() const { return m_popupMode; }

@@ -13,7 +13,6 @@ class TzynTab : public TzynCustomPanel, public TzynStyleable {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
-    Q_PROPERTY(TFont *Font READ TabFont WRITE setTabFont)
     Q_PROPERTY(int LeftMargin READ LeftMargin WRITE setLeftMargin)
 public:
     ~TzynTab() override;
@@ -23,9 +22,12 @@ public:
     void setUIStyle(TzynUIStyle style) override;
     TColor BorderColor() const { return m_borderColor; }
     void setBorderColor(TColor color);
-    // The font of the tab captions.
+    // The font of the tab captions (the published Font).
     TFont *TabFont() const { return m_tabFont; }
     void setTabFont(TFont *font);
+    TFont *Font() const override { return m_tabFont; }
+    void setFont(TFont *font) override { setTabFont(font); }
+    using TzynCustomPanel::setFont;
     int LeftMargin() const;
     void setLeftMargin(int margin);
 

@@ -13,7 +13,6 @@ class TzynTabSheet : public TzynCustomPanel, public TzynBorderColored {
     Q_MOC_INCLUDE("TzynPageControl.h")
     Q_PROPERTY(TzynPageControl *PageControl READ PageControl WRITE setPageControl)
     Q_PROPERTY(int PageIndex READ PageIndex WRITE setPageIndex)
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool TabVisible READ TabVisible WRITE setTabVisible)
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
 public:
@@ -28,8 +27,9 @@ public:
     int PageIndex() const { return m_pageIndex; }
     // An index outside the pages keeps the old one.
     void setPageIndex(int index);
-    QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
+    // The tab's text; the panel's own window text stays one blank.
+    QString Caption() const override { return m_caption; }
+    void setCaption(const QString &caption) override;
     bool TabVisible() const { return m_tabVisible; }
     void setTabVisible(bool visible);
     TColor BorderColor() const override { return m_borderColor; }

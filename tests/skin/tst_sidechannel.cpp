@@ -55,7 +55,7 @@ void tst_SideChannel::slidesInStepsToExactEndWidths()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     channel->setFullWidth(200); // 10 + 190: not a multiple of 15 away
-    channel->setChannelCaption(QStringLiteral("Tools"));
+    channel->setCaption(QStringLiteral("Tools"));
     QList<int> widths;
     connect(channel, &TControl::OnResize, [&] { widths << channel->width(); });
     QSignalSpy popped(channel, &Channel::OnPop);
@@ -142,10 +142,10 @@ void tst_SideChannel::refusesBelowFiftyWhileOut()
     channel->PopOut(true);
     int asked = 0;
     connect(channel, &TControl::OnCanResize, [&](QObject *, int &, int &, bool &) { ++asked; });
-    channel->setWidth(49);
+    channel->setBounds(channel->Left(), channel->Top(), 49, channel->Height());
     QCOMPARE(channel->width(), 150);
     QCOMPARE(asked, 1); // the program's check is still asked first
-    channel->setWidth(50);
+    channel->setBounds(channel->Left(), channel->Top(), 50, channel->Height());
     QCOMPARE(channel->width(), 50);
     // While in, the side bar's width is allowed.
     channel->PushIn(true);
@@ -161,8 +161,13 @@ void tst_SideChannel::userResizeWhileOutBecomesTheFullWidth()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     channel->PopOut(true);
-    channel->setWidth(220);
+    channel->setBounds(channel->Left(), channel->Top(), 220, channel->Height());
     QCOMPARE(channel->FullWidth(), 220);
+    // The published Width is the full width: writing it moves nothing.
+    channel->setWidth(180);
+    QCOMPARE(channel->width(), 220);
+    QCOMPARE(channel->FullWidth(), 180);
+    channel->setWidth(220);
     channel->PushIn(true);
     channel->PopOut(true);
     QCOMPARE(channel->width(), 220);
@@ -199,7 +204,11 @@ void tst_SideChannel::dockedRightFollowsTheParentsEdge()
     QWidget form;
     form.resize(400, 300);
     auto *channel = new Channel(&form);
-    channel->setChannelAlign(zyn::zynRight);
+    // Through the published Align: only the two edges.
+    channel->setProperty("Align", QVariant::fromValue(Fw::alClient));
+    QCOMPARE(channel->ChannelAlign(), zyn::zynLeft);
+    QVERIFY(channel->setProperty("Align", QVariant::fromValue(Fw::alRight)));
+    QCOMPARE(channel->ChannelAlign(), zyn::zynRight);
     channel->setFullWidth(150);
     QCOMPARE(channel->geometry().right(), 399);
     channel->PopOut(true);
