@@ -14,6 +14,7 @@
 // Menus and tool bars:
 
 // Tabs, page control, check group, combo box, progress bar and side channel:
+#include "GalleryTabsGroup.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ const std::vector<GalleryFamilyRow> &GalleryFamilies()
         // Menus and tool bars:
 
         // Tabs, page control, check group, combo box, progress bar and side channel:
+        { "Tabs", make<GalleryTabsGroup> },
 
     };
     // clang-format on

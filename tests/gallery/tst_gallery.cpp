@@ -10,10 +10,14 @@
 #include "TGalleryForm.h"
 #include "TLayoutLoader.h"
 #include "TzynButton.h"
+#include "TzynCheckGroup.h"
 #include "TzynForm.h"
 #include "TzynGroupBox.h"
 #include "TzynImagePanel.h"
 #include "TzynRadioButton.h"
+#include "TzynSideChannel.h"
+#include "TzynTab.h"
+#include "TzynTabSheet.h"
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButton.h"
 #include "TzynTitleBarButtons.h"
@@ -150,9 +154,19 @@ private Q_SLOTS:
         int restyled = 0, bordered = 0;
         for (QWidget *control : controls) {
             const bool onFrame = control->parentWidget() == frame;
-            const bool inFamily = qobject_cast<GalleryFamily *>(control->parentWidget());
+            // The side channel's strip button is a part of it with a look of its own.
+            if (control->parentWidget()
+                && qobject_cast<TzynSideChannel *>(control->parentWidget()->parentWidget()))
+                continue;
+            // Tab and page controls (and their pages) and check groups pass the style on
+            // themselves, one level further.
+            QWidget *parent = control->parentWidget();
+            const bool inFamily = qobject_cast<GalleryFamily *>(parent)
+                || qobject_cast<TzynTab *>(parent) || qobject_cast<TzynTabSheet *>(parent)
+                || qobject_cast<TzynCheckGroup *>(parent);
             if (auto *styleable = dynamic_cast<TzynStyleable *>(control)) {
-                // The push reaches two levels: the frame and the group boxes on it.
+                // The push reaches two levels, the frame and the group boxes on it, and further
+                // only through the containers that pass it on.
                 QVERIFY2(onFrame || inFamily, qPrintable(describe(control)));
                 const TzynUIStyle expected
                     = before.value(control) == TzynUIStyle::Custom ? TzynUIStyle::Custom : style;
