@@ -1,19 +1,18 @@
 #pragma once
 
 #include "TzynTab.h"
+#include "TzynTabSheet.h"
 
 #include <QList>
 #include <QPointer>
 #include <QStringList>
 
-class TzynTabSheet;
 
 // A tab control whose tabs are pages: each TzynTabSheet placed on it adds a tab captioned
 // with the sheet's caption, and selecting a tab shows its sheet. A layout names the pages in
 // their order ("Pages"); each sheet names its page control ("PageControl").
 class TzynPageControl : public TzynTab {
     Q_OBJECT
-    Q_MOC_INCLUDE("TzynTabSheet.h")
     Q_PROPERTY(TzynTabSheet *ActivePage READ ActivePage WRITE setActivePage)
     Q_PROPERTY(int PageCount READ PageCount)
     Q_PROPERTY(QStringList Pages READ PageNames WRITE setPageNames)

@@ -5,6 +5,7 @@
 #include "GalleryFamilies.h"
 #include "GalleryFamily.h"
 #include "GalleryFlow.h"
+#include "GalleryPages.h"
 #include "SkinClasses.h"
 #include "TApplication.h"
 #include "TGalleryForm.h"
@@ -88,16 +89,26 @@ private Q_SLOTS:
             types.insert(buttons->Items(i)->ButtonType());
         QCOMPARE(types, QSet<int>({ zynMax, zynMin, zynClose, zynHelp, zynControlBox, zynCustom }));
 
-        // One family per row of the table, each loaded from its own layout onto the frame.
+        // One family per row of the table, each loaded from its own layout onto a page of the
+        // page control on the frame, the page's tab captioned like the family; the first shows.
         const auto &rows = GalleryFamilies();
+        GalleryPages *pages = form->Pages();
+        QCOMPARE(pages->parentWidget(), frame);
         QCOMPARE(form->Families().size(), qsizetype(rows.size()));
+        QCOMPARE(pages->PageCount(), int(rows.size()));
+        QCOMPARE(pages->ActivePage(), pages->Page(0));
         for (size_t i = 0; i < rows.size(); ++i) {
             GalleryFamily *family = form->Families()[int(i)];
             QCOMPARE(family->objectName(), QLatin1String(rows[i].name) + QStringLiteral("Group"));
-            QCOMPARE(family->parentWidget(), frame);
+            QCOMPARE(family->parentWidget(), pages->Page(int(i)));
+            QCOMPARE(pages->Page(int(i))->Caption(), family->Caption().trimmed());
             QVERIFY2(!family->findChildren<QWidget *>().isEmpty(), rows[i].name);
             QVERIFY2(!family->Caption().trimmed().isEmpty(), rows[i].name);
         }
+        form->ShowFamily(2);
+        QCOMPARE(pages->CurrentTabIndex(), 2);
+        QVERIFY(form->Families()[2]->isVisibleTo(form.get()));
+        QVERIFY(!form->Families()[0]->isVisibleTo(form.get()));
     }
 
     void aMissingFamilyLayoutIsRefused()
