@@ -14,8 +14,9 @@
 //
 // Each property is published once, here. The few accessors that a control gives a meaning of
 // its own (a frame whose caption and font are its title bar's and whose size is its window's,
-// a group box whose caption is its own text) are virtual, so that a write through the layout,
-// through a base pointer or through the class itself takes the same path.
+// a group box whose caption is its own text, a side channel that docks only left or right) are
+// virtual, so that a write through the layout, through a base pointer or through the class itself
+// takes the same path.
 template <class Base> class TControlBase : public Base, public TControlCore {
 public:
     explicit TControlBase(QWidget *parent = nullptr)
@@ -42,7 +43,7 @@ public:
     }
 
     Fw::TAlign Align() const { return align(); }
-    void setAlign(Fw::TAlign v) { TControlCore::setAlign(v); }
+    virtual void setAlign(Fw::TAlign v) { TControlCore::setAlign(v); }
     Fw::TAnchors Anchors() const { return anchors(); }
     void setAnchors(Fw::TAnchors v) { TControlCore::setAnchors(v); }
 

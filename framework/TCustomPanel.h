@@ -14,8 +14,9 @@ class TCustomPanel : public TControl {
 public:
     explicit TCustomPanel(QWidget *parent = nullptr);
 
-    Fw::TAlignment Alignment() const { return m_alignment; }
-    void setAlignment(Fw::TAlignment alignment);
+    // Virtual for a panel whose caption is drawn by a part of it (the side channel's).
+    virtual Fw::TAlignment Alignment() const { return m_alignment; }
+    virtual void setAlignment(Fw::TAlignment alignment);
     // Virtual for a subclass whose border is something else (the skinned frame's window edge).
     virtual int BorderWidth() const { return m_borderWidth; }
     virtual void setBorderWidth(int width);

@@ -218,8 +218,10 @@ public:
         body(m_root, name);
         if (m_lex.peek().kind != Token::End)
             m_lex.fail(m_lex.peek().text, QStringLiteral("text after the end of the layout"));
-        // Components that act once the whole layout is in place (a menu with all its items)
-        // are told so, in file order.
+        resolveForwardReferences();
+        // Only now is every component in place: each one may put its parts in order (a menu
+        // with all its items, a page control sorting its pages by the names it read), in
+        // creation order.
         for (const QPointer<QObject> &component : std::as_const(m_created)) {
             if (component && component->metaObject()->indexOfMethod("Loaded()") >= 0)
                 QMetaObject::invokeMethod(component, "Loaded", Qt::DirectConnection);
@@ -260,6 +262,10 @@ private:
         QObject *object = (*factory)(m_root, qobject_cast<QWidget *>(parent));
         object->setObjectName(name);
         m_created.append(object);
+        // A component that behaves differently while it is being loaded learns it before its
+        // first property.
+        if (object->metaObject()->indexOfMethod("Loading()") >= 0)
+            QMetaObject::invokeMethod(object, "Loading", Qt::DirectConnection);
         if (auto *widget = qobject_cast<QWidget *>(object);
             widget && !qobject_cast<QWidget *>(parent))
             m_lex.fail(name, QStringLiteral("a control needs a control to hold it"), line);
@@ -425,6 +431,8 @@ private:
             }
         } else if (type.id() == QMetaType::QString) {
             v = stringValue(item);
+        } else if (type.id() == QMetaType::QStringList) {
+            v = stringListValue(item);
         } else if (type.id() == QMetaType::Double) {
             if (value.kind != Token::Number)
                 m_lex.fail(item, QStringLiteral("expected a number"), line);
@@ -452,6 +460,22 @@ private:
             text += m_lex.take().text;
         }
         return text;
+    }
+
+    // ( 'line one' 'line two' ), each line a quoted text that may be joined with '+'.
+    QStringList stringListValue(const QString &item)
+    {
+        const int line = m_lex.peek().line;
+        m_lex.expectSymbol(QLatin1Char('('), item);
+        QStringList lines;
+        while (!m_lex.isSymbol(QLatin1Char(')'))) {
+            // An unclosed list is reported where it starts, not where the next item begins.
+            if (m_lex.peek().kind != Token::String)
+                m_lex.fail(item, QStringLiteral("expected a quoted text or ')'"), line);
+            lines << stringValue(item);
+        }
+        m_lex.take();
+        return lines;
     }
 
     int flagValue(const QMetaProperty &prop, const QString &item)
@@ -497,11 +521,20 @@ private:
             picture(qobject_cast<TPicture *>(current), word, item, line);
             return;
         }
-        // A reference to another component of the root.
-        const QMetaObject *wanted = prop.metaType().metaObject();
+        // A reference to another component of the root. One that comes later in the file (a
+        // page control's active page, written before the pages) is set once all are created.
         QObject *component = m_root->findChild<QObject *>(word);
-        if (!component)
-            m_lex.fail(item, QStringLiteral("no component named %1").arg(word), line);
+        if (!component) {
+            m_forward.append({ object, prop, word, item, line });
+            return;
+        }
+        setReference(object, prop, component, word, item, line);
+    }
+
+    void setReference(QObject *object, const QMetaProperty &prop, QObject *component,
+        const QString &word, const QString &item, int line)
+    {
+        const QMetaObject *wanted = prop.metaType().metaObject();
         if (wanted && !component->metaObject()->inherits(wanted))
             m_lex.fail(item,
                 QStringLiteral("%1 is not a %2")
@@ -509,6 +542,20 @@ private:
                 line);
         if (!prop.isWritable() || !prop.write(object, QVariant::fromValue(component)))
             m_lex.fail(item, QStringLiteral("the value was refused"), line);
+    }
+
+    void resolveForwardReferences()
+    {
+        for (const ForwardReference &ref : std::as_const(m_forward)) {
+            if (!ref.object)
+                continue;
+            QObject *component = m_root->findChild<QObject *>(ref.name);
+            if (!component)
+                m_lex.fail(
+                    ref.item, QStringLiteral("no component named %1").arg(ref.name), ref.line);
+            setReference(ref.object, ref.prop, component, ref.name, ref.item, ref.line);
+        }
+        m_forward.clear();
     }
 
     void picture(TPicture *target, const QString &className, const QString &item, int line)
@@ -543,10 +590,19 @@ private:
         m_lex.take();
     }
 
+    struct ForwardReference {
+        QPointer<QObject> object;
+        QMetaProperty prop;
+        QString name;
+        QString item;
+        int line;
+    };
+
     Lexer &m_lex;
     QObject *m_root;
     QString m_prefix;
     QList<QPointer<QObject>> m_created;
+    QList<ForwardReference> m_forward;
 };
 
 } // namespace
@@ -587,6 +643,7 @@ bool TLayoutLoader::canLoad(const QMetaProperty &property)
     case QMetaType::UInt:
     case QMetaType::LongLong:
     case QMetaType::QString:
+    case QMetaType::QStringList:
     case QMetaType::Double:
         return true;
     default:

@@ -35,7 +35,8 @@ private:
 //       Anchors = [akLeft, akTop]     // a set of flags
 //       Font.Height = -14             // a property of a sub-object
 //       Color = clMoneyGreen          // a colour name or number
-//       Images = ImageList1           // another component, by name
+//       Images = ImageList1           // another component, by name (also one further down)
+//       Tabs = ('One' 'Two')          // a list of texts
 //       Picture = TGIFImage 'logo/logo.gif'   // a picture class and a resource file
 //       OnClick = Image1Click         // an event wired to a handler of the root
 //       Items = <                     // a collection: each item is added, then filled in
@@ -54,8 +55,9 @@ private:
 // Components are created by their registered class name and take the enclosing object as
 // their parent (non-visual ones are owned by the root, unless the enclosing component takes
 // them through its invokable InsertComponent(QObject*)). Properties are applied in file order
-// through Qt's property system. Once the whole layout is applied, every component with an
-// invokable Loaded() is called, in file order. Anything unknown is an error, never skipped.
+// through Qt's property system. Anything unknown is an error, never skipped. A component that
+// has an invokable Loading() is told so before its first property, and every component with an
+// invokable Loaded() is called in creation order once the whole file is applied.
 class TLayoutLoader {
 public:
     // Creates a component of a class; parent is the enclosing widget, owner the root.

@@ -16,6 +16,7 @@
 #include "GalleryToolBarsGroup.h"
 
 // Tabs, page control, check group, combo box, progress bar and side channel:
+#include "GalleryTabsGroup.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ const std::vector<GalleryFamilyRow> &GalleryFamilies()
         { "ToolBars", make<GalleryToolBarsGroup> },
 
         // Tabs, page control, check group, combo box, progress bar and side channel:
+        { "Tabs", make<GalleryTabsGroup> },
 
     };
     // clang-format on

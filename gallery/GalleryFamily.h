@@ -4,12 +4,12 @@
 
 class TzynForm;
 
-// One family of controls in the gallery: a skinned group box placed directly on the window's
-// frame, whose contents come from the family's own layout description
+// One family of controls in the gallery: a skinned group box on a page of the gallery's page
+// control, whose contents come from the family's own layout description
 // (":/gallery/layouts/<name>.layout", rooted at the family's class, whose handlers it wires).
-// Standing directly on the frame keeps every control of the family within the two levels a
-// style push reaches: the frame passes the style into the group box, the group box into the
-// controls placed on it. A control inside a container inside the family is not restyled.
+// The page passes the style into the group box, the group box into the controls placed on it;
+// a control inside a further container of the family is restyled only when that container
+// passes the style on itself (tab and page controls, check groups).
 class GalleryFamily : public TzynGroupBox {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "GalleryScreenshots.h"
 
+#include "GalleryFamilies.h"
 #include "TGalleryForm.h"
 #include "TToolBar.h"
 #include "TToolButton.h"
@@ -49,13 +50,14 @@ QString styleName(TzynUIStyle style)
     return QLatin1String(QMetaEnum::fromType<TzynUIStyle>().valueToKey(int(style)));
 }
 
-// Three columns of half-size pictures, each with its style's name beneath.
-QImage contactSheet(const QList<QImage> &shots, const QStringList &names)
+// Pictures at a third of their size, one column per style and one row per family, each with
+// its name beneath.
+QImage contactSheet(const QList<QImage> &shots, const QStringList &names, int columns)
 {
-    constexpr int columns = 3, margin = 12, labelHeight = 22;
+    constexpr int margin = 12, labelHeight = 22;
     QSize cell;
     for (const QImage &shot : shots)
-        cell = cell.expandedTo(shot.size() / 2);
+        cell = cell.expandedTo(shot.size() / 3);
     const int rows = (int(shots.size()) + columns - 1) / columns;
     QImage sheet(margin + columns * (cell.width() + margin),
         margin + rows * (cell.height() + labelHeight + margin), QImage::Format_RGB32);
@@ -70,7 +72,7 @@ QImage contactSheet(const QList<QImage> &shots, const QStringList &names)
     for (int i = 0; i < shots.size(); ++i) {
         const QPoint at(margin + (i % columns) * (cell.width() + margin),
             margin + (i / columns) * (cell.height() + labelHeight + margin));
-        painter.drawImage(QRect(at, shots[i].size() / 2), shots[i]);
+        painter.drawImage(QRect(at, shots[i].size() / 3), shots[i]);
         painter.drawText(QRect(at.x(), at.y() + cell.height() + 2, cell.width(), labelHeight - 2),
             Qt::AlignLeft | Qt::AlignVCenter, names[i]);
     }
@@ -96,25 +98,36 @@ int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *err
     QCursor::setPos(screen, screen->geometry().bottomRight());
     settle(800);
 
+    // Family by family (one page each), every style: "gallery-<Style>.png" is the first page,
+    // "gallery-<Style>-<Family>.png" each page.
     QList<QImage> shots;
     QStringList names;
-    for (TzynUIStyle style : TGalleryForm::Styles()) {
-        form.ChooseStyle(style);
-        settle(500);
-        const QRect bounds = form.frameGeometry();
-        const QImage shot
-            = screen
-                  ->grabWindow(0, bounds.x() - screen->geometry().x(),
-                      bounds.y() - screen->geometry().y(), bounds.width(), bounds.height())
-                  .toImage();
-        const QString file
-            = QDir(dir).filePath(QStringLiteral("gallery-%1.png").arg(styleName(style)));
-        if (shot.isNull() || !shot.save(file))
-            return fail(QStringLiteral("cannot write %1").arg(file));
-        shots.append(shot);
-        names.append(style == TzynUIStyle::Custom
-                ? QStringLiteral("Custom (the frame pushes nothing)")
-                : styleName(style));
+    const QList<TzynUIStyle> styles = TGalleryForm::Styles();
+    for (int f = 0; f < form.Families().size(); ++f) {
+        form.ShowFamily(f);
+        const QString family = QLatin1String(GalleryFamilies().at(size_t(f)).name);
+        for (TzynUIStyle style : styles) {
+            form.ChooseStyle(style);
+            settle(400);
+            const QRect bounds = form.frameGeometry();
+            const QImage shot
+                = screen
+                      ->grabWindow(0, bounds.x() - screen->geometry().x(),
+                          bounds.y() - screen->geometry().y(), bounds.width(), bounds.height())
+                      .toImage();
+            QStringList files = { QDir(dir).filePath(
+                QStringLiteral("gallery-%1-%2.png").arg(styleName(style), family)) };
+            if (f == 0)
+                files << QDir(dir).filePath(QStringLiteral("gallery-%1.png").arg(styleName(style)));
+            for (const QString &file : files) {
+                if (shot.isNull() || !shot.save(file))
+                    return fail(QStringLiteral("cannot write %1").arg(file));
+            }
+            shots.append(shot);
+            names.append(QStringLiteral("%1: %2").arg(family,
+                style == TzynUIStyle::Custom ? QStringLiteral("Custom (the frame pushes nothing)")
+                                             : styleName(style)));
+        }
     }
     // One more in the last style, with the Edit menu open and an item selected.
     if (TToolBar *bar = form.Frame()->MenuBar(); bar && bar->ButtonCount() > 1) {
@@ -138,7 +151,7 @@ int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *err
         }
     }
     const QString sheetFile = QDir(dir).filePath(QStringLiteral("gallery-contact-sheet.png"));
-    if (!contactSheet(shots, names).save(sheetFile))
+    if (!contactSheet(shots, names, int(styles.size())).save(sheetFile))
         return fail(QStringLiteral("cannot write %1").arg(sheetFile));
     form.close();
     return 0;

@@ -4,9 +4,10 @@
 
 class TGalleryForm;
 
-// Shows the gallery, chooses each style in the order of the style buttons and saves what the
-// screen shows of the window as "<dir>/gallery-<Style>.png", then a contact sheet of all six
-// as "<dir>/gallery-contact-sheet.png", and one of the last style with the Edit menu open as
+// Shows the gallery and, for each family's page, chooses each style in the order of the style
+// buttons and saves what the screen shows of the window as "<dir>/gallery-<Style>-<Family>.png"
+// (the first page also as "<dir>/gallery-<Style>.png"), then a contact sheet of them all as
+// "<dir>/gallery-contact-sheet.png", and one of the last style with the Edit menu open as
 // "<dir>/gallery-menu-open.png". Needs a display. Returns the process's exit code and
 // sets error for a failure.
 int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *error);

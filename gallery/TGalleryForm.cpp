@@ -3,10 +3,11 @@
 #include "Exception.h"
 #include "GalleryFamilies.h"
 #include "GalleryFamily.h"
-#include "GalleryFlow.h"
+#include "GalleryPages.h"
 #include "TzynForm.h"
 #include "TzynImagePanel.h"
 #include "TzynRadioButton.h"
+#include "TzynTabSheet.h"
 
 #include <QEvent>
 #include <QMetaEnum>
@@ -50,15 +51,22 @@ void TGalleryForm::Loaded()
         m_styleButtons.append(
             component<TzynRadioButton>(this, QStringLiteral("Style") + styleName(style)));
 
-    // The families stand on the frame itself, above the area that marks their place, so that
-    // the frame's style reaches the controls in them.
+    // The page control stands on the frame itself, above the area that marks its place, so
+    // that the frame's style reaches it; its pages pass the style into the families.
+    m_pages = new GalleryPages(m_frame);
+    m_pages->setObjectName(QStringLiteral("FamilyPages"));
     for (const GalleryFamilyRow &row : GalleryFamilies()) {
-        GalleryFamily *family = row.create(m_frame);
+        auto *page = new TzynTabSheet(m_pages);
+        page->setObjectName(QStringLiteral("Page") + QLatin1String(row.name));
+        GalleryFamily *family = row.create(page);
         family->Load(QLatin1String(row.name));
         family->Attach(m_frame);
-        family->raise();
+        page->setCaption(family->Caption().trimmed());
+        family->setBounds(kFamilyGap, kFamilyGap, family->width(), family->height());
         m_families.append(family);
     }
+    m_pages->raise();
+    ShowFamily(0);
     m_area->installEventFilter(this);
     ArrangeFamilies();
     TForm::Loaded();
@@ -84,16 +92,17 @@ void TGalleryForm::StyleButtonClick(QObject *Sender)
         ChooseStyle(Styles().at(index));
 }
 
+void TGalleryForm::ShowFamily(int index)
+{
+    if (TzynTabSheet *page = m_pages->Page(index))
+        m_pages->setActivePage(page);
+}
+
 void TGalleryForm::ArrangeFamilies()
 {
-    QList<QSize> sizes;
-    for (const GalleryFamily *family : m_families)
-        sizes.append(family->size());
-    const QList<QRect> places = FlowFamilies(sizes, m_area->geometry(), kFamilyGap);
     // Through the control's bounds, so that its anchor rules follow the new place.
-    for (int i = 0; i < m_families.size(); ++i)
-        m_families[i]->setBounds(
-            places[i].x(), places[i].y(), places[i].width(), places[i].height());
+    const QRect area = m_area->geometry();
+    m_pages->setBounds(area.x(), area.y(), area.width(), area.height());
 }
 
 bool TGalleryForm::eventFilter(QObject *watched, QEvent *event)

@@ -6,14 +6,16 @@
 #include <QList>
 
 class GalleryFamily;
+class GalleryPages;
 class TzynForm;
 class TzynImagePanel;
 class TzynRadioButton;
 
-// The skin gallery's window: a skinned frame with a row of six style buttons and an area in
-// which every family of skinned controls stands in its own group box, built from the layout
-// description "SkinGallery.layout" and the families' own layouts. Choosing a style sets the
-// frame's UIStyle; the frame pushes it on to everything inside.
+// The skin gallery's window: a skinned frame with a row of six style buttons and an area
+// holding a page control with one page per family of skinned controls, each family in its own
+// group box, built from the layout description "SkinGallery.layout" and the families' own
+// layouts. Choosing a style sets the frame's UIStyle; the frame pushes it on to everything
+// inside.
 class TGalleryForm : public TForm {
     Q_OBJECT
 public:
@@ -26,10 +28,14 @@ public:
     TzynImagePanel *FamilyArea() const { return m_area; }
     TzynRadioButton *StyleButton(TzynUIStyle style) const;
     const QList<GalleryFamily *> &Families() const { return m_families; }
+    // The page control whose pages hold the families, in the order of the family table.
+    GalleryPages *Pages() const { return m_pages; }
+    // Shows the page of the family at that index.
+    void ShowFamily(int index);
     // What a click on that style's button does.
     void ChooseStyle(TzynUIStyle style);
 
-    // Places the families in the area again (after its size changed).
+    // Fits the page control to the area again (after its size changed).
     void ArrangeFamilies();
 
 public Q_SLOTS:
@@ -44,4 +50,5 @@ private:
     TzynImagePanel *m_area = nullptr;
     QList<TzynRadioButton *> m_styleButtons;
     QList<GalleryFamily *> m_families;
+    GalleryPages *m_pages = nullptr;
 };

@@ -3,7 +3,9 @@
 #include "TLayoutLoader.h"
 #include "TzynButton.h"
 #include "TzynCheckBox.h"
+#include "TzynCheckGroup.h"
 #include "TzynCheckListBox.h"
+#include "TzynComboBox.h"
 #include "TzynEdit.h"
 #include "TzynForm.h"
 #include "TzynGroupBox.h"
@@ -13,9 +15,14 @@
 #include "TzynListView.h"
 #include "TzynMainMenu.h"
 #include "TzynMemo.h"
+#include "TzynPageControl.h"
+#include "TzynProgressBar.h"
 #include "TzynRadioButton.h"
 #include "TzynScrollBar.h"
 #include "TzynScrollTrackBar.h"
+#include "TzynSideChannel.h"
+#include "TzynTabControl.h"
+#include "TzynTabSheet.h"
 #include "TzynToolBar.h"
 #include "TzynTrackBar.h"
 #include "TzynTreeView.h"
@@ -49,6 +56,13 @@ const QList<SkinClass> &skinClasses()
         skinClass<TzynCheckListBox>("TzynCheckListBox"),
         skinClass<TzynEdit>("TzynEdit"),
         skinClass<TzynMemo>("TzynMemo"),
+        skinClass<TzynTabControl>("TzynTabControl"),
+        skinClass<TzynPageControl>("TzynPageControl"),
+        skinClass<TzynTabSheet>("TzynTabSheet"),
+        skinClass<TzynProgressBar>("TzynProgressBar"),
+        skinClass<TzynCheckGroup>("TzynCheckGroup"),
+        skinClass<TzynComboBox>("TzynComboBox"),
+        skinClass<TzynSideChannel>("TzynSideChannel"),
     };
     return classes;
 }

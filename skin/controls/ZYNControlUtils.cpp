@@ -101,3 +101,22 @@ void FillBorderBand(QFrame *view, TColor color)
     for (const QRect &r : band)
         canvas.fillRect(r, toQColor(color));
 }
+
+void DrawLinePath(QPainter &canvas, const QColor &color, std::initializer_list<QPoint> points)
+{
+    if (points.size() < 2)
+        return;
+    QPoint at = *points.begin();
+    for (auto it = points.begin() + 1; it != points.end(); ++it) {
+        const QPoint to = *it;
+        const int dx = (to.x() > at.x()) - (to.x() < at.x());
+        const int dy = (to.y() > at.y()) - (to.y() < at.y());
+        if ((dx != 0) != (dy != 0)) {
+            const QPoint last = to - QPoint(dx, dy);
+            canvas.fillRect(QRect(QPoint(std::min(at.x(), last.x()), std::min(at.y(), last.y())),
+                                QPoint(std::max(at.x(), last.x()), std::max(at.y(), last.y()))),
+                color);
+        }
+        at = to;
+    }
+}

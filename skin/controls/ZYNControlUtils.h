@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QString>
 
+#include <initializer_list>
+
 #include "TColor.h"
 #include "ZYNDraw.h" // TopLeftKey, GreyedImage, PreparedPicture
 
@@ -48,3 +50,7 @@ void ApplyBorderBand(QFrame *view, int width);
 // Paints the band in the view's colour, after the view's own painting of its frame; the two
 // lines on the outer edge are a TzynBorderOverlay's.
 void FillBorderBand(QFrame *view, TColor color);
+
+// A pen moved from the first point through the others the way the platform draws a connected
+// line: each segment leaves out its end point. Horizontal and vertical segments only.
+void DrawLinePath(QPainter &canvas, const QColor &color, std::initializer_list<QPoint> points);

@@ -67,8 +67,12 @@ protected:
     void TakeOwnerStyle(const QObject *owner);
 };
 
+// The two kinds below share the contract as a virtual base, so that a control of both kinds (a
+// check group: a bordered group box with a style of its own) is still one skinned control; it
+// says itself what its first style gives it.
+
 // A skinned control that follows a UI style of its own (published as UIStyle).
-class TzynStyleable : public TzynSkinnedControl {
+class TzynStyleable : public virtual TzynSkinnedControl {
 public:
     virtual TzynUIStyle UIStyle() const = 0;
     // Stores the style and, unless it is Custom, takes the style's theme entries through the
@@ -79,12 +83,23 @@ public:
 };
 
 // A skinned control without a style of its own that takes the theme's control border colour.
-class TzynBorderColored : public TzynSkinnedControl {
+class TzynBorderColored : public virtual TzynSkinnedControl {
 public:
     virtual TColor BorderColor() const = 0;
     virtual void setBorderColor(TColor color) = 0;
 
     void TakeInitialStyle(TzynUIStyle style) override;
+};
+
+// A skinned control with a side bar of its own colour (the side channel): a style push gives
+// bar and control the theme's control colour. Its first colour is the owner's form colour,
+// which it takes itself, so the first style gives it nothing.
+class TzynSideBarColored : public virtual TzynSkinnedControl {
+public:
+    virtual TColor SideBarColor() const = 0;
+    virtual void setSideBarColor(TColor color) = 0;
+
+    void TakeInitialStyle(TzynUIStyle) override { }
 };
 
 // The skinned form frame as new controls see it: the first one among the owner's children

@@ -10,15 +10,20 @@ const TzynStyleLook looks[] = {
     {},
     // MacOS
     { true, true, true, TColor(0x000000), std::nullopt, "MACOS_FORM_BACKGROUND", false,
-        "MACOS_MENU_BAR", "MACOS_MENU_SELECT", true, true },
-    // WinXP
-    { false, false, false, std::nullopt, std::nullopt, nullptr, true },
+        "MACOS_MENU_BAR", "MACOS_MENU_SELECT", true, true, std::nullopt,
+        "MACOS_COMBOBOX_BUTTON" },
+    // WinXP: the tab body is white.
+    { false, false, false, std::nullopt, std::nullopt, nullptr, true, nullptr, nullptr, false,
+        false, TColor(0xFFFFFF), nullptr },
     // DeepBlue
-    { false, false, false, std::nullopt, 4, nullptr },
+    { false, false, false, std::nullopt, 4, nullptr, false, nullptr, nullptr, false, false,
+        std::nullopt, nullptr },
     // Protein
-    { false, false, true, std::nullopt, std::nullopt, "PROTEIN_FORM_BACKGROUND" },
+    { false, false, true, std::nullopt, std::nullopt, "PROTEIN_FORM_BACKGROUND", false, nullptr,
+        nullptr, false, false, std::nullopt, nullptr },
     // BlueGlass
-    { true, true, false, std::nullopt, std::nullopt, nullptr },
+    { true, true, false, std::nullopt, std::nullopt, nullptr, false, nullptr, nullptr, false,
+        false, std::nullopt, nullptr },
 };
 
 // Per kind, the entries for normal, mouse-on, mouse-down and disabled, unchecked then checked.

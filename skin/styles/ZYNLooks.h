@@ -38,6 +38,10 @@ struct TzynStyleLook {
     bool menuHeightsFixed = false;
     // Tool bars show their parent's background instead of their colour.
     bool toolBarTransparent = false;
+    // The body of a tab or page control; nullopt is the theme's control colour.
+    std::optional<TColor> tabBodyColor;
+    // The combo box's drop-down button shows this theme bitmap instead of ButtonColor.
+    const char *comboBoxButton = nullptr;
 };
 
 // The look of a style; Custom has the look of no style: no keyed corners, the dotted focus,

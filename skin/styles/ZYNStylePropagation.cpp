@@ -4,7 +4,6 @@
 #include "TControlCore.h"
 #include "TFont.h"
 
-#include <QMetaProperty>
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
@@ -95,12 +94,9 @@ void applyRow(QWidget *child, const TzynStyleRow &row, TzynUIStyle style)
         break;
     }
     case A::SideChannelColors: {
+        auto *sideBar = require<TzynSideBarColored>(child, row, "has no side bar colour");
         requireCore(child, row)->setColorValue(GetThemeColor(style, E::ControlColor));
-        const QMetaObject *meta = child->metaObject();
-        const int index = meta->indexOfProperty("SideBarColor");
-        if (index < 0)
-            refuse(child, row, "publishes no SideBarColor");
-        meta->property(index).write(child, GetThemeColor(style, E::ControlColor));
+        sideBar->setSideBarColor(GetThemeColor(style, E::ControlColor));
         break;
     }
     }

@@ -34,6 +34,12 @@ Q_ENUM_NS(TzynDrawStyle)
 enum TzynProgressBarOrientation { zynHorizontal = 0, zynVertical = 1 };
 Q_ENUM_NS(TzynProgressBarOrientation)
 
+// The edge of its parent a side channel docks to, and what slides it out.
+enum TzynSideChannelAlign { zynLeft = 0, zynRight = 1 };
+Q_ENUM_NS(TzynSideChannelAlign)
+enum TzynSideChannelPopupMode { zynMouseOn = 0, zynMouseClick = 1 };
+Q_ENUM_NS(TzynSideChannelPopupMode)
+
 } // namespace zyn
 
 using TzynUIStyle = zyn::TzynUIStyle;
@@ -42,6 +48,8 @@ using zyn::zynNormal;
 using zyn::zynStretch;
 using zyn::zynTile;
 using TzynProgressBarOrientation = zyn::TzynProgressBarOrientation;
+using TzynSideChannelAlign = zyn::TzynSideChannelAlign;
+using TzynSideChannelPopupMode = zyn::TzynSideChannelPopupMode;
 using zyn::zynHorizontal;
 using zyn::zynVertical;
 

@@ -27,6 +27,36 @@ public Q_SLOTS:
     void WrongArguments(int) { }
 };
 
+// A component with a list of texts and a reference that may name a component further down; it
+// notes when the loader tells it that loading starts and ends.
+class TListHolder : public TCustomPanel {
+    Q_OBJECT
+    Q_PROPERTY(QStringList Lines READ Lines WRITE setLines)
+    Q_PROPERTY(TListHolder *Buddy READ Buddy WRITE setBuddy)
+public:
+    using TCustomPanel::TCustomPanel;
+    static inline QStringList log;
+
+    QStringList Lines() const { return m_lines; }
+    void setLines(const QStringList &lines) { m_lines = lines; }
+    TListHolder *Buddy() const { return m_buddy; }
+    void setBuddy(TListHolder *buddy) { m_buddy = buddy; }
+
+    Q_INVOKABLE void Loading()
+    {
+        log << QStringLiteral("loading %1 with %2 lines").arg(objectName()).arg(m_lines.size());
+    }
+    Q_INVOKABLE void Loaded()
+    {
+        log << QStringLiteral("loaded %1, buddy %2")
+                   .arg(objectName(), m_buddy ? m_buddy->objectName() : QStringLiteral("none"));
+    }
+
+private:
+    QStringList m_lines;
+    TListHolder *m_buddy = nullptr;
+};
+
 class TestLayoutLoader : public QObject {
     Q_OBJECT
 
@@ -36,7 +66,40 @@ class TestLayoutLoader : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { TLayoutLoader::registerFrameworkClasses(); }
+    void initTestCase()
+    {
+        TLayoutLoader::registerFrameworkClasses();
+        TLayoutLoader::registerClass<TListHolder>(QStringLiteral("TListHolder"));
+    }
+
+    void readsListsAndLaterReferencesThenReportsLoaded()
+    {
+        TListHolder::log.clear();
+        TTestForm form;
+        TLayoutLoader().loadFromText(&form, wrap(QStringLiteral(R"(
+  object H1: TListHolder
+    Lines = ('one' 'two' +
+      'three' '')
+    Buddy = H2
+  end
+  object H2: TListHolder
+    Lines = ()
+    Buddy = H1
+  end
+)")),
+            QStringLiteral("lists"));
+        auto *h1 = form.findChild<TListHolder *>(QStringLiteral("H1"));
+        auto *h2 = form.findChild<TListHolder *>(QStringLiteral("H2"));
+        QCOMPARE(h1->Lines(), QStringList({ "one", "twothree", "" }));
+        QCOMPARE(h2->Lines(), QStringList());
+        QCOMPARE(h1->Buddy(), h2);
+        QCOMPARE(h2->Buddy(), h1);
+        // Told before the first property, and only once every reference is set, in creation
+        // order.
+        QCOMPARE(TListHolder::log,
+            QStringList({ "loading H1 with 0 lines", "loading H2 with 0 lines",
+                "loaded H1, buddy H2", "loaded H2, buddy H1" }));
+    }
 
     void loadsEveryKindOfValue()
     {
@@ -176,6 +239,13 @@ private Q_SLOTS:
             << 3 << "does not take the arguments";
         QTest::newRow("missing component") << "  object T: TTreeView\n    Images = Nowhere\n  end\n"
                                            << 3 << "no component named Nowhere";
+        QTest::newRow("later component missing")
+            << "  object H: TListHolder\n    Buddy = Nobody\n  end\n  object P: TPanel\n  end\n"
+            << 3 << "H.Buddy: no component named Nobody";
+        QTest::newRow("unterminated list") << "  object H: TListHolder\n    Lines = ('a' 'b'\n"
+                                           << 3 << "expected a quoted text or ')'";
+        QTest::newRow("list of numbers") << "  object H: TListHolder\n    Lines = (1 2)\n  end\n"
+                                         << 3 << "expected a quoted text";
         QTest::newRow("duplicate name") << "  object P: TPanel\n  end\n  object P: TPanel\n  end\n"
                                         << 4 << "already exists";
         QTest::newRow("unterminated string") << "  Caption = 'abc\n" << 2 << "unterminated string";

@@ -5,6 +5,7 @@
 #include "GalleryFamilies.h"
 #include "GalleryFamily.h"
 #include "GalleryFlow.h"
+#include "GalleryPages.h"
 #include "GalleryToolBarsGroup.h"
 #include "SkinClasses.h"
 #include "TApplication.h"
@@ -14,12 +15,16 @@
 #include "TToolBar.h"
 #include "TToolButton.h"
 #include "TzynButton.h"
+#include "TzynCheckGroup.h"
 #include "TzynForm.h"
 #include "TzynGroupBox.h"
 #include "TzynImagePanel.h"
 #include "TzynMainMenu.h"
 #include "TzynRadioButton.h"
+#include "TzynSideChannel.h"
 #include "TzynSkinnedControl.h"
+#include "TzynTab.h"
+#include "TzynTabSheet.h"
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButton.h"
 #include "TzynTitleBarButtons.h"
@@ -104,16 +109,26 @@ private Q_SLOTS:
             types.insert(buttons->Items(i)->ButtonType());
         QCOMPARE(types, QSet<int>({ zynMax, zynMin, zynClose, zynHelp, zynControlBox, zynCustom }));
 
-        // One family per row of the table, each loaded from its own layout onto the frame.
+        // One family per row of the table, each loaded from its own layout onto a page of the
+        // page control on the frame, the page's tab captioned like the family; the first shows.
         const auto &rows = GalleryFamilies();
+        GalleryPages *pages = form->Pages();
+        QCOMPARE(pages->parentWidget(), frame);
         QCOMPARE(form->Families().size(), qsizetype(rows.size()));
+        QCOMPARE(pages->PageCount(), int(rows.size()));
+        QCOMPARE(pages->ActivePage(), pages->Page(0));
         for (size_t i = 0; i < rows.size(); ++i) {
             GalleryFamily *family = form->Families()[int(i)];
             QCOMPARE(family->objectName(), QLatin1String(rows[i].name) + QStringLiteral("Group"));
-            QCOMPARE(family->parentWidget(), frame);
+            QCOMPARE(family->parentWidget(), pages->Page(int(i)));
+            QCOMPARE(pages->Page(int(i))->Caption(), family->Caption().trimmed());
             QVERIFY2(!family->findChildren<QWidget *>().isEmpty(), rows[i].name);
             QVERIFY2(!family->Caption().trimmed().isEmpty(), rows[i].name);
         }
+        form->ShowFamily(2);
+        QCOMPARE(pages->CurrentTabIndex(), 2);
+        QVERIFY(form->Families()[2]->isVisibleTo(form.get()));
+        QVERIFY(!form->Families()[0]->isVisibleTo(form.get()));
     }
 
     void aMissingFamilyLayoutIsRefused()
@@ -182,9 +197,19 @@ private Q_SLOTS:
         int restyled = 0, bordered = 0;
         for (QWidget *control : controls) {
             const bool onFrame = control->parentWidget() == frame;
-            const bool inFamily = qobject_cast<GalleryFamily *>(control->parentWidget());
+            // The side channel's strip button is a part of it with a look of its own.
+            if (control->parentWidget()
+                && qobject_cast<TzynSideChannel *>(control->parentWidget()->parentWidget()))
+                continue;
+            // Tab and page controls (and their pages) and check groups pass the style on
+            // themselves, one level further.
+            QWidget *parent = control->parentWidget();
+            const bool inFamily = qobject_cast<GalleryFamily *>(parent)
+                || qobject_cast<TzynTab *>(parent) || qobject_cast<TzynTabSheet *>(parent)
+                || qobject_cast<TzynCheckGroup *>(parent);
             if (auto *styleable = dynamic_cast<TzynStyleable *>(control)) {
-                // The push reaches two levels: the frame and the group boxes on it.
+                // The push reaches two levels, the frame and the group boxes on it, and further
+                // only through the containers that pass it on.
                 QVERIFY2(onFrame || inFamily, qPrintable(describe(control)));
                 const TzynUIStyle expected
                     = before.value(control) == TzynUIStyle::Custom ? TzynUIStyle::Custom : style;

@@ -6,6 +6,7 @@
 #include "GalleryButtonsGroup.h"
 #include "GalleryFamily.h"
 #include "GalleryFlow.h"
+#include "GalleryPages.h"
 #include "GalleryTitleBarGroup.h"
 #include "SkinClasses.h"
 #include "TApplication.h"
@@ -90,20 +91,22 @@ private Q_SLOTS:
 
     void cleanupTestCase() { form.reset(); }
 
-    // What a user sees at the window's own size: every family inside the area, no two
-    // overlapping, every control inside its family and clear of its neighbours.
+    // What a user sees at the window's own size: the pages fill the area, every family inside
+    // its page, every control inside its family and clear of its neighbours.
     void nothingClippedOrOverlapping()
     {
         const QRect area = form->FamilyArea()->geometry();
         const QRect frame = form->Frame()->rect();
         QVERIFY(frame.contains(area));
+        QCOMPARE(form->Pages()->geometry(), area);
         const QList<GalleryFamily *> &families = form->Families();
         for (int i = 0; i < families.size(); ++i) {
-            const QRect place = families[i]->geometry();
-            QVERIFY2(area.contains(place), qPrintable(describe(families[i])));
-            for (int j = i + 1; j < families.size(); ++j)
-                QVERIFY2(!place.intersects(families[j]->geometry()),
-                    qPrintable(describe(families[i]) + " / " + describe(families[j])));
+            // Each family inside its page, shown, with a margin.
+            form->ShowFamily(i);
+            QWidget *page = families[i]->parentWidget();
+            QVERIFY(page->isVisible());
+            QVERIFY2(page->rect().adjusted(1, 1, -1, -1).contains(families[i]->geometry()),
+                qPrintable(describe(families[i])));
             const QList<QWidget *> parts
                 = families[i]->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
             for (int a = 0; a < parts.size(); ++a) {
@@ -119,6 +122,8 @@ private Q_SLOTS:
                 }
             }
         }
+        // The tests that follow use the first family.
+        form->ShowFamily(0);
         // The style row clear of the area and of the title bar.
         for (TzynUIStyle style : TGalleryForm::Styles()) {
             const QRect button = form->StyleButton(style)->geometry();
@@ -213,16 +218,17 @@ private Q_SLOTS:
     }
 
     // Last: it changes the window's size.
-    void familiesFlowAgainWhenTheWindowNarrows()
+    void familiesStayWithinTheirPagesWhenTheWindowNarrows()
     {
         const int margins = form->Frame()->width() - form->FamilyArea()->width();
         form->resize(700, form->height());
         QTRY_COMPARE(form->FamilyArea()->width(), form->Frame()->width() - margins);
         QVERIFY(form->FamilyArea()->width() < 700);
-        const QRect area = form->FamilyArea()->geometry();
-        for (GalleryFamily *family : form->Families()) {
-            QVERIFY2(family->geometry().left() >= area.left()
-                    && family->geometry().right() <= area.right(),
+        QTRY_COMPARE(form->Pages()->geometry(), form->FamilyArea()->geometry());
+        for (int i = 0; i < form->Families().size(); ++i) {
+            form->ShowFamily(i);
+            GalleryFamily *family = form->Families()[i];
+            QVERIFY2(family->parentWidget()->rect().contains(family->geometry()),
                 qPrintable(describe(family)));
         }
     }

@@ -44,9 +44,10 @@ private Q_SLOTS:
             { "TzynForm", "TzynButton", "TzynImageButton", "TzynCheckBox", "TzynRadioButton",
                 "TzynGroupBox", "TzynTreeView", "TzynListView", "TzynImagePanel", "TzynToolBar",
                 "TzynMainMenu", "TzynTrackBar", "TzynScrollTrackBar", "TzynScrollBar",
-                "TzynListBox", "TzynCheckListBox", "TzynEdit", "TzynMemo", "TImage", "TImageList",
-                "TTreeView", "TApplicationEvents", "TMainMenu", "TMenuItem", "TToolBar",
-                "TToolButton" })
+                "TzynListBox", "TzynCheckListBox", "TzynEdit", "TzynMemo", "TzynTabControl",
+                "TzynPageControl", "TzynTabSheet", "TzynProgressBar", "TzynCheckGroup",
+                "TzynComboBox", "TzynSideChannel", "TImage", "TImageList", "TTreeView",
+                "TApplicationEvents", "TMainMenu", "TMenuItem", "TToolBar", "TToolButton" })
             QVERIFY2(TLayoutLoader::isClassRegistered(QString::fromLatin1(name)), name);
         QVERIFY2(refused.isEmpty(), qPrintable(refused.join(QStringLiteral(", "))));
     }

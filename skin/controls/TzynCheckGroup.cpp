@@ -1,0 +1,179 @@
+#include "TzynCheckGroup.h"
+
+#include "TFont.h"
+#include "TProperty.h"
+#include "TzynCheckBox.h"
+#include "ZYNControlUtils.h"
+
+#include <QMouseEvent>
+
+#include <cstdlib>
+
+TzynCheckGroup::TzynCheckGroup(QWidget *parent)
+    : TzynCustomGroupBox(parent)
+{
+    TzynCustomGroupBox::setTransparent(false);
+    setParentColor(true);
+    TakeOwnerStyle(ControlOwner(parent));
+}
+
+void TzynCheckGroup::applyColors(TzynUIStyle style)
+{
+    if (style == TzynUIStyle::Custom)
+        return;
+    using E = TzynThemeEntry;
+    setBorderColor(GetThemeColor(style, E::ControlBorderColor));
+    Font()->setColor(GetThemeColor(style, E::GroupBoxFontColor));
+    if (!ParentColor())
+        setColor(GetThemeColor(style, E::ControlColor));
+}
+
+void TzynCheckGroup::setUIStyle(TzynUIStyle style)
+{
+    m_style = style;
+    applyColors(style);
+    for (TzynCheckBox *box : std::as_const(m_boxes)) {
+        box->setUIStyle(style);
+        box->setColor(Color());
+    }
+    update();
+}
+
+void TzynCheckGroup::UpdateChildrenUIStyle(TzynUIStyle style)
+{
+    applyColors(style);
+}
+
+void TzynCheckGroup::setItems(const QStringList &items)
+{
+    if (AssignIfChanged(m_items, items))
+        synchronise();
+}
+
+void TzynCheckGroup::setColumns(int columns)
+{
+    if (columns < 1 || !AssignIfChanged(m_columns, columns))
+        return;
+    layOut();
+}
+
+void TzynCheckGroup::setTopMargin(int margin)
+{
+    if (margin < 0 || !AssignIfChanged(m_topMargin, margin))
+        return;
+    layOut();
+}
+
+TColor TzynCheckGroup::FontColor() const
+{
+    return Font()->Color();
+}
+
+void TzynCheckGroup::setFontColor(TColor color)
+{
+    Font()->setColor(color);
+}
+
+void TzynCheckGroup::setTransparent(bool value)
+{
+    TzynCustomGroupBox::setTransparent(value);
+    for (TzynCheckBox *box : std::as_const(m_boxes))
+        box->setTransparent(value);
+}
+
+TzynCheckBox *TzynCheckGroup::CreateItem()
+{
+    return new TzynCheckBox(this);
+}
+
+void TzynCheckGroup::synchronise()
+{
+    const int n = int(m_items.size());
+    while (m_boxes.size() > n)
+        delete m_boxes.takeLast();
+    const bool creating = m_boxes.size() < n;
+    while (m_boxes.size() < n) {
+        TzynCheckBox *box = CreateItem();
+        box->setParent(this);
+        box->setFont(Font());
+        box->setAutoSize(true);
+        box->setUIStyle(m_style);
+        box->setTransparent(Transparent());
+        box->setParentColor(true);
+        connect(box, &TControl::OnClick, this, &TzynCheckGroup::itemClicked);
+        box->show();
+        m_boxes.append(box);
+    }
+    for (int i = 0; i < n; ++i)
+        m_boxes[i]->setCaption(m_items[i]);
+    layOut();
+    if (creating) {
+        // Every box takes the transparency afresh and repaints.
+        for (TzynCheckBox *box : std::as_const(m_boxes)) {
+            box->setTransparent(!Transparent());
+            box->setTransparent(Transparent());
+        }
+    }
+}
+
+QPoint TzynCheckGroup::ItemPosition(
+    int index, int count, int columns, int groupWidth, const QRect &itemsRect, int topMargin)
+{
+    const int top = itemsRect.top() + topMargin;
+    const int bottom = itemsRect.top() + itemsRect.height();
+    const int columnWidth = (groupWidth - 10) / columns;
+    const int rows = (count + columns - 1) / columns;
+    const int rowHeight = (bottom - top) / rows;
+    const int firstTop = top + ((bottom - top) % rows) / 2;
+    return QPoint((index / rows) * columnWidth + 8, (index % rows) * rowHeight + firstTop);
+}
+
+void TzynCheckGroup::layOut()
+{
+    const int count = int(m_boxes.size());
+    for (int i = 0; i < count; ++i) {
+        const QPoint at = ItemPosition(i, count, m_columns, width(), ItemsRect(), m_topMargin);
+        m_boxes[i]->setBounds(at.x(), at.y(), m_boxes[i]->width(), m_boxes[i]->height());
+    }
+}
+
+void TzynCheckGroup::itemClicked()
+{
+    ItemClickHook();
+    Q_EMIT OnClick(this);
+}
+
+void TzynCheckGroup::Click()
+{
+    itemClicked();
+}
+
+void TzynCheckGroup::fontChanged()
+{
+    TzynCustomGroupBox::fontChanged();
+    for (TzynCheckBox *box : std::as_const(m_boxes))
+        box->setFont(Font());
+}
+
+void TzynCheckGroup::resizeEvent(QResizeEvent *event)
+{
+    TzynCustomGroupBox::resizeEvent(event);
+    layOut();
+}
+
+void TzynCheckGroup::boundsChanged()
+{
+    TzynCustomGroupBox::boundsChanged();
+    layOut();
+}
+
+void TzynCheckGroup::mousePressEvent(QMouseEvent *event)
+{
+    // A press that a box let through to its parent is the box's click, reported by the box:
+    // the group must not count it as a click of its own as well.
+    if (childAt(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    TzynCustomGroupBox::mousePressEvent(event);
+}

@@ -1,0 +1,194 @@
+#include "TzynCustomComboBox.h"
+
+#include "TProperty.h"
+#include "ZYNControlUtils.h"
+#include "ZYNDraw.h"
+#include "ZYNLooks.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyleOptionComboBox>
+
+namespace {
+
+// The triangle the platform's polygon fill draws through (x, y), (x + 6, y), (x + 3, y + 3),
+// its outline included: rows of 7, 5, 3 and 1 pixels.
+void fillTriangle(QPainter &canvas, QPoint at, const QColor &color)
+{
+    for (int row = 0; row < 4; ++row)
+        canvas.fillRect(QRect(at.x() + row, at.y() + row, 7 - 2 * row, 1), color);
+}
+
+} // namespace
+
+TzynCustomComboBox::TzynCustomComboBox(QWidget *parent)
+    : TControlBase<QComboBox>(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setColor(Colors::clWindow);
+    setStyle(csDropDown);
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT OnChange(this); });
+    connect(this, &QComboBox::activated, this, [this] { Q_EMIT OnClick(this); });
+}
+
+void TzynCustomComboBox::setUIStyle(TzynUIStyle style)
+{
+    m_style = style;
+    using E = TzynThemeEntry;
+    // Custom included: a style without colours gives black.
+    setButtonColor(GetThemeColor(style, E::ComboBoxButtonColor));
+    setArrowColor(GetThemeColor(style, E::ControlBorderColor));
+    setBorderColor(GetThemeColor(style, E::ControlBorderColor));
+    update();
+}
+
+void TzynCustomComboBox::setBorderColor(TColor color)
+{
+    if (AssignIfChanged(m_borderColor, color))
+        update();
+}
+
+void TzynCustomComboBox::setButtonColor(TColor color)
+{
+    if (AssignIfChanged(m_buttonColor, color))
+        update();
+}
+
+void TzynCustomComboBox::setArrowColor(TColor color)
+{
+    if (AssignIfChanged(m_arrowColor, color))
+        update();
+}
+
+void TzynCustomComboBox::setStyle(TComboBoxStyle style)
+{
+    setEditable(style == csDropDown);
+    // Each new edit field keeps to CharCase as the user types.
+    if (QLineEdit *edit = lineEdit(); edit && edit != m_casedEdit) {
+        m_casedEdit = edit;
+        connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString &text) {
+            const QString wanted = cased(text);
+            if (wanted != text) {
+                const int cursor = edit->cursorPosition();
+                edit->setText(wanted);
+                edit->setCursorPosition(cursor);
+            }
+        });
+    }
+    update();
+}
+
+QString TzynCustomComboBox::cased(const QString &text) const
+{
+    switch (m_charCase) {
+    case ecUpperCase:
+        return text.toUpper();
+    case ecLowerCase:
+        return text.toLower();
+    default:
+        return text;
+    }
+}
+
+void TzynCustomComboBox::setCharCase(TEditCharCase charCase)
+{
+    if (!AssignIfChanged(m_charCase, charCase))
+        return;
+    for (int i = 0; i < count(); ++i)
+        setItemText(i, cased(itemText(i)));
+    if (QLineEdit *edit = lineEdit())
+        edit->setText(cased(edit->text()));
+}
+
+void TzynCustomComboBox::setItemHeight(int height)
+{
+    if (height <= 0 || !AssignIfChanged(m_itemHeight, height))
+        return;
+    view()->setStyleSheet(QStringLiteral("QAbstractItemView::item { height: %1px; }").arg(height));
+}
+
+QStringList TzynCustomComboBox::Items() const
+{
+    QStringList items;
+    for (int i = 0; i < count(); ++i)
+        items << itemText(i);
+    return items;
+}
+
+void TzynCustomComboBox::setItems(const QStringList &items)
+{
+    const QString text = currentText();
+    clear();
+    for (const QString &item : items)
+        addItem(cased(item));
+    if (isEditable())
+        setEditText(text);
+}
+
+void TzynCustomComboBox::setText(const QString &text)
+{
+    if (isEditable())
+        setEditText(cased(text));
+    else
+        setCurrentIndex(findText(text));
+}
+
+QRect TzynCustomComboBox::ButtonRect() const
+{
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+}
+
+QPoint TzynCustomComboBox::ArrowOrigin(const QRect &button)
+{
+    return QPoint(button.x() + button.width() / 2 - 4, button.height() / 2);
+}
+
+void TzynCustomComboBox::paintEvent(QPaintEvent *event)
+{
+    QComboBox::paintEvent(event);
+    QPainter canvas(this);
+    const QRect button = ButtonRect();
+    if (const char *picture = StyleLook(m_style).comboBoxButton)
+        canvas.drawImage(button, ThemeImage(QString::fromLatin1(picture)));
+    else
+        canvas.fillRect(button, toQColor(m_buttonColor));
+    const QPoint at = ArrowOrigin(button);
+    if (isEnabled()) {
+        fillTriangle(canvas, at, toQColor(m_arrowColor));
+    } else {
+        fillTriangle(canvas, at + QPoint(1, 1), Qt::white);
+        fillTriangle(canvas, at, QColor(0x80, 0x80, 0x80));
+    }
+    DrawWindowFrame(canvas, size(), m_borderColor, Color());
+}
+
+void TzynCustomComboBox::changeEvent(QEvent *event)
+{
+    TControlBase<QComboBox>::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        update();
+}
+
+void TzynCustomComboBox::colorChanged()
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, toQColor(Color()));
+    palette.setColor(QPalette::Button, toQColor(Color()));
+    setPalette(palette);
+    update();
+}
+
+void TzynCustomComboBox::showPopup()
+{
+    Q_EMIT OnDropDown(this);
+    QComboBox::showPopup();
+}
+
+void TzynCustomComboBox::hidePopup()
+{
+    QComboBox::hidePopup();
+    Q_EMIT OnCloseUp(this);
+}

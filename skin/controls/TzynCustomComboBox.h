@@ -1,0 +1,81 @@
+#pragma once
+
+#include "TControlBase.h"
+#include "TzynSkinnedControl.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStringList>
+
+// The combo box repainted after Qt's own painting: its drop-down button (where Qt's style puts
+// it) filled with ButtonColor, or with the MacOS button picture, and carrying a small triangle
+// in ArrowColor (white-shadowed grey when disabled), and the flat two-line border of the
+// skinned views round it. Editable (csDropDown) or a list to pick from (csDropDownList).
+class TzynCustomComboBox : public TControlBase<QComboBox>, public TzynStyleable {
+    Q_OBJECT
+public:
+    enum TComboBoxStyle { csDropDown, csDropDownList };
+    Q_ENUM(TComboBoxStyle)
+    enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+    Q_ENUM(TEditCharCase)
+
+    explicit TzynCustomComboBox(QWidget *parent = nullptr);
+
+    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ComboBox; }
+    TzynUIStyle UIStyle() const override { return m_style; }
+    void setUIStyle(TzynUIStyle style) override;
+
+    TColor BorderColor() const { return m_borderColor; }
+    void setBorderColor(TColor color);
+    TColor ButtonColor() const { return m_buttonColor; }
+    void setButtonColor(TColor color);
+    TColor ArrowColor() const { return m_arrowColor; }
+    void setArrowColor(TColor color);
+
+    TComboBoxStyle Style() const { return isEditable() ? csDropDown : csDropDownList; }
+    void setStyle(TComboBoxStyle style);
+    TEditCharCase CharCase() const { return m_charCase; }
+    void setCharCase(TEditCharCase charCase);
+    int DropDownCount() const { return maxVisibleItems(); }
+    void setDropDownCount(int count) { setMaxVisibleItems(count); }
+    int ItemHeight() const { return m_itemHeight; }
+    void setItemHeight(int height);
+    QStringList Items() const;
+    void setItems(const QStringList &items);
+    int ItemIndex() const { return currentIndex(); }
+    void setItemIndex(int index) { setCurrentIndex(index); }
+    QString Text() const { return currentText(); }
+    void setText(const QString &text);
+
+    // Qt's style decides where the drop-down button is.
+    QRect ButtonRect() const;
+    // The triangle's top-left corner for a button rectangle: centred across the button, half
+    // the button's height down from the control's top.
+    static QPoint ArrowOrigin(const QRect &button);
+
+Q_SIGNALS:
+    void OnChange(QObject *Sender);
+    void OnClick(QObject *Sender);
+    void OnDropDown(QObject *Sender);
+    void OnCloseUp(QObject *Sender);
+    T_CONTROL_EVENTS
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void colorChanged() override;
+    void showPopup() override;
+    void hidePopup() override;
+
+private:
+    QString cased(const QString &text) const;
+
+    TzynUIStyle m_style = TzynUIStyle::DeepBlue;
+    TColor m_borderColor = Colors::clBlack;
+    TColor m_buttonColor = Colors::clBtnFace;
+    TColor m_arrowColor = Colors::clBlack;
+    TEditCharCase m_charCase = ecNormal;
+    QPointer<QLineEdit> m_casedEdit;
+    int m_itemHeight = 16;
+};

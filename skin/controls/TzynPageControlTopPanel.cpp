@@ -1,0 +1,6 @@
+#include "TzynPageControlTopPanel.h"
+
+TzynPageControlTopPanel::TzynPageControlTopPanel(TzynTab *owner)
+    : TzynTabControlTopPanel(owner)
+{
+}

@@ -1,0 +1,210 @@
+#include "TzynProgressBar.h"
+
+#include "TBitmap.h"
+#include "TFont.h"
+#include "TPicture.h"
+#include "TProperty.h"
+#include "ZYNControlUtils.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+TzynProgressBar::TzynProgressBar(QWidget *parent)
+    : TControl(parent)
+    , m_picture(new TPicture(this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    connect(m_picture, &TPicture::OnChange, this, [this] { update(); });
+    setBounds(Left(), Top(), 150, Thickness);
+    setCaptionValue(QStringLiteral("50%"));
+    setColor(Colors::clBtnFace);
+    TakeOwnerStyle(ControlOwner(parent));
+    setCaptionValue(QString::number(Percentage(m_min, m_max, m_position)) + QLatin1Char('%'));
+}
+
+int TzynProgressBar::Percentage(int min, int max, int position)
+{
+    if (min == max)
+        return 0;
+    // In 64 bits: the difference of two 32-bit values times 100 does not fit in 32.
+    return int((qint64(position) - min) * 100 / (qint64(max) - min));
+}
+
+int TzynProgressBar::FilledLength(int min, int max, int position, int n)
+{
+    if (min >= max || min >= position)
+        return 0;
+    if (position > max)
+        return n;
+    return int(qint64(n) * (qint64(position) - min) / (qint64(max) - min));
+}
+
+int TzynProgressBar::filledNow() const
+{
+    const int span = (m_orientation == zyn::zynHorizontal ? width() : height()) - 1;
+    return FilledLength(m_min, m_max, m_position, span);
+}
+
+void TzynProgressBar::valueChanged(int oldFilled, const QString &oldCaption)
+{
+    setCaptionValue(QString::number(Percentage(m_min, m_max, m_position)) + QLatin1Char('%'));
+    if (filledNow() != oldFilled || Caption() != oldCaption)
+        update();
+}
+
+void TzynProgressBar::setMax(int value)
+{
+    const int filled = filledNow();
+    const QString caption = Caption();
+    if (AssignIfChanged(m_max, value))
+        valueChanged(filled, caption);
+}
+
+void TzynProgressBar::setMin(int value)
+{
+    const int filled = filledNow();
+    const QString caption = Caption();
+    if (AssignIfChanged(m_min, value))
+        valueChanged(filled, caption);
+}
+
+void TzynProgressBar::setPosition(int value)
+{
+    const int filled = filledNow();
+    const QString caption = Caption();
+    if (AssignIfChanged(m_position, value))
+        valueChanged(filled, caption);
+}
+
+void TzynProgressBar::applyStyle()
+{
+    if (m_style == TzynUIStyle::Custom)
+        return;
+    using E = TzynThemeEntry;
+    TBitmap bitmap;
+    LoadThemeBitmap(bitmap,
+        GetThemeResName(m_style,
+            m_orientation == zyn::zynHorizontal ? E::ProgressBarImage
+                                                : E::ProgressBarVerticalImage));
+    m_picture->setGraphic(bitmap.clone());
+    setColor(GetThemeColor(m_style, E::ControlColor));
+    setBorderColor(GetThemeColor(m_style, E::ControlBorderColor));
+}
+
+void TzynProgressBar::setUIStyle(TzynUIStyle style)
+{
+    m_style = style;
+    applyStyle();
+    update();
+}
+
+void TzynProgressBar::setOrientation(TzynProgressBarOrientation orientation)
+{
+    if (!AssignIfChanged(m_orientation, orientation))
+        return;
+    applyStyle();
+    const int length = std::max(width(), height());
+    if (orientation == zyn::zynHorizontal) {
+        setHeight(Thickness);
+        setWidth(length);
+    } else {
+        setWidth(Thickness);
+        setHeight(length);
+    }
+    update();
+}
+
+void TzynProgressBar::setBounds(int left, int top, int width, int height)
+{
+    const int thickness = m_orientation == zyn::zynHorizontal ? height : width;
+    if (thickness != Thickness)
+        return;
+    TControl::setBounds(left, top, width, height);
+}
+
+void TzynProgressBar::setBorderColor(TColor color)
+{
+    if (AssignIfChanged(m_borderColor, color))
+        update();
+}
+
+void TzynProgressBar::setPicture(const TPicture *picture)
+{
+    m_picture->assign(picture);
+    update();
+}
+
+void TzynProgressBar::setCaptionColor(TColor color)
+{
+    if (AssignIfChanged(m_captionColor, color))
+        update();
+}
+
+void TzynProgressBar::setShowCaption(bool value)
+{
+    if (AssignIfChanged(m_showCaption, value))
+        update();
+}
+
+void TzynProgressBar::setSmartShowCaption(bool value)
+{
+    if (AssignIfChanged(m_smartShowCaption, value))
+        update();
+}
+
+void TzynProgressBar::paintEvent(QPaintEvent *)
+{
+    const int w = width(), h = height();
+    if (w <= 0 || h <= 0)
+        return;
+    const TGraphic *graphic = m_picture->graphic();
+    const bool hasPicture = graphic && !graphic->isEmpty();
+    QImage bitmap;
+    if (m_orientation == zyn::zynHorizontal) {
+        const int filled = std::max(1, FilledLength(m_min, m_max, m_position, w - 1));
+        bitmap = QImage(w, hasPicture ? graphic->height() + 2 : h, QImage::Format_RGB32);
+        bitmap.fill(Qt::white);
+        QPainter canvas(&bitmap);
+        const int bottom = bitmap.height() - 1;
+        if (hasPicture)
+            graphic->draw(canvas, QRect(QPoint(1, 1), QPoint(filled - 1, bottom - 1)));
+        canvas.fillRect(QRect(QPoint(filled, 1), QPoint(w - 2, bottom - 1)), toQColor(Color()));
+    } else {
+        const int top = std::max(1, (h - 1) - FilledLength(m_min, m_max, m_position, h - 1));
+        bitmap = QImage(hasPicture ? graphic->width() + 2 : w, h, QImage::Format_RGB32);
+        bitmap.fill(Qt::white);
+        QPainter canvas(&bitmap);
+        const int right = bitmap.width() - 1;
+        // The filled part grows from the bottom, so its picture is turned upside down.
+        if (hasPicture)
+            canvas.drawImage(QRect(QPoint(1, top), QPoint(right - 1, h - 2)),
+                graphic->toImage().mirrored(false, true));
+        canvas.fillRect(QRect(QPoint(1, 1), QPoint(right - 1, top - 1)), toQColor(Color()));
+        m_showCaption = false;
+    }
+    QPainter canvas(&bitmap);
+    if (m_showCaption && (!m_smartShowCaption || m_position != m_min)) {
+        const QFont font = TFont().toQFont();
+        const QFontMetrics metrics(font);
+        const QString text = Caption();
+        canvas.setFont(font);
+        canvas.setPen(toQColor(m_captionColor));
+        const int x = (bitmap.width() - metrics.horizontalAdvance(text)) / 2;
+        const int y = (bitmap.height() - metrics.height()) / 2;
+        canvas.drawText(QPoint(x, y + metrics.ascent()), text);
+    }
+    const QColor border = toQColor(m_borderColor);
+    canvas.fillRect(QRect(0, 0, w, 1), border);
+    canvas.fillRect(QRect(0, h - 1, w, 1), border);
+    canvas.fillRect(QRect(0, 0, 1, h), border);
+    canvas.fillRect(QRect(w - 1, 0, 1, h), border);
+    canvas.end();
+    QPainter screen(this);
+    // Where the bitmap (sized by the picture) is smaller than the control, the rest shows the
+    // colour, as a fresh control would.
+    if (bitmap.size() != size())
+        screen.fillRect(rect(), toQColor(Color()));
+    screen.drawImage(0, 0, bitmap);
+}

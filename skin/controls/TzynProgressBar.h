@@ -1,0 +1,81 @@
+#pragma once
+
+#include "TControl.h"
+#include "TzynSkinnedControl.h"
+
+class TPicture;
+
+// A bar 12 pixels thick showing Position between Min and Max: the filled part shows the
+// style's progress picture stretched along the bar (from the bottom when vertical), the rest
+// Color, a one-pixel BorderColor frame round it, and on a horizontal bar the percentage in its
+// middle. Its thickness stays 12: a resize to another thickness is refused.
+class TzynProgressBar : public TControl, public TzynStyleable {
+    Q_OBJECT
+    Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    Q_PROPERTY(TColor CaptionColor READ CaptionColor WRITE setCaptionColor)
+    Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE setShowCaption)
+    Q_PROPERTY(bool SmartShowCaption READ SmartShowCaption WRITE setSmartShowCaption)
+    Q_PROPERTY(int Max READ Max WRITE setMax)
+    Q_PROPERTY(int Min READ Min WRITE setMin)
+    Q_PROPERTY(int Position READ Position WRITE setPosition)
+    Q_PROPERTY(zyn::TzynProgressBarOrientation Orientation READ Orientation WRITE setOrientation)
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
+    Q_PROPERTY(TPicture *Picture READ Picture WRITE setPicture)
+public:
+    static constexpr int Thickness = 12;
+
+    explicit TzynProgressBar(QWidget *parent = nullptr);
+
+    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ProgressBar; }
+    TzynUIStyle UIStyle() const override { return m_style; }
+    void setUIStyle(TzynUIStyle style) override;
+
+    int Max() const { return m_max; }
+    void setMax(int value);
+    int Min() const { return m_min; }
+    void setMin(int value);
+    int Position() const { return m_position; }
+    void setPosition(int value);
+    TzynProgressBarOrientation Orientation() const { return m_orientation; }
+    void setOrientation(TzynProgressBarOrientation orientation);
+    TColor BorderColor() const { return m_borderColor; }
+    void setBorderColor(TColor color);
+    TPicture *Picture() const { return m_picture; }
+    void setPicture(const TPicture *picture);
+    TColor CaptionColor() const { return m_captionColor; }
+    void setCaptionColor(TColor color);
+    bool ShowCaption() const { return m_showCaption; }
+    void setShowCaption(bool value);
+    bool SmartShowCaption() const { return m_smartShowCaption; }
+    void setSmartShowCaption(bool value);
+
+    // The percentage shown: 0 when Min = Max, else (Position - Min) * 100 div (Max - Min),
+    // truncated; it may be negative or above 100.
+    static int Percentage(int min, int max, int position);
+    // How many of n pixels are filled: none when Min >= Max or Position <= Min, all when
+    // Position is beyond Max.
+    static int FilledLength(int min, int max, int position, int n);
+
+    // Refuses a thickness other than 12.
+    void setBounds(int left, int top, int width, int height) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void applyStyle();
+    // Repaints when what shows (the filled part or the caption) changed.
+    void valueChanged(int oldFilled, const QString &oldCaption);
+    int filledNow() const;
+
+    TPicture *m_picture;
+    int m_max = 100;
+    int m_min = 0;
+    int m_position = 50;
+    TzynUIStyle m_style = TzynUIStyle::Custom;
+    TzynProgressBarOrientation m_orientation = zyn::zynHorizontal;
+    TColor m_borderColor = Colors::clBlack;
+    TColor m_captionColor = Colors::clBlack;
+    bool m_showCaption = true;
+    bool m_smartShowCaption = false;
+};

@@ -1,0 +1,126 @@
+#include "TzynTab.h"
+
+#include "TFont.h"
+#include "TProperty.h"
+#include "TzynTabControlTopPanel.h"
+#include "ZYNControlUtils.h"
+#include "ZYNLooks.h"
+#include "ZYNStylePropagation.h"
+
+#include <QPainter>
+
+TzynTab::TzynTab(QWidget *parent)
+    : TzynCustomPanel(parent)
+    , m_tabFont(new TFont(this))
+{
+    setCaptionValue(QStringLiteral(" "));
+    setHeight(80);
+    connect(m_tabFont, &TFont::OnChange, this, [this] {
+        if (m_strip)
+            m_strip->update();
+    });
+}
+
+TzynTab::~TzynTab() = default;
+
+void TzynTab::AttachStrip(TzynTabControlTopPanel *strip)
+{
+    m_strip = strip;
+    m_strip->setAlign(Fw::alTop);
+}
+
+void TzynTab::setUIStyle(TzynUIStyle style)
+{
+    if (style == TzynUIStyle::Custom)
+        return;
+    m_style = style;
+    using E = TzynThemeEntry;
+    m_strip->setColor(GetThemeColor(style, E::ControlColor));
+    setBorderColor(GetThemeColor(style, E::ControlBorderColor));
+    m_strip->setUIStyle(style);
+    setColor(StyleLook(style).tabBodyColor.value_or(GetThemeColor(style, E::ControlColor)));
+    UpdateChildrenUIStyle(style);
+    update();
+}
+
+void TzynTab::setBorderColor(TColor color)
+{
+    if (!AssignIfChanged(m_borderColor, color))
+        return;
+    BorderColorChanged();
+    update();
+    m_strip->update();
+}
+
+void TzynTab::setTabFont(TFont *font)
+{
+    m_tabFont->assign(font);
+    m_strip->update();
+}
+
+int TzynTab::LeftMargin() const
+{
+    return m_strip->LeftMargin();
+}
+
+void TzynTab::setLeftMargin(int margin)
+{
+    m_strip->setLeftMargin(margin);
+}
+
+int TzynTab::CurrentTabIndex() const
+{
+    return m_strip->TabIndex();
+}
+
+void TzynTab::Loading()
+{
+    m_loading = true;
+}
+
+void TzynTab::Loaded()
+{
+    m_loading = false;
+}
+
+void TzynTab::UpdateChildrenUIStyle(TzynUIStyle style)
+{
+    ApplyUIStyleToChildren(this, style);
+}
+
+bool TzynTab::AskChanging()
+{
+    bool allow = true;
+    Q_EMIT OnChanging(this, allow);
+    return allow;
+}
+
+void TzynTab::TabActivated(int index)
+{
+    if (m_loading)
+        return;
+    Q_EMIT OnTabActive(this, index);
+    Q_EMIT OnChange(this);
+}
+
+void TzynTab::SetTabIndex(int index)
+{
+    m_strip->setTabIndex(index);
+}
+
+void TzynTab::paintPanel(QPainter &canvas)
+{
+    // The strip covers the top; the body starts below it.
+    const int top = m_strip->height();
+    const int w = width(), h = height();
+    canvas.fillRect(QRect(0, top, w, h - top), toQColor(Color()));
+    DrawLinePath(canvas, toQColor(m_borderColor),
+        { QPoint(0, top), QPoint(0, h - 1), QPoint(w - 1, h - 1), QPoint(w - 1, top - 1) });
+}
+
+void TzynTab::resizeEvent(QResizeEvent *event)
+{
+    TzynCustomPanel::resizeEvent(event);
+    // A size set on the widget while it was hidden reaches the strip and the pages only here.
+    TControlCore::realignChildren(this);
+}

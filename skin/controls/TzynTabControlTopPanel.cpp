@@ -1,0 +1,189 @@
+#include "TzynTabControlTopPanel.h"
+
+#include "TFont.h"
+#include "TProperty.h"
+#include "TzynTab.h"
+#include "ZYNDraw.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+TzynTabControlTopPanel::TzynTabControlTopPanel(TzynTab *owner)
+    : TCustomPanel(owner)
+    , m_owner(owner)
+    , m_tabs({ QStringLiteral("Tab1") })
+{
+    m_widths.fill(-1);
+    m_visible.fill(true);
+    setBevelInner(Fw::bvNone);
+    setBevelOuter(Fw::bvNone);
+    setBorderWidth(0);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void TzynTabControlTopPanel::setTabs(const QStringList &tabs)
+{
+    const QStringList kept = tabs.mid(0, MaxTabs);
+    if (!AssignIfChanged(m_tabs, kept))
+        return;
+    update();
+}
+
+void TzynTabControlTopPanel::setLeftMargin(int margin)
+{
+    if (AssignIfChanged(m_leftMargin, margin))
+        update();
+}
+
+void TzynTabControlTopPanel::setTabIndex(int index, bool byClick)
+{
+    if (m_tabs.isEmpty()) {
+        m_tabIndex = -1;
+        update();
+        return;
+    }
+    if (index < -1 || index >= m_tabs.size()) {
+        update();
+        return;
+    }
+    if (byClick && !m_owner->AskChanging())
+        return;
+    m_tabIndex = index;
+    update();
+    m_owner->TabActivated(index);
+}
+
+void TzynTabControlTopPanel::setUIStyle(TzynUIStyle style)
+{
+    m_style = style;
+    setHeight(GetThemeInt(style, TzynThemeEntry::TabHeight));
+    update();
+}
+
+bool TzynTabControlTopPanel::TabVisible(int index) const
+{
+    return index < 0 || index >= MaxTabs || m_visible[index];
+}
+
+void TzynTabControlTopPanel::setTabVisible(int index, bool visible)
+{
+    if (index < 0 || index >= MaxTabs)
+        return;
+    m_visible[index] = visible;
+    update();
+}
+
+QImage TzynTabControlTopPanel::picture(TzynThemeEntry entry) const
+{
+    return ThemeImage(GetThemeResName(m_style, entry));
+}
+
+int TzynTabControlTopPanel::StripHeight() const
+{
+    return picture(TzynThemeEntry::TabActiveImage).height();
+}
+
+int TzynTabControlTopPanel::TabWidth(int index) const
+{
+    return index >= 0 && index < MaxTabs ? m_widths[index] : -1;
+}
+
+QList<bool> TzynTabControlTopPanel::visibility() const
+{
+    QList<bool> result;
+    for (int i = 0; i < m_tabs.size(); ++i)
+        result << TabVisible(i);
+    return result;
+}
+
+QList<int> TzynTabControlTopPanel::TabWidths(
+    const QStringList &tabs, const QList<bool> &visible, const QFontMetrics &metrics)
+{
+    QList<int> widths;
+    for (int i = 0; i < tabs.size(); ++i) {
+        if (i < visible.size() && !visible[i]) {
+            widths << 0;
+            continue;
+        }
+        const int w = tabs[i].isEmpty() ? 80 : metrics.horizontalAdvance(tabs[i]) + 20;
+        widths << std::max(w, 15);
+    }
+    return widths;
+}
+
+int TzynTabControlTopPanel::TabAt(
+    const QPoint &point, int leftMargin, const QList<int> &widths, int stripHeight)
+{
+    if (point.y() <= 0 || point.y() >= stripHeight)
+        return -1;
+    int left = leftMargin;
+    for (int i = 0; i < std::min<int>(widths.size(), ClickableTabs); ++i) {
+        if (widths[i] < 0)
+            break;
+        if (left < point.x() && point.x() < left + widths[i])
+            return i;
+        left += widths[i];
+    }
+    return -1;
+}
+
+void TzynTabControlTopPanel::recordWidths()
+{
+    const QList<int> widths
+        = TabWidths(m_tabs, visibility(), QFontMetrics(m_owner->TabFont()->toQFont()));
+    m_widths.fill(-1);
+    for (int i = 0; i < std::min<int>(widths.size(), ClickableTabs); ++i)
+        m_widths[i] = widths[i];
+}
+
+void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
+{
+    QPainter canvas(this);
+    DrawParentBackground(canvas, m_owner);
+    const QImage active = picture(TzynThemeEntry::TabActiveImage);
+    const QImage inactive = picture(TzynThemeEntry::TabInactiveImage);
+    const QImage line = picture(TzynThemeEntry::TabLineImage);
+    const int stripHeight = active.height();
+    const int w = width();
+    if (!line.isNull())
+        canvas.drawImage(QRect(1, stripHeight, w - 2, line.height()), line);
+    const QColor border = toQColor(m_owner->BorderColor());
+    canvas.fillRect(QRect(0, stripHeight, 1, line.height()), border);
+    canvas.fillRect(QRect(w - 1, stripHeight, 1, line.height()), border);
+
+    const QFont font = m_owner->TabFont()->toQFont();
+    canvas.setFont(font);
+    canvas.setPen(m_owner->TabFont()->qColor());
+    canvas.setBrush(Qt::NoBrush);
+    recordWidths();
+    const QList<int> widths = TabWidths(m_tabs, visibility(), QFontMetrics(font));
+    int x = m_leftMargin;
+    for (int i = 0; i < m_tabs.size(); ++i) {
+        if (widths[i] == 0)
+            continue;
+        const bool selected = i == m_tabIndex;
+        const QRect box
+            = selected ? QRect(x, 1, widths[i], stripHeight) : QRect(x, 0, widths[i], stripHeight);
+        const QImage &face = selected ? active : inactive;
+        if (!face.isNull())
+            DrawThreeSliceBitmap(face, canvas, box, true);
+        canvas.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
+        x += widths[i];
+    }
+}
+
+void TzynTabControlTopPanel::mousePressEvent(QMouseEvent *event)
+{
+    update();
+    TCustomPanel::mousePressEvent(event);
+    recordWidths();
+    QList<int> widths;
+    for (int i = 0; i < ClickableTabs && m_widths[i] >= 0; ++i)
+        widths << m_widths[i];
+    const int hit = TabAt(event->position().toPoint(), m_leftMargin, widths, StripHeight());
+    if (hit >= 0)
+        setTabIndex(hit, true);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "TCustomPanel.h"
+#include "ZYNThemes.h"
+
+#include <QFontMetrics>
+#include <QList>
+#include <QStringList>
+
+#include <array>
+
+class TzynTab;
+
+// The tab strip along the top of a TzynTab: the tabs drawn from the style's active and
+// inactive three-slice pictures over the tab-line picture, and the click that selects a tab.
+// Holds at most MaxTabs tabs; only the first ClickableTabs have a recorded width and can be
+// clicked.
+class TzynTabControlTopPanel : public TCustomPanel {
+    Q_OBJECT
+public:
+    static constexpr int MaxTabs = 64;
+    static constexpr int ClickableTabs = 63;
+
+    explicit TzynTabControlTopPanel(TzynTab *owner);
+
+    TzynTab *Owner() const { return m_owner; }
+
+    QStringList Tabs() const { return m_tabs; }
+    // Lines beyond MaxTabs are left out.
+    void setTabs(const QStringList &tabs);
+    int LeftMargin() const { return m_leftMargin; }
+    void setLeftMargin(int margin);
+    int TabIndex() const { return m_tabIndex; }
+    // Selects a tab: -1 up to the last index selects (asking OnChanging first when a click
+    // made the change) and runs the owner's tab activation; anything else only repaints.
+    void setTabIndex(int index, bool byClick = false);
+    TzynUIStyle UIStyle() const { return m_style; }
+    void setUIStyle(TzynUIStyle style);
+    bool TabVisible(int index) const;
+    void setTabVisible(int index, bool visible);
+
+    // The height of the tabs (the active picture's); the tab line lies below it.
+    int StripHeight() const;
+    // The width of each tab as the last paint or click measured it, -1 where none was.
+    int TabWidth(int index) const;
+
+    // The width of every tab: caption width + 20, 80 for an empty caption, at least 15, and 0
+    // for a hidden one. Paint and hit-test both measure with it.
+    static QList<int> TabWidths(
+        const QStringList &tabs, const QList<bool> &visible, const QFontMetrics &metrics);
+    // The tab under a point, strictly inside its box; -1 for none.
+    static int TabAt(
+        const QPoint &point, int leftMargin, const QList<int> &widths, int stripHeight);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QList<bool> visibility() const;
+    void recordWidths();
+    QImage picture(TzynThemeEntry entry) const;
+
+    TzynTab *m_owner;
+    QStringList m_tabs;
+    int m_leftMargin = 10;
+    int m_tabIndex = 0;
+    TzynUIStyle m_style = TzynUIStyle::DeepBlue;
+    std::array<int, MaxTabs> m_widths;
+    std::array<bool, MaxTabs> m_visible;
+};

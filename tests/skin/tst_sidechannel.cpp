@@ -1,0 +1,236 @@
+// The side channel without a pointer: sliding in 15-pixel steps to exact end widths, jumping
+// with QuickMove, the pin, the 50-pixel minimum while out, the strict-inside rule of the hide
+// check, and the colours a style push gives it.
+
+#include "TForm.h"
+#include "TzynButton.h"
+#include "TzynForm.h"
+#include "TzynSideChannel.h"
+#include "ZYNStylePropagation.h"
+
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+
+using S = TzynUIStyle;
+using Channel = TzynSideChannel;
+
+class tst_SideChannel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void constructionPushesIn();
+    void slidesInStepsToExactEndWidths();
+    void quickMoveJumps();
+    void pinnedStaysOutAndTheTimerFollowsThePin();
+    void refusesBelowFiftyWhileOut();
+    void userResizeWhileOutBecomesTheFullWidth();
+    void strictlyInside();
+    void sideBarWidthPushesIn();
+    void dockedRightFollowsTheParentsEdge();
+    void stylePushColoursBarAndChannel();
+};
+
+void tst_SideChannel::constructionPushesIn()
+{
+    QWidget form;
+    form.resize(400, 300);
+    auto *channel = new Channel(&form);
+    QCOMPARE(channel->SideBarWidth(), 10);
+    QCOMPARE(channel->width(), 10);
+    QVERIFY(!channel->IsOut());
+    QVERIFY(!channel->PinButton()->isVisibleTo(channel));
+    QVERIFY(!channel->IsHideTimerActive());
+    QCOMPARE(channel->Align(), Fw::alLeft);
+    QCOMPARE(channel->height(), 300); // docked over the parent's height
+    QCOMPARE(channel->BarButton()->size(), QSize(8, 172));
+    QCOMPARE(channel->Color(), Colors::clBtnFace);
+    QCOMPARE(channel->SideBarColor(), Colors::clBtnFace);
+}
+
+void tst_SideChannel::slidesInStepsToExactEndWidths()
+{
+    QWidget form;
+    form.resize(400, 300);
+    auto *channel = new Channel(&form);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    channel->setFullWidth(200); // 10 + 190: not a multiple of 15 away
+    channel->setCaption(QStringLiteral("Tools"));
+    QList<int> widths;
+    connect(channel, &TControl::OnResize, [&] { widths << channel->width(); });
+    QSignalSpy popped(channel, &Channel::OnPop);
+    channel->PopOut(false);
+    QVERIFY(channel->IsMoving());
+    QVERIFY(channel->PinButton()->isVisible());
+    QVERIFY(popped.wait(10000));
+    QCOMPARE(channel->width(), 200);
+    QVERIFY(!channel->IsMoving());
+    QVERIFY(channel->IsHideTimerActive());
+    QCOMPARE(channel->CaptionPanel()->Caption(), QStringLiteral("Tools"));
+    // 25, 40, ... 190 then exactly 200.
+    QCOMPARE(widths.first(), 25);
+    for (int i = 1; i < widths.size() - 1; ++i)
+        QCOMPARE(widths[i] - widths[i - 1], 15);
+    QCOMPARE(widths.last(), 200);
+    QCOMPARE(channel->FullWidth(), 200);
+
+    widths.clear();
+    QSignalSpy pushed(channel, &Channel::OnPush);
+    channel->PushIn(false);
+    QVERIFY(pushed.wait(10000));
+    QCOMPARE(channel->width(), 10);
+    QCOMPARE(widths.first(), 185);
+    QCOMPARE(widths.last(), 10);
+    QVERIFY(!channel->PinButton()->isVisible());
+    QCOMPARE(channel->CaptionPanel()->Caption(), QString());
+    QVERIFY(!channel->IsHideTimerActive());
+    QCOMPARE(channel->FullWidth(), 200); // sliding in is no user resize
+}
+
+void tst_SideChannel::quickMoveJumps()
+{
+    QWidget form;
+    form.resize(400, 300);
+    auto *channel = new Channel(&form);
+    channel->setFullWidth(160);
+    int resizes = 0;
+    connect(channel, &TControl::OnResize, [&] { ++resizes; });
+    QSignalSpy popped(channel, &Channel::OnPop);
+    channel->PopOut(true);
+    QCOMPARE(popped.count(), 1); // at once, not later
+    QCOMPARE(channel->width(), 160);
+    QVERIFY(resizes <= 1);
+}
+
+void tst_SideChannel::pinnedStaysOutAndTheTimerFollowsThePin()
+{
+    QWidget form;
+    form.resize(400, 300);
+    auto *channel = new Channel(&form);
+    channel->setFullWidth(150);
+    channel->setStayOn(true);
+    QTRY_COMPARE_WITH_TIMEOUT(channel->width(), 150, 10000);
+    QVERIFY(channel->PinButton()->isChecked());
+    QVERIFY(!channel->IsHideTimerActive());
+    // Unpinning by the button starts the timer that will push the channel in.
+    channel->PinButton()->click();
+    QVERIFY(!channel->StayOn());
+    QVERIFY(channel->IsHideTimerActive());
+    channel->PinButton()->click();
+    QVERIFY(channel->StayOn());
+    QVERIFY(!channel->IsHideTimerActive());
+
+    // StayOn off pushes in at once, and a pushed-in channel has no timer running.
+    QSignalSpy pushed(channel, &Channel::OnPush);
+    channel->setStayOn(false);
+    QCOMPARE(channel->width(), 10);
+    QCOMPARE(pushed.count(), 1);
+    QVERIFY(!channel->IsHideTimerActive());
+    QTest::qWait(3 * Channel::HideInterval);
+    QCOMPARE(pushed.count(), 1);
+}
+
+void tst_SideChannel::refusesBelowFiftyWhileOut()
+{
+    QWidget form;
+    form.resize(400, 300);
+    auto *channel = new Channel(&form);
+    channel->setFullWidth(150);
+    channel->setQuickMove(true);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    channel->PopOut(true);
+    int asked = 0;
+    connect(channel, &TControl::OnCanResize, [&](QObject *, int &, int &, bool &) { ++asked; });
+    channel->setBounds(channel->Left(), channel->Top(), 49, channel->Height());
+    QCOMPARE(channel->width(), 150);
+    QCOMPARE(asked, 1); // the program's check is still asked first
+    channel->setBounds(channel->Left(), channel->Top(), 50, channel->Height());
+    QCOMPARE(channel->width(), 50);
+    // While in, the side bar's width is allowed.
+    channel->PushIn(true);
+    QCOMPARE(channel->width(), 10);
+}
+
+void tst_SideChannel::userResizeWhileOutBecomesTheFullWidth()
+{
+    QWidget form;
+    form.resize(400, 300);
+    auto *channel = new Channel(&form);
+    channel->setFullWidth(150);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    channel->PopOut(true);
+    channel->setBounds(channel->Left(), channel->Top(), 220, channel->Height());
+    QCOMPARE(channel->FullWidth(), 220);
+    // The published Width is the full width: writing it moves nothing.
+    channel->setWidth(180);
+    QCOMPARE(channel->width(), 220);
+    QCOMPARE(channel->FullWidth(), 180);
+    channel->setWidth(220);
+    channel->PushIn(true);
+    channel->PopOut(true);
+    QCOMPARE(channel->width(), 220);
+}
+
+void tst_SideChannel::strictlyInside()
+{
+    const QRect r(100, 50, 40, 30); // right 140, bottom 80, both exclusive
+    QVERIFY(Channel::StrictlyInside({ 101, 51 }, r));
+    QVERIFY(Channel::StrictlyInside({ 139, 79 }, r));
+    QVERIFY(!Channel::StrictlyInside({ 100, 60 }, r)); // the left edge
+    QVERIFY(!Channel::StrictlyInside({ 120, 50 }, r)); // the top edge
+    QVERIFY(!Channel::StrictlyInside({ 140, 60 }, r));
+    QVERIFY(!Channel::StrictlyInside({ 120, 80 }, r));
+}
+
+void tst_SideChannel::sideBarWidthPushesIn()
+{
+    QWidget form;
+    form.resize(400, 300);
+    auto *channel = new Channel(&form);
+    channel->setFullWidth(150);
+    channel->PopOut(true);
+    channel->setSideBarWidth(14);
+    QCOMPARE(channel->width(), 14);
+    QVERIFY(!channel->IsOut());
+    // The pin button keeps to the caption panel's right edge.
+    channel->PopOut(true);
+    QTRY_COMPARE(channel->PinButton()->x(), channel->CaptionPanel()->width() - 20);
+}
+
+void tst_SideChannel::dockedRightFollowsTheParentsEdge()
+{
+    QWidget form;
+    form.resize(400, 300);
+    auto *channel = new Channel(&form);
+    // Through the published Align: only the two edges.
+    channel->setProperty("Align", QVariant::fromValue(Fw::alClient));
+    QCOMPARE(channel->ChannelAlign(), zyn::zynLeft);
+    QVERIFY(channel->setProperty("Align", QVariant::fromValue(Fw::alRight)));
+    QCOMPARE(channel->ChannelAlign(), zyn::zynRight);
+    channel->setFullWidth(150);
+    QCOMPARE(channel->geometry().right(), 399);
+    channel->PopOut(true);
+    QCOMPARE(channel->geometry(), QRect(250, 0, 150, 300));
+    QCOMPARE(channel->SideBar()->x(), 0); // the bar stays on the channel's left
+}
+
+void tst_SideChannel::stylePushColoursBarAndChannel()
+{
+    TForm host;
+    auto *frame = new TzynForm(&host);
+    frame->setUIStyle(S::Protein);
+    auto *channel = new Channel(frame);
+    // Made on a frame: the frame's colour.
+    QCOMPARE(channel->Color(), frame->Color());
+    QCOMPARE(channel->SideBarColor(), frame->Color());
+    ApplyUIStyleToChildren(frame, S::WinXP);
+    const TColor control = GetThemeColor(S::WinXP, TzynThemeEntry::ControlColor);
+    QCOMPARE(channel->Color(), control);
+    QCOMPARE(channel->SideBarColor(), control);
+    QCOMPARE(channel->CaptionPanel()->Color(), control);
+}
+
+QTEST_MAIN(tst_SideChannel)
+#include "tst_sidechannel.moc"
