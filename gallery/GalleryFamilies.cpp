@@ -1,22 +1,16 @@
-// The one list of the gallery's control families. A new family is a class derived from
-// GalleryFamily (in families/), its layout (layouts/<name>.layout) and one row below; each
-// family of controls to come has its own place, so that families added side by side do not
-// touch the same lines.
+// The one list of the gallery's control families, one page each. A new family is a class
+// derived from GalleryFamily (in families/), its layout (layouts/<name>.layout) and one row
+// below.
 #include "GalleryFamilies.h"
 
 #include "GalleryButtonsGroup.h"
 #include "GalleryGroupBoxesGroup.h"
 #include "GalleryPanelsGroup.h"
-#include "GalleryTitleBarGroup.h"
-#include "GalleryViewsGroup.h"
-// Scroll bars, track bars, lists, memo and edit:
 #include "GalleryScrollingGroup.h"
-
-// Menus and tool bars:
-#include "GalleryToolBarsGroup.h"
-
-// Tabs, page control, check group, combo box, progress bar and side channel:
 #include "GalleryTabsGroup.h"
+#include "GalleryTitleBarGroup.h"
+#include "GalleryToolBarsGroup.h"
+#include "GalleryViewsGroup.h"
 
 namespace {
 
@@ -29,24 +23,16 @@ template <class Family> GalleryFamily *make(QWidget *frame)
 
 const std::vector<GalleryFamilyRow> &GalleryFamilies()
 {
-    // One row per line, and an empty line under each place for families to come.
-    // clang-format off
+    // In the order of the pages: the push buttons first, as the window opens on them.
     static const std::vector<GalleryFamilyRow> rows = {
         { "Buttons", make<GalleryButtonsGroup> },
         { "Panels", make<GalleryPanelsGroup> },
         { "Views", make<GalleryViewsGroup> },
         { "GroupBoxes", make<GalleryGroupBoxesGroup> },
         { "TitleBar", make<GalleryTitleBarGroup> },
-        // Scroll bars, track bars, lists, memo and edit:
         { "Scrolling", make<GalleryScrollingGroup> },
-
-        // Menus and tool bars:
         { "ToolBars", make<GalleryToolBarsGroup> },
-
-        // Tabs, page control, check group, combo box, progress bar and side channel:
         { "Tabs", make<GalleryTabsGroup> },
-
     };
-    // clang-format on
     return rows;
 }

@@ -4,7 +4,6 @@
 
 #include "GalleryFamilies.h"
 #include "GalleryFamily.h"
-#include "GalleryFlow.h"
 #include "GalleryPages.h"
 #include "GalleryToolBarsGroup.h"
 #include "SkinClasses.h"
@@ -135,29 +134,6 @@ private Q_SLOTS:
     {
         GalleryFamily family(form->Frame());
         QVERIFY_THROWS_EXCEPTION(Exception, family.Load(QStringLiteral("NoSuchFamily")));
-    }
-
-    void flowFillsRowsAndWraps()
-    {
-        const QRect area(10, 20, 300, 400);
-        const QList<QRect> places = FlowFamilies(
-            { { 100, 50 }, { 150, 80 }, { 100, 30 }, { 400, 20 }, { 50, 50 } }, area, 8);
-        QCOMPARE(places,
-            QList<QRect>({ QRect(10, 20, 100, 50), QRect(118, 20, 150, 80), QRect(10, 108, 100, 30),
-                QRect(10, 146, 400, 20), QRect(10, 174, 50, 50) }));
-        QVERIFY(FlowFamilies({}, area, 8).isEmpty());
-    }
-
-    void flowStacksLowFamiliesUnderEarlierOnes()
-    {
-        // A high family makes the row 100 high: the third goes under the first (no wider, and
-        // 40 + 8 + 40 fits), the fourth is wider than the first and starts a new row.
-        const QRect area(0, 0, 200, 400);
-        const QList<QRect> places = FlowFamilies(
-            { { 90, 40 }, { 100, 100 }, { 80, 40 }, { 95, 40 }, { 95, 20 } }, area, 8);
-        QCOMPARE(places,
-            QList<QRect>({ QRect(0, 0, 90, 40), QRect(98, 0, 100, 100), QRect(0, 48, 80, 40),
-                QRect(0, 108, 95, 40), QRect(103, 108, 95, 20) }));
     }
 
     void choosingAStyleRestylesEveryControl_data()

@@ -5,7 +5,6 @@
 
 #include "GalleryButtonsGroup.h"
 #include "GalleryFamily.h"
-#include "GalleryFlow.h"
 #include "GalleryPages.h"
 #include "GalleryTitleBarGroup.h"
 #include "SkinClasses.h"
