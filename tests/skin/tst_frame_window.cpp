@@ -3,6 +3,7 @@
 // restores it to its construction bounds and maximises it again, dragging the title bar moves
 // it, dragging its edge resizes it, the minimum size holds, and hover works after a drag.
 
+#include "RealPointer.h"
 #include "Startup.h"
 #include "TApplication.h"
 #include "TzynForm.h"
@@ -16,20 +17,6 @@
 namespace {
 
 constexpr int kTimeout = 15000;
-
-// Runs one xdotool command chain; the window manager sees it as a real pointer.
-// The test's own event loop keeps running meanwhile, so that the window sees the press and the
-// first moves while they happen, as it would with a real hand on the mouse.
-bool xdotool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    if (!process.waitForStarted())
-        return false;
-    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000))
-        return false;
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
 
 // Press at from, move there in small steps (the first moves start the move or resize; the
 // window manager follows the later ones), release.

@@ -4,6 +4,7 @@
 // that one, a click on the open button closes its menu; a tool bar button is hot under the
 // pointer, down while held and clicked on release.
 
+#include "RealPointer.h"
 #include "TForm.h"
 #include "TMenuItem.h"
 #include "TToolBar.h"
@@ -20,18 +21,6 @@
 namespace {
 
 constexpr int kTimeout = 15000;
-
-// One xdotool command chain; the test's event loop keeps running meanwhile.
-bool xdotool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    if (!process.waitForStarted())
-        return false;
-    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000))
-        return false;
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
 
 QStringList moveTo(const QPoint &p)
 {
