@@ -12,6 +12,10 @@ void TControl::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         m_leftDown = true;
     QWidget::mousePressEvent(event);
+    // The click is this control's: Qt would otherwise pass an ignored press and release on to
+    // the parent, which would then raise a click of its own.
+    if (event->button() == Qt::LeftButton)
+        event->accept();
 }
 
 void TControl::mouseReleaseEvent(QMouseEvent *event)
@@ -21,6 +25,8 @@ void TControl::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         m_leftDown = false;
     QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        event->accept();
     if (click)
         Click();
 }
@@ -32,6 +38,8 @@ void TControl::mouseDoubleClickEvent(QMouseEvent *event)
         Q_EMIT OnDblClick(this);
     }
     QWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        event->accept();
 }
 
 void TControl::resizeEvent(QResizeEvent *event)

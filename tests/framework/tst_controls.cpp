@@ -131,6 +131,28 @@ private Q_SLOTS:
         QCOMPARE(child.Color(), 0x654321);
     }
 
+    // A click belongs to the control under the pointer alone, as on the desktop: the panel
+    // that holds it raises no click (or double click) of its own.
+    void aClickIsTheControlsAlone()
+    {
+        TCustomPanel panel;
+        panel.resize(200, 100);
+        auto *child = new TCustomPanel(&panel);
+        child->setBounds(10, 10, 80, 40);
+        panel.show();
+        int panelClicks = 0, childClicks = 0, panelDouble = 0;
+        QObject::connect(&panel, &TControl::OnClick, [&] { ++panelClicks; });
+        QObject::connect(&panel, &TControl::OnDblClick, [&] { ++panelDouble; });
+        QObject::connect(child, &TControl::OnClick, [&] { ++childClicks; });
+        QTest::mouseClick(child, Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(childClicks, 1);
+        QCOMPARE(panelClicks, 0);
+        QTest::mouseDClick(child, Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(panelDouble, 0);
+        QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(150, 80));
+        QCOMPARE(panelClicks, 1);
+    }
+
     void imageStretchesItsPicture()
     {
         TImage image;
