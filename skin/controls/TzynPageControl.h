@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QStringList>
 
-
 // A tab control whose tabs are pages: each TzynTabSheet placed on it adds a tab captioned
 // with the sheet's caption, and selecting a tab shows its sheet. A layout names the pages in
 // their order ("Pages"); each sheet names its page control ("PageControl").

@@ -4,14 +4,16 @@ namespace {
 
 using E = TzynThemeEntry;
 
-// One row per style, in the order of TzynUIStyle.
+// One row per style, in the order of TzynUIStyle. The columns, in the order of TzynStyleLook:
+// button transparent, focus as bold caption, check box transparent, title caption colour,
+// title caption top, form background, max button shows restore, menu bar picture, menu
+// select picture, menu heights fixed, tool bar transparent, tab body colour, combo box button.
 const TzynStyleLook looks[] = {
     // Custom
     {},
     // MacOS
     { true, true, true, TColor(0x000000), std::nullopt, "MACOS_FORM_BACKGROUND", false,
-        "MACOS_MENU_BAR", "MACOS_MENU_SELECT", true, true, std::nullopt,
-        "MACOS_COMBOBOX_BUTTON" },
+        "MACOS_MENU_BAR", "MACOS_MENU_SELECT", true, true, std::nullopt, "MACOS_COMBOBOX_BUTTON" },
     // WinXP: the tab body is white.
     { false, false, false, std::nullopt, std::nullopt, nullptr, true, nullptr, nullptr, false,
         false, TColor(0xFFFFFF), nullptr },
@@ -22,8 +24,8 @@ const TzynStyleLook looks[] = {
     { false, false, true, std::nullopt, std::nullopt, "PROTEIN_FORM_BACKGROUND", false, nullptr,
         nullptr, false, false, std::nullopt, nullptr },
     // BlueGlass
-    { true, true, false, std::nullopt, std::nullopt, nullptr, false, nullptr, nullptr, false,
-        false, std::nullopt, nullptr },
+    { true, true, false, std::nullopt, std::nullopt, nullptr, false, nullptr, nullptr, false, false,
+        std::nullopt, nullptr },
 };
 
 // Per kind, the entries for normal, mouse-on, mouse-down and disabled, unchecked then checked.
