@@ -154,6 +154,16 @@ void TzynProgressBar::setSmartShowCaption(bool value)
         update();
 }
 
+QImage TzynProgressBar::mirroredPicture(const TGraphic &graphic)
+{
+    const QImage image = GraphicImage(graphic);
+    if (image.cacheKey() != m_mirroredFrom || m_mirrored.isNull()) {
+        m_mirrored = image.mirrored(false, true);
+        m_mirroredFrom = image.cacheKey();
+    }
+    return m_mirrored;
+}
+
 void TzynProgressBar::paintEvent(QPaintEvent *)
 {
     const int w = width(), h = height();
@@ -179,8 +189,8 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
         const int right = bitmap.width() - 1;
         // The filled part grows from the bottom, so its picture is turned upside down.
         if (hasPicture)
-            canvas.drawImage(QRect(QPoint(1, top), QPoint(right - 1, h - 2)),
-                graphic->toImage().mirrored(false, true));
+            canvas.drawImage(
+                QRect(QPoint(1, top), QPoint(right - 1, h - 2)), mirroredPicture(*graphic));
         canvas.fillRect(QRect(QPoint(1, 1), QPoint(right - 1, top - 1)), toQColor(Color()));
         m_showCaption = false;
     }

@@ -3,6 +3,9 @@
 #include "TControl.h"
 #include "TzynSkinnedControl.h"
 
+#include <QImage>
+
+class TGraphic;
 class TPicture;
 
 // A bar 12 pixels thick showing Position between Min and Max: the filled part shows the
@@ -67,8 +70,13 @@ private:
     // Repaints when what shows (the filled part or the caption) changed.
     void valueChanged(int oldFilled, const QString &oldCaption);
     int filledNow() const;
+    // The picture upside down, as the vertical bar fills from the bottom; turned once per
+    // picture rather than on every paint.
+    QImage mirroredPicture(const TGraphic &graphic);
 
     TPicture *m_picture;
+    QImage m_mirrored;
+    qint64 m_mirroredFrom = 0;
     int m_max = 100;
     int m_min = 0;
     int m_position = 50;
