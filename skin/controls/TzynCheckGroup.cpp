@@ -166,14 +166,3 @@ void TzynCheckGroup::boundsChanged()
     TzynCustomGroupBox::boundsChanged();
     layOut();
 }
-
-void TzynCheckGroup::mousePressEvent(QMouseEvent *event)
-{
-    // A press that a box let through to its parent is the box's click, reported by the box:
-    // the group must not count it as a click of its own as well.
-    if (childAt(event->position().toPoint())) {
-        event->ignore();
-        return;
-    }
-    TzynCustomGroupBox::mousePressEvent(event);
-}

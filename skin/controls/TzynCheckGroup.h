@@ -60,7 +60,6 @@ protected:
     void fontChanged() override;
     void resizeEvent(QResizeEvent *event) override;
     void boundsChanged() override;
-    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void synchronise();
