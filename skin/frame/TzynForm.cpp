@@ -39,6 +39,7 @@ void setHostBounds(QWidget *host, const QRect &bounds)
 TzynForm::TzynForm(QWidget *parent)
     : TCustomPanel(parent)
     , m_drag(new TzynWindowDrag(this))
+    , m_menus(new TzynMenuBar(this))
 {
     setAttribute(Qt::WA_NoSystemBackground);
     auto *host = qobject_cast<TForm *>(parent);
@@ -448,11 +449,6 @@ void TzynForm::paintEvent(QPaintEvent *event)
 }
 
 // --- Menu bar --------------------------------------------------------------------------------
-
-TzynMenuBar *TzynForm::makeMenuBar()
-{
-    return new TzynMenuBar(this);
-}
 
 TMainMenu *TzynForm::Menu() const
 {

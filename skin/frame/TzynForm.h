@@ -159,6 +159,5 @@ private:
     bool m_seenMaximized = false;
     bool m_constructing = true;
     TzynWindowDrag *m_drag;
-    TzynMenuBar *m_menus = makeMenuBar();
-    TzynMenuBar *makeMenuBar();
+    TzynMenuBar *m_menus;
 };
