@@ -262,6 +262,10 @@ private:
         QObject *object = (*factory)(m_root, qobject_cast<QWidget *>(parent));
         object->setObjectName(name);
         m_created.append(object);
+        // A control takes what it takes from its owner (a skinned control its first style)
+        // when it is polished: before the layout's first property, which then overrides it.
+        if (auto *widget = qobject_cast<QWidget *>(object))
+            widget->ensurePolished();
         // A component that behaves differently while it is being loaded learns it before its
         // first property.
         if (object->metaObject()->indexOfMethod("Loading()") >= 0)

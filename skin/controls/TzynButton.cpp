@@ -17,7 +17,6 @@ TzynButton::TzynButton(QWidget *parent)
 {
     setBounds(Left(), Top(), 80, 27);
     connect(m_glyph, &TPicture::OnChange, this, [this] { update(); });
-    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynButton::setGlyph(const TPicture *glyph)
@@ -77,11 +76,21 @@ void TzynButton::ApplyUIStylePictures(TzynUIStyle style)
 {
     if (style == TzynUIStyle::Custom)
         return;
+    // The style's pictures are drawn by state from the theme; their names are kept as well,
+    // so that a button turned Custom by naming one picture still shows the others.
     using E = TzynThemeEntry;
     setResHandle(0);
     m_picNormalResName = GetThemeResName(style, E::ButtonNormalImage);
     m_picMouseOnResName = GetThemeResName(style, E::ButtonMouseOnImage);
     m_picMouseDownResName = GetThemeResName(style, E::ButtonMouseDownImage);
+}
+
+QImage TzynButton::StatePicture(TzynPictureState state) const
+{
+    if (UIStyle() == TzynUIStyle::Custom)
+        return TzynCustomButton::StatePicture(state);
+    const QImage picture = ThemePicture(UIStyle(), TzynPictureKind::Button, state, false);
+    return picture.isNull() ? BlankPicture() : picture;
 }
 
 void TzynButton::UIStyleChanged()
@@ -141,61 +150,77 @@ QImage TzynButton::glyphImage() const
     return graphic->toImage();
 }
 
-void TzynButton::PaintPicture(QPainter &canvas, TBitmap &picture)
+TzynButton::GlyphPlacement TzynButton::placement(const QFont &font, const QString &caption) const
 {
-    const QFont font = Font()->toQFont();
-    canvas.setFont(font);
-    if (UIStyle() == TzynUIStyle::Custom)
-        TzynCustomButton::PaintPicture(canvas, picture);
+    const QFontMetrics metrics(font);
+    const QSize text(metrics.horizontalAdvance(caption), metrics.height());
+    return PlaceGlyph(m_layout, size(), glyphImage().size(), text, m_spacing);
+}
+
+QPoint TzynButton::CaptionPos() const
+{
+    return placement(Font()->toQFont(), Caption()).caption
+        + (MouseDown() ? QPoint(1, 1) : QPoint(0, 0));
+}
+
+void TzynButton::initButtonOption(TzynButtonOption &option) const
+{
+    TzynCustomButton::initButtonOption(option);
+    option.boldCaption = option.focused && StyleLook(option.style).focusAsBoldCaption;
+}
+
+void TzynButton::PaintPicture(QPainter &canvas, const TzynButtonOption &option) const
+{
+    canvas.setFont(option.font);
+    if (option.style == TzynUIStyle::Custom)
+        TzynCustomButton::PaintPicture(canvas, option);
     else
-        DrawNineSliceBitmap(picture.image(), canvas, rect(), PictureTransparent());
+        DrawNineSliceBitmap(option.picture, canvas, option.rect, option.pictureTransparent);
 
     const QImage glyph = glyphImage();
     if (glyph.isNull())
         return;
-    const QFontMetrics metrics(font);
-    const QSize text(metrics.horizontalAdvance(Caption()), metrics.height());
-    const GlyphPlacement place = PlaceGlyph(m_layout, size(), glyph.size(), text, m_spacing);
-    m_captionPos = place.caption;
-    const QPoint at = place.glyph + (MouseDown() ? QPoint(1, 1) : QPoint(0, 0));
+    const GlyphPlacement place = placement(option.font, option.caption);
+    const QPoint at = place.glyph + (option.pressed ? QPoint(1, 1) : QPoint(0, 0));
 
     const bool twoImages = glyph.width() == 2 * glyph.height();
-    const int index = twoImages && !isEnabled() ? 1 : 0;
+    const int index = twoImages && !option.enabled ? 1 : 0;
     // Keying and greying go pixel by pixel, so the whole glyph is prepared (once) and the
     // part shown taken from it.
     const QImage prepared
-        = PreparedPicture(glyph, true, TopLeftKey(glyph), !twoImages && !isEnabled());
+        = PreparedPicture(glyph, true, TopLeftKey(glyph), !twoImages && !option.enabled);
     canvas.drawImage(at, prepared,
         QRect(
             index * place.glyphSize.width(), 0, place.glyphSize.width(), place.glyphSize.height()));
 }
 
-void TzynButton::PaintCaption(QPainter &canvas, const QString &caption)
+void TzynButton::PaintCaption(QPainter &canvas, const TzynButtonOption &option) const
 {
+    // Only the centred caption of a button without a glyph shows the focus in bold.
     if (m_glyph->isEmpty()) {
-        TzynCustomButton::PaintCaption(canvas, caption);
+        TzynCustomButton::PaintCaption(canvas, option);
         return;
     }
-    canvas.setFont(Font()->toQFont());
+    canvas.setFont(option.font);
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
     auto textRect = [this](const QPoint &p) { return QRect(p, QPoint(width() - 1, height() - 1)); };
-    if (!isEnabled()) {
-        DrawCaption(canvas, textRect(m_captionPos), flags, caption, QColor(),
-            CaptionLook::DisabledEmbossed);
+    QPoint at = placement(option.font, option.caption).caption;
+    if (!option.enabled) {
+        DrawCaption(
+            canvas, textRect(at), flags, option.caption, QColor(), CaptionLook::DisabledEmbossed);
         return;
     }
-    if (MouseDown())
-        m_captionPos += QPoint(1, 1);
+    if (option.pressed)
+        at += QPoint(1, 1);
     DrawCaption(
-        canvas, textRect(m_captionPos), flags, caption, Font()->qColor(), CaptionLook::Enabled);
+        canvas, textRect(at), flags, option.caption, option.fontColor, CaptionLook::Enabled);
 }
 
-void TzynButton::PaintFocus(QPainter &canvas)
+void TzynButton::PaintFocus(QPainter &canvas, const TzynButtonOption &option) const
 {
-    if (StyleLook(UIStyle()).focusAsBoldCaption)
-        m_boldCaptionOnce = true;
-    else
-        TzynCustomButton::PaintFocus(canvas);
+    // Styles that show the focus as a bold caption draw no rectangle.
+    if (!StyleLook(option.style).focusAsBoldCaption)
+        TzynCustomButton::PaintFocus(canvas, option);
 }
 
 void TzynButton::ActionChange()

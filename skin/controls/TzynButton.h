@@ -35,8 +35,9 @@ public:
     void setLayout(TButtonLayout layout);
     int Spacing() const { return m_spacing; }
     void setSpacing(int spacing);
-    // The caption's top-left corner as the last glyph layout placed it.
-    QPoint CaptionPos() const { return m_captionPos; }
+    // Where the caption's top-left corner goes beside the glyph at the present size, font and
+    // state (one pixel down and right while pressed).
+    QPoint CaptionPos() const;
 
     // Styled buttons keep no names of their own: reading gives the empty string unless the
     // style is Custom, and setting a name turns the style to Custom.
@@ -61,16 +62,18 @@ public:
 protected:
     void UIStyleChanged() override;
     void ApplyUIStylePictures(TzynUIStyle style) override;
-    void PaintPicture(QPainter &canvas, TBitmap &picture) override;
-    void PaintCaption(QPainter &canvas, const QString &caption) override;
-    void PaintFocus(QPainter &canvas) override;
+    QImage StatePicture(TzynPictureState state) const override;
+    void initButtonOption(TzynButtonOption &option) const override;
+    void PaintPicture(QPainter &canvas, const TzynButtonOption &option) const override;
+    void PaintCaption(QPainter &canvas, const TzynButtonOption &option) const override;
+    void PaintFocus(QPainter &canvas, const TzynButtonOption &option) const override;
     void ActionChange() override;
 
 private:
     QImage glyphImage() const;
+    GlyphPlacement placement(const QFont &font, const QString &caption) const;
 
     TPicture *m_glyph;
     TButtonLayout m_layout = blGlyphLeft;
     int m_spacing = 4;
-    QPoint m_captionPos;
 };

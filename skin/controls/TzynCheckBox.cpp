@@ -1,13 +1,10 @@
 #include "TzynCheckBox.h"
 
-#include "Exception.h"
-#include "TBitmap.h"
 #include "ZYNControlUtils.h"
 
 TzynCheckBox::TzynCheckBox(QWidget *parent)
     : TzynCustomButtonEx(parent)
 {
-    TakeOwnerStyle(ControlOwner(parent));
     m_pictureTransparent = false;
     setCaption(QStringLiteral("zynCheckBox"));
     setHeight(17);
@@ -16,13 +13,8 @@ TzynCheckBox::TzynCheckBox(QWidget *parent)
 QSize TzynCheckBox::pictureSize() const
 {
     const QString name = GetThemeResName(UIStyle(), TzynThemeEntry::CheckBoxUncheckedImage);
-    if (name.isEmpty())
-        return QSize(0, 0);
-    try {
-        return LoadResourceBitmap(0, name).size();
-    } catch (const Exception &) {
-        return QSize(0, 0);
-    }
+    const QImage picture = ResourcePicture(0, name);
+    return picture.isNull() ? QSize(0, 0) : picture.size();
 }
 
 int TzynCheckBox::PictureWidth() const
@@ -67,19 +59,12 @@ QString TzynCheckBox::PicMouseDownResName() const
     return themePicture(TzynPictureState::MouseDown);
 }
 
-void TzynCheckBox::GetNormalPicture(TBitmap &bitmap)
+QImage TzynCheckBox::StatePicture(TzynPictureState state) const
 {
-    bitmap.setImage(LoadResourceBitmap(ResHandle(), PicNormalResName()));
-}
-
-void TzynCheckBox::GetMouseOnPicture(TBitmap &bitmap)
-{
-    bitmap.setImage(LoadResourceBitmap(ResHandle(), PicMouseOnResName()));
-}
-
-void TzynCheckBox::GetMouseDownPicture(TBitmap &bitmap)
-{
-    bitmap.setImage(LoadResourceBitmap(ResHandle(), PicMouseDownResName()));
+    if (UIStyle() == TzynUIStyle::Custom)
+        return TzynCustomButtonEx::StatePicture(state);
+    const QImage picture = ThemePicture(UIStyle(), PictureKind(), state, Checked());
+    return picture.isNull() ? BlankPicture() : picture;
 }
 
 void TzynCheckBox::forgetCustomPictures()

@@ -32,9 +32,7 @@ protected:
     void UIStyleChanged() override;
     void TransparentChanged() override;
     void ApplyUIStylePictures(TzynUIStyle style) override;
-    void GetNormalPicture(TBitmap &bitmap) override;
-    void GetMouseOnPicture(TBitmap &bitmap) override;
-    void GetMouseDownPicture(TBitmap &bitmap) override;
+    QImage StatePicture(TzynPictureState state) const override;
     // Whose theme pictures the control shows.
     virtual TzynPictureKind PictureKind() const { return TzynPictureKind::CheckBox; }
 

@@ -10,11 +10,10 @@
 #include <cstdlib>
 
 TzynCheckGroup::TzynCheckGroup(QWidget *parent)
-    : TzynCustomGroupBox(parent)
+    : TzynStyled(parent)
 {
     TzynCustomGroupBox::setTransparent(false);
     setParentColor(true);
-    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynCheckGroup::applyColors(TzynUIStyle style)
@@ -28,15 +27,13 @@ void TzynCheckGroup::applyColors(TzynUIStyle style)
         setColor(GetThemeColor(style, E::ControlColor));
 }
 
-void TzynCheckGroup::setUIStyle(TzynUIStyle style)
+void TzynCheckGroup::ApplyUIStyle(TzynUIStyle style)
 {
-    m_style = style;
     applyColors(style);
     for (TzynCheckBox *box : std::as_const(m_boxes)) {
         box->setUIStyle(style);
         box->setColor(Color());
     }
-    update();
 }
 
 void TzynCheckGroup::UpdateChildrenUIStyle(TzynUIStyle style)
@@ -97,7 +94,7 @@ void TzynCheckGroup::synchronise()
         box->setParent(this);
         box->setFont(Font());
         box->setAutoSize(true);
-        box->setUIStyle(m_style);
+        box->setUIStyle(UIStyle());
         box->setTransparent(Transparent());
         box->setParentColor(true);
         connect(box, &TControl::OnClick, this, &TzynCheckGroup::itemClicked);
@@ -108,11 +105,8 @@ void TzynCheckGroup::synchronise()
         m_boxes[i]->setCaption(m_items[i]);
     layOut();
     if (creating) {
-        // Every box takes the transparency afresh and repaints.
-        for (TzynCheckBox *box : std::as_const(m_boxes)) {
-            box->setTransparent(!Transparent());
-            box->setTransparent(Transparent());
-        }
+        for (TzynCheckBox *box : std::as_const(m_boxes))
+            box->update();
     }
 }
 

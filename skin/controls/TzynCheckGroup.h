@@ -10,7 +10,7 @@ class TzynCheckBox;
 // A group box holding one skinned check box per line of Items, laid out in Columns columns
 // (each filled top to bottom before the next). The boxes follow the group's style, font,
 // colour and transparency; a click on any box, or on the group, raises the group's OnClick.
-class TzynCheckGroup : public TzynCustomGroupBox, public TzynStyleable {
+class TzynCheckGroup : public TzynStyled<TzynCustomGroupBox> {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(QStringList Items READ Items WRITE setItems)
@@ -22,9 +22,6 @@ public:
     explicit TzynCheckGroup(QWidget *parent = nullptr);
 
     TzynStyleClasses StyleClasses() const override { return TzynStyleClass::CheckGroup; }
-    TzynUIStyle UIStyle() const override { return m_style; }
-    void setUIStyle(TzynUIStyle style) override;
-    void TakeInitialStyle(TzynUIStyle style) override { setUIStyle(style); }
 
     QStringList Items() const { return m_items; }
     void setItems(const QStringList &items);
@@ -51,6 +48,7 @@ public:
     void UpdateChildrenUIStyle(TzynUIStyle style) override;
 
 protected:
+    void ApplyUIStyle(TzynUIStyle style) override;
     // Runs before the group's OnClick for a click on a box or on the group.
     virtual void ItemClickHook() { }
     // Creates one check box owned by the group.
@@ -71,5 +69,4 @@ private:
     QList<TzynCheckBox *> m_boxes;
     int m_columns = 1;
     int m_topMargin = 8;
-    TzynUIStyle m_style = TzynUIStyle::DeepBlue;
 };

@@ -65,19 +65,22 @@ private:
 } // namespace
 
 TzynCheckListBox::TzynCheckListBox(QWidget *parent)
-    : TzynCustomListBox(parent)
+    : TzynStyled(parent)
 {
     setItemDelegate(new CheckMarkDelegate(this));
     border().setWidth(1);
-    border().setColor(FindFormBorderColor(ControlOwner(parent)));
-    TakeOwnerStyle(ControlOwner(parent));
+    // The marks always come from a built-in style.
+    refuseCustom(TzynUIStyle::DeepBlue);
 }
 
-void TzynCheckListBox::setUIStyle(TzynUIStyle style)
+void TzynCheckListBox::InitialStyle(TzynUIStyle style)
 {
-    if (style == TzynUIStyle::Custom)
-        return;
-    m_uiStyle = style;
+    border().setColor(FindFormBorderColor(StyleOwner()));
+    TzynStyled::InitialStyle(style);
+}
+
+void TzynCheckListBox::ApplyUIStyle(TzynUIStyle style)
+{
     setBorderColor(GetThemeColor(style, TzynThemeEntry::ControlBorderColor));
     viewport()->update();
 }
@@ -88,7 +91,7 @@ QString TzynCheckListBox::MarkPictureName(bool checked) const
     const E entry = isEnabled()
         ? (checked ? E::CheckListCheckedImage : E::CheckListUncheckedImage)
         : (checked ? E::CheckListDisabledCheckedImage : E::CheckListDisabledUncheckedImage);
-    return GetThemeResName(m_uiStyle, entry);
+    return GetThemeResName(UIStyle(), entry);
 }
 
 QRect TzynCheckListBox::MarkArea(const QRect &row) const

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "TzynCustomListBox.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 
 // The skinned check list box: a list whose items carry check marks drawn from the style's
 // "CHECKLIST" pictures (11 by 11, at the left of each row), framed by a flat one-pixel line in
 // BorderColor, and bindable to a skinned vertical scroll bar as the list box is. A click on
 // the mark or the space key toggles the current item's mark and raises OnClickCheck.
-class TzynCheckListBox : public TzynCustomListBox, public TzynStyleable {
+class TzynCheckListBox : public TzynStyled<TzynSkinned<TzynCustomListBox>> {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
@@ -21,9 +21,8 @@ public:
     explicit TzynCheckListBox(QWidget *parent = nullptr);
 
     TzynStyleClasses StyleClasses() const override { return TzynStyleClass::CheckListBox; }
-    TzynUIStyle UIStyle() const override { return m_uiStyle; }
-    // Custom is ignored (not even stored): the marks always come from a built-in style.
-    void setUIStyle(TzynUIStyle style) override;
+    // Besides the style, its border takes the colour of the owner's frame.
+    void InitialStyle(TzynUIStyle style) override;
     TColor BorderColor() const { return border().color(); }
     void setBorderColor(TColor color) { border().setColor(color); }
     // Always one pixel, always a single line: writes keep it so.
@@ -44,12 +43,11 @@ Q_SIGNALS:
     void OnClickCheck(QObject *Sender);
 
 protected:
+    void ApplyUIStyle(TzynUIStyle style) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool viewportEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
     void toggle(int index);
-
-    TzynUIStyle m_uiStyle = TzynUIStyle::DeepBlue;
 };

@@ -1,9 +1,6 @@
 #include "TzynComboBox.h"
 
-#include "ZYNControlUtils.h"
-
 TzynComboBox::TzynComboBox(QWidget *parent)
     : TzynCustomComboBox(parent)
 {
-    TakeOwnerStyle(ControlOwner(parent));
 }

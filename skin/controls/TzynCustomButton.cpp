@@ -1,8 +1,8 @@
 #include "TzynCustomButton.h"
 
 #include "Exception.h"
-#include "TBitmap.h"
 #include "TCustomAction.h"
+#include "TProperty.h"
 #include "TzynDialogKeys.h"
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
@@ -10,12 +10,9 @@
 #include <QKeyEvent>
 #include <QMetaProperty>
 #include <QPainter>
-#include <QTimer>
-
-#include <algorithm>
 
 TzynCustomButton::TzynCustomButton(QWidget *parent)
-    : TControl(parent)
+    : TzynStyled(parent)
 {
     // The paint covers every pixel: nothing may erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -27,24 +24,20 @@ TzynCustomButton::TzynCustomButton(QWidget *parent)
     TzynDialogKeys::attach(window() != this ? window() : nullptr);
 }
 
-TzynCustomButton::~TzynCustomButton()
-{
-    delete m_repeatTimer;
-}
+TzynCustomButton::~TzynCustomButton() = default;
 
 // --- properties ------------------------------------------------------------------------------
 
-void TzynCustomButton::setUIStyle(TzynUIStyle style)
+void TzynCustomButton::ApplyUIStyle(TzynUIStyle style)
 {
-    m_uiStyle = style;
     ApplyUIStylePictures(style);
     UIStyleChanged();
-    update();
 }
 
 void TzynCustomButton::UIStyleChanged()
 {
-    if (m_uiStyle == TzynUIStyle::Custom)
+    // A button in Custom shows its own pictures at their own size.
+    if (UIStyle() == TzynUIStyle::Custom)
         setAutoSize(true);
 }
 
@@ -56,14 +49,16 @@ void TzynCustomButton::captionChanged()
 
 void TzynCustomButton::setAutoSize(bool value)
 {
-    m_autoSize = value;
+    if (!AssignIfChanged(m_autoSize, value))
+        return;
     AutoSizeToPicture();
     update();
 }
 
 void TzynCustomButton::setTransparent(bool value)
 {
-    m_transparent = value;
+    if (!AssignIfChanged(m_transparent, value))
+        return;
     TransparentChanged();
     update();
 }
@@ -71,13 +66,13 @@ void TzynCustomButton::setTransparent(bool value)
 void TzynCustomButton::TransparentChanged()
 {
     m_pictureTransparent = m_transparent;
-    update();
 }
 
 void TzynCustomButton::setDefault(bool value)
 {
-    m_default = value;
-    // The form re-announces its focus so that every button on it repaints.
+    if (!AssignIfChanged(m_default, value))
+        return;
+    // Every button on the form repaints, as when the form re-announces its focus.
     QWidget *form = window();
     if (form && form != this) {
         const QList<TzynCustomButton *> buttons = form->findChildren<TzynCustomButton *>();
@@ -88,7 +83,11 @@ void TzynCustomButton::setDefault(bool value)
 
 void TzynCustomButton::setResHandle(uint handle)
 {
-    m_resHandle = handle;
+    // Another module has other pictures, of other sizes.
+    if (!AssignIfChanged(m_resHandle, handle))
+        return;
+    AutoSizeToPicture();
+    update();
 }
 
 QString TzynCustomButton::PicNormalResName() const
@@ -98,7 +97,8 @@ QString TzynCustomButton::PicNormalResName() const
 
 void TzynCustomButton::setPicNormalResName(const QString &name)
 {
-    m_picNormalResName = name;
+    if (!AssignIfChanged(m_picNormalResName, name))
+        return;
     AutoSizeToPicture();
     update();
 }
@@ -110,8 +110,8 @@ QString TzynCustomButton::PicMouseOnResName() const
 
 void TzynCustomButton::setPicMouseOnResName(const QString &name)
 {
-    m_picMouseOnResName = name;
-    update();
+    if (AssignIfChanged(m_picMouseOnResName, name))
+        update();
 }
 
 QString TzynCustomButton::PicMouseDownResName() const
@@ -121,8 +121,8 @@ QString TzynCustomButton::PicMouseDownResName() const
 
 void TzynCustomButton::setPicMouseDownResName(const QString &name)
 {
-    m_picMouseDownResName = name;
-    update();
+    if (AssignIfChanged(m_picMouseDownResName, name))
+        update();
 }
 
 void TzynCustomButton::setAction(TCustomAction *action)
@@ -167,68 +167,78 @@ QImage TzynCustomButton::LoadResourceBitmap(uint module, const QString &name)
     return ThemeImage(name);
 }
 
+QImage TzynCustomButton::ResourcePicture(uint module, const QString &name)
+{
+    if (module != 0 || name.isEmpty())
+        return QImage();
+    return ThemeImageOrNull(name);
+}
+
 QImage TzynCustomButton::BlankPicture()
 {
     // A new bitmap of that size is white.
-    QImage image(74, 21, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
+    static const QImage blank = [] {
+        QImage image(74, 21, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        return image;
+    }();
+    return blank;
 }
 
-void TzynCustomButton::GetNormalPicture(TBitmap &bitmap)
+QImage TzynCustomButton::StatePicture(TzynPictureState state) const
 {
-    bitmap.setImage(LoadResourceBitmap(m_resHandle, m_picNormalResName));
-}
-
-void TzynCustomButton::GetMouseOnPicture(TBitmap &bitmap)
-{
-    bitmap.setImage(LoadResourceBitmap(m_resHandle, m_picMouseOnResName));
-}
-
-void TzynCustomButton::GetMouseDownPicture(TBitmap &bitmap)
-{
-    bitmap.setImage(LoadResourceBitmap(m_resHandle, m_picMouseDownResName));
-}
-
-void TzynCustomButton::GetDisabledPicture(TBitmap &bitmap)
-{
-    GetNormalPicture(bitmap);
+    QString name;
+    switch (state) {
+    case TzynPictureState::Normal:
+    case TzynPictureState::Disabled:
+        name = PicNormalResName();
+        break;
+    case TzynPictureState::MouseOn:
+        name = PicMouseOnResName();
+        break;
+    case TzynPictureState::MouseDown:
+        name = PicMouseDownResName();
+        break;
+    }
+    const QImage picture = ResourcePicture(m_resHandle, name);
+    return picture.isNull() ? BlankPicture() : picture;
 }
 
 void TzynCustomButton::AutoSizeToPicture()
 {
     if (!m_autoSize || PicNormalResName().isEmpty())
         return;
-    QImage picture;
-    try {
-        picture = LoadResourceBitmap(m_resHandle, PicNormalResName());
-    } catch (const Exception &) {
+    QImage picture = ResourcePicture(m_resHandle, PicNormalResName());
+    if (picture.isNull())
         picture = BlankPicture();
-    }
     setHeight(picture.height());
     setWidth(picture.width());
 }
 
 // --- painting --------------------------------------------------------------------------------
 
+void TzynCustomButton::initButtonOption(TzynButtonOption &option) const
+{
+    option.rect = rect();
+    option.style = UIStyle();
+    option.enabled = isEnabled();
+    option.pressed = Pressed();
+    option.state = PictureState(option.enabled, Pressed(), Hovered());
+    option.focused = hasFocus() && TabStop();
+    option.boldCaption = false;
+    option.picture = StatePicture(option.state);
+    option.pictureTransparent = m_pictureTransparent;
+    option.font = Font()->toQFont();
+    option.fontColor = Font()->qColor();
+    option.caption = Caption();
+}
+
 void TzynCustomButton::paintEvent(QPaintEvent *)
 {
     if (width() <= 0 || height() <= 0)
         return;
-    TBitmap picture;
-    try {
-        if (!isEnabled())
-            GetDisabledPicture(picture);
-        else if (m_mouseDown)
-            GetMouseDownPicture(picture);
-        else if (m_mouseOn)
-            GetMouseOnPicture(picture);
-        else
-            GetNormalPicture(picture);
-    } catch (const Exception &) {
-        picture.setImage(BlankPicture());
-    }
-    picture.setTransparent(m_pictureTransparent);
+    TzynButtonOption option;
+    initButtonOption(option);
 
     QImage buffer(size(), QImage::Format_RGB32);
     buffer.fill(Qt::white);
@@ -238,44 +248,43 @@ void TzynCustomButton::paintEvent(QPaintEvent *)
             DrawParentBackground(canvas, this);
         else
             canvas.fillRect(rect(), toQColor(Color()));
-        PaintPicture(canvas, picture);
-        if (hasFocus() && TabStop())
-            PaintFocus(canvas);
-        canvas.setFont(Font()->toQFont());
-        if (HasVisibleText(Caption()))
-            PaintCaption(canvas, Caption());
+        PaintPicture(canvas, option);
+        if (option.focused)
+            PaintFocus(canvas, option);
+        canvas.setFont(option.font);
+        if (HasVisibleText(option.caption))
+            PaintCaption(canvas, option);
     }
     QPainter(this).drawImage(0, 0, buffer);
 }
 
-void TzynCustomButton::PaintPicture(QPainter &canvas, TBitmap &picture)
+void TzynCustomButton::PaintPicture(QPainter &canvas, const TzynButtonOption &option) const
 {
-    const QImage &image = picture.image();
+    const QImage &image = option.picture;
     if (image.width() <= 0 || image.height() <= 0)
         return;
-    canvas.drawImage(
-        0, 0, PreparedPicture(image, picture.transparent(), TopLeftKey(image), !isEnabled()));
+    canvas.drawImage(0, 0,
+        PreparedPicture(image, option.pictureTransparent, TopLeftKey(image), !option.enabled));
 }
 
-void TzynCustomButton::PaintCaption(QPainter &canvas, const QString &caption)
+void TzynCustomButton::PaintCaption(QPainter &canvas, const TzynButtonOption &option) const
 {
-    QFont font = Font()->toQFont();
-    if (m_boldCaptionOnce)
+    QFont font = option.font;
+    if (option.boldCaption)
         font.setBold(true);
     canvas.setFont(font);
     const int flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
-    const QRect client = rect();
-    if (!isEnabled())
-        DrawCaption(canvas, client, flags, caption, QColor(), CaptionLook::DisabledEmbossed);
+    const QRect client = option.rect;
+    if (!option.enabled)
+        DrawCaption(canvas, client, flags, option.caption, QColor(), CaptionLook::DisabledEmbossed);
     else
-        DrawCaption(canvas, m_mouseDown ? client.translated(1, 1) : client, flags, caption,
-            Font()->qColor(), CaptionLook::Enabled);
-    m_boldCaptionOnce = false;
+        DrawCaption(canvas, option.pressed ? client.translated(1, 1) : client, flags,
+            option.caption, option.fontColor, CaptionLook::Enabled);
 }
 
-void TzynCustomButton::PaintFocus(QPainter &canvas)
+void TzynCustomButton::PaintFocus(QPainter &canvas, const TzynButtonOption &option) const
 {
-    DrawFocusRect(canvas, rect().adjusted(2, 2, -2, -2));
+    DrawFocusRect(canvas, option.rect.adjusted(2, 2, -2, -2));
 }
 
 // --- clicks and keys -------------------------------------------------------------------------
@@ -337,34 +346,26 @@ bool TzynCustomButton::DialogChar(QChar ch)
 
 bool TzynCustomButton::event(QEvent *event)
 {
-    const bool result = TControl::event(event);
+    const bool result = TzynStyled::event(event);
     if (event->type() == QEvent::ParentChange && window() != this)
         TzynDialogKeys::attach(window());
     return result;
 }
 
-void TzynCustomButton::stopRepeat()
+void TzynCustomButton::AutoRepeatStep()
 {
-    delete m_repeatTimer;
-    m_repeatTimer = nullptr;
+    Q_EMIT OnMouseContinuouslyDown(this);
 }
 
 void TzynCustomButton::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
-        m_mouseDown = true;
-        if (!m_repeatTimer) {
-            m_repeatTimer = new QTimer(this);
-            m_repeatTimer->setInterval(std::max(m_repeatInterval, 0));
-            connect(m_repeatTimer, &QTimer::timeout, this,
-                [this] { Q_EMIT OnMouseContinuouslyDown(this); });
-            // A zero interval would tick at every pass of the event loop; it never ticks.
-            if (m_repeatTimer->interval() > 0)
-                m_repeatTimer->start();
-        }
-        update();
+        setSkinState(TzynSkinStateFlag::Pressed, true);
+        // The first repeat comes one interval after the press; a zero interval never repeats.
+        if (!autoRepeating())
+            startAutoRepeat(m_repeatInterval, m_repeatInterval);
     }
-    TControl::mousePressEvent(event);
+    TzynStyled::mousePressEvent(event);
 }
 
 void TzynCustomButton::mouseDoubleClickEvent(QMouseEvent *event)
@@ -376,107 +377,60 @@ void TzynCustomButton::mouseDoubleClickEvent(QMouseEvent *event)
 void TzynCustomButton::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
-        stopRepeat();
-        m_mouseDown = false;
-        update();
+        stopAutoRepeat();
+        setSkinState(TzynSkinStateFlag::Pressed, false);
     }
-    TControl::mouseReleaseEvent(event);
+    TzynStyled::mouseReleaseEvent(event);
 }
 
 void TzynCustomButton::mouseMoveEvent(QMouseEvent *event)
 {
-    TControl::mouseMoveEvent(event);
-    const QPoint p = event->position().toPoint();
-    const bool inside = PtInRectInclusive(p, rect());
-    if (!inside) {
-        m_mouseOn = false;
-        m_mouseDown = false;
-        update();
-    }
-    // While a mouse button is held Qt grabs the mouse and reports no leaving or re-entering.
-    if (event->buttons() != Qt::NoButton) {
-        if (!inside && m_pointerInside)
-            pointerLeft();
-        else if (inside && !m_pointerInside)
-            pointerEntered();
-    }
+    TzynStyled::mouseMoveEvent(event);
+    if (!PtInRectInclusive(event->position().toPoint(), rect()))
+        setSkinState(TzynSkinStateFlag::Hovered | TzynSkinStateFlag::Pressed, false);
 }
 
-void TzynCustomButton::enterEvent(QEnterEvent *event)
+void TzynCustomButton::PointerEntered()
 {
-    TControl::enterEvent(event);
-    if (!m_pointerInside)
-        pointerEntered();
-}
-
-void TzynCustomButton::leaveEvent(QEvent *event)
-{
-    TControl::leaveEvent(event);
-    if (m_pointerInside)
-        pointerLeft();
-}
-
-void TzynCustomButton::pointerEntered()
-{
-    m_pointerInside = true;
-    m_mouseOn = true;
-    update();
+    TzynStyled::PointerEntered();
     Q_EMIT OnMouseEnter(this);
 }
 
-void TzynCustomButton::pointerLeft()
+void TzynCustomButton::PointerLeft()
 {
-    m_pointerInside = false;
-    m_mouseOn = false;
-    m_mouseDown = false;
-    stopRepeat();
-    update();
+    TzynStyled::PointerLeft();
     Q_EMIT OnMouseExit(this);
 }
 
 void TzynCustomButton::keyPressEvent(QKeyEvent *event)
 {
-    TControl::keyPressEvent(event);
+    TzynStyled::keyPressEvent(event);
     const int key = event->key();
     if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && hasFocus()
         && isEnabled()) {
-        m_mouseDown = true;
-        update();
+        setSkinState(TzynSkinStateFlag::Pressed, true);
         event->accept();
     }
 }
 
 void TzynCustomButton::keyReleaseEvent(QKeyEvent *event)
 {
-    TControl::keyReleaseEvent(event);
+    TzynStyled::keyReleaseEvent(event);
     const int key = event->key();
     // Qt repeats a held key as release and press pairs; only the real release counts.
     if (event->isAutoRepeat())
         return;
     if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && hasFocus()
-        && m_mouseDown && isEnabled()) {
-        m_mouseDown = false;
-        update();
+        && Pressed() && isEnabled()) {
+        setSkinState(TzynSkinStateFlag::Pressed, false);
         event->accept();
         Click();
     }
 }
 
-void TzynCustomButton::focusInEvent(QFocusEvent *event)
-{
-    TControl::focusInEvent(event);
-    update();
-}
-
-void TzynCustomButton::focusOutEvent(QFocusEvent *event)
-{
-    TControl::focusOutEvent(event);
-    update();
-}
-
 void TzynCustomButton::changeEvent(QEvent *event)
 {
-    TControl::changeEvent(event);
+    TzynStyled::changeEvent(event);
     if (event->type() == QEvent::EnabledChange) {
         EnabledChanged();
         update();

@@ -3,22 +3,43 @@
 #include "TControl.h"
 #include "TCustomAction.h"
 #include "TPicture.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
+#include "ZYNLooks.h"
 #include "ZYNThemes.h"
 
 #include <QPointer>
 
-class QTimer;
 class TBitmap;
 
-// The base of the skinned push button family: the pointer and keyboard state machine
-// (MouseOn, MouseDown), the auto-repeat timer, the dialog keys and accelerators, the click
-// that passes ModalResult to the form, and the paint that composes the whole button off screen
-// from a state picture, an optional focus mark and the caption. Subclasses say where the
-// pictures come from and how picture, caption and focus are drawn.
+// What a push button's paint reads, filled from the button's state before each paint. The
+// paint hooks take it as it is and change nothing on the button.
+struct TzynButtonOption {
+    QRect rect;
+    TzynUIStyle style = TzynUIStyle::Custom;
+    // Disabled over pressed over under the pointer over normal.
+    TzynPictureState state = TzynPictureState::Normal;
+    bool enabled = true;
+    bool pressed = false;
+    // The button has the focus and shows it.
+    bool focused = false;
+    // The centred caption is bold, the way some styles show the focus.
+    bool boldCaption = false;
+    // The state's picture; null draws none.
+    QImage picture;
+    bool pictureTransparent = false;
+    QFont font;
+    QColor fontColor;
+    QString caption;
+};
+
+// The base of the skinned push button family: the click, the auto-repeat that raises
+// OnMouseContinuouslyDown while the left button holds the button down, the dialog keys and
+// accelerators, the ModalResult passed to the form, and the paint that composes the whole
+// button off screen from a state picture, an optional focus mark and the caption. Subclasses
+// say where the pictures come from and how picture, caption and focus are drawn.
 //
 // Caption is the framework's one caption of the control; the button reacts to its changes.
-class TzynCustomButton : public TControl, public TzynStyleable {
+class TzynCustomButton : public TzynStyled<TzynSkinned<TControl>> {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
@@ -27,10 +48,9 @@ public:
     explicit TzynCustomButton(QWidget *parent = nullptr);
     ~TzynCustomButton() override;
 
-    TzynUIStyle UIStyle() const override { return m_uiStyle; }
-    void setUIStyle(TzynUIStyle style) override;
     // The family's classes in the style table add themselves.
     TzynStyleClasses StyleClasses() const override { return {}; }
+
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool value);
     bool Transparent() const { return m_transparent; }
@@ -57,12 +77,11 @@ public:
     TCustomAction *Action() const { return m_action.data(); }
     void setAction(TCustomAction *action);
 
-    bool MouseOn() const { return m_mouseOn; }
-    bool MouseDown() const { return m_mouseDown; }
-    bool BoldCaptionOnce() const { return m_boldCaptionOnce; }
+    // Whether OnMouseContinuouslyDown is due: while the left button holds the button down.
+    bool Repeating() const { return autoRepeating(); }
+    bool MouseOn() const { return Hovered(); }
+    bool MouseDown() const { return Pressed(); }
     bool PictureTransparent() const { return m_pictureTransparent; }
-    // The auto-repeat timer: present only while the left button holds the button down.
-    QTimer *RepeatTimer() const { return m_repeatTimer; }
 
     // Form-level keys that the focused control did not take. Each returns whether the button
     // handled the key (and clicked).
@@ -73,6 +92,8 @@ public:
 
     // The program's bitmap resource of that name from a module; raises EResNotFound.
     static QImage LoadResourceBitmap(uint module, const QString &name);
+    // The same, or a null image where LoadResourceBitmap raises.
+    static QImage ResourcePicture(uint module, const QString &name);
     // The picture that stands in for one that cannot be obtained.
     static QImage BlankPicture();
 
@@ -87,16 +108,18 @@ protected:
     virtual void FontUpdated();
     virtual void TransparentChanged();
     virtual void EnabledChanged() { }
-    virtual void UIStyleChanged();
-    virtual void PaintPicture(QPainter &canvas, TBitmap &picture);
-    virtual void PaintCaption(QPainter &canvas, const QString &caption);
-    virtual void PaintFocus(QPainter &canvas);
-    // Fill the bitmap with the picture of that state; raise an Exception when it cannot be had.
-    virtual void GetNormalPicture(TBitmap &bitmap);
-    virtual void GetMouseOnPicture(TBitmap &bitmap);
-    virtual void GetMouseDownPicture(TBitmap &bitmap);
-    virtual void GetDisabledPicture(TBitmap &bitmap);
+    // The style's pictures and looks, after the style was stored.
     virtual void ApplyUIStylePictures(TzynUIStyle style) = 0;
+    virtual void UIStyleChanged();
+    void ApplyUIStyle(TzynUIStyle style) override;
+
+    // The picture of a state; a null image where the state has none. The default reads the
+    // named bitmaps; a missing one is the blank picture.
+    virtual QImage StatePicture(TzynPictureState state) const;
+    virtual void initButtonOption(TzynButtonOption &option) const;
+    virtual void PaintPicture(QPainter &canvas, const TzynButtonOption &option) const;
+    virtual void PaintCaption(QPainter &canvas, const TzynButtonOption &option) const;
+    virtual void PaintFocus(QPainter &canvas, const TzynButtonOption &option) const;
     // The linked action changed: the framework takes its texts and state, then Caption follows.
     virtual void ActionChange();
 
@@ -104,11 +127,14 @@ protected:
     // The framework's click: the action, or OnClick.
     void FrameworkClick();
 
+    void PointerEntered() override;
+    void PointerLeft() override;
+    void AutoRepeatStep() override;
+
     // Stored state for subclasses.
     QString m_picNormalResName;
     QString m_picMouseOnResName;
     QString m_picMouseDownResName;
-    bool m_boldCaptionOnce = false;
     bool m_pictureTransparent = false;
 
     bool event(QEvent *event) override;
@@ -117,34 +143,19 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
     void fontChanged() override;
     void captionChanged() override;
 
 private:
-    void pointerEntered();
-    void pointerLeft();
-    void stopRepeat();
-
     bool m_autoSize = false;
     bool m_cancel = false;
     bool m_default = false;
     bool m_transparent = false;
     int m_modalResult = 0;
-    TzynUIStyle m_uiStyle = TzynUIStyle::Custom;
-    QTimer *m_repeatTimer = nullptr;
     int m_repeatInterval = 100;
     uint m_resHandle = 0;
     QPointer<TCustomAction> m_action;
-    bool m_mouseOn = false;
-    bool m_mouseDown = false;
-    // Whether the pointer is over the button as far as enter and leave go; while a mouse
-    // button is held Qt sends neither, so moves stand in for them.
-    bool m_pointerInside = false;
 };

@@ -1,6 +1,5 @@
 #include "TzynCustomButtonEx.h"
 
-#include "TBitmap.h"
 #include "ZYNControlUtils.h"
 
 #include <QPainter>
@@ -30,11 +29,11 @@ int TzynCustomButtonEx::fontPixelHeight() const
     return std::abs(Font()->Height());
 }
 
-void TzynCustomButtonEx::updateCaptionRect()
+QRect TzynCustomButtonEx::CaptionRect() const
 {
     const int x = PictureWidth() + 4;
     const int y = (height() - (fontPixelHeight() + 2)) / 2;
-    m_captionRect = QRect(QPoint(x, y), QPoint(width() - 1, height() - 1));
+    return QRect(QPoint(x, y), QPoint(width() - 1, height() - 1));
 }
 
 void TzynCustomButtonEx::AutoSizeToPicture()
@@ -70,34 +69,30 @@ void TzynCustomButtonEx::resizeEvent(QResizeEvent *event)
 
 void TzynCustomButtonEx::UIStyleChanged()
 {
-    ApplyUIStylePictures(UIStyle());
+    // Unlike a push button, a check box in Custom keeps its AutoSize.
 }
 
-void TzynCustomButtonEx::PaintPicture(QPainter &canvas, TBitmap &picture)
+void TzynCustomButtonEx::PaintPicture(QPainter &canvas, const TzynButtonOption &option) const
 {
-    const QImage &image = picture.image();
+    const QImage &image = option.picture;
     if (image.width() <= 0 || image.height() <= 0)
         return;
     // Disabled looks come from the theme pictures: never greyed here.
     canvas.drawImage(1, (height() - PictureHeight()) / 2,
-        PreparedPicture(image, picture.transparent(), TopLeftKey(image), false));
+        PreparedPicture(image, option.pictureTransparent, TopLeftKey(image), false));
 }
 
-void TzynCustomButtonEx::PaintCaption(QPainter &canvas, const QString &caption)
+void TzynCustomButtonEx::PaintCaption(QPainter &canvas, const TzynButtonOption &option) const
 {
-    updateCaptionRect();
-    canvas.setFont(Font()->toQFont());
-    DrawCaption(canvas, m_captionRect,
-        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic, caption,
-        Font()->qColor(), isEnabled() ? CaptionLook::Enabled : CaptionLook::DisabledGrey);
+    canvas.setFont(option.font);
+    DrawCaption(canvas, CaptionRect(),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic, option.caption,
+        option.fontColor, option.enabled ? CaptionLook::Enabled : CaptionLook::DisabledGrey);
 }
 
-void TzynCustomButtonEx::PaintFocus(QPainter &canvas)
+void TzynCustomButtonEx::PaintFocus(QPainter &canvas, const TzynButtonOption &) const
 {
-    // The focus is drawn before the caption: place the rectangle for this paint first.
-    updateCaptionRect();
-    const QRect r = m_captionRect.adjusted(-1, 0, 0, 0);
-    DrawFocusRect(canvas, QRect(r.x(), r.y(), r.width(), r.height()));
+    DrawFocusRect(canvas, CaptionRect().adjusted(-1, 0, 0, 0));
 }
 
 void TzynCustomButtonEx::Click()

@@ -15,7 +15,7 @@ public:
     bool Checked() const { return m_checked; }
     void setChecked(bool value);
     // The rectangle of the caption, also the focus rectangle.
-    QRect CaptionRect() const { return m_captionRect; }
+    QRect CaptionRect() const;
 
     virtual int PictureWidth() const = 0;
     virtual int PictureHeight() const = 0;
@@ -28,17 +28,15 @@ protected:
     void CaptionChanged() override;
     void FontUpdated() override;
     void UIStyleChanged() override;
-    void PaintPicture(QPainter &canvas, TBitmap &picture) override;
-    void PaintCaption(QPainter &canvas, const QString &caption) override;
-    void PaintFocus(QPainter &canvas) override;
+    void PaintPicture(QPainter &canvas, const TzynButtonOption &option) const override;
+    void PaintCaption(QPainter &canvas, const TzynButtonOption &option) const override;
+    void PaintFocus(QPainter &canvas, const TzynButtonOption &option) const override;
     void Click() override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void updateCaptionRect();
     int fontPixelHeight() const;
 
     bool m_checked = false;
-    QRect m_captionRect;
     bool m_sizing = false;
 };

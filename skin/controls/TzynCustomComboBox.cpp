@@ -23,7 +23,7 @@ void fillTriangle(QPainter &canvas, QPoint at, const QColor &color)
 } // namespace
 
 TzynCustomComboBox::TzynCustomComboBox(QWidget *parent)
-    : TControlBase<QComboBox>(parent)
+    : TzynStyled(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setColor(Colors::clWindow);
@@ -32,15 +32,12 @@ TzynCustomComboBox::TzynCustomComboBox(QWidget *parent)
     connect(this, &QComboBox::activated, this, [this] { Q_EMIT OnClick(this); });
 }
 
-void TzynCustomComboBox::setUIStyle(TzynUIStyle style)
+void TzynCustomComboBox::ApplyUIStyle(TzynUIStyle style)
 {
-    m_style = style;
     using E = TzynThemeEntry;
-    // Custom included: a style without colours gives black.
     setButtonColor(GetThemeColor(style, E::ComboBoxButtonColor));
     setArrowColor(GetThemeColor(style, E::ControlBorderColor));
     setBorderColor(GetThemeColor(style, E::ControlBorderColor));
-    update();
 }
 
 void TzynCustomComboBox::setBorderColor(TColor color)
@@ -151,7 +148,7 @@ void TzynCustomComboBox::paintEvent(QPaintEvent *event)
     QComboBox::paintEvent(event);
     QPainter canvas(this);
     const QRect button = ButtonRect();
-    if (const char *picture = StyleLook(m_style).comboBoxButton)
+    if (const char *picture = StyleLook(UIStyle()).comboBoxButton)
         canvas.drawImage(button, ThemeImage(QString::fromLatin1(picture)));
     else
         canvas.fillRect(button, toQColor(m_buttonColor));

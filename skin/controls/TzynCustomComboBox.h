@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TControlBase.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,7 +12,7 @@
 // it) filled with ButtonColor, or with the MacOS button picture, and carrying a small triangle
 // in ArrowColor (white-shadowed grey when disabled), and the flat two-line border of the
 // skinned views round it. Editable (csDropDown) or a list to pick from (csDropDownList).
-class TzynCustomComboBox : public TControlBase<QComboBox>, public TzynStyleable {
+class TzynCustomComboBox : public TzynStyled<TzynSkinned<TControlBase<QComboBox>>> {
     Q_OBJECT
 public:
     enum TComboBoxStyle { csDropDown, csDropDownList };
@@ -23,8 +23,6 @@ public:
     explicit TzynCustomComboBox(QWidget *parent = nullptr);
 
     TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ComboBox; }
-    TzynUIStyle UIStyle() const override { return m_style; }
-    void setUIStyle(TzynUIStyle style) override;
 
     TColor BorderColor() const { return m_borderColor; }
     void setBorderColor(TColor color);
@@ -62,6 +60,9 @@ Q_SIGNALS:
     T_CONTROL_EVENTS
 
 protected:
+    // Custom included: the combo box takes the style's colours, and a style without colours
+    // gives black.
+    void ApplyUIStyle(TzynUIStyle style) override;
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
     void colorChanged() override;
@@ -71,7 +72,6 @@ protected:
 private:
     QString cased(const QString &text) const;
 
-    TzynUIStyle m_style = TzynUIStyle::DeepBlue;
     TColor m_borderColor = Colors::clBlack;
     TColor m_buttonColor = Colors::clBtnFace;
     TColor m_arrowColor = Colors::clBlack;

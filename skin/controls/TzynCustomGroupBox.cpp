@@ -50,16 +50,15 @@ private:
 } // namespace
 
 TzynCustomGroupBox::TzynCustomGroupBox(QWidget *parent)
-    : TzynCustomPanel(parent)
+    : TzynSkinned(parent)
 {
     setCaptionValue(QStringLiteral(" "));
     setBounds(Left(), Top(), 185, 105);
     setParentColor(true);
     TzynCustomPanel::setTransparent(false);
-    TakeOwnerStyle(ControlOwner(parent));
 }
 
-void TzynCustomGroupBox::TakeInitialStyle(TzynUIStyle style)
+void TzynCustomGroupBox::InitialStyle(TzynUIStyle style)
 {
     m_borderColor = GetThemeColor(style, TzynThemeEntry::ControlBorderColor);
     Font()->setColor(GetThemeColor(style, TzynThemeEntry::GroupBoxFontColor));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TzynCustomPanel.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 
 // A container with a flat one-pixel frame in BorderColor and a caption set into its top edge,
 // over its own colour or, when transparent, the parent's background. The client area is the
@@ -10,7 +10,7 @@
 //
 // Caption is the group box's own text; the panel's window text is one blank, so that the
 // panel base draws no text of its own.
-class TzynCustomGroupBox : public TzynCustomPanel, public TzynBorderColored {
+class TzynCustomGroupBox : public TzynSkinned<TzynCustomPanel>, public TzynBorderColored {
     Q_OBJECT
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
 public:
@@ -31,7 +31,7 @@ public:
 
     TzynStyleClasses StyleClasses() const override { return {}; }
     // The border and the caption colour of the owner's style; the colour stays the parent's.
-    void TakeInitialStyle(TzynUIStyle style) override;
+    void InitialStyle(TzynUIStyle style) override;
 
 protected:
     void paintPanel(QPainter &canvas) override;

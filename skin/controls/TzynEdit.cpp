@@ -8,7 +8,7 @@
 #include <QTimer>
 
 TzynEdit::TzynEdit(QWidget *parent)
-    : TControlBase<QLineEdit>(parent)
+    : TzynSkinned(parent)
 {
     // The frame is ours: the platform draws none, and the text keeps clear of the band.
     setFrame(false);
@@ -17,7 +17,6 @@ TzynEdit::TzynEdit(QWidget *parent)
     setColorValue(Colors::clWindow);
     colorChanged();
     connect(this, &QLineEdit::textChanged, this, [this] { Q_EMIT OnChange(this); });
-    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynEdit::setBorderColor(TColor color)

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "TControlBase.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 
 #include <QLineEdit>
 
 // The skinned single-line edit: the standard edit without the platform's border, with a flat
 // two-pixel frame drawn over its edge (BorderColor outside, the edit's colour inside). It has
 // no style of its own and binds no scroll bars.
-class TzynEdit : public TControlBase<QLineEdit>, public TzynBorderColored {
+class TzynEdit : public TzynSkinned<TControlBase<QLineEdit>>, public TzynBorderColored {
     Q_OBJECT
     T_CONTROL_PROPERTIES
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)

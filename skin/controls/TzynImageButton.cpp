@@ -1,8 +1,8 @@
 #include "TzynImageButton.h"
 
-#include "Exception.h"
 #include "TBitmap.h"
 #include "TPicture.h"
+#include "TProperty.h"
 #include "ZYNControlUtils.h"
 
 #include <QPainter>
@@ -18,7 +18,9 @@ TzynImageButton::TzynImageButton(QWidget *parent)
             update();
         });
     }
-    setUIStyle(TzynUIStyle::Custom);
+    // Its pictures are its own, at their own size.
+    keepUIStyle(TzynUIStyle::Custom);
+    setAutoSize(true);
 }
 
 void TzynImageButton::setPicture(int index, const TPicture *picture)
@@ -30,8 +32,8 @@ void TzynImageButton::setPicture(int index, const TPicture *picture)
 
 void TzynImageButton::setStretch(bool value)
 {
-    m_stretch = value;
-    update();
+    if (AssignIfChanged(m_stretch, value))
+        update();
 }
 
 void TzynImageButton::AutoSizeToPicture()
@@ -43,46 +45,27 @@ void TzynImageButton::AutoSizeToPicture()
     setWidth(normal->width());
 }
 
-void TzynImageButton::statePicture(const TPicture *picture, TBitmap &bitmap) const
+QImage TzynImageButton::StatePicture(TzynPictureState state) const
 {
+    const TPicture *picture = m_pictures[int(state)];
     const TPicture *source = picture->graphic() ? picture : PicNormal();
     const TGraphic *graphic = source->graphic();
     if (!graphic)
-        return; // no picture at all: nothing is drawn
-    const auto *image = dynamic_cast<const TBitmap *>(graphic);
-    if (!image)
-        throw EInvalidGraphicOperation(QStringLiteral("Picture is not a bitmap"));
-    bitmap.setImage(image->image());
+        return QImage(); // no picture at all: nothing is drawn
+    // Only bitmaps are drawn as a state; anything else shows the blank picture.
+    const auto *bitmap = dynamic_cast<const TBitmap *>(graphic);
+    return bitmap ? bitmap->image() : BlankPicture();
 }
 
-void TzynImageButton::GetNormalPicture(TBitmap &bitmap)
+void TzynImageButton::PaintPicture(QPainter &canvas, const TzynButtonOption &option) const
 {
-    statePicture(PicNormal(), bitmap);
-}
-
-void TzynImageButton::GetMouseOnPicture(TBitmap &bitmap)
-{
-    statePicture(PicMouseOn(), bitmap);
-}
-
-void TzynImageButton::GetMouseDownPicture(TBitmap &bitmap)
-{
-    statePicture(PicMouseDown(), bitmap);
-}
-
-void TzynImageButton::GetDisabledPicture(TBitmap &bitmap)
-{
-    statePicture(PicDisabled(), bitmap);
-}
-
-void TzynImageButton::PaintPicture(QPainter &canvas, TBitmap &picture)
-{
-    const QImage &image = picture.image();
+    const QImage &image = option.picture;
     if (image.width() <= 0 || image.height() <= 0)
         return;
-    const QImage drawn = PreparedPicture(image, picture.transparent(), TopLeftKey(image), false);
+    const QImage drawn
+        = PreparedPicture(image, option.pictureTransparent, TopLeftKey(image), false);
     if (m_stretch)
-        canvas.drawImage(rect(), drawn);
+        canvas.drawImage(option.rect, drawn);
     else
         canvas.drawImage(0, 0, drawn);
 }

@@ -23,7 +23,7 @@ public:
     explicit TzynImageButton(QWidget *parent = nullptr);
 
     // Its pictures are its own: it keeps Custom and takes nothing from the owner's frame.
-    void TakeInitialStyle(TzynUIStyle) override { }
+    void InitialStyle(TzynUIStyle) override { }
 
     TPicture *PicNormal() const { return m_pictures[0]; }
     void setPicNormal(const TPicture *picture) { setPicture(0, picture); }
@@ -39,16 +39,11 @@ public:
 protected:
     void AutoSizeToPicture() override;
     void ApplyUIStylePictures(TzynUIStyle) override { }
-    void PaintPicture(QPainter &canvas, TBitmap &picture) override;
-    void GetNormalPicture(TBitmap &bitmap) override;
-    void GetMouseOnPicture(TBitmap &bitmap) override;
-    void GetMouseDownPicture(TBitmap &bitmap) override;
-    void GetDisabledPicture(TBitmap &bitmap) override;
+    QImage StatePicture(TzynPictureState state) const override;
+    void PaintPicture(QPainter &canvas, const TzynButtonOption &option) const override;
 
 private:
     void setPicture(int index, const TPicture *picture);
-    // The picture if it holds a graphic, else the normal picture, copied into the bitmap.
-    void statePicture(const TPicture *picture, TBitmap &bitmap) const;
 
     TPicture *m_pictures[4];
     bool m_stretch = false;

@@ -3,11 +3,10 @@
 #include "ZYNControlUtils.h"
 
 TzynListBox::TzynListBox(QWidget *parent)
-    : TzynCustomListBox(parent)
+    : TzynSkinned(parent)
 {
     setBorderStyle(Fw::bsNone);
     setBorderWidth(2);
-    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynListBox::setBorderStyle(Fw::TBorderStyle style)

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "TzynCustomListBox.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 
 // The skinned list box: a standard list with the flat two-pixel border (BorderColor outside,
 // the list's colour inside) and, when VScrollBar names a skinned scroll bar on the same
 // parent, that bar standing over the list's right edge and mirroring the list's own one.
 // It has no style of its own: a style push gives it the theme's border colour.
-class TzynListBox : public TzynCustomListBox, public TzynBorderColored {
+class TzynListBox : public TzynSkinned<TzynCustomListBox>, public TzynBorderColored {
     Q_OBJECT
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)

@@ -6,14 +6,13 @@
 #include <QMouseEvent>
 
 TzynListView::TzynListView(QWidget *parent)
-    : TControlBase<QListWidget>(parent)
+    : TzynSkinned(parent)
     , m_border(this, [this] { return Color(); })
 {
     setAutoFillBackground(true);
     setColorValue(Colors::clWindow);
     setBorderStyle(Fw::bsNone);
     setBorderWidth(2);
-    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynListView::setBorderColor(TColor color)
@@ -73,7 +72,7 @@ bool TzynListView::viewportEvent(QEvent *event)
 
 bool TzynListView::event(QEvent *event)
 {
-    const bool result = TControlBase<QListWidget>::event(event);
+    const bool result = TzynSkinned::event(event);
     m_border.viewEvent(event);
     return result;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TControlBase.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 #include "TzynViewBorder.h"
 
 #include <QListWidget>
@@ -9,7 +9,7 @@
 // A list of entries with the same flat two-pixel border as the skinned tree view: an outer line
 // in BorderColor and an inner line in the control's own colour around the viewport and the
 // scroll bars.
-class TzynListView : public TControlBase<QListWidget>, public TzynBorderColored {
+class TzynListView : public TzynSkinned<TControlBase<QListWidget>>, public TzynBorderColored {
     Q_OBJECT
     T_CONTROL_PROPERTIES
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)

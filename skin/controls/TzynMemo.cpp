@@ -7,7 +7,7 @@
 #include <QTextBlock>
 
 TzynMemo::TzynMemo(QWidget *parent)
-    : TControlBase<QPlainTextEdit>(parent)
+    : TzynSkinned(parent)
     , m_border(this, [this] { return Color(); })
     , m_lines(new TStrings(
           this,
@@ -26,7 +26,6 @@ TzynMemo::TzynMemo(QWidget *parent)
     setBorderWidth(2);
     setScrollBars(Fw::ssNone);
     connect(this, &QPlainTextEdit::textChanged, this, [this] { Q_EMIT OnChange(this); });
-    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynMemo::setBorderStyle(Fw::TBorderStyle style)
@@ -116,7 +115,7 @@ bool TzynMemo::viewportEvent(QEvent *event)
 
 bool TzynMemo::event(QEvent *event)
 {
-    const bool result = TControlBase<QPlainTextEdit>::event(event);
+    const bool result = TzynSkinned::event(event);
     m_border.viewEvent(event);
     return result;
 }

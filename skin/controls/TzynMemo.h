@@ -4,7 +4,7 @@
 #include "TStrings.h"
 #include "TzynScrollBar.h"
 #include "TzynScrollBinding.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 #include "TzynViewBorder.h"
 
 #include <QPlainTextEdit>
@@ -15,7 +15,7 @@
 // (the memo scheme: the memo's own bars are shown exactly in the bound directions, and a bar
 // with nothing to scroll stays visible, disabled, without its thumb). Qt's text edit scrolls
 // vertically by lines and horizontally by pixels: the bound bars' positions are those units.
-class TzynMemo : public TControlBase<QPlainTextEdit>, public TzynBorderColored {
+class TzynMemo : public TzynSkinned<TControlBase<QPlainTextEdit>>, public TzynBorderColored {
     Q_OBJECT
     T_CONTROL_PROPERTIES
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)

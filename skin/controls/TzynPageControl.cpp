@@ -14,7 +14,6 @@ TzynPageControl::TzynPageControl(QWidget *parent)
     AttachStrip(new TzynPageControlTopPanel(this));
     Strip()->setTabs({});
     Strip()->setTabIndex(-1);
-    TakeOwnerStyle(ControlOwner(parent));
 }
 
 TzynPageControl::~TzynPageControl()

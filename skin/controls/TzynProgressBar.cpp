@@ -11,7 +11,7 @@
 #include <algorithm>
 
 TzynProgressBar::TzynProgressBar(QWidget *parent)
-    : TControl(parent)
+    : TzynStyled(parent)
     , m_picture(new TPicture(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -20,7 +20,6 @@ TzynProgressBar::TzynProgressBar(QWidget *parent)
     setBounds(Left(), Top(), 150, Thickness);
     setCaptionValue(QStringLiteral("50%"));
     setColor(Colors::clBtnFace);
-    TakeOwnerStyle(ControlOwner(parent));
     setCaptionValue(QString::number(Percentage(m_min, m_max, m_position)) + QLatin1Char('%'));
 }
 
@@ -80,24 +79,23 @@ void TzynProgressBar::setPosition(int value)
 
 void TzynProgressBar::applyStyle()
 {
-    if (m_style == TzynUIStyle::Custom)
+    const TzynUIStyle style = UIStyle();
+    if (style == TzynUIStyle::Custom)
         return;
     using E = TzynThemeEntry;
     TBitmap bitmap;
     LoadThemeBitmap(bitmap,
-        GetThemeResName(m_style,
+        GetThemeResName(style,
             m_orientation == zyn::zynHorizontal ? E::ProgressBarImage
                                                 : E::ProgressBarVerticalImage));
     m_picture->setGraphic(bitmap.clone());
-    setColor(GetThemeColor(m_style, E::ControlColor));
-    setBorderColor(GetThemeColor(m_style, E::ControlBorderColor));
+    setColor(GetThemeColor(style, E::ControlColor));
+    setBorderColor(GetThemeColor(style, E::ControlBorderColor));
 }
 
-void TzynProgressBar::setUIStyle(TzynUIStyle style)
+void TzynProgressBar::ApplyUIStyle(TzynUIStyle)
 {
-    m_style = style;
     applyStyle();
-    update();
 }
 
 void TzynProgressBar::setOrientation(TzynProgressBarOrientation orientation)
@@ -154,7 +152,7 @@ void TzynProgressBar::setSmartShowCaption(bool value)
         update();
 }
 
-QImage TzynProgressBar::mirroredPicture(const TGraphic &graphic)
+QImage TzynProgressBar::mirroredPicture(const TGraphic &graphic) const
 {
     const QImage image = GraphicImage(graphic);
     if (image.cacheKey() != m_mirroredFrom || m_mirrored.isNull()) {
@@ -192,10 +190,13 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
             canvas.drawImage(
                 QRect(QPoint(1, top), QPoint(right - 1, h - 2)), mirroredPicture(*graphic));
         canvas.fillRect(QRect(QPoint(1, 1), QPoint(right - 1, top - 1)), toQColor(Color()));
-        m_showCaption = false;
     }
     QPainter canvas(&bitmap);
-    if (m_showCaption && (!m_smartShowCaption || m_position != m_min)) {
+    // Only a horizontal bar has room for the percentage; ShowCaption keeps its value for when
+    // the bar turns back.
+    const bool captionShown = m_orientation == zyn::zynHorizontal && m_showCaption
+        && (!m_smartShowCaption || m_position != m_min);
+    if (captionShown) {
         const QFont font = TFont().toQFont();
         const QFontMetrics metrics(font);
         const QString text = Caption();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TControl.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 
 #include <QImage>
 
@@ -12,7 +12,7 @@ class TPicture;
 // style's progress picture stretched along the bar (from the bottom when vertical), the rest
 // Color, a one-pixel BorderColor frame round it, and on a horizontal bar the percentage in its
 // middle. Its thickness stays 12: a resize to another thickness is refused.
-class TzynProgressBar : public TControl, public TzynStyleable {
+class TzynProgressBar : public TzynStyled<TzynSkinned<TControl>> {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(TColor CaptionColor READ CaptionColor WRITE setCaptionColor)
@@ -30,8 +30,6 @@ public:
     explicit TzynProgressBar(QWidget *parent = nullptr);
 
     TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ProgressBar; }
-    TzynUIStyle UIStyle() const override { return m_style; }
-    void setUIStyle(TzynUIStyle style) override;
 
     int Max() const { return m_max; }
     void setMax(int value);
@@ -63,6 +61,7 @@ public:
     void setBounds(int left, int top, int width, int height) override;
 
 protected:
+    void ApplyUIStyle(TzynUIStyle style) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -72,15 +71,14 @@ private:
     int filledNow() const;
     // The picture upside down, as the vertical bar fills from the bottom; turned once per
     // picture rather than on every paint.
-    QImage mirroredPicture(const TGraphic &graphic);
+    QImage mirroredPicture(const TGraphic &graphic) const;
 
     TPicture *m_picture;
-    QImage m_mirrored;
-    qint64 m_mirroredFrom = 0;
+    mutable QImage m_mirrored;
+    mutable qint64 m_mirroredFrom = 0;
     int m_max = 100;
     int m_min = 0;
     int m_position = 50;
-    TzynUIStyle m_style = TzynUIStyle::Custom;
     TzynProgressBarOrientation m_orientation = zyn::zynHorizontal;
     TColor m_borderColor = Colors::clBlack;
     TColor m_captionColor = Colors::clBlack;

@@ -32,7 +32,7 @@ void place(QWidget *part, const QRect &bounds)
 } // namespace
 
 TzynScrollBar::TzynScrollBar(QWidget *parent)
-    : TCustomPanel(parent)
+    : TzynStyled(parent)
     , m_track(new TzynScrollTrackBar(this))
     , m_incButton(new TzynImageButton(this))
     , m_decButton(new TzynImageButton(this))
@@ -56,7 +56,6 @@ TzynScrollBar::TzynScrollBar(QWidget *parent)
     setBevelInner(Fw::bvNone);
     setBevelOuter(Fw::bvNone);
     setHeight(defaultHeight);
-    TakeOwnerStyle(ControlOwner(parent));
     arrangeParts();
 }
 
@@ -67,10 +66,8 @@ TzynScrollBar::~TzynScrollBar()
     disconnect(m_track, nullptr, this, nullptr);
 }
 
-void TzynScrollBar::setUIStyle(TzynUIStyle style)
+void TzynScrollBar::ApplyUIStyle(TzynUIStyle style)
 {
-    if (!AssignIfChanged(m_uiStyle, style))
-        return;
     if (style == TzynUIStyle::Custom)
         return;
     const TColor color = GetThemeColor(style, TzynThemeEntry::ScrollBarColor);
@@ -185,14 +182,14 @@ void TzynScrollBar::resizeEvent(QResizeEvent *event)
 
 void TzynScrollBar::loadStylePictures()
 {
-    if (m_uiStyle == TzynUIStyle::Custom)
+    if (UIStyle() == TzynUIStyle::Custom)
         return;
     using E = TzynThemeEntry;
     // The track shows no bar of its own, only the thumb on the bar's colour.
     m_track->BarImage()->clear();
 
     // The thumb is stored upright: start cap, body and end cap from top to bottom.
-    QImage thumb = ThemeImage(GetThemeResName(m_uiStyle, E::ScrollBarTrackImage));
+    QImage thumb = ThemeImage(GetThemeResName(UIStyle(), E::ScrollBarTrackImage));
     RotateBitmapLeft(thumb);
     const int cell = thumb.width() / 3;
     m_thumbStart = thumb.copy(0, 0, cell, thumb.height());
@@ -217,7 +214,7 @@ void TzynScrollBar::loadStylePictures()
     };
     for (const Arrow &arrow : arrows) {
         auto load = [&](TPicture *picture, E entry) {
-            QImage image = ThemeImage(GetThemeResName(m_uiStyle, entry));
+            QImage image = ThemeImage(GetThemeResName(UIStyle(), entry));
             if (!vertical())
                 RotateBitmapLeft(image);
             setPictureImage(picture, image);

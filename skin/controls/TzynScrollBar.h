@@ -2,7 +2,7 @@
 
 #include "TCustomPanel.h"
 #include "TzynScrollBinding.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 #include "ZYNThemes.h"
 
 #include <QImage>
@@ -16,7 +16,7 @@ class TzynScrollTrackBar;
 // picture: as long as PageSize per cent of the track, or LineButton pixels when that is set.
 // Min, Max, Position, PageSize and OnChange are the track's. A list or memo binds it through
 // TzynScrollBinding.
-class TzynScrollBar : public TCustomPanel, public TzynStyleable, public TzynBindableScrollBar {
+class TzynScrollBar : public TzynStyled<TzynSkinned<TCustomPanel>>, public TzynBindableScrollBar {
     Q_OBJECT
     Q_PROPERTY(int LineButton READ LineButton WRITE setLineButton)
     Q_PROPERTY(zyn::TzynProgressBarOrientation Orientation READ Orientation WRITE setOrientation)
@@ -35,8 +35,6 @@ public:
     ~TzynScrollBar() override;
 
     TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ScrollBar; }
-    TzynUIStyle UIStyle() const override { return m_uiStyle; }
-    void setUIStyle(TzynUIStyle style) override;
 
     TzynProgressBarOrientation Orientation() const { return m_orientation; }
     void setOrientation(TzynProgressBarOrientation value);
@@ -79,6 +77,7 @@ Q_SIGNALS:
     void OnChange(QObject *Sender);
 
 protected:
+    void ApplyUIStyle(TzynUIStyle style) override;
     void resizeEvent(QResizeEvent *event) override;
     void colorChanged() override;
 
@@ -95,8 +94,6 @@ private:
     QImage m_thumbStart;
     QImage m_thumbMiddle;
     QImage m_thumbEnd;
-    // Custom until the owner's style is taken, so that the first style loads its pictures.
-    TzynUIStyle m_uiStyle = TzynUIStyle::Custom;
     TzynProgressBarOrientation m_orientation = zynHorizontal;
     int m_smallChange = 1;
     int m_lineButton = 0;

@@ -34,7 +34,7 @@ TCustomPanel *plainPanel(QWidget *parent, Fw::TAlign align)
 } // namespace
 
 TzynSideChannel::TzynSideChannel(QWidget *parent)
-    : TCustomPanel(parent)
+    : TzynSkinned(parent)
     , m_sideBar(plainPanel(this, Fw::alLeft))
     , m_captionPanel(plainPanel(this, Fw::alTop))
     , m_pinButton(new QToolButton(m_captionPanel))
@@ -80,7 +80,6 @@ TzynSideChannel::TzynSideChannel(QWidget *parent)
 
     setCaptionValue(QStringLiteral(" "));
     setChannelAlign(zyn::zynLeft);
-    setColor(FindFormColor(ControlOwner(parent)));
     setSideBarColor(Color());
     m_fullWidth = width();
     PushIn(true);
@@ -92,7 +91,7 @@ TzynSideChannel::~TzynSideChannel()
     m_slideTimer.stop();
 }
 
-void TzynSideChannel::TakeInitialStyle(TzynUIStyle style)
+void TzynSideChannel::InitialStyle(TzynUIStyle style)
 {
     setColor(GetThemeColor(style, TzynThemeEntry::FormColor));
     setSideBarColor(Color());

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TCustomPanel.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -14,7 +14,7 @@ class TzynButton;
 // the strip, or when the strip is clicked. While out it shows its caption and a pin button;
 // unless pinned it slides back in once the pointer has left it. Sliding goes in 15-pixel steps
 // driven by a timer; QuickMove jumps.
-class TzynSideChannel : public TCustomPanel, public TzynSideBarColored {
+class TzynSideChannel : public TzynSkinned<TCustomPanel>, public TzynSideBarColored {
     Q_OBJECT
     Q_PROPERTY(TColor SideBarColor READ SideBarColor WRITE setSideBarColor)
     Q_PROPERTY(int SideBarWidth READ SideBarWidth WRITE setSideBarWidth)
@@ -32,9 +32,8 @@ public:
     ~TzynSideChannel() override;
 
     TzynStyleClasses StyleClasses() const override { return TzynStyleClass::SideChannel; }
-    // A channel takes the colour of its owner's form frame when it is made; given a style
-    // afterwards, it takes the colour such a frame of that style has.
-    void TakeInitialStyle(TzynUIStyle style) override;
+    // A channel's first colour is the one a form frame of the owner's style has.
+    void InitialStyle(TzynUIStyle style) override;
 
     // The width when out. Writing it (or the published Width) leaves the present width alone:
     // the width follows the sliding. setBounds changes the present width.

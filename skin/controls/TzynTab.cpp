@@ -10,9 +10,11 @@
 #include <QPainter>
 
 TzynTab::TzynTab(QWidget *parent)
-    : TzynCustomPanel(parent)
+    : TzynStyled(parent)
     , m_tabFont(new TFont(this))
 {
+    // The tabs have no pictures of their own: Custom is ignored.
+    refuseCustom(TzynUIStyle::Custom);
     setCaptionValue(QStringLiteral(" "));
     setHeight(80);
     connect(m_tabFont, &TFont::OnChange, this, [this] {
@@ -29,18 +31,14 @@ void TzynTab::AttachStrip(TzynTabControlTopPanel *strip)
     m_strip->setAlign(Fw::alTop);
 }
 
-void TzynTab::setUIStyle(TzynUIStyle style)
+void TzynTab::ApplyUIStyle(TzynUIStyle style)
 {
-    if (style == TzynUIStyle::Custom)
-        return;
-    m_style = style;
     using E = TzynThemeEntry;
     m_strip->setColor(GetThemeColor(style, E::ControlColor));
     setBorderColor(GetThemeColor(style, E::ControlBorderColor));
     m_strip->setUIStyle(style);
     setColor(StyleLook(style).tabBodyColor.value_or(GetThemeColor(style, E::ControlColor)));
     UpdateChildrenUIStyle(style);
-    update();
 }
 
 void TzynTab::setBorderColor(TColor color)

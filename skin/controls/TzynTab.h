@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TzynCustomPanel.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 
 class TFont;
 class TzynTabControlTopPanel;
@@ -9,7 +9,7 @@ class TzynTabControlTopPanel;
 // A panel with a skinned tab strip along its top and a flat-bordered body below it. The tab
 // control and the page control derive from it; each creates its own strip class. A style given
 // to it is passed on to its contents.
-class TzynTab : public TzynCustomPanel, public TzynStyleable {
+class TzynTab : public TzynStyled<TzynSkinned<TzynCustomPanel>> {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
@@ -17,9 +17,6 @@ class TzynTab : public TzynCustomPanel, public TzynStyleable {
 public:
     ~TzynTab() override;
 
-    TzynUIStyle UIStyle() const override { return m_style; }
-    // Custom is ignored: the tabs have no pictures of their own.
-    void setUIStyle(TzynUIStyle style) override;
     TColor BorderColor() const { return m_borderColor; }
     void setBorderColor(TColor color);
     // The font of the tab captions (the published Font).
@@ -56,16 +53,15 @@ Q_SIGNALS:
 
 protected:
     explicit TzynTab(QWidget *parent);
-    // Every subclass creates its own strip in its constructor and hands it over here, then
-    // takes its owner's style.
+    // Every subclass creates its own strip in its constructor and hands it over here.
     void AttachStrip(TzynTabControlTopPanel *strip);
+    void ApplyUIStyle(TzynUIStyle style) override;
     virtual void BorderColorChanged() { }
 
     void paintPanel(QPainter &canvas) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    TzynUIStyle m_style = TzynUIStyle::Custom;
     TColor m_borderColor = Colors::clBlack;
     TFont *m_tabFont;
     TzynTabControlTopPanel *m_strip = nullptr;

@@ -7,7 +7,6 @@ TzynTabControl::TzynTabControl(QWidget *parent)
     : TzynTab(parent)
 {
     AttachStrip(new TzynTabControlTopPanel(this));
-    TakeOwnerStyle(ControlOwner(parent));
 }
 
 QStringList TzynTabControl::Tabs() const

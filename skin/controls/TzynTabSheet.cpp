@@ -8,11 +8,10 @@
 #include <QPainter>
 
 TzynTabSheet::TzynTabSheet(QWidget *parent)
-    : TzynCustomPanel(parent)
+    : TzynSkinned(parent)
 {
     setCaptionValue(QStringLiteral(" "));
     setAlign(Fw::alClient);
-    TakeOwnerStyle(ControlOwner(parent));
     followParent();
 }
 
@@ -35,7 +34,7 @@ void TzynTabSheet::followParent()
 
 bool TzynTabSheet::event(QEvent *event)
 {
-    const bool result = TzynCustomPanel::event(event);
+    const bool result = TzynSkinned::event(event);
     if (event->type() == QEvent::ParentChange)
         followParent();
     return result;

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "TzynCustomPanel.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 
 class TzynPageControl;
 
 // A page of a TzynPageControl: a panel filling the control's body, shown while its tab is the
 // selected one. Placing a sheet on a page control (as its parent) adds it as the last page;
 // taking it away or destroying it removes its page.
-class TzynTabSheet : public TzynCustomPanel, public TzynBorderColored {
+class TzynTabSheet : public TzynSkinned<TzynCustomPanel>, public TzynBorderColored {
     Q_OBJECT
     Q_MOC_INCLUDE("TzynPageControl.h")
     Q_PROPERTY(TzynPageControl *PageControl READ PageControl WRITE setPageControl)

@@ -12,17 +12,15 @@
 #include <QPainter>
 
 TzynToolBar::TzynToolBar(QWidget *parent)
-    : TToolBar(parent)
+    : TzynStyled(parent)
 {
     setFlat(true);
     setTransparent(false);
-    TakeOwnerStyle(ControlOwner(parent));
 }
 
-void TzynToolBar::setUIStyle(TzynUIStyle style)
+void TzynToolBar::ApplyUIStyle(TzynUIStyle style)
 {
     using E = TzynThemeEntry;
-    m_style = style;
     if (style == TzynUIStyle::Custom)
         return;
     m_buttonBorderColor = GetThemeColor(style, E::ToolBarButtonBorderColor);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TToolBar.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 
 class TToolButton;
 
@@ -9,7 +9,7 @@ class TToolButton;
 // colours of its style (the up look, and the down look for a hot button being pressed);
 // buttons in their plain state keep the framework's drawing. In a style whose tool bars are
 // see-through it shows its parent's background.
-class TzynToolBar : public TToolBar, public TzynStyleable {
+class TzynToolBar : public TzynStyled<TzynSkinned<TToolBar>> {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(TColor ButtonColor READ ButtonColor WRITE setButtonColor)
@@ -19,8 +19,6 @@ public:
     explicit TzynToolBar(QWidget *parent = nullptr);
 
     TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ToolBar; }
-    TzynUIStyle UIStyle() const override { return m_style; }
-    void setUIStyle(TzynUIStyle style) override;
     TColor ButtonColor() const { return m_buttonColor; }
     void setButtonColor(TColor color);
     TColor ButtonBorderColor() const { return m_buttonBorderColor; }
@@ -29,6 +27,7 @@ public:
     void setButtonDownColor(TColor color);
 
 protected:
+    void ApplyUIStyle(TzynUIStyle style) override;
     bool CustomDraw(QPainter &canvas, const QRect &rect) override;
     bool CustomDrawButton(
         TToolButton *button, QPainter &canvas, Fw::TCustomDrawState state) override;
@@ -38,7 +37,6 @@ private:
     void drawLook(TToolButton *button, QPainter &canvas, bool down);
     void updateButtons();
 
-    TzynUIStyle m_style = TzynUIStyle::DeepBlue;
     TColor m_buttonColor = Colors::clBtnFace;
     TColor m_buttonBorderColor = Colors::clBtnShadow;
     TColor m_buttonDownColor = Colors::clBtnShadow;

@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -62,7 +61,7 @@ int TzynTrackBar::Geometry::PositionFrom(int pointer) const
 }
 
 TzynTrackBar::TzynTrackBar(QWidget *parent)
-    : TCustomPanel(parent)
+    : TzynStyled(parent)
     , m_barImage(new TPicture(this))
     , m_slider(new TzynImagePanel(this))
 {
@@ -75,7 +74,6 @@ TzynTrackBar::TzynTrackBar(QWidget *parent)
     m_slider->setBevelOuter(Fw::bvNone);
     m_slider->installEventFilter(this);
     placeSlider();
-    TakeOwnerStyle(ControlOwner(parent));
 }
 
 TzynTrackBar::~TzynTrackBar()
@@ -96,10 +94,8 @@ TzynTrackBar::Geometry TzynTrackBar::geometryNow() const
     return g;
 }
 
-void TzynTrackBar::setUIStyle(TzynUIStyle style)
+void TzynTrackBar::ApplyUIStyle(TzynUIStyle style)
 {
-    if (!AssignIfChanged(m_uiStyle, style))
-        return;
     if (style == TzynUIStyle::Custom)
         return;
     setColor(GetThemeColor(style, TzynThemeEntry::TrackBarColor));
@@ -176,10 +172,10 @@ void TzynTrackBar::UpdateLayout()
 void TzynTrackBar::prepareBar()
 {
     const int length = horizontal() ? width() : height();
-    if (m_uiStyle != TzynUIStyle::Custom) {
+    if (UIStyle() != TzynUIStyle::Custom) {
         using E = TzynThemeEntry;
         const QImage bar = ThemeImage(GetThemeResName(
-            m_uiStyle, horizontal() ? E::TrackBarBarImage : E::TrackBarVerticalBarImage));
+            UIStyle(), horizontal() ? E::TrackBarBarImage : E::TrackBarVerticalBarImage));
         setPictureImage(m_barImage, bar);
         m_barBitmap = QImage();
         if (length > 0 && !bar.isNull()) {
@@ -191,7 +187,7 @@ void TzynTrackBar::prepareBar()
                 RotateBitmapLeft(m_barBitmap);
         }
         setPictureImage(m_slider->Picture(),
-            ThemeImage(GetThemeResName(m_uiStyle,
+            ThemeImage(GetThemeResName(UIStyle(),
                 horizontal() ? E::TrackBarSliderImage : E::TrackBarVerticalSliderImage)));
     } else {
         m_barBitmap = pictureImage(m_barImage);
@@ -265,8 +261,12 @@ void TzynTrackBar::pageStep(int pointer)
 
 void TzynTrackBar::stopStepping()
 {
-    delete m_stepTimer;
-    m_stepTimer = nullptr;
+    stopAutoRepeat();
+}
+
+void TzynTrackBar::AutoRepeatStep()
+{
+    pageStep(along(m_pointer));
 }
 
 void TzynTrackBar::endDrag()
@@ -298,12 +298,8 @@ void TzynTrackBar::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     pageStep(along(m_pointer));
-    if (!m_stepTimer) {
-        m_stepTimer = new QTimer(this);
-        m_stepTimer->setInterval(stepInterval);
-        connect(m_stepTimer, &QTimer::timeout, this, [this] { pageStep(along(m_pointer)); });
-        m_stepTimer->start();
-    }
+    if (!autoRepeating())
+        startAutoRepeat(stepInterval, stepInterval);
 }
 
 void TzynTrackBar::mouseMoveEvent(QMouseEvent *event)

@@ -2,7 +2,7 @@
 
 #include "TCustomPanel.h"
 #include "TPicture.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 #include "ZYNThemes.h"
 
 #include <QImage>
@@ -10,14 +10,13 @@
 
 #include <functional>
 
-class QTimer;
 class TzynImagePanel;
 
 // A slider control drawn from two pictures: a bar stretched along the control and a slider
 // picture (a TzynImagePanel child) that the user drags or moves in page steps toward the
 // pointer. In a built-in style both pictures and the colour come from the theme; the scroll
 // bar uses the same control (TzynScrollTrackBar) as its track, with the thumb as its slider.
-class TzynTrackBar : public TCustomPanel, public TzynStyleable {
+class TzynTrackBar : public TzynStyled<TzynSkinned<TCustomPanel>> {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(TPicture *BarImage READ BarImage WRITE setBarImage)
@@ -51,8 +50,6 @@ public:
     ~TzynTrackBar() override;
 
     TzynStyleClasses StyleClasses() const override { return TzynStyleClass::TrackBar; }
-    TzynUIStyle UIStyle() const override { return m_uiStyle; }
-    void setUIStyle(TzynUIStyle style) override;
 
     TPicture *BarImage() const { return m_barImage; }
     void setBarImage(const TPicture *picture);
@@ -73,8 +70,8 @@ public:
     int LastReportedPosition() const { return m_lastReportedPosition; }
     bool Dragging() const { return m_dragging; }
     int GrabOffset() const { return m_grabOffset; }
-    // Present only while the left button is held on the bar.
-    QTimer *StepTimer() const { return m_stepTimer; }
+    // Whether the bar steps toward the pointer: while the left button is held on the bar.
+    bool Stepping() const { return autoRepeating(); }
     TzynImagePanel *Slider() const { return m_slider; }
     const QImage &BarBitmap() const { return m_barBitmap; }
 
@@ -91,6 +88,8 @@ Q_SIGNALS:
     void OnChange(QObject *Sender);
 
 protected:
+    void ApplyUIStyle(TzynUIStyle style) override;
+    void AutoRepeatStep() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -112,15 +111,12 @@ private:
     void dragTo(int pointer);
 
     TPicture *m_barImage;
-    QTimer *m_stepTimer = nullptr;
     TzynImagePanel *m_slider;
     int m_min = 0;
     int m_max = 100;
     int m_position = 0;
     int m_lastReportedPosition = 0;
     TzynProgressBarOrientation m_orientation = zynHorizontal;
-    // Custom until the owner's style is taken, so that the first style loads its pictures.
-    TzynUIStyle m_uiStyle = TzynUIStyle::Custom;
     bool m_dragging = false;
     int m_grabOffset = 0;
     int m_pageSize = 10;

@@ -4,14 +4,13 @@
 #include "ZYNThemes.h"
 
 TzynTreeView::TzynTreeView(QWidget *parent)
-    : TTreeView(parent)
+    : TzynSkinned(parent)
     , m_border(this, [this] { return Color(); })
 {
     // The band between the lines and the viewport shows the control's colour.
     setAutoFillBackground(true);
     setBorderStyle(Fw::bsNone);
     setBorderWidth(2);
-    TakeOwnerStyle(ControlOwner(parent));
 }
 
 void TzynTreeView::setBorderColor(TColor color)
@@ -33,7 +32,7 @@ void TzynTreeView::setBorderStyle(Fw::TBorderStyle style)
 
 bool TzynTreeView::event(QEvent *event)
 {
-    const bool result = TTreeView::event(event);
+    const bool result = TzynSkinned::event(event);
     m_border.viewEvent(event);
     return result;
 }

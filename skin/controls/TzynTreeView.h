@@ -1,13 +1,13 @@
 #pragma once
 
 #include "TTreeView.h"
-#include "TzynSkinnedControl.h"
+#include "TzynSkinned.h"
 #include "TzynViewBorder.h"
 
 // The framework's tree view with a flat two-pixel border instead of the platform's sunken
 // edge: an outer line in BorderColor and an inner line in the control's own colour, drawn over
 // the band that BorderWidth keeps free around the viewport and the scroll bars.
-class TzynTreeView : public TTreeView, public TzynBorderColored {
+class TzynTreeView : public TzynSkinned<TTreeView>, public TzynBorderColored {
     Q_OBJECT
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)

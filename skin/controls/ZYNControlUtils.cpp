@@ -9,11 +9,6 @@
 
 #include <algorithm>
 
-QObject *ControlOwner(const QWidget *parent)
-{
-    return parent ? parent->window() : nullptr;
-}
-
 void DrawCaption(QPainter &canvas, const QRect &rect, int flags, const QString &caption,
     const QColor &color, CaptionLook look)
 {

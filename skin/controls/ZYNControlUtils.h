@@ -17,11 +17,6 @@ class QFrame;
 class QPainter;
 class QWidget;
 
-// The component that owns a control created on this parent: the form the parent belongs to.
-// Its direct children are searched for the skinned form frame that gives new controls their
-// initial style.
-QObject *ControlOwner(const QWidget *parent);
-
 // How a caption is drawn: in its colour; disabled and embossed (a white copy one pixel down
 // and right under the grey text, as push buttons show it); or disabled in plain grey (as check
 // boxes and group boxes show it).

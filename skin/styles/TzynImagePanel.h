@@ -16,5 +16,5 @@ public:
 
     TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ImagePanel; }
     // A panel has no style of its own: it only passes one on to its children.
-    void TakeInitialStyle(TzynUIStyle) override { }
+    void InitialStyle(TzynUIStyle) override { }
 };

@@ -9,7 +9,7 @@ void TzynSkinnedControl::TakeOwnerStyle(const QObject *owner)
     TakeInitialStyle(FindFormUIStyle(owner));
 }
 
-void TzynBorderColored::TakeInitialStyle(TzynUIStyle style)
+void TzynBorderColored::InitialStyle(TzynUIStyle style)
 {
     // A frame in Custom, like no frame at all, gives black.
     setBorderColor(GetThemeColor(style, TzynThemeEntry::ControlBorderColor));

@@ -56,15 +56,30 @@ public:
     // named in the table adds its own class to its base's.
     virtual TzynStyleClasses StyleClasses() const = 0;
 
-    // What a new control takes from the style of the form frame among its owner's children.
-    virtual void TakeInitialStyle(TzynUIStyle style) = 0;
+    // Takes what a new control takes from the style of the form frame among its owner's
+    // children (InitialStyle); from then on the control has its first style, and polishing it
+    // takes none.
+    void TakeInitialStyle(TzynUIStyle style)
+    {
+        m_firstStyleTaken = true;
+        InitialStyle(style);
+    }
+    // Whether the first style has been taken or given.
+    bool FirstStyleTaken() const { return m_firstStyleTaken; }
 
 protected:
-    // The one way a new control takes its first style: from the first skinned form frame
-    // among the owner's child controls, DeepBlue without one. A concrete class calls it at the
-    // end of its construction, when its own overrides are in place; the owner is the form the
-    // control is loaded onto (ControlOwner), or the frame for a part the frame creates.
+    virtual void InitialStyle(TzynUIStyle style) = 0;
+    // A layout or program gave the control its look before it was polished: the first style
+    // is not taken over it.
+    void markFirstStyleTaken() { m_firstStyleTaken = true; }
+
+    // Takes the first style now from the first skinned form frame among the owner's child
+    // controls, DeepBlue without one: for a part that a frame makes for itself. Controls take
+    // it when they are polished (TzynSkinned).
     void TakeOwnerStyle(const QObject *owner);
+
+private:
+    bool m_firstStyleTaken = false;
 };
 
 // The two kinds below share the contract as a virtual base, so that a control of both kinds (a
@@ -79,7 +94,7 @@ public:
     // control's ordinary setters.
     virtual void setUIStyle(TzynUIStyle style) = 0;
 
-    void TakeInitialStyle(TzynUIStyle style) override { setUIStyle(style); }
+    void InitialStyle(TzynUIStyle style) override { setUIStyle(style); }
 };
 
 // A skinned control without a style of its own that takes the theme's control border colour.
@@ -88,7 +103,7 @@ public:
     virtual TColor BorderColor() const = 0;
     virtual void setBorderColor(TColor color) = 0;
 
-    void TakeInitialStyle(TzynUIStyle style) override;
+    void InitialStyle(TzynUIStyle style) override;
 };
 
 // A skinned control with a side bar of its own colour (the side channel): a style push gives
@@ -99,7 +114,7 @@ public:
     virtual TColor SideBarColor() const = 0;
     virtual void setSideBarColor(TColor color) = 0;
 
-    void TakeInitialStyle(TzynUIStyle) override { }
+    void InitialStyle(TzynUIStyle) override { }
 };
 
 // The skinned form frame as new controls see it: the first one among the owner's children

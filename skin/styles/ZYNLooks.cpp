@@ -1,5 +1,7 @@
 #include "ZYNLooks.h"
 
+#include <QHash>
+
 namespace {
 
 using E = TzynThemeEntry;
@@ -75,4 +77,23 @@ TzynThemeEntry PictureEntry(TzynPictureKind kind, TzynPictureState state, bool c
 {
     const KindEntries &entries = kinds[int(kind)];
     return (checked ? entries.checked : entries.unchecked)[int(state)];
+}
+
+QImage ThemePicture(TzynUIStyle style, TzynPictureKind kind, TzynPictureState state, bool checked)
+{
+    // User-interface thread only; four small integers make the key.
+    static QHash<quint32, QImage> cache;
+    const quint32 key
+        = (quint32(style) << 8) | (quint32(kind) << 4) | (quint32(state) << 1) | quint32(checked);
+    const auto it = cache.constFind(key);
+    if (it != cache.constEnd())
+        return *it;
+    QImage picture;
+    if (style != TzynUIStyle::Custom) {
+        picture = ThemeImageOrNull(GetThemeResName(style, PictureEntry(kind, state, checked)));
+        if (picture.isNull() && state != TzynPictureState::Normal)
+            picture = ThemePicture(style, kind, TzynPictureState::Normal, checked);
+    }
+    cache.insert(key, picture);
+    return picture;
 }

@@ -60,3 +60,9 @@ enum class TzynPictureKind { Button, CheckBox, RadioButton };
 // The theme entry that holds the picture of a control kind in a state, checked or not (the
 // push button has one picture per state, checked or not).
 TzynThemeEntry PictureEntry(TzynPictureKind kind, TzynPictureState state, bool checked);
+
+// The one lookup of a state picture: the theme bitmap of the kind's entry for the state, the
+// normal picture where the style has none for the state, and a null image where the style
+// has no picture of the kind at all (the control then draws none). Decoded once per style,
+// kind, state and check, and never raises.
+QImage ThemePicture(TzynUIStyle style, TzynPictureKind kind, TzynPictureState state, bool checked);

@@ -284,9 +284,11 @@ QStringList ThemeBitmapNames()
     return names;
 }
 
-QImage ThemeImage(const QString &name)
+QImage ThemeImageOrNull(const QString &name)
 {
-    // Paints run on the user-interface thread only, so the cache needs no lock.
+    // Paints run on the user-interface thread only, so the cache needs no lock. A name
+    // that has no bitmap is remembered as a null image, so that a paint asking again does
+    // not go to the resources each time.
     static QHash<QString, QImage> cache;
     const QString key = name.toUpper();
     const auto it = cache.constFind(key);
@@ -298,10 +300,17 @@ QImage ThemeImage(const QString &name)
         QImageReader reader(path, "bmp");
         image = reader.read();
     }
+    if (!image.isNull())
+        image = image.convertToFormat(QImage::Format_RGB32);
+    cache.insert(key, image);
+    return image;
+}
+
+QImage ThemeImage(const QString &name)
+{
+    QImage image = ThemeImageOrNull(name);
     if (image.isNull())
         throw EResNotFound(name);
-    image = image.convertToFormat(QImage::Format_RGB32);
-    cache.insert(key, image);
     return image;
 }
 

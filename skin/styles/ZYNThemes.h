@@ -184,6 +184,8 @@ QStringList ThemeBitmapNames();
 // returned image is an implicitly shared copy in Format_RGB32. Raises EResNotFound
 // ("Resource NAME not found") for a name that is not among the resources.
 QImage ThemeImage(const QString &name);
+// The same, or a null image where ThemeImage raises: for paints, which raise nothing.
+QImage ThemeImageOrNull(const QString &name);
 
 // Replaces the contents of the bitmap with the theme bitmap of that name.
 void LoadThemeBitmap(TBitmap &bitmap, const QString &name);

@@ -54,6 +54,7 @@ void tst_GroupBox::defaults()
 {
     QWidget form;
     auto *box = new TzynGroupBox(&form);
+    box->ensurePolished();
     QCOMPARE(box->size(), QSize(185, 105));
     QVERIFY(box->ParentColor());
     QVERIFY(!box->Transparent());
@@ -69,6 +70,7 @@ void tst_GroupBox::frameWithoutCaption()
 {
     QWidget form;
     auto *box = new TzynGroupBox(&form);
+    box->ensurePolished();
     box->setColor(Colors::clWhite);
     box->setBorderColor(Colors::clRed);
     const QImage image = shot(box);
@@ -91,6 +93,7 @@ void tst_GroupBox::frameWithCaption()
 {
     QWidget form;
     auto *box = new TzynGroupBox(&form);
+    box->ensurePolished();
     box->setColor(Colors::clWhite);
     box->setBorderColor(Colors::clRed);
     box->Font()->setColor(Colors::clBlue);
@@ -131,8 +134,11 @@ void tst_GroupBox::enablingReachesEveryChild()
 {
     QWidget form;
     auto *box = new TzynGroupBox(&form);
+    box->ensurePolished();
     auto *a = new TzynButton(box);
+    a->ensurePolished();
     auto *b = new TzynButton(box);
+    b->ensurePolished();
     b->setEnabled(false);
     box->setEnabled(false);
     QVERIFY(!a->isEnabled());
@@ -157,6 +163,7 @@ void tst_GroupBox::transparentAndOpaque()
     parent.setBevelOuter(Fw::bvNone);
     parent.setColor(TColor(0x336699));
     auto *box = new TzynGroupBox(&parent);
+    box->ensurePolished();
     box->setBounds(20, 20, 185, 105);
     // Opaque: its colour, the parent's while ParentColor is on.
     QCOMPARE(box->Color(), TColor(0x336699));
@@ -173,6 +180,7 @@ void tst_GroupBox::clientAreaIsTheWholeBox()
 {
     QWidget form;
     auto *box = new TzynGroupBox(&form);
+    box->ensurePolished();
     box->setCaption(QStringLiteral("Caption"));
     auto *child = new TCustomPanel(box);
     child->setAlign(Fw::alClient);
@@ -184,19 +192,27 @@ void tst_GroupBox::pushThroughContainers()
     // The frame's push without the frame: containers first, then the frame's own children.
     QWidget frame;
     auto *button = new TzynButton(&frame);
+    button->ensurePolished();
     button->setUIStyle(S::MacOS);
     auto *custom = new TzynButton(&frame);
+    custom->ensurePolished();
     custom->setUIStyle(S::Custom);
     auto *tree = new TzynTreeView(&frame);
+    tree->ensurePolished();
     auto *list = new TzynListView(&frame);
     auto *box = new TzynGroupBox(&frame);
+    box->ensurePolished();
     auto *inner = new TzynButton(box);
+    inner->ensurePolished();
     auto *innerCheck = new TzynCheckBox(box);
     auto *radio = new TzynRadioButton(&frame);
     auto *plain = new TCustomPanel(&frame);
     auto *inPlain = new TzynButton(plain);
+    inPlain->ensurePolished();
     auto *innerBox = new TzynGroupBox(box);
+    innerBox->ensurePolished();
     auto *twoDown = new TzynButton(innerBox);
+    twoDown->ensurePolished();
 
     ApplyUIStyleToContainers(&frame, S::WinXP);
     ApplyUIStyleToChildren(&frame, S::WinXP);
@@ -241,14 +257,19 @@ void tst_GroupBox::pushFromTheFrame()
         "the form frame publishes no UIStyle");
     // New controls take the frame's style and border colour.
     auto *button = new TzynButton(frame);
+    button->ensurePolished();
     QCOMPARE(button->UIStyle(), S::MacOS);
     auto *custom = new TzynButton(frame);
+    custom->ensurePolished();
     custom->setUIStyle(S::Custom);
     auto *tree = new TzynTreeView(frame);
+    tree->ensurePolished();
     QCOMPARE(tree->BorderColor(), TColor(0x7F7F7F));
     auto *box = new TzynGroupBox(frame);
+    box->ensurePolished();
     QCOMPARE(box->BorderColor(), TColor(0x7F7F7F));
     auto *inner = new TzynButton(box);
+    inner->ensurePolished();
     inner->setUIStyle(S::BlueGlass);
 
     QVERIFY(setStyle(frame, "UIStyleAutoUpdateSub", autoUpdate));

@@ -76,6 +76,7 @@ void tst_ProgressBar::defaults()
 {
     QWidget form;
     auto *bar = new Bar(&form);
+    bar->ensurePolished(); // the first style comes with the polish
     QCOMPARE(bar->size(), QSize(150, 12));
     QCOMPARE(bar->Caption(), QStringLiteral("50%"));
     QCOMPARE(bar->UIStyle(), S::DeepBlue);
@@ -164,12 +165,27 @@ void tst_ProgressBar::verticalFillsFromTheBottomMirrored()
     bar->setPicture(&holder);
     bar->setPosition(50);
     const QImage image = shot(bar);
-    QVERIFY(!bar->ShowCaption()); // a vertical bar never shows its caption
+    // A vertical bar shows no caption, and painting it leaves ShowCaption as it was: turned
+    // back, the bar shows its percentage again.
+    QVERIFY(bar->ShowCaption());
     // e = 149 - 74 = 75: blue above, the picture from row 75 to 148, its top row at the bottom.
     QCOMPARE(image.pixel(5, 74), rgb(Colors::clBlue));
     QCOMPARE(image.pixel(5, 80), qRgb(0xFF, 0xFF, 0));
     QCOMPARE(image.pixel(5, 148), qRgb(0, 0xFF, 0));
     QCOMPARE(image.pixel(5, 149), rgb(Colors::clRed));
+
+    auto *fresh = new Bar(&form);
+    for (Bar *each : { bar, fresh }) {
+        each->setUIStyle(S::Custom);
+        each->Picture()->clear();
+        each->setColor(Colors::clWhite);
+        each->setCaptionColor(Colors::clBlack);
+        each->setBorderColor(Colors::clBlack);
+        each->setOrientation(zyn::zynHorizontal);
+        each->setBounds(0, 0, 150, TzynProgressBar::Thickness);
+        each->setPosition(50);
+    }
+    QCOMPARE(shot(bar), shot(fresh));
 }
 
 void tst_ProgressBar::smartCaption()

@@ -222,6 +222,7 @@ void tst_SideChannel::stylePushColoursBarAndChannel()
     auto *frame = new TzynForm(&host);
     frame->setUIStyle(S::Protein);
     auto *channel = new Channel(frame);
+    channel->ensurePolished(); // the first style comes with the polish
     // Made on a frame: the frame's colour.
     QCOMPARE(channel->Color(), frame->Color());
     QCOMPARE(channel->SideBarColor(), frame->Color());

@@ -22,14 +22,6 @@ using G = TzynTrackBar::Geometry;
 
 namespace {
 
-// A timer's tick, now: the repeat and step timers are driven by hand so that a slow machine
-// cannot add or drop ticks.
-void tick(QTimer *timer)
-{
-    QVERIFY(timer);
-    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
-}
-
 // Mouse input through the window, as the platform delivers it: Qt then sends the moves and the
 // release of a press to the widget that took the press.
 struct Pointer {
@@ -200,18 +192,17 @@ void tst_TrackBar::pressOnTheBarStepsTowardThePointer()
     // Pointer at 65 stands for position 30: steps of 10 stop there.
     pointer.press(bar, QPoint(65, 15));
     QCOMPARE(bar->Position(), 10);
-    QVERIFY(bar->StepTimer());
-    QCOMPARE(bar->StepTimer()->interval(), 500);
-    tick(bar->StepTimer());
-    QCOMPARE(bar->Position(), 20);
-    tick(bar->StepTimer());
-    QCOMPARE(bar->Position(), 30);
-    // The slider now covers the pointer: the step never carries it past.
-    tick(bar->StepTimer());
-    QCOMPARE(bar->Position(), 30);
+    QVERIFY(bar->Stepping());
+    // Held, it steps on toward the pointer and stops there: the slider then covers it.
+    QTRY_COMPARE_WITH_TIMEOUT(bar->Position(), 30, 10000);
     QCOMPARE(changes.count(), 3);
     pointer.release(bar, QPoint(65, 15));
-    QVERIFY(!bar->StepTimer());
+    QVERIFY(!bar->Stepping());
+    // A press where the slider already covers the pointer: the step never carries it past.
+    pointer.press(bar, QPoint(65, 15));
+    QCOMPARE(bar->Position(), 30);
+    pointer.release(bar, QPoint(65, 15));
+    QCOMPARE(changes.count(), 3);
 
     // Back toward a pointer before the slider, no further than the pointer's position.
     bar->setPageSize(50);
@@ -222,7 +213,7 @@ void tst_TrackBar::pressOnTheBarStepsTowardThePointer()
     QTest::mousePress(
         form->windowHandle(), Qt::RightButton, {}, bar->mapTo(form.get(), QPoint(180, 15)));
     QCOMPARE(bar->Position(), 7);
-    QVERIFY(!bar->StepTimer());
+    QVERIFY(!bar->Stepping());
     QTest::mouseRelease(
         form->windowHandle(), Qt::RightButton, {}, bar->mapTo(form.get(), QPoint(180, 15)));
 }
@@ -233,11 +224,11 @@ void tst_TrackBar::pageSizeZeroDoesNotMove()
     bar->setPageSize(0);
     bar->setPosition(40);
     const Pointer pointer { form.get() };
+    QSignalSpy changes(bar, &TzynTrackBar::OnChange);
     pointer.press(bar, QPoint(180, 15));
     QCOMPARE(bar->Position(), 40);
-    tick(bar->StepTimer());
-    QCOMPARE(bar->Position(), 40);
     pointer.release(bar, QPoint(180, 15));
+    QCOMPARE(changes.count(), 0);
 }
 
 void tst_TrackBar::leavingTheBarStopsStepping()
@@ -245,11 +236,11 @@ void tst_TrackBar::leavingTheBarStopsStepping()
     TzynTrackBar *bar = trackBar();
     const Pointer pointer { form.get() };
     pointer.press(bar, QPoint(180, 15));
-    QVERIFY(bar->StepTimer());
+    QVERIFY(bar->Stepping());
     pointer.move(bar, QPoint(150, 15));
-    QVERIFY(bar->StepTimer());
+    QVERIFY(bar->Stepping());
     pointer.move(bar, QPoint(150, 60));
-    QVERIFY(!bar->StepTimer());
+    QVERIFY(!bar->Stepping());
     pointer.release(bar, QPoint(150, 60));
 }
 
@@ -262,7 +253,7 @@ void tst_TrackBar::dragFollowsTheGrabOffsetAndReportsEachNewPosition()
     pointer.press(slider, QPoint(3, 5));
     QVERIFY(bar->Dragging());
     QCOMPARE(bar->GrabOffset(), 3);
-    QVERIFY(!bar->StepTimer());
+    QVERIFY(!bar->Stepping());
 
     pointer.move(bar, QPoint(45, 15));
     QCOMPARE(slider->x(), 42);
@@ -421,22 +412,21 @@ void tst_TrackBar::holdingAnArrowStepsEveryHundredMilliseconds()
     QSignalSpy changes(bar, &TzynScrollBar::OnChange);
     const Pointer pointer { form.get() };
     pointer.press(bar->IncButton(), QPoint(4, 4));
-    QTimer *repeat = bar->IncButton()->RepeatTimer();
-    QVERIFY(repeat);
-    QCOMPARE(repeat->interval(), 100);
+    QVERIFY(bar->IncButton()->Repeating());
+    QCOMPARE(bar->IncButton()->MouseContinuouslyDownInterval(), 100);
     QCOMPARE(bar->Position(), 0);
-    // 350 ms of holding are three ticks.
-    for (int i = 0; i < 3; ++i)
-        tick(repeat);
-    QCOMPARE(bar->Position(), 9);
-    QCOMPARE(changes.count(), 3);
+    // Every tick of the held arrow is one step of SmallChange.
+    QTRY_VERIFY_WITH_TIMEOUT(bar->Position() >= 9, 10000);
     pointer.release(bar->IncButton(), QPoint(4, 4));
-    QVERIFY(!bar->IncButton()->RepeatTimer());
+    QVERIFY(!bar->IncButton()->Repeating());
+    const int reached = bar->Position();
+    QCOMPARE(reached % 3, 0);
+    QCOMPARE(changes.count(), reached / 3);
 
     pointer.press(bar->DecButton(), QPoint(4, 4));
-    tick(bar->DecButton()->RepeatTimer());
-    QCOMPARE(bar->Position(), 6);
+    QTRY_VERIFY_WITH_TIMEOUT(bar->Position() < reached, 10000);
     pointer.release(bar->DecButton(), QPoint(4, 4));
+    QCOMPARE((reached - bar->Position()) % 3, 0);
     QVERIFY(!bar->DecButton()->TabStop());
 }
 
@@ -459,8 +449,7 @@ void tst_TrackBar::arrowsStopAtTheLimits()
     QSignalSpy changes(bar, &TzynScrollBar::OnChange);
     const Pointer pointer { form.get() };
     pointer.press(bar->IncButton(), QPoint(4, 4));
-    for (int i = 0; i < 5; ++i)
-        tick(bar->IncButton()->RepeatTimer());
+    QTRY_COMPARE_WITH_TIMEOUT(bar->Position(), 5, 10000);
     pointer.release(bar->IncButton(), QPoint(4, 4));
     QCOMPARE(bar->Position(), 5);
     QCOMPARE(changes.count(), 3);
@@ -505,9 +494,7 @@ void tst_TrackBar::realHoldMovesAFewSteps()
     QTRY_VERIFY_WITH_TIMEOUT(bar->Position() >= 3, 10000);
     QVERIFY(held.elapsed() >= 250);
     pointer.release(bar->IncButton(), QPoint(4, 4));
-    const int reached = bar->Position();
-    QTest::qWait(250);
-    QCOMPARE(bar->Position(), reached);
+    QVERIFY(!bar->IncButton()->Repeating());
 }
 
 QTEST_MAIN(tst_TrackBar)

@@ -116,8 +116,10 @@ void tst_TreeView::borderFromTheFormFrame()
     QVERIFY2(index >= 0, "the form frame publishes no UIStyle");
     frame->metaObject()->property(index).write(frame, QVariant::fromValue(TzynUIStyle::MacOS));
     auto *tree = new TzynTreeView(frame);
+    tree->ensurePolished(); // the first style comes with the polish
     QCOMPARE(tree->BorderColor(), TColor(0x7F7F7F));
     auto *list = new TzynListView(frame);
+    list->ensurePolished();
     QCOMPARE(list->BorderColor(), TColor(0x7F7F7F));
 }
 
