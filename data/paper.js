@@ -1,6 +1,8 @@
-/* Practice papers: check one question or the whole paper and show the score by section.
+/* Practice papers and the chapters' self-checks: check one question or the whole set and show
+   the score by section; a paper can also be taken as a timed mock exam.
    Each question carries its key in data attributes (data-type, data-answer, data-points), so
-   the page reads fine without this script; nothing is stored anywhere. */
+   the page reads fine without this script. Nothing is stored anywhere: no storage, no cookies;
+   leaving the page forgets every answer. */
 (function () {
     'use strict';
 
@@ -68,8 +70,23 @@
         return td;
     }
 
-    function gradeAll(paper, scoreBox, totalLine) {
-        var parts = paper.querySelectorAll('section.part');
+    function minutesAndSeconds(ms) {
+        var s = Math.max(0, Math.round(ms / 1000));
+        var m = Math.floor(s / 60);
+        s -= m * 60;
+        return (m < 10 ? '0' : '') + m + ':' + (s < 10 ? '0' : '') + s;
+    }
+
+    function inWords(ms) {
+        var s = Math.max(0, Math.round(ms / 1000));
+        var m = Math.floor(s / 60);
+        return m + ' 分 ' + (s - m * 60) + ' 秒';
+    }
+
+    /* Grades every question of a form and writes the table by section into scoreBox; returns the
+       total. note, when given, is a line put above the table (the mock exam's time used). */
+    function gradeAll(form, scoreBox, totalLine, note) {
+        var parts = form.querySelectorAll('section.part');
         var total = 0, full = 0;
         var table = document.createElement('table');
         table.className = 'grid';
@@ -101,25 +118,122 @@
             cell(row, String(score), 'n part-score');
             cell(row, String(max), 'n');
         }
+        var pass = Number(form.getAttribute('data-pass') || 0);
         scoreBox.textContent = '';
         var h = document.createElement('h2');
         h.textContent = '成绩';
         scoreBox.appendChild(h);
+        if (note) {
+            var noteLine = document.createElement('p');
+            noteLine.className = 'exam-note';
+            noteLine.textContent = note;
+            scoreBox.appendChild(noteLine);
+        }
         var line = document.createElement('p');
-        line.className = 'verdict-line ' + (total >= 60 ? 'pass' : 'fail');
-        line.innerHTML = '总分：<span id="score-total">' + total + '</span> / ' + full + ' 分，' +
-            (total >= 60 ? '达到 60 分及格线。' : '未达到 60 分及格线。') +
-            ' 各题的解析已经展开，答错和少选的题请对照相应章节复习。';
+        line.className = 'verdict-line' + (pass ? (total >= pass ? ' pass' : ' fail') : '');
+        var score = document.createElement('span');
+        score.className = 'score-total';
+        if (form.id === 'paper') score.id = 'score-total';
+        score.textContent = String(total);
+        line.appendChild(document.createTextNode('总分：'));
+        line.appendChild(score);
+        line.appendChild(document.createTextNode(' / ' + full + ' 分' + (pass
+            ? '，' + (total >= pass ? '达到 ' + pass + ' 分及格线。' : '未达到 ' + pass + ' 分及格线。')
+            : '。') + ' 各题的解析已经展开，答错和少选的题请对照相应章节复习。'));
         scoreBox.appendChild(line);
         scoreBox.appendChild(table);
         totalLine.textContent = '得分 ' + total + ' / ' + full;
         scoreBox.scrollIntoView();
+        return total;
     }
 
-    function init() {
-        var paper = document.getElementById('paper');
-        if (!paper) return;
-        var qs = paper.querySelectorAll('.q');
+    /* The timed mock exam of a paper. The clock is read from the system time, not counted in
+       ticks, so a slow or hidden page keeps the right time; data-clock-rate on the form (1 when
+       absent) makes the clock run faster, for trying the hand-in without waiting 90 minutes. */
+    function MockExam(form, ui) {
+        var minutes = Number(form.getAttribute('data-minutes'));
+        var limit = minutes * 60000;
+        var started = 0, rate = 1, timer = 0, running = false;
+
+        function elapsed() {
+            return Math.min(limit, (Date.now() - started) * rate);
+        }
+
+        function tick() {
+            var used = elapsed();
+            ui.clock.textContent = '剩余时间 ' + minutesAndSeconds(limit - used);
+            ui.clock.classList.toggle('late', limit - used <= 5 * 60000);
+            if (used >= limit) handIn(true);
+        }
+
+        function handIn(timeUp) {
+            if (!running) return;
+            var used = elapsed();
+            running = false;
+            window.clearInterval(timer);
+            form.classList.remove('exam-running');
+            form.classList.add('exam-done');
+            ui.clock.textContent = timeUp ? '考试时间到，已自动交卷' : '已交卷';
+            var note = (timeUp ? '考试时间到，试卷已自动交卷。' : '已交卷。') + '用时 ' + inWords(used) +
+                '（限时 ' + minutes + ' 分钟）。';
+            gradeAll(form, ui.scoreBox, ui.totalLine, note);
+            ui.setButtons('done');
+            form.dispatchEvent(new CustomEvent('paperhandedin', { detail: { timeUp: timeUp, used: used } }));
+        }
+
+        function start() {
+            ui.resetAll();
+            rate = Number(form.getAttribute('data-clock-rate')) || 1;
+            started = Date.now();
+            running = true;
+            form.classList.remove('exam-done');
+            form.classList.add('exam', 'exam-running');
+            ui.setButtons('running');
+            tick();
+            timer = window.setInterval(tick, 250);
+            window.scrollTo(0, 0);
+        }
+
+        function leave() {
+            running = false;
+            window.clearInterval(timer);
+            form.classList.remove('exam', 'exam-running', 'exam-done');
+            ui.clock.textContent = '';
+            ui.resetAll();
+            ui.setButtons('practice');
+        }
+
+        return { start: start, handIn: function () { handIn(false); }, leave: leave };
+    }
+
+    /* The reader's choice of what a printout holds. Printing shows what the page shows, so the
+       choice opens or closes the answers before printing; a clean paper hides every key. */
+    function printChoice(form) {
+        var box = document.createElement('span');
+        box.className = 'print-choice';
+        box.appendChild(document.createTextNode('打印（Ctrl+P）：'));
+        [['clean', '不含答案'], ['answers', '含答案与解析']].forEach(function (c, i) {
+            var label = document.createElement('label');
+            var input = document.createElement('input');
+            input.type = 'radio';
+            input.name = 'print-' + (form.id || 'quiz');
+            input.value = c[0];
+            input.checked = i === 0;
+            input.className = 'print-choice-' + c[0];
+            label.appendChild(input);
+            label.appendChild(document.createTextNode(' ' + c[1]));
+            box.appendChild(label);
+        });
+        return box;
+    }
+
+    function printMode(form) {
+        var checked = form.querySelector('.print-choice input:checked');
+        return checked ? checked.value : 'clean';
+    }
+
+    function setUp(form) {
+        var qs = form.querySelectorAll('.q');
         for (var i = 0; i < qs.length; i++) {
             (function (q) {
                 var tools = document.createElement('div');
@@ -133,29 +247,89 @@
         }
         var scoreBox = document.createElement('section');
         scoreBox.className = 'score';
-        scoreBox.id = 'score';
+        if (form.id === 'paper') scoreBox.id = 'score';
         var bar = document.createElement('div');
         bar.className = 'paper-bar';
+        var clock = document.createElement('span');
+        clock.className = 'exam-clock';
+        clock.setAttribute('role', 'timer');
         var totalLine = document.createElement('span');
         totalLine.className = 'total';
-        bar.appendChild(button('交卷评分', 'primary grade-all', function () { gradeAll(paper, scoreBox, totalLine); }));
-        bar.appendChild(button('重新作答', 'reset-all', function () {
-            paper.reset();
+
+        var ui = { scoreBox: scoreBox, totalLine: totalLine, clock: clock };
+        ui.resetAll = function () {
+            // Radio buttons of the print choice are part of the form; keep the reader's choice.
+            var mode = printMode(form);
+            form.reset();
+            var keep = form.querySelector('.print-choice input[value="' + mode + '"]');
+            if (keep) keep.checked = true;
             for (var k = 0; k < qs.length; k++) clear(qs[k]);
             scoreBox.textContent = '';
             totalLine.textContent = '';
-            window.scrollTo(0, 0);
-        }));
+        };
+
+        var exam = form.hasAttribute('data-minutes') ? MockExam(form, ui) : null;
+        var gradeButton = button('交卷评分', 'primary grade-all', function () {
+            if (exam && form.classList.contains('exam-running')) exam.handIn();
+            else gradeAll(form, scoreBox, totalLine);
+        });
+        var resetButton = button('重新作答', 'reset-all', function () {
+            ui.resetAll();
+            form.scrollIntoView();
+        });
+        bar.appendChild(gradeButton);
+        bar.appendChild(resetButton);
+        var startButton, againButton, leaveButton;
+        if (exam) {
+            startButton = button('限时模拟考试（' + form.getAttribute('data-minutes') + ' 分钟）', 'start-exam', exam.start);
+            againButton = button('再做一次', 'primary exam-again', exam.start);
+            leaveButton = button('返回练习', 'leave-exam', exam.leave);
+            bar.appendChild(startButton);
+            bar.appendChild(againButton);
+            bar.appendChild(leaveButton);
+            bar.appendChild(clock);
+        }
+        ui.setButtons = function (state) {
+            if (!exam) return;
+            gradeButton.textContent = state === 'running' ? '交卷' : '交卷评分';
+            gradeButton.hidden = state === 'done';
+            resetButton.hidden = state !== 'practice';
+            startButton.hidden = state !== 'practice';
+            againButton.hidden = state !== 'done';
+            leaveButton.hidden = state === 'practice';
+        };
+        ui.setButtons('practice');
+        bar.appendChild(printChoice(form));
         bar.appendChild(totalLine);
-        paper.appendChild(scoreBox);
-        paper.appendChild(bar);
+        form.appendChild(scoreBox);
+        form.appendChild(bar);
+        form.addEventListener('change', function (e) {
+            if (e.target.closest('.print-choice')) applyPrintMode(form);
+        });
+        applyPrintMode(form);
     }
 
-    /* Printing shows every answer: closed <details> would print as their summary only. */
+    /* Marks the form with the reader's print choice; the print styles hide every answer,
+       verdict and score of a form marked print-clean. With answers, the explanations are
+       opened when printing starts, as closed <details> print as their summary only. */
+    function applyPrintMode(form) {
+        var clean = printMode(form) === 'clean';
+        form.classList.toggle('print-clean', clean);
+        form.classList.toggle('print-answers', !clean);
+    }
+
     window.addEventListener('beforeprint', function () {
-        var d = document.querySelectorAll('details');
-        for (var i = 0; i < d.length; i++) d[i].open = true;
+        var forms = document.querySelectorAll('form.quiz.print-answers:not(.exam-running)');
+        for (var f = 0; f < forms.length; f++) {
+            var d = forms[f].querySelectorAll('details.ans');
+            for (var i = 0; i < d.length; i++) d[i].open = true;
+        }
     });
+
+    function init() {
+        var forms = document.querySelectorAll('form.quiz');
+        for (var i = 0; i < forms.length; i++) setUp(forms[i]);
+    }
 
     if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', init);
     else init();

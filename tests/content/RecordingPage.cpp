@@ -38,4 +38,5 @@ void RecordingPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level
     m_messages << line;
     if (level == ErrorMessageLevel)
         m_errors << line;
+    emit messageLogged(message);
 }

@@ -18,6 +18,10 @@ public:
     // Runs a script in the page and waits for its result; an invalid QVariant on time-out.
     QVariant evaluate(const QString &script, int timeoutMs = 30000);
 
+signals:
+    // Every console message, as it arrives; a test waits on this for what a page reports.
+    void messageLogged(const QString &message);
+
 protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
         int lineNumber, const QString &sourceID) override;

@@ -24,7 +24,9 @@ import check_content  # noqa: E402
 
 PAPER = "历年真题和答案(一)"
 CH5 = "第五章：会计账簿"
+CH7 = "第七章：财产清查"
 CH10 = "第十章：主要经济业务事项账务处理"
+SELFCHECK_Q = re.compile(r'<div class="q" id="c\d+".*?</details></div>', re.S)
 
 
 def read(name):
@@ -55,7 +57,7 @@ class CheckerCatchesFaults(unittest.TestCase):
     def test_committed_folder_passes(self):
         faults, entries, summary = check_content.check_folder(DATA)
         self.assertEqual(faults, [])
-        self.assertEqual(len(summary), 8)
+        self.assertEqual(len([line for line in summary if line.startswith(check_content.PAPER_PREFIX)]), 8)
         self.assertGreater(entries, 100)
 
     def test_position_words_in_an_explanation(self):
@@ -118,6 +120,129 @@ class CheckerCatchesFaults(unittest.TestCase):
         self.assertIn("固定资产清理", read(CH10))
         self.assertIn("材料成本差异", read(CH10))
         self.assertIn("除9法", read(CH5))
+
+
+def with_another_letter(key):
+    missing = [c for c in "ABCD" if c not in key][0]
+    return "".join(sorted(key + missing))
+
+
+def set_answers(page, kind, change):
+    """Rewrites the data-answer of every question of one kind through change(key)."""
+    return re.sub(r'(data-type="%s" data-answer=")([A-Z]+)(")' % kind,
+                  lambda m: m.group(1) + change(m.group(2)) + m.group(3), page)
+
+
+class CheckerEnforcesKeyShares(unittest.TestCase):
+    """The keys of the papers vary as the exam's do; a pattern a candidate could learn fails."""
+
+    def faults(self, name, page):
+        return " | ".join(faults_of(name, page)[0])
+
+    def test_multiple_choice_with_two_three_and_four_correct(self):
+        page = read(PAPER)
+        self.assertEqual(self.faults(PAPER, page), "")
+        # Every two-letter key made three letters long: no paper may be mostly "pick three".
+        three = set_answers(page, "multi", lambda k: k if len(k) != 2 else with_another_letter(k))
+        self.assertIn("have 2 correct options; at least a fifth", self.faults(PAPER, three))
+        no_four = set_answers(page, "multi", lambda k: k[:3])
+        self.assertIn("have 4 correct options; at least a fifth", self.faults(PAPER, no_four))
+
+    def test_case_questions_with_more_than_one_answer(self):
+        page = read(PAPER)
+        single = set_answers(page, "case", lambda k: k[0])
+        self.assertIn("case questions have more than one correct answer", self.faults(PAPER, single))
+
+    def test_single_choice_letters_across_the_papers(self):
+        papers = [(name, faults_of(name, read(name))[1].questions)
+                  for name in check_content.PAGES if name.startswith(check_content.PAPER_PREFIX)]
+        faults = []
+        check_content.check_single_shares(papers, faults)
+        self.assertEqual(faults, [])
+        # The same letter as key in three whole papers: A is the key far more than 30 % of the time.
+        for _, questions in papers[:3]:
+            for q in questions:
+                if q["type"] == "single":
+                    q["answer"] = "A"
+        faults = []
+        check_content.check_single_shares(papers, faults)
+        self.assertTrue(any("key A in" in f for f in faults), faults)
+        # Five of each letter in every paper: even shares, but a pattern to count on.
+        for _, questions in papers:
+            singles = [q for q in questions if q["type"] == "single"]
+            for k, q in enumerate(singles):
+                q["answer"] = "ABCD"[k % 4]
+        faults = []
+        check_content.check_single_shares(papers, faults)
+        self.assertTrue(any("5 times in every paper" in f for f in faults), faults)
+        self.assertFalse(any(" in " in f and "%" in f for f in faults), faults)
+
+    def test_paper_offers_the_timed_mock_exam(self):
+        page = read(PAPER)
+        self.assertIn('data-minutes="90"', page)
+        self.assertIn("90-minute mock exam", self.faults(PAPER, page.replace(' data-minutes="90"', "")))
+        self.assertIn("90-minute mock exam", self.faults(PAPER, page.replace('data-minutes="90"', 'data-minutes="60"')))
+
+
+class CheckerEnforcesSelfChecks(unittest.TestCase):
+    """Each chapter ends in a scored self-check of enough explained questions of mixed kinds."""
+
+    def faults(self, name, page):
+        return " | ".join(faults_of(name, page)[0])
+
+    def test_chapters_pass_as_built(self):
+        for name in check_content.PAGES:
+            if name.startswith(check_content.CHAPTER_PREFIX):
+                faults, page = faults_of(name, read(name))
+                self.assertEqual(faults, [], name)
+                self.assertGreaterEqual(page.selfcheck, 15, name)
+
+    def test_too_few_questions_or_kinds(self):
+        page = read(CH7)
+        items = SELFCHECK_Q.findall(page)
+        self.assertGreaterEqual(len(items), 15)
+        short = page
+        for item in items[:len(items) - 14]:
+            short = short.replace(item, "", 1)
+        self.assertIn("14 self-check questions, at least 15", self.faults(CH7, short))
+        no_judge = page
+        for item in items:
+            if 'data-type="judge"' in item:
+                no_judge = no_judge.replace(item, "", 1)
+        self.assertIn("has no judge questions", self.faults(CH7, no_judge))
+
+    def test_question_without_explanation_or_with_a_bad_key(self):
+        page = read(CH7)
+        item = SELFCHECK_Q.findall(page)[0]
+        bare = re.sub(r'<details class="ans">.*</details>', "", item, flags=re.S)
+        self.assertIn("no explanation", self.faults(CH7, page.replace(item, bare, 1)))
+        empty = re.sub(r'(<details class="ans"><summary>答案与解析</summary><p><strong>[^<]*</strong></p>).*(</details>)',
+                       r"\1\2", item, flags=re.S)
+        self.assertIn("no explanation", self.faults(CH7, page.replace(item, empty, 1)))
+        bad = re.sub(r'data-answer="[A-Z]+"', 'data-answer="E"', item, count=1)
+        self.assertIn("does not name its options", self.faults(CH7, page.replace(item, bad, 1)))
+
+    def test_chapter_without_a_self_check_form(self):
+        page = read(CH7)
+        self.assertIn("no self-check form", self.faults(CH7, page.replace('id="selfcheck"', 'id="notes"')))
+
+    def test_too_few_questions_in_all(self):
+        with tempfile.TemporaryDirectory() as out:
+            for name in os.listdir(DATA):
+                shutil.copy(os.path.join(DATA, name), out)
+            faults, _, summary = check_content.check_folder(out)
+            self.assertEqual(faults, [])
+            self.assertTrue(any(line.endswith("questions in all") for line in summary))
+            # Without the chapters' self-checks the papers alone hold 560 questions.
+            for name in check_content.PAGES:
+                if name.startswith(check_content.CHAPTER_PREFIX):
+                    path = os.path.join(out, name + ".htm")
+                    with open(path, encoding="utf-8") as f:
+                        page = f.read()
+                    with open(path, "w", encoding="utf-8") as f:
+                        f.write(SELFCHECK_Q.sub("", page))
+            faults, _, _ = check_content.check_folder(out)
+            self.assertIn("560 questions in the papers and self-checks, at least 700 wanted", faults)
 
 
 class BuildIsReproducible(unittest.TestCase):

@@ -53,6 +53,23 @@ SECTIONS = [
     ("judge", "三、判断题", 1, 20, "判断每小题的表述是否正确；答错不倒扣分。"),
     ("case", "四、计算分析题", 2, 10, "每小题备选答案中，有一个或一个以上符合题意的正确答案；全部选对得 2 分，少选且所选均正确得 1 分，有错选或不选不得分。"),
 ]
+# How often each letter is the single-choice key in each paper (A, B, C, D). Every letter is
+# the key 40 times in the 160 single-choice questions, but no paper has an even 5-5-5-5
+# spread to count on, and the counts differ from paper to paper.
+SINGLE_SLOTS = [(6, 5, 4, 5), (4, 6, 5, 5), (5, 4, 6, 5), (5, 5, 4, 6),
+                (4, 5, 6, 5), (6, 4, 5, 5), (5, 6, 5, 4), (5, 5, 5, 5)]
+EXAM_MINUTES = 90
+PASS_MARK = 60
+
+# A chapter's self-check: the same kinds of question as the papers, and a small calculation
+# where the chapter has figures; scored by the papers' script.
+CHECK_SECTIONS = [
+    ("single", "单项选择题", 1, "只有一个正确答案。"),
+    ("multi", "多项选择题", 2, "有两个或两个以上正确答案；多选、少选、错选均不得分。"),
+    ("judge", "判断题", 1, "判断表述是否正确。"),
+    ("calc", "计算题", 2, "按题中数据演算后选择唯一正确的结果；解析给出演算步骤。"),
+]
+CHECK_MINIMUM = 15
 
 
 class SourceError(Exception):
@@ -161,9 +178,10 @@ def render_table(lines, caption):
 class Blocks:
     """Line-based markup shared by the chapter pages and the papers' material."""
 
-    def __init__(self, where):
+    def __init__(self, where, selfcheck=None):
         self.where = where
         self.toc = []
+        self.selfcheck = selfcheck  # renders the chapter's self-check, when it has one
 
     def render(self, lines):
         out = []
@@ -186,7 +204,7 @@ class Blocks:
             where = "%s line %d" % (self.where, i + 1)
             if not line.strip():
                 flush()
-            elif line.startswith("@je") or line.startswith("@table") or line.startswith("@check"):
+            elif line.startswith("@je") or line.startswith("@table"):
                 flush()
                 kind, _, caption = line.partition(" ")
                 body = []
@@ -199,10 +217,14 @@ class Blocks:
                     raise SourceError("%s: %s without @end" % (where, kind))
                 if kind == "@je":
                     out.append(render_je(body, caption.strip(), where))
-                elif kind == "@table":
-                    out.append(render_table(body, caption.strip()))
                 else:
-                    out.append(self.render_check(body, where))
+                    out.append(render_table(body, caption.strip()))
+            elif line.strip() == "@selfcheck":
+                flush()
+                if self.selfcheck is None:
+                    raise SourceError("%s: @selfcheck on a page without a self-check bank" % where)
+                out.append(self.selfcheck())
+                self.toc.append(("check", "本章自测"))
             elif line.startswith("@trap "):
                 flush()
                 out.append('<div class="trap"><strong>易错提示</strong>%s</div>' % inline(line[6:]))
@@ -242,24 +264,6 @@ class Blocks:
             i += 1
         flush()
         return "\n".join(out)
-
-    def render_check(self, body, where):
-        items = []
-        q = None
-        for line in body:
-            if line.startswith("Q "):
-                q = line[2:]
-            elif line.startswith("A ") and q is not None:
-                items.append((q, line[2:]))
-                q = None
-            else:
-                raise SourceError("%s: bad self-check line %r" % (where, line))
-        out = ['<section class="selfcheck"><h2 id="check">本章自测</h2><ol>']
-        for q, a in items:
-            out.append("<li><p>%s</p><details><summary>参考答案</summary><p>%s</p></details></li>" % (inline(q), inline(a)))
-        out.append("</ol></section>")
-        self.toc.append(("check", "本章自测"))
-        return "".join(out)
 
 
 def shown_title(name):
@@ -337,12 +341,15 @@ def read_source(path):
 def build_text_page(name, kicker, body_class):
     path = os.path.join(HERE, "src", name + ".txt")
     meta, lines = read_source(path)
-    blocks = Blocks(os.path.basename(path))
+    checked = os.path.exists(check_bank_path(name))
+    blocks = Blocks(os.path.basename(path), (lambda: build_selfcheck(name)) if checked else None)
     body = blocks.render(lines)
+    if checked and "check" not in dict(blocks.toc):
+        raise SourceError("%s: has a self-check bank but no @selfcheck line" % name)
     lead = '<p class="lead">%s</p>' % inline(meta["lead"]) if meta.get("lead") else ""
     prev, nxt = neighbours(name)
     toc = blocks.toc if len(blocks.toc) > 2 else None
-    return page(name, kicker, lead, body, body_class, prev, nxt, toc=toc)
+    return page(name, kicker, lead, body, body_class, prev, nxt, script=checked, toc=toc)
 
 
 # ---------------------------------------------------------------- papers
@@ -351,7 +358,7 @@ def parse_bank(path):
     """Returns {type: [question dict]} from a bank file."""
     with open(path, encoding="utf-8") as f:
         lines = f.read().splitlines()
-    bank = {k: [] for k, *_ in SECTIONS}
+    bank = {k: [] for k in ("single", "multi", "judge", "calc", "case")}
     bank["cases"] = []  # list of (material lines, [questions])
     kind = None
     q = None
@@ -443,8 +450,8 @@ def arrange(q, correct_slot, where):
     return opts, key
 
 
-def render_question(num, kind, q, points, opts, key, where):
-    qid = "q%d" % num
+def render_question(num, kind, q, points, opts, key, where, prefix="q"):
+    qid = "%s%d" % (prefix, num)
     blocks = Blocks(where)
     if kind == "judge":
         truth = q.get("truth")
@@ -455,7 +462,7 @@ def render_question(num, kind, q, points, opts, key, where):
                   '<label><input type="radio" name="%s" value="N"> 错误（×）</label>') % (qid, qid)
         shown = "正确（√）" if key == "Y" else "错误（×）"
     else:
-        typ = "radio" if kind == "single" else "checkbox"
+        typ = "radio" if kind in ("single", "calc") else "checkbox"
         inputs = "".join('<label><input type="%s" name="%s" value="%s"> %s. %s</label>'
                          % (typ, qid, LETTERS[k], LETTERS[k], inline(text)) for k, (_, text) in enumerate(opts))
         shown = key
@@ -473,8 +480,8 @@ def build_paper(index):
     path = os.path.join(HERE, "bank", "paper%d.txt" % (index + 1))
     where = os.path.basename(path)
     bank = parse_bank(path)
-    # Only the slots of the single-choice keys (five on each letter) come from the paper's
-    # own seed; the options of each question are ordered by question_rng.
+    # Only the slots of the single-choice keys come from the paper's own seed; the options of
+    # each question are ordered by question_rng.
     rng = random.Random(2014 + index)
     num = 0
     parts = []
@@ -502,7 +509,7 @@ def build_paper(index):
             qs = bank[kind]
             if len(qs) != count:
                 raise SourceError("%s: %d %s questions, expected %d" % (where, len(qs), kind, count))
-            slots = [k % 4 for k in range(count)]
+            slots = [letter for letter, n in enumerate(SINGLE_SLOTS[index]) for _ in range(n)]
             rng.shuffle(slots)
             for k, q in enumerate(qs):
                 num += 1
@@ -518,13 +525,59 @@ def build_paper(index):
     if total != 100:
         raise SourceError("%s: paper totals %d points" % (where, total))
     notice = ('<div class="notice"><strong>说明：</strong>本卷是本指南按会计从业资格考试“会计基础”科目的题型、题量和分值编写的<strong>练习卷</strong>，'
-              '不是官方发布的考试真题。全卷 100 分，建议用时 90 分钟，60 分及格。作答后可逐题“核对本题”，也可“交卷评分”查看各题型得分；'
+              '不是官方发布的考试真题。全卷 100 分，60 分及格。练习时可逐题“核对本题”，也可“交卷评分”查看各题型得分；'
+              '选“限时模拟考试”则按考试计时 90 分钟倒计时，交卷前看不到答案，时间到自动交卷，随后显示各题型得分和用时。'
+              '打印前可选择打印不含答案的试卷，或连同答案与解析一起打印。作答情况不保存，离开本页即清空。'
               '每题下方的“答案与解析”在不启用脚本时同样可以展开阅读。</div>'
               '<noscript><p class="rule">当前未启用脚本：请展开每题下方的“答案与解析”自行核对。</p></noscript>')
-    body = notice + '<form id="paper" class="paper" autocomplete="off" onsubmit="return false">' + "\n".join(parts) + "</form>"
+    body = notice + ('<form id="paper" class="paper quiz" data-minutes="%d" data-pass="%d" autocomplete="off" onsubmit="return false">'
+                     % (EXAM_MINUTES, PASS_MARK)) + "\n".join(parts) + "</form>"
     prev, nxt = neighbours(name)
     lead = '<p class="lead">%s</p>' % inline("题型：单项选择题 20 题、多项选择题 20 题、判断题 20 题、计算分析题 2 个案例共 10 小题。")
     return page(name, "习题精练与模拟考试", lead, body, "paper", prev, nxt, script=True), num
+
+
+def check_bank_path(name):
+    return os.path.join(HERE, "check", name + ".txt")
+
+
+def build_selfcheck(name):
+    """The chapter's 本章自测 from check/<chapter>.txt, in the papers' markup and scored by the
+    papers' script: ids c1, c2, ... in the order shown."""
+    path = check_bank_path(name)
+    where = os.path.basename(path)
+    bank = parse_bank(path)
+    if bank["cases"]:
+        raise SourceError("%s: a self-check has no case material" % where)
+    rng = random.Random(name)
+    num = 0
+    parts = []
+    for kind, title, points, rule in CHECK_SECTIONS:
+        qs = bank[kind]
+        if not qs:
+            continue
+        slots = [k % 4 for k in range(len(qs))]
+        rng.shuffle(slots)
+        items = []
+        for k, q in enumerate(qs):
+            num += 1
+            one = kind in ("single", "calc")
+            opts, key = arrange(q, slots[k] if one else None, where)
+            if kind != "judge" and len(opts) < 4:
+                raise SourceError("%s: question %d has fewer than four options" % (where, num))
+            if one and len(key) != 1:
+                raise SourceError("%s: question %d has %d correct options" % (where, num, len(key)))
+            if kind == "multi" and len(key) < 2:
+                raise SourceError("%s: multiple-choice question %d has fewer than two correct options" % (where, num))
+            items.append(render_question(num, kind, q, points, opts, key, where, prefix="c"))
+        parts.append('<section class="part" data-part="%s" data-title="%s"><h3>%s<small>（%d 题，每题 %d 分）</small></h3><p class="rule">%s</p>%s</section>'
+                     % (kind, title, title, len(qs), points, rule, "\n".join(items)))
+    if num < CHECK_MINIMUM:
+        raise SourceError("%s: %d self-check questions, at least %d wanted" % (where, num, CHECK_MINIMUM))
+    return ('<section class="selfcheck"><h2 id="check">本章自测</h2>'
+            '<p class="rule">共 %d 题，题型与练习卷相同。可逐题“核对本题”，也可“交卷评分”按题型查看得分；每题都附解析。作答情况不保存。</p>'
+            '<form id="selfcheck" class="quiz" autocomplete="off" onsubmit="return false">%s</form></section>'
+            % (num, "\n".join(parts)))
 
 
 def main(argv=None):

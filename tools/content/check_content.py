@@ -17,7 +17,16 @@
 - no explanation of a question whose options are shuffled names an option by its position
   ("前三项", "后三项", "其余分别是", "第二项", "A 项", "B、C、D") — the build shuffles them;
 - no number in the text holds a breakable space (34 000 may wrap as "34 / 000"): thousands
-  take a comma, other spaces between digits a no-break space.
+  take a comma, other spaces between digits a no-break space;
+- the keys do not follow a pattern a test-wise candidate could learn: in every paper the
+  multiple-choice questions with two, three and four correct options each make up at least a
+  fifth, and at least a third of the case questions have more than one correct answer; across
+  the papers every letter is the single-choice key between 20 % and 30 % of the time, and no
+  letter is the key equally often in every paper;
+- every paper can be taken as a 90-minute mock exam (its form says so to the paper script);
+- every chapter ends in a self-check of at least 15 questions in the papers' markup, of the
+  single-choice, multiple-choice and true/false kinds at least, each with a valid key and an
+  explanation; papers and self-checks together hold at least 700 questions.
 Exits 1 and lists the faults when anything is wrong.
 """
 import os
@@ -46,6 +55,13 @@ POSITION_WORDS = re.compile(
 BREAKABLE_IN_NUMBER = re.compile(r"\d[ \t\n\r\u1680\u2000-\u2006\u2008-\u200b\u205f\u3000]+\d")
 PAPER_PREFIX = "历年真题和答案"
 PAPER_LAYOUT = {"single": (20, 1), "multi": (20, 2), "judge": (20, 1), "case": (10, 2)}
+CHAPTER_PREFIX = "第"
+EXAM_MINUTES = "90"
+CHECK_MINIMUM = 15
+CHECK_KINDS = ("single", "multi", "judge")
+CHECK_TYPES = ("single", "multi", "judge", "calc")
+QUESTIONS_MINIMUM = 700
+SINGLE_SHARE = (0.20, 0.30)
 
 
 class Page(HTMLParser):
@@ -70,6 +86,7 @@ class Page(HTMLParser):
         self.h1 = ""
         self.links = []  # [href, text]
         self.explain = None  # state inside a question's 答案与解析
+        self.forms = []  # [{"id", "class", "minutes"}], in page order
 
     def handle_starttag(self, tag, attrs):
         a = dict(attrs)
@@ -100,10 +117,13 @@ class Page(HTMLParser):
             self.row = []
         elif tag in ("td", "th") and self.row is not None:
             self.cell = []
+        if tag == "form":
+            self.forms.append({"id": a.get("id"), "class": cls, "minutes": a.get("data-minutes")})
         if tag == "div" and "q" in cls:
             self.q = {"type": a.get("data-type"), "answer": a.get("data-answer"), "points": a.get("data-points"),
                       "values": [], "explained": False, "id": a.get("id"),
-                      "fixed": a.get("data-order") == "fixed"}
+                      "fixed": a.get("data-order") == "fixed",
+                      "form": self.forms[-1]["id"] if self.forms else None}
         if self.q is not None:
             if tag == "input":
                 self.q["values"].append(a.get("value"))
@@ -241,6 +261,10 @@ def check_paper(name, p, faults):
             faults.append("%s: %d %s questions, expected %d" % (name, counts.get(t, 0), t, n))
     if total != 100:
         faults.append("%s: %g points in all" % (name, total))
+    check_multi_and_case_shares(name, p.questions, faults)
+    if not any(f["id"] == "paper" and "quiz" in f["class"] and f["minutes"] == EXAM_MINUTES for f in p.forms):
+        faults.append("%s: the paper cannot be taken as a %s-minute mock exam (no quiz form with data-minutes)"
+                      % (name, EXAM_MINUTES))
     text = "".join(p.text)
     if "练习卷" not in text or "不是官方" not in text:
         faults.append("%s: does not say it is a practice paper rather than an official one" % name)
@@ -248,14 +272,91 @@ def check_paper(name, p, faults):
         if claims_official(heading, name):
             faults.append("%s: %s %r does not call it a practice paper, or claims an official past paper"
                           % (name, what, heading.strip()))
-    for q in p.questions:
+    check_position_words(name, p.questions, faults)
+    return counts
+
+
+def check_position_words(name, questions, faults):
+    for q in questions:
         if q["fixed"]:
             continue
         m = POSITION_WORDS.search(q.get("explain", ""))
         if m:
             faults.append("%s %s: explanation names an option by its position (%r), but the options are shuffled"
                           % (name, q["id"], m.group(0)))
-    return counts
+
+
+def check_multi_and_case_shares(name, questions, faults):
+    """A paper's multiple-choice keys of two, three and four letters each make up at least a
+    fifth of its multiple-choice questions; at least a third of its case questions have more
+    than one correct answer."""
+    multi = [len(q["answer"] or "") for q in questions if q["type"] == "multi"]
+    for size in (2, 3, 4):
+        n = multi.count(size)
+        if multi and n * 5 < len(multi):
+            faults.append("%s: %d of %d multiple-choice questions have %d correct options; at least a fifth should"
+                          % (name, n, len(multi), size))
+    case = [len(q["answer"] or "") for q in questions if q["type"] == "case"]
+    several = sum(1 for n in case if n > 1)
+    if case and several * 3 < len(case):
+        faults.append("%s: %d of %d case questions have more than one correct answer; at least a third should"
+                      % (name, several, len(case)))
+
+
+def check_single_shares(papers, faults):
+    """papers: [(name, questions)]. Across the papers every letter is the single-choice key
+    between 20 % and 30 % of the time, and no letter is the key equally often in every paper."""
+    counts = {letter: [] for letter in "ABCD"}
+    for name, questions in papers:
+        keys = [q["answer"] for q in questions if q["type"] == "single"]
+        for letter in counts:
+            counts[letter].append(keys.count(letter))
+    total = sum(sum(c) for c in counts.values())
+    if not total:
+        return
+    for letter, per_paper in sorted(counts.items()):
+        share = sum(per_paper) / total
+        if not SINGLE_SHARE[0] <= share <= SINGLE_SHARE[1]:
+            faults.append("single-choice key %s in %.0f %% of the questions, not between %d %% and %d %%"
+                          % (letter, share * 100, SINGLE_SHARE[0] * 100, SINGLE_SHARE[1] * 100))
+        if len(per_paper) > 1 and len(set(per_paper)) == 1:
+            faults.append("single-choice key %s is the key %d times in every paper" % (letter, per_paper[0]))
+
+
+def check_selfcheck(name, p, faults):
+    """A chapter's self-check: enough questions of the papers' kinds, each scorable and explained."""
+    if not any(f["id"] == "selfcheck" and "quiz" in f["class"] for f in p.forms):
+        faults.append("%s: no self-check form" % name)
+        return 0
+    qs = [q for q in p.questions if q["form"] == "selfcheck"]
+    if len(qs) < CHECK_MINIMUM:
+        faults.append("%s: %d self-check questions, at least %d wanted" % (name, len(qs), CHECK_MINIMUM))
+    kinds = set(q["type"] for q in qs)
+    for kind in CHECK_KINDS:
+        if kind not in kinds:
+            faults.append("%s: the self-check has no %s questions" % (name, kind))
+    for q in qs:
+        key = q["answer"] or ""
+        values = q["values"]
+        if q["type"] not in CHECK_TYPES:
+            faults.append("%s %s: unknown self-check type %s" % (name, q["id"], q["type"]))
+            continue
+        if not (q["id"] or "").startswith("c"):
+            faults.append("%s %s: a self-check question's id should start with c" % (name, q["id"]))
+        if not key or any(c not in values for c in key) or "".join(sorted(set(key))) != key:
+            faults.append("%s %s: key %r does not name its options %r" % (name, q["id"], key, values))
+        elif q["type"] in ("single", "calc") and len(key) != 1:
+            faults.append("%s %s: %s question with key %s" % (name, q["id"], q["type"], key))
+        elif q["type"] == "multi" and len(key) < 2:
+            faults.append("%s %s: multiple choice with key %s" % (name, q["id"], key))
+        elif q["type"] == "judge" and (key not in ("Y", "N") or sorted(values) != ["N", "Y"]):
+            faults.append("%s %s: bad true/false question" % (name, q["id"]))
+        if q["type"] != "judge" and len(values) < 4:
+            faults.append("%s %s: fewer than four options" % (name, q["id"]))
+        if not q["explained"] or not q.get("explain", "").strip():
+            faults.append("%s %s: no explanation" % (name, q["id"]))
+    check_position_words(name, qs, faults)
+    return len(qs)
 
 
 def claims_official(text, name):
@@ -300,6 +401,8 @@ def check_page(name, source, folder, faults):
             faults.append("%s: journal entry %d does not balance (借 %.2f, 贷 %.2f)" % (name, k + 1, debit, credit))
     if name.startswith(PAPER_PREFIX):
         p.counts = check_paper(name, p, faults)
+    if name.startswith(CHAPTER_PREFIX):
+        p.selfcheck = check_selfcheck(name, p, faults)
     return p
 
 
@@ -309,6 +412,8 @@ def check_folder(folder):
     entries = 0
     summary = []
     stems = {}
+    papers = []
+    questions = 0
     for name in PAGES:
         path = os.path.join(folder, name + ".htm")
         if not os.path.isfile(path):
@@ -322,7 +427,14 @@ def check_folder(folder):
             continue
         p = check_page(name, source, folder, faults)
         entries += len(p.entries)
+        if name.startswith(CHAPTER_PREFIX):
+            questions += p.selfcheck
+            summary.append("%s: self-check %d (%s)" % (name, p.selfcheck, ", ".join(
+                "%s %d" % (t, sum(1 for q in p.questions if q["form"] == "selfcheck" and q["type"] == t))
+                for t in CHECK_TYPES)))
         if name.startswith(PAPER_PREFIX):
+            papers.append((name, p.questions))
+            questions += len(p.questions)
             for q in p.questions:
                 stem = re.sub(r"^\d+\.|（\d 分）$", "", q.get("stem", "").strip())
                 stem += "|" + "|".join(sorted(re.sub(r"^\s*[A-E]\.\s*", "", o).strip() for o in q.get("options", [])))
@@ -330,6 +442,10 @@ def check_folder(folder):
                     faults.append("%s %s repeats %s" % (name, q["id"], stems[stem]))
                 stems.setdefault(stem, "%s %s" % (name, q["id"]))
             summary.append("%s: %s" % (name, ", ".join("%s %d" % (t, p.counts.get(t, 0)) for t in PAPER_LAYOUT)))
+    check_single_shares(papers, faults)
+    if questions < QUESTIONS_MINIMUM:
+        faults.append("%d questions in the papers and self-checks, at least %d wanted" % (questions, QUESTIONS_MINIMUM))
+    summary.append("%d questions in all" % questions)
     check_css(folder, faults)
     return faults, entries, summary
 
