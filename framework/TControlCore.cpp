@@ -72,13 +72,20 @@ template <class... Params> QByteArray signature(const Event<Params...> &event)
     return QByteArray(event.name) + '(' + types.join(',') + ')';
 }
 
-// The index of a published event in a class, or -1. Looked up once per class and event, since
-// input events arrive often and most classes publish only some of the events; the most derived
-// signal of that name counts. One whose parameters are not the framework's is refused once,
-// with a warning: raising it would hand its handlers arguments of other types. GUI thread only.
-template <class... Params> int eventIndex(const QMetaObject *meta, const Event<Params...> &event)
+QHash<std::pair<const QMetaObject *, const void *>, int> &eventIndexCache()
 {
     static QHash<std::pair<const QMetaObject *, const void *>, int> cache;
+    return cache;
+}
+
+// The index of a published event in a class, or -1. Looked up once per class and event (the
+// cache is keyed by the meta-object and the event's descriptor), since input events arrive often
+// and most classes publish only some of the events; the most derived signal of that name
+// counts. One whose parameters are not the framework's is refused once, with a warning: raising
+// it would hand its handlers arguments of other types. GUI thread only.
+template <class... Params> int eventIndex(const QMetaObject *meta, const Event<Params...> &event)
+{
+    auto &cache = eventIndexCache();
     const std::pair<const QMetaObject *, const void *> key(meta, &event);
     auto it = cache.constFind(key);
     if (it != cache.constEnd())
