@@ -16,7 +16,9 @@
 // its own (a frame whose caption and font are its title bar's and whose size is its window's,
 // a group box whose caption is its own text, a side channel that docks only left or right) are
 // virtual, so that a write through the layout, through a base pointer or through the class itself
-// takes the same path.
+// takes the same path. Enabled and Visible are Qt's own setters: a control that reacts to them
+// does so in changeEvent() (EnabledChange) or on show and hide events, which every path reaches,
+// a QWidget pointer and a connected slot included.
 template <class Base> class TControlBase : public Base, public TControlCore {
 public:
     explicit TControlBase(QWidget *parent = nullptr)
@@ -65,7 +67,6 @@ public:
     void setTabStop(bool v) { this->setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus); }
     bool Visible() const { return !this->isHidden(); }
     bool Enabled() const { return this->isEnabled(); }
-    virtual void setEnabled(bool v) { Base::setEnabled(v); }
     QString Hint() const { return this->toolTip(); }
     void setHint(const QString &v) { this->setToolTip(v); }
     TConstraints *Constraints() const { return constraints(); }

@@ -14,33 +14,106 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <type_traits>
+#include <utility>
 
 namespace {
-// The index of a published event (a signal) by name in a class, or -1; looked up once per
-// class, since input events arrive often and most classes publish only some of the events.
-int eventIndex(const QMetaObject *meta, const char *name)
+// A published event as the framework raises it: its name and the parameters that follow the
+// sender, references where a handler may change the value. A class may declare any of them;
+// one that declares the name with other parameters is refused (see eventIndex).
+template <class... Params> struct Event {
+    const char *name;
+};
+
+constexpr Event<Fw::TMouseButton, Fw::TShiftState, int, int> OnMouseDown { "OnMouseDown" };
+constexpr Event<Fw::TMouseButton, Fw::TShiftState, int, int> OnMouseUp { "OnMouseUp" };
+constexpr Event<Fw::TShiftState, int, int> OnMouseMove { "OnMouseMove" };
+constexpr Event<int &, Fw::TShiftState> OnKeyDown { "OnKeyDown" };
+constexpr Event<int &, Fw::TShiftState> OnKeyUp { "OnKeyUp" };
+constexpr Event<QChar &> OnKeyPress { "OnKeyPress" };
+constexpr Event<> OnEnter { "OnEnter" };
+constexpr Event<> OnExit { "OnExit" };
+constexpr Event<int &, int &, bool &> OnCanResize { "OnCanResize" };
+constexpr Event<int &, int &, int &, int &> OnConstrainedResize { "OnConstrainedResize" };
+
+// Whether parameter `i` of a signal is T: by value (as moc normalises it, const T & included)
+// or, when T is a reference, as a non-const reference. moc gives reference parameters no meta
+// type, so those are compared by the name of the type they refer to.
+template <class T> bool parameterIs(const QMetaMethod &signal, int i)
 {
-    static QHash<const QMetaObject *, QHash<QByteArray, int>> cache;
-    QHash<QByteArray, int> &byName = cache[meta];
-    auto it = byName.constFind(name);
-    if (it != byName.constEnd())
+    using Value = std::remove_reference_t<T>;
+    const QByteArray type = signal.parameterTypes().at(i);
+    if constexpr (std::is_reference_v<T>) {
+        if (!type.endsWith('&') || type.startsWith("const "))
+            return false;
+        const QByteArray referred = type.chopped(1);
+        return QMetaType::fromName(referred) == QMetaType::fromType<Value>()
+            || referred == QMetaType::fromType<Value>().name();
+    } else {
+        return signal.parameterMetaType(i) == QMetaType::fromType<Value>();
+    }
+}
+
+template <class... Params> bool matches(const QMetaMethod &signal)
+{
+    if (signal.parameterCount() != 1 + int(sizeof...(Params))
+        || signal.parameterMetaType(0) != QMetaType::fromType<QObject *>())
+        return false;
+    int i = 1;
+    return (parameterIs<Params>(signal, i++) && ...);
+}
+
+template <class... Params> QByteArray signature(const Event<Params...> &event)
+{
+    QByteArrayList types { QByteArrayLiteral("QObject*") };
+    (types.append(QByteArray(QMetaType::fromType<std::remove_reference_t<Params>>().name())
+         + (std::is_reference_v<Params> ? "&" : "")),
+        ...);
+    return QByteArray(event.name) + '(' + types.join(',') + ')';
+}
+
+QHash<std::pair<const QMetaObject *, const void *>, int> &eventIndexCache()
+{
+    static QHash<std::pair<const QMetaObject *, const void *>, int> cache;
+    return cache;
+}
+
+// The index of a published event in a class, or -1. Looked up once per class and event (the
+// cache is keyed by the meta-object and the event's descriptor), since input events arrive often
+// and most classes publish only some of the events; the most derived signal of that name
+// counts. One whose parameters are not the framework's is refused once, with a warning: raising
+// it would hand its handlers arguments of other types. GUI thread only.
+template <class... Params> int eventIndex(const QMetaObject *meta, const Event<Params...> &event)
+{
+    auto &cache = eventIndexCache();
+    const std::pair<const QMetaObject *, const void *> key(meta, &event);
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd())
         return *it;
     int found = -1;
-    for (int i = meta->methodCount() - 1; i >= 0 && found < 0; --i) {
+    for (int i = meta->methodCount() - 1; i >= 0; --i) {
         const QMetaMethod method = meta->method(i);
-        if (method.methodType() == QMetaMethod::Signal && method.name() == name)
+        if (method.methodType() != QMetaMethod::Signal || method.name() != event.name)
+            continue;
+        if (matches<Params...>(method))
             found = i;
+        else
+            qWarning("%s::%s is not raised: the framework raises %s", meta->className(),
+                method.methodSignature().constData(), signature(event).constData());
+        break;
     }
-    byName.insert(name, found);
+    cache.insert(key, found);
     return found;
 }
 
-// Emits the event `name` of a component with the given argument addresses (the sender first;
+// Emits an event of a component with the given argument addresses (the sender first;
 // references are passed by address, so handlers may change them). False when the class does
 // not publish that event.
-template <class... Args> bool raise(QObject *component, const char *name, Args *...args)
+template <class... Params>
+bool raise(
+    QObject *component, const Event<Params...> &event, std::remove_reference_t<Params> *...args)
 {
-    const int index = eventIndex(component->metaObject(), name);
+    const int index = eventIndex(component->metaObject(), event);
     if (index < 0)
         return false;
     QObject *sender = component;
@@ -146,7 +219,7 @@ QSize TControlCore::negotiateSize(const QSize &wanted)
     int height = std::max(0, wanted.height());
     if (QSize(width, height) != m_self->size()) {
         bool resize = true;
-        raise(m_self, "OnCanResize", &width, &height, &resize);
+        raise(m_self, OnCanResize, &width, &height, &resize);
         if (!resize)
             return m_self->size();
     }
@@ -154,7 +227,7 @@ QSize TControlCore::negotiateSize(const QSize &wanted)
     int minHeight = m_constraints->MinHeight();
     int maxWidth = m_constraints->MaxWidth();
     int maxHeight = m_constraints->MaxHeight();
-    if (raise(m_self, "OnConstrainedResize", &minWidth, &minHeight, &maxWidth, &maxHeight)) {
+    if (raise(m_self, OnConstrainedResize, &minWidth, &minHeight, &maxWidth, &maxHeight)) {
         if (maxWidth > 0)
             width = std::min(width, maxWidth);
         if (maxHeight > 0)
@@ -509,7 +582,7 @@ bool TControlCore::raiseInputEvent(QEvent *event, const QPoint &offset)
             shift |= Fw::ssDouble;
         const QPoint at = mouse->position().toPoint() + offset;
         int x = at.x(), y = at.y();
-        raise(m_self, event->type() == QEvent::MouseButtonRelease ? "OnMouseUp" : "OnMouseDown",
+        raise(m_self, event->type() == QEvent::MouseButtonRelease ? OnMouseUp : OnMouseDown,
             &button, &shift, &x, &y);
         return false;
     }
@@ -518,7 +591,7 @@ bool TControlCore::raiseInputEvent(QEvent *event, const QPoint &offset)
         Fw::TShiftState shift = shiftState(mouse->modifiers(), mouse->buttons());
         const QPoint at = mouse->position().toPoint() + offset;
         int x = at.x(), y = at.y();
-        raise(m_self, "OnMouseMove", &shift, &x, &y);
+        raise(m_self, OnMouseMove, &shift, &x, &y);
         return false;
     }
     case QEvent::KeyPress:
@@ -527,12 +600,12 @@ bool TControlCore::raiseInputEvent(QEvent *event, const QPoint &offset)
         Fw::TShiftState shift = shiftState(keyEvent->modifiers());
         // A handler that sets the key to 0 takes it: the control never sees it.
         int key = keyEvent->key();
-        raise(m_self, event->type() == QEvent::KeyPress ? "OnKeyDown" : "OnKeyUp", &key, &shift);
+        raise(m_self, event->type() == QEvent::KeyPress ? OnKeyDown : OnKeyUp, &key, &shift);
         if (key == 0)
             return true;
         if (event->type() == QEvent::KeyPress && !keyEvent->text().isEmpty()) {
             QChar ch = keyEvent->text().front();
-            raise(m_self, "OnKeyPress", &ch);
+            raise(m_self, OnKeyPress, &ch);
             if (ch.isNull())
                 return true;
         }
@@ -550,14 +623,14 @@ bool TControlCore::raiseInputEvent(QEvent *event, const QPoint &offset)
         if (event->type() == QEvent::FocusOut) {
             if (!windowSwitch) {
                 window->setProperty(entered, QVariant());
-                raise(m_self, "OnExit");
+                raise(m_self, OnExit);
             }
             return false;
         }
         if (windowSwitch && window->property(entered).value<QObject *>() == m_self)
             return false;
         window->setProperty(entered, QVariant::fromValue<QObject *>(m_self));
-        raise(m_self, "OnEnter");
+        raise(m_self, OnEnter);
         return false;
     }
     case QEvent::ContextMenu:

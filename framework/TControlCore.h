@@ -74,7 +74,9 @@ public:
 
     // Raises the published events that the control's class declares (OnMouseDown, OnKeyDown,
     // OnEnter, ...) for an input event on its way to the control; `offset` maps positions of a
-    // child (a scroll area's viewport) into the control. True when a handler consumed it.
+    // child (a scroll area's viewport) into the control. True when a handler consumed it. An
+    // event declared with other parameters than T_CONTROL_EVENTS gives it is never raised; the
+    // first attempt warns.
     bool raiseInputEvent(QEvent *event, const QPoint &offset = QPoint());
 
     // Lays out the direct children of a parent: aligned children first (top, bottom, left,

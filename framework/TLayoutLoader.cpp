@@ -2,10 +2,11 @@
 
 #include "TApplicationEvents.h"
 #include "TColor.h"
+#include "TComponentHolder.h"
 #include "TCustomPanel.h"
-#include "TForm.h"
 #include "TImage.h"
 #include "TImageList.h"
+#include "TLayoutStatus.h"
 #include "TMainMenu.h"
 #include "TMenuItem.h"
 #include "TPicture.h"
@@ -223,8 +224,8 @@ public:
         // with all its items, a page control sorting its pages by the names it read), in
         // creation order.
         for (const QPointer<QObject> &component : std::as_const(m_created)) {
-            if (component && component->metaObject()->indexOfMethod("Loaded()") >= 0)
-                QMetaObject::invokeMethod(component, "Loaded", Qt::DirectConnection);
+            if (auto *status = dynamic_cast<TLayoutStatus *>(component.data()))
+                status->Loaded();
         }
     }
 
@@ -268,19 +269,16 @@ private:
             widget->ensurePolished();
         // A component that behaves differently while it is being loaded learns it before its
         // first property.
-        if (object->metaObject()->indexOfMethod("Loading()") >= 0)
-            QMetaObject::invokeMethod(object, "Loading", Qt::DirectConnection);
+        if (auto *status = dynamic_cast<TLayoutStatus *>(object))
+            status->Loading();
         if (auto *widget = qobject_cast<QWidget *>(object);
             widget && !qobject_cast<QWidget *>(parent))
             m_lex.fail(name, QStringLiteral("a control needs a control to hold it"), line);
         // A component written inside a component that holds components of its own (a menu
         // item inside a menu or another item) is handed to it; it decides what it takes.
-        if (parent != m_root && !qobject_cast<QWidget *>(parent)
-            && parent->metaObject()->indexOfMethod("InsertComponent(QObject*)") >= 0) {
-            bool taken = false;
-            QMetaObject::invokeMethod(parent, "InsertComponent", Qt::DirectConnection,
-                Q_RETURN_ARG(bool, taken), Q_ARG(QObject *, object));
-            if (!taken)
+        if (auto *holder = dynamic_cast<TComponentHolder *>(parent);
+            holder && parent != m_root && !qobject_cast<QWidget *>(parent)) {
+            if (!holder->InsertComponent(object))
                 m_lex.fail(name,
                     QStringLiteral("%1 cannot hold a %2")
                         .arg(QString::fromLatin1(parent->metaObject()->className()), className),

@@ -46,18 +46,18 @@ private:
 //       object Image1: TImage         // a component, created in file order
 //       end
 //       object MainMenu1: TMainMenu   // components inside a component that holds
-//         object File1: TMenuItem     // components (InsertComponent) are handed to it
+//         object File1: TMenuItem     // components (TComponentHolder) are handed to it
 //           Caption = '&File'
 //         end
 //       end
 //     end
 //
 // Components are created by their registered class name and take the enclosing object as
-// their parent (non-visual ones are owned by the root, unless the enclosing component takes
-// them through its invokable InsertComponent(QObject*)). Properties are applied in file order
-// through Qt's property system. Anything unknown is an error, never skipped. A component that
-// has an invokable Loading() is told so before its first property, and every component with an
-// invokable Loaded() is called in creation order once the whole file is applied.
+// their parent (non-visual ones are owned by the root, unless the enclosing component is a
+// TComponentHolder and takes them). Properties are applied in file order through Qt's property
+// system. Anything unknown is an error, never skipped. A component that is a TLayoutStatus is
+// told Loading() before its first property, and Loaded() in creation order once the whole file
+// is applied.
 class TLayoutLoader {
 public:
     // Creates a component of a class; parent is the enclosing widget, owner the root.

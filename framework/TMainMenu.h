@@ -1,12 +1,15 @@
 #pragma once
 
+#include "TComponentHolder.h"
+#include "TImageList.h"
+#include "TLayoutStatus.h"
+
 #include <QObject>
 #include <QPointer>
 
 class QKeyEvent;
 class QKeySequence;
 class QMenu;
-#include "TImageList.h"
 class TMenuItem;
 
 // A window's main menu: a tree of TMenuItems under one top item, whose sub-items are the
@@ -14,7 +17,7 @@ class TMenuItem;
 // window asks it (IsShortCut), and is told of every change of its items (MenuChanged), so that
 // whoever shows the menu can follow. Top-level items are written as components nested in the
 // menu in a layout.
-class TMainMenu : public QObject {
+class TMainMenu : public QObject, public TLayoutStatus, public TComponentHolder {
     Q_OBJECT
     Q_PROPERTY(TImageList *Images READ Images WRITE setImages)
     Q_PROPERTY(bool OwnerDraw READ OwnerDraw WRITE setOwnerDraw)
@@ -31,9 +34,10 @@ public:
     virtual void setOwnerDraw(bool value) { m_ownerDraw = value; }
 
     // The layout loader hands over the items written inside the menu.
-    Q_INVOKABLE bool InsertComponent(QObject *component);
+    bool InsertComponent(QObject *component) override;
+    void Loading() override { }
     // Runs after the layout that holds the menu has been loaded completely.
-    Q_INVOKABLE virtual void Loaded() { }
+    void Loaded() override { }
 
     // The enabled and visible item (its parents enabled and visible too) whose shortcut the
     // key press is, or null.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "TComponentHolder.h"
+#include "TMainMenu.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -9,14 +12,13 @@
 class QAction;
 class QKeyEvent;
 class QMenu;
-#include "TMainMenu.h"
 
 // One entry of a menu: its caption ("-" makes it a separator line), shortcut, checked, enabled
 // and default states, an image index into the menu's image list, and its sub-items, which drop
 // down from it. Each item stands behind one QAction; an item with sub-items also owns the
 // QMenu that shows them, made by its menu (so that a skinned menu can supply menus that it
 // draws itself). A layout writes sub-items as components nested in the item.
-class TMenuItem : public QObject {
+class TMenuItem : public QObject, public TComponentHolder {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(QString ShortCut READ ShortCut WRITE setShortCut)
@@ -70,8 +72,8 @@ public:
     void Remove(TMenuItem *item);
     // Frees every sub-item.
     void Clear();
-    // The layout loader hands over components written inside the item.
-    Q_INVOKABLE bool InsertComponent(QObject *component);
+    // The layout loader hands over components written inside the item; it takes items.
+    bool InsertComponent(QObject *component) override;
 
     // The menu the item belongs to (through its top item), or null.
     TMainMenu *Menu() const;

@@ -2,13 +2,14 @@
 
 #include "Exception.h"
 #include "TCustomAction.h"
+#include "TForm.h"
 #include "TProperty.h"
 #include "TzynDialogKeys.h"
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
 
 #include <QKeyEvent>
-#include <QMetaProperty>
+#include <QMetaMethod>
 #include <QPainter>
 
 TzynCustomButton::TzynCustomButton(QWidget *parent)
@@ -298,14 +299,9 @@ void TzynCustomButton::Click()
 {
     if (CanFocus())
         setFocus(Qt::OtherFocusReason);
-    if (parentWidget()) {
-        // Forms that publish a ModalResult take the button's, 0 included.
-        QWidget *form = window();
-        const QMetaObject *meta = form->metaObject();
-        const int index = meta->indexOfProperty("ModalResult");
-        if (form != this && index >= 0)
-            meta->property(index).write(form, m_modalResult);
-    }
+    // The form the button stands on takes its ModalResult, 0 included.
+    if (auto *form = qobject_cast<TForm *>(window()))
+        form->setModalResult(m_modalResult);
     FrameworkClick();
 }
 

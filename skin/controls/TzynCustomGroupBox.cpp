@@ -4,6 +4,7 @@
 #include "ZYNControlUtils.h"
 #include "ZYNStylePropagation.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPointer>
 
@@ -76,13 +77,20 @@ void TzynCustomGroupBox::setBorderColor(TColor color)
         update();
 }
 
-void TzynCustomGroupBox::setEnabled(bool value)
+void TzynCustomGroupBox::changeEvent(QEvent *event)
 {
-    QWidget::setEnabled(value);
-    const QObjectList children = this->children();
-    for (const QPointer<QObject> child : children) {
-        if (child && child->isWidgetType())
-            static_cast<QWidget *>(child.data())->setEnabled(value);
+    TzynCustomPanel::changeEvent(event);
+    if (event->type() != QEvent::EnabledChange)
+        return;
+    // Qt marks a widget disabled on its own (not only through an ancestor) as force-disabled.
+    const bool own = !testAttribute(Qt::WA_ForceDisabled);
+    if (own != m_ownEnabled) {
+        m_ownEnabled = own;
+        const QObjectList children = this->children();
+        for (const QPointer<QObject> child : children) {
+            if (child && child->isWidgetType())
+                static_cast<QWidget *>(child.data())->setEnabled(own);
+        }
     }
     update();
 }

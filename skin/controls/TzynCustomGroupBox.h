@@ -20,9 +20,6 @@ public:
     void setCaption(const QString &caption) override;
     TColor BorderColor() const override { return m_borderColor; }
     void setBorderColor(TColor color) override;
-    // Enabling or disabling the group box does the same to every direct child control, also
-    // to children that were disabled on their own.
-    void setEnabled(bool value) override;
 
     // Where the check and radio groups lay out their items.
     QRect ItemsRect() const;
@@ -34,10 +31,17 @@ public:
     void InitialStyle(TzynUIStyle style) override;
 
 protected:
+    // Enabling or disabling the group box itself (through the property, a QWidget pointer or a
+    // connected slot) does the same to every direct child control, also to children that were
+    // disabled on their own. A change that only follows an enclosing control leaves the
+    // children's own states alone, as Qt does.
+    void changeEvent(QEvent *event) override;
     void paintPanel(QPainter &canvas) override;
     void fontChanged() override;
 
 private:
     QString m_caption;
     TColor m_borderColor = Colors::clBlack;
+    // The group box's own enabled state when it last passed it on to its children.
+    bool m_ownEnabled = true;
 };

@@ -32,7 +32,7 @@ public:
     QStringList PageNames() const;
     void setPageNames(const QStringList &names);
 
-    Q_INVOKABLE void Loaded() override;
+    void Loaded() override;
     void UpdateChildrenUIStyle(TzynUIStyle style) override;
     void TabActivated(int index) override;
 

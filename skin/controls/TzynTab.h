@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TLayoutStatus.h"
 #include "TzynCustomPanel.h"
 #include "TzynSkinned.h"
 
@@ -9,7 +10,7 @@ class TzynTabControlTopPanel;
 // A panel with a skinned tab strip along its top and a flat-bordered body below it. The tab
 // control and the page control derive from it; each creates its own strip class. A style given
 // to it is passed on to its contents.
-class TzynTab : public TzynStyled<TzynSkinned<TzynCustomPanel>> {
+class TzynTab : public TzynStyled<TzynSkinned<TzynCustomPanel>>, public TLayoutStatus {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
@@ -33,8 +34,8 @@ public:
     int CurrentTabIndex() const;
 
     // While a layout is being applied no tab activation is reported.
-    Q_INVOKABLE void Loading();
-    Q_INVOKABLE virtual void Loaded();
+    void Loading() override;
+    void Loaded() override;
     bool IsLoading() const { return m_loading; }
 
     void UpdateChildrenUIStyle(TzynUIStyle style) override;

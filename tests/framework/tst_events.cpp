@@ -9,6 +9,9 @@
 #include "TTreeNode.h"
 #include "TTreeView.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
@@ -68,6 +71,19 @@ public Q_SLOTS:
     {
         log << QStringLiteral("tree down %1 %2").arg(X).arg(Y);
     }
+};
+
+// A control that declares events under the framework's names with other parameters (a key as
+// text, sizes that a handler could not change) beside one as the framework raises it.
+class TOddEvents : public TControlBase<QWidget> {
+    Q_OBJECT
+public:
+    using TControlBase::TControlBase;
+
+Q_SIGNALS:
+    void OnKeyDown(QObject *Sender, const QString &Key);
+    void OnCanResize(QObject *Sender, int NewWidth, int NewHeight, bool Resize);
+    void OnMouseMove(QObject *Sender, Fw::TShiftState Shift, int X, int Y);
 };
 
 class TestEvents : public QObject {
@@ -187,6 +203,37 @@ end
         tree->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(tree->hasFocus());
         QCOMPARE(form->log, QStringList { QStringLiteral("exit") });
+    }
+
+    // Raising them would hand the key's number to a handler that reads a text, or let a
+    // refusal be lost: they are refused, each with one warning, and the control works on.
+    void eventsOfAnotherShapeAreNotRaised()
+    {
+        TOddEvents odd(form);
+        QSignalSpy keys(&odd, &TOddEvents::OnKeyDown);
+        QSignalSpy resizes(&odd, &TOddEvents::OnCanResize);
+        QSignalSpy moves(&odd, &TOddEvents::OnMouseMove);
+        QTest::ignoreMessage(QtWarningMsg,
+            QRegularExpression(QStringLiteral(
+                R"(^TOddEvents::OnKeyDown\(QObject\*,QString\) is not raised: the framework )"
+                R"(raises OnKeyDown\(QObject\*,int&,.*\)$)")));
+        QTest::ignoreMessage(QtWarningMsg,
+            QRegularExpression(QStringLiteral(R"(^TOddEvents::OnCanResize\(.*\) is not raised)")));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("is not raised")));
+        odd.setBounds(0, 0, 40, 40);
+        for (int i = 0; i < 2; ++i) {
+            QTest::keyClick(&odd, Qt::Key_A);
+            odd.setBounds(0, 0, 50 + i, 50);
+        }
+        QCOMPARE(keys.count(), 0);
+        QCOMPARE(resizes.count(), 0);
+        QCOMPARE(odd.size(), QSize(51, 50));
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 6), odd.mapToGlobal(QPointF(5, 6)),
+            Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&odd, &move);
+        QCOMPARE(moves.count(), 1);
+        QCOMPARE(moves.at(0).at(2).toInt(), 5);
+        QCOMPARE(moves.at(0).at(3).toInt(), 6);
     }
 
     void resizeHandlersDecide()

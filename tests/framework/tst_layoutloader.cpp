@@ -6,6 +6,7 @@
 #include "TForm.h"
 #include "TImageList.h"
 #include "TLayoutLoader.h"
+#include "TLayoutStatus.h"
 #include "TTreeView.h"
 
 #include <QSignalSpy>
@@ -29,7 +30,7 @@ public Q_SLOTS:
 
 // A component with a list of texts and a reference that may name a component further down; it
 // notes when the loader tells it that loading starts and ends.
-class TListHolder : public TCustomPanel {
+class TListHolder : public TCustomPanel, public TLayoutStatus {
     Q_OBJECT
     Q_PROPERTY(QStringList Lines READ Lines WRITE setLines)
     Q_PROPERTY(TListHolder *Buddy READ Buddy WRITE setBuddy)
@@ -42,11 +43,11 @@ public:
     TListHolder *Buddy() const { return m_buddy; }
     void setBuddy(TListHolder *buddy) { m_buddy = buddy; }
 
-    Q_INVOKABLE void Loading()
+    void Loading() override
     {
         log << QStringLiteral("loading %1 with %2 lines").arg(objectName()).arg(m_lines.size());
     }
-    Q_INVOKABLE void Loaded()
+    void Loaded() override
     {
         log << QStringLiteral("loaded %1, buddy %2")
                    .arg(objectName(), m_buddy ? m_buddy->objectName() : QStringLiteral("none"));

@@ -12,7 +12,10 @@
 #include "TzynTreeView.h"
 #include "ZYNStylePropagation.h"
 
+#include <QCheckBox>
 #include <QtTest>
+
+#include <functional>
 
 using S = TzynUIStyle;
 
@@ -42,7 +45,9 @@ private Q_SLOTS:
     void defaults();
     void frameWithoutCaption();
     void frameWithCaption();
+    void enablingReachesEveryChild_data();
     void enablingReachesEveryChild();
+    void enclosingControlLeavesChildrenAlone();
     void transparentAndOpaque();
     void clientAreaIsTheWholeBox();
     void pushThroughContainers();
@@ -130,8 +135,30 @@ void tst_GroupBox::frameWithCaption()
     QVERIFY(greyPixels > 5);
 }
 
+using EnableBox = std::function<void(TzynGroupBox *box, bool enabled)>;
+Q_DECLARE_METATYPE(EnableBox)
+
+void tst_GroupBox::enablingReachesEveryChild_data()
+{
+    QTest::addColumn<EnableBox>("enable");
+    QTest::newRow("property") << EnableBox(
+        [](TzynGroupBox *box, bool enabled) { QVERIFY(box->setProperty("Enabled", enabled)); });
+    QTest::newRow("QWidget pointer") << EnableBox(
+        [](TzynGroupBox *box, bool enabled) { static_cast<QWidget *>(box)->setEnabled(enabled); });
+    QTest::newRow("framework base pointer") << EnableBox([](TzynGroupBox *box, bool enabled) {
+        static_cast<TCustomPanel *>(box)->setEnabled(enabled);
+    });
+    QTest::newRow("connected slot") << EnableBox([](TzynGroupBox *box, bool enabled) {
+        QCheckBox source;
+        source.setChecked(!enabled);
+        QObject::connect(&source, &QCheckBox::toggled, box, &QWidget::setEnabled);
+        source.setChecked(enabled);
+    });
+}
+
 void tst_GroupBox::enablingReachesEveryChild()
 {
+    QFETCH(EnableBox, enable);
     QWidget form;
     auto *box = new TzynGroupBox(&form);
     box->ensurePolished();
@@ -140,19 +167,46 @@ void tst_GroupBox::enablingReachesEveryChild()
     auto *b = new TzynButton(box);
     b->ensurePolished();
     b->setEnabled(false);
-    box->setEnabled(false);
+    enable(box, false);
+    QVERIFY(!box->isEnabled());
     QVERIFY(!a->isEnabled());
     QVERIFY(!b->isEnabled());
-    box->setEnabled(true);
+    enable(box, true);
+    QVERIFY(box->isEnabled());
     QVERIFY(a->isEnabled());
     QVERIFY(b->isEnabled()); // also the one disabled on its own
-    // Through the published property as the layout sets it.
-    QVERIFY(box->setProperty("Enabled", false));
-    QVERIFY(!a->isEnabled());
-    // Through a pointer to the framework's control, which publishes Enabled.
-    TCustomPanel *base = box;
+    // Each child follows the box again, and takes a state of its own again.
+    a->setEnabled(false);
+    enable(box, false);
+    enable(box, true);
+    QVERIFY(a->isEnabled());
+    QVERIFY(b->isEnabled());
+}
+
+// The window or a panel around the box being disabled is not the box's own change: children
+// disabled on their own stay so when it is enabled again, as anywhere in Qt.
+void tst_GroupBox::enclosingControlLeavesChildrenAlone()
+{
+    QWidget form;
+    auto *panel = new TCustomPanel(&form);
+    auto *box = new TzynGroupBox(panel);
+    auto *a = new TzynButton(box);
+    auto *b = new TzynButton(box);
     b->setEnabled(false);
-    base->setEnabled(true);
+    panel->setEnabled(false);
+    QVERIFY(!box->isEnabled());
+    QVERIFY(!a->isEnabled());
+    panel->setEnabled(true);
+    QVERIFY(box->isEnabled());
+    QVERIFY(a->isEnabled());
+    QVERIFY(!b->isEnabled());
+    // Enabled while the panel is disabled, the box passes that on once the panel is enabled.
+    box->setEnabled(false);
+    panel->setEnabled(false);
+    box->setEnabled(true);
+    QVERIFY(!a->isEnabled());
+    panel->setEnabled(true);
+    QVERIFY(a->isEnabled());
     QVERIFY(b->isEnabled());
 }
 
