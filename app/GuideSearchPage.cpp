@@ -37,6 +37,7 @@ const char kStyle[]
       ".where{display:inline-block;margin-right:.6em;padding:0 .45em;border-radius:3px;"
       "background:#e8eff8;color:#173f70;font-size:.85em}"
       "mark{background:#ffe27a;color:inherit;padding:0 .1em;border-radius:2px}"
+      ".also{margin-left:.4em;color:#5b6470;font-size:.85em;white-space:nowrap}"
       ".more{margin:.2rem 0 0 .6rem;color:#5b6470;font-size:.9rem}"
       ".none{margin:1.5rem 0;padding:.7rem 1rem;background:#e8eff8;border-left:4px solid #1d4f8c;"
       "border-radius:4px}"
@@ -97,9 +98,12 @@ QString GuideSearchPage::html(const GuideSearchResult &result)
             const QString where = line.label.isEmpty()
                 ? QString()
                 : QStringLiteral("<span class=\"where\">%1</span>").arg(escaped(line.label));
-            body += QStringLiteral("<li><a href=\"%1\">%2%3<mark>%4</mark>%5</a></li>")
+            const QString also = line.hits > 1
+                ? QStringLiteral("<span class=\"also\">（此处共 %1 处）</span>").arg(line.hits)
+                : QString();
+            body += QStringLiteral("<li><a href=\"%1\">%2%3<mark>%4</mark>%5%6</a></li>")
                         .arg(pageLink(page.path, line.anchor), where, escaped(line.before),
-                            escaped(line.match), escaped(line.after));
+                            escaped(line.match), escaped(line.after), also);
         }
         body += QStringLiteral("</ol>");
         int rest = 0;

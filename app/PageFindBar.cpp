@@ -307,7 +307,8 @@ void PageFindBar::layoutControls()
     x += m_previous->width() + 4;
     m_next->setBounds(x, top, m_next->width(), kButtonHeight);
     x += m_next->width() + kGap + 4;
-    m_allPages->move(x, (height() - m_allPages->height()) / 2);
+    m_allPages->setBounds(
+        x, (height() - m_allPages->height()) / 2, m_allPages->width(), m_allPages->height());
     x += m_allPages->width() + kGap + 4;
     m_count->move(x, (height() - m_count->sizeHint().height()) / 2);
     m_close->setBounds(width() - kButtonHeight - 6, top, kButtonHeight, kButtonHeight);
