@@ -16,6 +16,7 @@
 #include "Startup.h"
 #include "TApplication.h"
 #include "TWebBrowser.h"
+#include "TzynButton.h"
 #include "TzynCheckBox.h"
 #include "Unit1.h"
 
@@ -357,6 +358,25 @@ private Q_SLOTS:
         QVERIFY(runScript(view, QStringLiteral("document.getElementById('unreadable').innerText"))
                     .toString()
                     .contains(QStringLiteral("缺页.htm")));
+    }
+
+    void switchTurnsEveryPageOnAndOff()
+    {
+        QVERIFY(search->showsResults());
+        QVERIFY(bar->allPages());
+        // Off: the bar searches the page shown, previous and next step through it.
+        QTest::mouseClick(bar->allPagesSwitch(), Qt::LeftButton, {}, QPoint(6, 6));
+        QVERIFY(!bar->allPages());
+        QVERIFY(!bar->allPagesSwitch()->Checked());
+        QVERIFY(bar->nextButton()->isEnabled());
+        QCOMPARE(form->focusWidget(), bar->edit());
+        // On again with a text: the search over every page runs at once.
+        QSignalSpy shown(search, &GuideSearch::resultsShown);
+        QTest::mouseClick(bar->allPagesSwitch(), Qt::LeftButton, {}, QPoint(6, 6));
+        QVERIFY(bar->allPages());
+        QVERIFY(!bar->nextButton()->isEnabled());
+        QVERIFY(waitUntil(search, &GuideSearch::resultsShown, [&] { return !shown.isEmpty(); }));
+        QCOMPARE(shown.last().first().toString(), bar->edit()->text());
     }
 
     void theGuidesOwnPagesInTreeOrder()
