@@ -3,6 +3,7 @@
 #include "TColor.h"
 #include "TFont.h"
 #include "TzynButton.h"
+#include "TzynCheckBox.h"
 #include "ZYNThemes.h"
 
 #include <QKeyEvent>
@@ -62,11 +63,22 @@ PageFindBar::PageFindBar(QWebEngineView *view, QWidget *parent)
     };
     m_previous = button(QStringLiteral("上一个"), 64);
     m_next = button(QStringLiteral("下一个"), 64);
+    m_allPages = new TzynCheckBox(this);
+    m_allPages->setParentFont(true);
+    m_allPages->setTransparent(true);
+    m_allPages->setCaption(QStringLiteral("全部页面"));
+    m_allPages->setCursor(Fw::crHandPoint);
+    m_allPages->setFocusPolicy(Qt::NoFocus);
+    m_allPages->setHint(QStringLiteral("在指南的全部页面中查找 (Ctrl+Shift+F)"));
+    m_allPages->setAutoSize(true);
     m_count = new QLabel(this);
     m_close = button(QStringLiteral("×"), kButtonHeight);
     m_close->setHint(QStringLiteral("关闭查找栏 (Esc)"));
 
-    connect(m_edit, &QLineEdit::textChanged, this, [this] { find(false); });
+    connect(m_edit, &QLineEdit::textChanged, this, [this] {
+        if (!m_allPagesMode)
+            find(false);
+    });
     // Our buttons take the focus when pressed, as the desktop's do; the keyboard goes back to
     // the text box so that Enter keeps searching.
     connect(m_previous, &TzynButton::OnClick, this, [this] {
@@ -78,6 +90,13 @@ PageFindBar::PageFindBar(QWebEngineView *view, QWidget *parent)
         findNext();
     });
     connect(m_close, &TzynButton::OnClick, this, [this] { dismiss(); });
+    // The switch has toggled itself by the time it reports the click.
+    connect(m_allPages, &TzynCheckBox::OnClick, this, [this] {
+        m_edit->setFocus(Qt::OtherFocusReason);
+        setAllPages(m_allPages->Checked());
+        if (m_allPagesMode && !m_edit->text().trimmed().isEmpty())
+            Q_EMIT allPagesRequested(m_edit->text());
+    });
     // A new page has none of the old highlights.
     if (m_view)
         connect(m_view, &QWebEngineView::loadStarted, this, [this] {
@@ -91,7 +110,7 @@ void PageFindBar::open()
     if (isHidden()) {
         show();
         relayoutBox();
-        if (!m_edit->text().isEmpty())
+        if (!m_allPagesMode && !m_edit->text().isEmpty())
             find(false);
     }
     m_edit->setFocus(Qt::ShortcutFocusReason);
@@ -109,6 +128,68 @@ void PageFindBar::dismiss()
     relayoutBox();
     if (hadFocus && m_view)
         m_view->setFocus(Qt::OtherFocusReason);
+}
+
+void PageFindBar::setAllPages(bool on)
+{
+    if (!applyMode(on) || !m_view)
+        return;
+    if (on)
+        m_view->findText(QString());
+    else if (isVisible() && !m_edit->text().isEmpty())
+        find(false);
+}
+
+bool PageFindBar::applyMode(bool on)
+{
+    if (m_allPages->Checked() != on)
+        m_allPages->setChecked(on);
+    if (m_allPagesMode == on)
+        return false;
+    m_allPagesMode = on;
+    ++m_searchSerial;
+    clearCount();
+    m_edit->setPlaceholderText(
+        on ? QStringLiteral("在全部页面中查找，按 Enter 开始") : QStringLiteral("在本页中查找"));
+    // Previous and next step through one page's matches; over every page the results page
+    // lists them instead.
+    m_previous->setEnabled(!on);
+    m_next->setEnabled(!on);
+    return true;
+}
+
+void PageFindBar::openAllPages()
+{
+    setAllPages(true);
+    open();
+}
+
+void PageFindBar::findInPage(const QString &text)
+{
+    {
+        const QSignalBlocker quiet(m_edit);
+        m_edit->setText(text);
+    }
+    applyMode(false);
+    if (isHidden()) {
+        show();
+        relayoutBox();
+    }
+    m_edit->setFocus(Qt::OtherFocusReason);
+    find(false);
+}
+
+void PageFindBar::showAllPagesResult(const QString &text, int hits, int pages)
+{
+    if (m_edit->text() != text) {
+        const QSignalBlocker quiet(m_edit);
+        m_edit->setText(text);
+    }
+    applyMode(true);
+    m_count->setText(hits == 0 ? QStringLiteral("无匹配")
+                               : QStringLiteral("共 %1 处，%2 个页面").arg(hits).arg(pages));
+    m_edit->setStyleSheet(hits == 0 ? QStringLiteral("QLineEdit{background:#fbeaea}") : QString());
+    m_count->adjustSize();
 }
 
 void PageFindBar::findNext()
@@ -176,7 +257,10 @@ bool PageFindBar::eventFilter(QObject *watched, QEvent *event)
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (key->modifiers().testFlag(Qt::ShiftModifier))
+            if (m_allPagesMode) {
+                if (!m_edit->text().trimmed().isEmpty())
+                    Q_EMIT allPagesRequested(m_edit->text());
+            } else if (key->modifiers().testFlag(Qt::ShiftModifier))
                 findPrevious();
             else
                 findNext();
@@ -206,6 +290,11 @@ void PageFindBar::paintPanel(QPainter &canvas)
 void PageFindBar::resizeEvent(QResizeEvent *event)
 {
     TzynCustomPanel::resizeEvent(event);
+    layoutControls();
+}
+
+void PageFindBar::layoutControls()
+{
     const int top = (height() - kButtonHeight) / 2;
     int x = 10;
     m_caption->adjustSize();
@@ -218,6 +307,9 @@ void PageFindBar::resizeEvent(QResizeEvent *event)
     x += m_previous->width() + 4;
     m_next->setBounds(x, top, m_next->width(), kButtonHeight);
     x += m_next->width() + kGap + 4;
+    m_allPages->setBounds(
+        x, (height() - m_allPages->height()) / 2, m_allPages->width(), m_allPages->height());
+    x += m_allPages->width() + kGap + 4;
     m_count->move(x, (height() - m_count->sizeHint().height()) / 2);
     m_close->setBounds(width() - kButtonHeight - 6, top, kButtonHeight, kButtonHeight);
 }

@@ -1,5 +1,6 @@
 #include "ReaderShortcuts.h"
 
+#include "GuideSearch.h"
 #include "PageFindBar.h"
 #include "PageZoom.h"
 #include "TTreeView.h"
@@ -19,10 +20,13 @@ ReaderShortcuts::ReaderShortcuts(QWidget *window, QWebEngineView *view, QTreeWid
     , m_tree(tree)
     , m_findBar(new PageFindBar(view, view->parentWidget()))
     , m_zoom(new PageZoom(view, this))
+    , m_guideSearch(new GuideSearch(view, m_findBar, this))
 {
     m_findBar->setAlign(Fw::alBottom);
 
     addShortcut({ QKeySequence(Qt::CTRL | Qt::Key_F) }, &ReaderShortcuts::openFindBar);
+    addShortcut(
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F) }, &ReaderShortcuts::openFindAllBar);
     addShortcut({ QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) },
         &ReaderShortcuts::zoomIn);
     addShortcut({ QKeySequence(Qt::CTRL | Qt::Key_Minus) }, &ReaderShortcuts::zoomOut);
@@ -107,7 +111,13 @@ void ReaderShortcuts::activateTreeEntry()
 
 void ReaderShortcuts::openFindBar()
 {
+    m_findBar->setAllPages(false);
     m_findBar->open();
+}
+
+void ReaderShortcuts::openFindAllBar()
+{
+    m_findBar->openAllPages();
 }
 
 void ReaderShortcuts::zoomIn()

@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "GuidePaths.h"
+#include "GuideSearch.h"
 #include "Links.h"
 #include "ReaderShortcuts.h"
 #include "TApplicationEvents.h"
@@ -20,6 +21,23 @@ namespace {
 const QString kStartPage = QStringLiteral("2014考试指南");
 const QString kContactPage = QStringLiteral("联系我们");
 
+// What a click on a tree entry does, decided by its text alone.
+enum class EntryAction { Nothing, CoursesLink, ConsultationLink, Exit, Page };
+
+EntryAction actionOf(const QString &text)
+{
+    if (text == QStringLiteral("重点总结和考点精讲")
+        || text == QStringLiteral("习题精练与模拟考试"))
+        return EntryAction::Nothing;
+    if (text == QStringLiteral("视频课程学习"))
+        return EntryAction::CoursesLink;
+    if (text == QStringLiteral("在线咨询"))
+        return EntryAction::ConsultationLink;
+    if (text == QStringLiteral("退出"))
+        return EntryAction::Exit;
+    return EntryAction::Page;
+}
+
 template <class T> T *component(QObject *root, const char *name)
 {
     T *found = root->findChild<T *>(QLatin1String(name));
@@ -33,7 +51,21 @@ TForm1::TForm1(QWidget *parent)
     : TForm(parent)
 {
     loadLayout(QStringLiteral(":/layout/Unit1.layout"));
-    new ReaderShortcuts(this, WebBrowser1, TreeView1);
+    auto *reader = new ReaderShortcuts(this, WebBrowser1, TreeView1);
+    reader->guideSearch()->setPages(ProgramDirectory() + QStringLiteral("data"), PageEntries());
+}
+
+QStringList TForm1::PageEntries() const
+{
+    QStringList names;
+    TTreeNodes *items = TreeView1->Items();
+    const int count = items->Count();
+    for (int i = 0; i < count; ++i) {
+        const QString text = items->Item(i)->Text();
+        if (actionOf(text) == EntryAction::Page && !names.contains(text))
+            names << text;
+    }
+    return names;
 }
 
 void TForm1::Loaded()
@@ -71,22 +103,22 @@ void TForm1::TreeView1Click(QObject *)
     if (!selected)
         return;
     const QString text = selected->Text();
-    if (text == QStringLiteral("重点总结和考点精讲")
-        || text == QStringLiteral("习题精练与模拟考试"))
-        return;
-    if (text == QStringLiteral("视频课程学习")) {
+    switch (actionOf(text)) {
+    case EntryAction::Nothing:
+        break;
+    case EntryAction::CoursesLink:
         OpenLink(Links::courses());
-        return;
-    }
-    if (text == QStringLiteral("在线咨询")) {
+        break;
+    case EntryAction::ConsultationLink:
         OpenLink(Links::consultation());
-        return;
-    }
-    if (text == QStringLiteral("退出")) {
+        break;
+    case EntryAction::Exit:
         Close();
-        return;
+        break;
+    case EntryAction::Page:
+        ShowPage(ChapterPagePath(text));
+        break;
     }
-    ShowPage(ChapterPagePath(text));
 }
 
 void TForm1::ApplicationEvents1Message(TMsg &Msg, bool &Handled)

@@ -3,6 +3,8 @@
 #include "TForm.h"
 #include "TMsg.h"
 
+#include <QStringList>
+
 #include <array>
 
 class TApplicationEvents;
@@ -32,6 +34,8 @@ public:
 
     // Asks the page view for a local page (full path).
     void ShowPage(const QString &path);
+    // The texts of the tree entries that show a page, in tree order (depth first), each once.
+    QStringList PageEntries() const;
 
 public Q_SLOTS:
     void TreeView1Click(QObject *Sender);

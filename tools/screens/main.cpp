@@ -1,8 +1,10 @@
 // Starts the study guide's main window as the program does, then sets its frame to each of
 // the five built-in UI styles in turn and saves what the screen shows, one PNG per style;
-// then, in the program's own style, the find bar at work and the notice for a missing page.
+// then, in the program's own style, the find bar at work, the results of a search over every
+// page and the notice for a missing page.
 
 #include "GuidePaths.h"
+#include "GuideSearch.h"
 #include "PageFindBar.h"
 #include "ReaderShortcuts.h"
 #include "Startup.h"
@@ -78,6 +80,15 @@ int main(int argc, char *argv[])
     bar->edit()->setText(QStringLiteral("会计"));
     bar->findNext();
     if (!save(QStringLiteral("find-bar.png")))
+        return 1;
+    bar->dismiss();
+    loaded = false;
+    bar->openAllPages();
+    bar->edit()->setText(QStringLiteral("除9法"));
+    reader->guideSearch()->search(bar->edit()->text());
+    if (!QTest::qWaitFor([&] { return loaded; }, 30000))
+        std::fprintf(stderr, "the results did not finish loading\n");
+    if (!save(QStringLiteral("find-all.png")))
         return 1;
     bar->dismiss();
     loaded = false;
