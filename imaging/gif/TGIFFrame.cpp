@@ -174,8 +174,7 @@ void TGIFFrame::buildBitmap()
             running = [this](int percent) {
                 m_owner->progress(TGIFImage::ProgressStage::Running, percent);
             };
-        GifLzwDecoder decoder;
-        result = decoder.decode(reinterpret_cast<const uchar *>(item.data.constData()),
+        result = m_owner->decoder().decode(reinterpret_cast<const uchar *>(item.data.constData()),
             item.data.size(), bpp, pixels.get(), count, running);
         if (!options.acceptDamaged)
             throwIfIncomplete(result);
@@ -222,13 +221,15 @@ void TGIFFrame::throwIfIncomplete(const GifLzwResult &result) const
 {
     if (result.stackOverflow || result.unknownCode)
         throw gifError(GifError::CorruptData);
-    const qint64 offset = m_item->streamOffset;
+    if (!result.dataEnded && !result.endedEarly)
+        return;
+    // Looked up only now: finding the frame's index walks the frame list.
     const int index = m_owner->indexOf(this);
+    const qint64 offset = m_item->streamOffset;
     // The codes ran out where the frame's data ends.
     if (result.dataEnded)
         throw gifDataEnds(GifPiece::Image, offset < 0 ? -1 : offset + m_item->data.size(), index);
-    if (result.endedEarly)
-        throw gifError(GifError::EndCodeEarly, gifWhere(index, offset));
+    throw gifError(GifError::EndCodeEarly, gifWhere(index, offset));
 }
 
 const QImage &TGIFFrame::drawImage(bool keyTransparent)

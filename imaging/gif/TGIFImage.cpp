@@ -1,6 +1,7 @@
 #include "TGIFImage.h"
 
 #include "GifErrors.h"
+#include "GifLzwDecoder.h"
 #include "GifReader.h"
 #include "TBitmap.h"
 #include "TPicture.h"
@@ -246,6 +247,13 @@ int TGIFImage::indexOf(const TGIFFrame *frame) const
             return int(i);
     }
     return -1;
+}
+
+GifLzwDecoder &TGIFImage::decoder()
+{
+    if (!m_decoder)
+        m_decoder = std::make_unique<GifLzwDecoder>();
+    return *m_decoder;
 }
 
 void TGIFImage::setCurrentFrame(int index)

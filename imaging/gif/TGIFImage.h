@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class GifLzwDecoder;
 class QMimeData;
 
 // Module-wide defaults of TGIFImage::Options: an image takes them when it is made and keeps its
@@ -146,6 +147,9 @@ private:
     void progress(ProgressStage stage, int percent, const QString &message = QString());
     void growScreen(int right, int bottom);
     int indexOf(const TGIFFrame *frame) const;
+    // The image's own decoder, made on first use and kept, so that decoding many frames
+    // makes its tables once. Copies make their own.
+    GifLzwDecoder &decoder();
 
     Options m_options = Options::defaults();
     QSharedDataPointer<TGIFData> d;
@@ -162,6 +166,7 @@ private:
     int m_screenWidth = 0;
     int m_screenHeight = 0;
     ProgressHandler m_onProgress;
+    std::unique_ptr<GifLzwDecoder> m_decoder;
 };
 
 // Registers TGIFImage with the picture classes: class name "TGIFImage", file extension
