@@ -7,7 +7,7 @@
 // Every message the GIF code raises, named, with its text kept once in GifErrors.cpp. The
 // failures are of the framework's invalid-graphic-operation kind.
 enum class GifError {
-    StreamRead, // a stream that could not be read as far as its own count says
+    StreamRead, // shorter than its own count says; a stray byte where a block must start
     StreamWrite,
     UnknownVersion,
     UnknownExtension, // %1: the label as two hexadecimal digits
