@@ -14,9 +14,10 @@
 //
 // The pictures are made here, deterministically: procedural landscapes reduced to 256 colours
 // by median cut and Floyd-Steinberg dithering, as a photograph saved as GIF would be; an
-// animation panning over such a landscape; many small frames; flat drawings. The generated
-// GIFs are kept in a folder beside the program (bench-gif-inputs) so that later runs and
-// callgrind runs read them instead of making them again.
+// animation panning over such a landscape; many small frames; a hundred thousand frames of
+// one pixel; flat drawings. The generated GIFs are kept in a folder beside the program
+// (bench-gif-inputs) so that later runs and callgrind runs read them instead of making them
+// again.
 #include "GifColorReducer.h"
 #include "GifLzwEncoder.h"
 #include "TBitmap.h"
@@ -393,6 +394,13 @@ std::vector<Case> makeCases(const QDir &dir)
         for (int i = 0; i < 200; ++i)
             icons.push_back(icon(i));
         return encodeGif(icons, false);
+    }));
+    // Per-frame cost alone: reading and decoding must stay linear in the number of frames.
+    cases.push_back(loadOrMake(dir, "100,000 frames of 1x1", "tiny-100000x1x1.gif", [] {
+        QImage pixel(1, 1, QImage::Format_Indexed8);
+        pixel.setColorTable({ qRgb(0, 0, 0), qRgb(255, 255, 255) });
+        pixel.fill(1);
+        return encodeGif(std::vector<QImage>(100000, pixel), false);
     }));
     return cases;
 }

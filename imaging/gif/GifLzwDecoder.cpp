@@ -60,15 +60,6 @@ inline int entryPrefix(Entry e)
     return int(e >> 48);
 }
 
-// Tables kept between decodes without being cleared: entries are written in order from the
-// first free code, so anything at or above the highest entry written in this decode reads as
-// the zero the plain decoder's fresh tables would hold.
-struct Tables {
-    Entry entry[kMaxCodes + 1]; // the last one takes the writes of a full table
-    uchar suffix[kMaxCodes];
-    uchar stack[kMaxStack];
-};
-
 // Where decoding stands; handed from the fast loop to the careful one.
 struct State {
     int width;
@@ -348,7 +339,25 @@ void decodeCareful(const Input &input, State &s, GifLzwResult &result)
 
 } // namespace
 
+// Kept between decodes without being cleared: entries are written in order from the first
+// free code, so anything at or above the highest entry written in this decode reads as the
+// zero the plain decoder's fresh tables would hold.
+struct GifLzwDecoder::Tables {
+    Entry entry[kMaxCodes + 1]; // the last one takes the writes of a full table
+    uchar suffix[kMaxCodes];
+    uchar stack[kMaxStack];
+};
+
+GifLzwDecoder::GifLzwDecoder() = default;
+GifLzwDecoder::~GifLzwDecoder() = default;
+
 GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, uchar *out,
+    qsizetype pixelCount, const std::function<void(int)> &progress)
+{
+    return GifLzwDecoder().decode(data, size, bitsPerPixel, out, pixelCount, progress);
+}
+
+GifLzwResult GifLzwDecoder::decode(const uchar *data, qsizetype size, int bitsPerPixel, uchar *out,
     qsizetype pixelCount, const std::function<void(int)> &progress)
 {
     GifLzwResult result;
@@ -385,9 +394,8 @@ GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, u
     const int firstFree = clearCode + 2;
     const uchar mask = uchar((1 << bitsPerPixel) - 1);
 
-    static thread_local std::unique_ptr<Tables> scratch;
-    if (!scratch)
-        scratch.reset(new Tables);
+    if (!m_tables)
+        m_tables.reset(new Tables); // left uninitialised: see Tables
 
     State s;
     s.width = minCodeSize + 1;
@@ -403,8 +411,8 @@ GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, u
     s.written = firstFree;
     s.percent = 0;
 
-    const Input input { in, totalBytes, minCodeSize, mask, out, pixelCount, scratch->entry,
-        scratch->suffix, scratch->stack, &progress };
+    const Input input { in, totalBytes, minCodeSize, mask, out, pixelCount, m_tables->entry,
+        m_tables->suffix, m_tables->stack, &progress };
     decodeFast(input, s);
     if (s.pos < pixelCount)
         decodeCareful(input, s, result);

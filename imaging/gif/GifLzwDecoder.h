@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <memory>
 
 // What decoding a frame's compressed data found besides the pixels.
 struct GifLzwResult {
@@ -47,5 +48,24 @@ constexpr qsizetype GifLzwOutputSlack = 4096 + 64;
 // come from a 64-bit buffer refilled a word at a time.
 //
 // progress, when set, is called with the percentage of the data consumed whenever it grows.
+//
+// A decoder owns its string tables (about 40 KB), made on its first decode and reused by the
+// next ones without being cleared; decoders share nothing, so each thread may use its own.
+class GifLzwDecoder {
+public:
+    GifLzwDecoder();
+    ~GifLzwDecoder();
+    GifLzwDecoder(const GifLzwDecoder &) = delete;
+    GifLzwDecoder &operator=(const GifLzwDecoder &) = delete;
+
+    GifLzwResult decode(const uchar *data, qsizetype size, int bitsPerPixel, uchar *out,
+        qsizetype pixelCount, const std::function<void(int)> &progress = {});
+
+private:
+    struct Tables;
+    std::unique_ptr<Tables> m_tables;
+};
+
+// One decode with a decoder of its own.
 GifLzwResult gifLzwDecode(const uchar *data, qsizetype size, int bitsPerPixel, uchar *out,
     qsizetype pixelCount, const std::function<void(int)> &progress = {});

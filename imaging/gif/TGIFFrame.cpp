@@ -1,7 +1,7 @@
 #include "TGIFFrame.h"
 
-#include "Exception.h"
 #include "GifColorReducer.h"
+#include "GifErrors.h"
 #include "GifLzwDecoder.h"
 #include "GifLzwEncoder.h"
 #include "TGIFImage.h"
@@ -53,7 +53,10 @@ TGIFFrame::TGIFFrame(TGIFImage *owner)
 {
 }
 
-TGIFFrame::~TGIFFrame() = default;
+TGIFFrame::~TGIFFrame()
+{
+    m_owner->m_decodedPixels -= m_bitmapPixels;
+}
 
 void TGIFFrame::assign(const TGIFFrame &other)
 {
@@ -85,6 +88,7 @@ void TGIFFrame::setBitmap(const QImage &image)
 {
     TGIFItem &item = *m_item;
     item.data.clear();
+    item.streamOffset = -1;
     item.width = image.width();
     item.height = image.height();
     setBitmapImage(image);
@@ -94,7 +98,9 @@ void TGIFFrame::setBitmap(const QImage &image)
 void TGIFFrame::setBitmapImage(const QImage &image)
 {
     m_bitmap = image;
-    m_bitmapPixels = qint64(image.width()) * image.height();
+    const qint64 pixels = qint64(image.width()) * image.height();
+    m_owner->m_decodedPixels += pixels - m_bitmapPixels;
+    m_bitmapPixels = pixels;
 }
 
 void TGIFFrame::releaseBitmap()
@@ -137,26 +143,22 @@ void TGIFFrame::buildBitmap()
     }
     const int bpp = item.bitsPerPixel;
     if (bpp < 1 || bpp > 8)
-        throw EInvalidGraphicOperation(
-            QStringLiteral("Wrong number of colors; must be a power of 2"));
+        throw gifError(GifError::ColorCount);
     const int depth = bpp == 1 ? 1 : bpp <= 4 ? 4 : 8;
     const int w = item.width, h = item.height;
     if (w == 0 || h == 0) {
         setBitmapImage(QImage());
         return;
     }
+    const TGIFImage::Options &options = m_owner->options();
     // The decoder keeps output positions in 32 bits.
-    if (qint64(w) * h > qMin<qint64>(GifMaxFramePixels, INT_MAX - GifLzwOutputSlack))
-        throw EInvalidGraphicOperation(
-            QStringLiteral("GIF frame of %1 x %2 pixels is too large").arg(w).arg(h));
-    const qint64 held = m_owner->decodedPixels();
-    if (held + qint64(w) * h > GifMaxDecodedPixels)
-        throw EInvalidGraphicOperation(
-            QStringLiteral("GIF frames of more than %1 pixels in total cannot be held decoded")
-                .arg(GifMaxDecodedPixels));
+    if (qint64(w) * h > qMin<qint64>(options.maxFramePixels, INT_MAX - GifLzwOutputSlack))
+        throw gifError(GifError::FrameTooLarge, QString::number(w), QString::number(h));
+    if (m_owner->decodedPixels() + qint64(w) * h > options.maxDecodedPixels)
+        throw gifError(GifError::DecodedBudget, QString::number(options.maxDecodedPixels));
     const uchar codeSize = uchar(item.data.at(0));
-    if (!AcceptDamagedGif && (codeSize < 2 || codeSize > 9))
-        throw EInvalidGraphicOperation(QStringLiteral("GIF code size not in range 2 to 9"));
+    if (!options.acceptDamaged && (codeSize < 2 || codeSize > 9))
+        throw gifError(GifError::CodeSizeRange);
 
     const qsizetype count = qsizetype(w) * h;
     // malloc'ed so that a straight 8-bit frame can hand the buffer to its QImage uncopied.
@@ -172,15 +174,10 @@ void TGIFFrame::buildBitmap()
             running = [this](int percent) {
                 m_owner->progress(TGIFImage::ProgressStage::Running, percent);
             };
-        result = gifLzwDecode(reinterpret_cast<const uchar *>(item.data.constData()),
+        result = m_owner->decoder().decode(reinterpret_cast<const uchar *>(item.data.constData()),
             item.data.size(), bpp, pixels.get(), count, running);
-        if (!AcceptDamagedGif) {
-            if (result.stackOverflow || result.unknownCode)
-                throw EInvalidGraphicOperation(QStringLiteral("GIF encoded data is corrupt"));
-            // The data stops, with or without an end code, before the frame is full.
-            if (result.dataEnded || result.endedEarly)
-                throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
-        }
+        if (!options.acceptDamaged)
+            throwIfIncomplete(result);
     } catch (const Exception &e) {
         m_owner->progress(TGIFImage::ProgressStage::Ending, 0, e.message());
         throw;
@@ -220,6 +217,21 @@ void TGIFFrame::buildBitmap()
     m_owner->progress(TGIFImage::ProgressStage::Ending, 100);
 }
 
+void TGIFFrame::throwIfIncomplete(const GifLzwResult &result) const
+{
+    if (result.stackOverflow || result.unknownCode)
+        throw gifError(GifError::CorruptData);
+    if (!result.dataEnded && !result.endedEarly)
+        return;
+    // Looked up only now: finding the frame's index walks the frame list.
+    const int index = m_owner->indexOf(this);
+    const qint64 offset = m_item->streamOffset;
+    // The codes ran out where the frame's data ends.
+    if (result.dataEnded)
+        throw gifDataEnds(GifPiece::Image, offset < 0 ? -1 : offset + m_item->data.size(), index);
+    throw gifError(GifError::EndCodeEarly, gifWhere(index, offset));
+}
+
 const QImage &TGIFFrame::drawImage(bool keyTransparent)
 {
     const QImage &source = bitmap();
@@ -248,7 +260,7 @@ const QImage &TGIFFrame::drawImage(bool keyTransparent)
 void TGIFFrame::encode()
 {
     if (m_bitmap.isNull() || m_bitmap.width() == 0 || m_bitmap.height() == 0)
-        throw EInvalidGraphicOperation(QStringLiteral("No GIF Data to write"));
+        throw gifError(GifError::NoData);
     QImage image = m_bitmap;
     int depth = paletteDepth(image);
     if (depth == 0) {
@@ -258,7 +270,7 @@ void TGIFFrame::encode()
     if (image.format() == QImage::Format_MonoLSB)
         image = image.convertToFormat(QImage::Format_Mono);
     if (depth != 1 && depth != 4 && depth != 8)
-        throw EInvalidGraphicOperation(QStringLiteral("GIF image encoding error"));
+        throw gifError(GifError::Encoding);
 
     const int entries = 1 << depth;
     TGIFColorTable table;
@@ -305,6 +317,7 @@ void TGIFFrame::encode()
 
     TGIFItem &item = *m_item;
     item.data = data;
+    item.streamOffset = -1;
     item.bitsPerPixel = depth;
     item.colorTable = table;
     item.width = w;

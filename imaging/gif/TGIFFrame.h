@@ -8,6 +8,7 @@
 #include <QSharedDataPointer>
 
 class TGIFImage;
+struct GifLzwResult;
 
 // One image of a GIF stream: its place on the logical screen, its attributes, its shared
 // compressed data and colour table, and its palette bitmap, decoded on first use.
@@ -45,6 +46,10 @@ public:
     // Gives the frame new content: the bitmap is encoded when the image is next written.
     void setBitmap(const QImage &image);
 
+    // Sets delay, disposal and transparent colour from the graphic-control extensions, as a
+    // read does.
+    void applyExtensions();
+
     // The bitmap as drawn, with pixels of the transparent colour at alpha 0 when keyed.
     const QImage &drawImage(bool keyTransparent);
 
@@ -63,12 +68,12 @@ private:
     friend class TGIFImage;
 
     void buildBitmap();
+    // A strict read refuses data that decoded incomplete or damaged, saying where.
+    void throwIfIncomplete(const GifLzwResult &result) const;
     // Fills the compressed data from the bitmap.
     void encode();
     // Makes the graphic-control extension say what the frame's fields say.
     void updateExtensions();
-    // Applies the graphic-control extensions to delay, disposal and transparent colour.
-    void applyExtensions();
     void replaceBitmap(const QImage &image);
     // Every change of the bitmap goes through here, which keeps its pixel count at hand.
     void setBitmapImage(const QImage &image);

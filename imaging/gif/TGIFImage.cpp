@@ -1,6 +1,8 @@
 #include "TGIFImage.h"
 
-#include "Exception.h"
+#include "GifErrors.h"
+#include "GifLzwDecoder.h"
+#include "GifReader.h"
 #include "TBitmap.h"
 #include "TPicture.h"
 
@@ -9,94 +11,20 @@
 #include <QPainter>
 #include <QtEndian>
 
-bool AcceptDamagedGif = true;
-qint64 GifMaxFramePixels = qint64(1) << 26;
-qint64 GifMaxDecodedPixels = qint64(1) << 28;
+bool AcceptDamagedGif = TGIFImage::Options().acceptDamaged;
+qint64 GifMaxFramePixels = TGIFImage::Options().maxFramePixels;
+qint64 GifMaxDecodedPixels = TGIFImage::Options().maxDecodedPixels;
+
+TGIFImage::Options TGIFImage::Options::defaults()
+{
+    Options options;
+    options.acceptDamaged = AcceptDamagedGif;
+    options.maxFramePixels = GifMaxFramePixels;
+    options.maxDecodedPixels = GifMaxDecodedPixels;
+    return options;
+}
 
 namespace {
-
-const QString kStreamReadError = QStringLiteral("Stream read error");
-
-EInvalidGraphicOperation streamReadError()
-{
-    return EInvalidGraphicOperation(kStreamReadError);
-}
-
-// A cursor over the in-memory copy of the stream. Fixed-size pieces that run past the end
-// fail with the stream-read error.
-class GifReader {
-public:
-    explicit GifReader(const QByteArray &bytes)
-        : m_data(reinterpret_cast<const uchar *>(bytes.constData()))
-        , m_size(bytes.size())
-    {
-    }
-
-    bool atEnd() const { return m_pos >= m_size; }
-    qsizetype pos() const { return m_pos; }
-    qsizetype remaining() const { return m_size - m_pos; }
-    const uchar *here() const { return m_data + m_pos; }
-    void skip(qsizetype n) { m_pos += n; }
-    void toEnd() { m_pos = m_size; }
-
-    const uchar *take(qsizetype n)
-    {
-        if (n > remaining())
-            throw streamReadError();
-        const uchar *p = m_data + m_pos;
-        m_pos += n;
-        return p;
-    }
-    quint8 byte() { return *take(1); }
-    quint16 word() { return qFromLittleEndian<quint16>(take(2)); }
-
-    // Skips zero bytes and takes the first other byte; 0 at the end of the data.
-    quint8 separator()
-    {
-        while (m_pos < m_size) {
-            const quint8 b = m_data[m_pos++];
-            if (b != 0)
-                return b;
-        }
-        return 0;
-    }
-
-    // Data sub-blocks, one string each, until a zero length or the end of the data.
-    QByteArrayList subBlocks()
-    {
-        QByteArrayList lines;
-        while (!atEnd()) {
-            const int len = byte();
-            if (len == 0)
-                break;
-            lines.append(QByteArray(reinterpret_cast<const char *>(take(len)), len));
-        }
-        return lines;
-    }
-
-    void colorTable(TGIFColorTable &table, int bits)
-    {
-        table.count = 1u << bits;
-        std::memcpy(table.rgb.data(), take(3 * qsizetype(table.count)), 3 * table.count);
-    }
-
-private:
-    const uchar *m_data;
-    qsizetype m_size;
-    qsizetype m_pos = 0;
-};
-
-bool isLoopExtension(const QByteArray &header, const QByteArrayList &lines)
-{
-    if (lines.isEmpty())
-        return false;
-    const int n = qMin(int(quint8(header.at(0))), 11);
-    const QByteArray id = header.mid(1, n);
-    if (id != QByteArray("NETSCAPE2.0").left(n) && id != QByteArray("ANIMEXTS1.0").left(n))
-        return false;
-    const QByteArray &first = lines.first();
-    return first.size() >= 3 && first.at(0) == 1;
-}
 
 void putWord(QByteArray &out, int value)
 {
@@ -172,6 +100,7 @@ TGIFImage::TGIFImage()
 
 TGIFImage::TGIFImage(const TGIFImage &other)
     : TGraphic()
+    , m_options(other.m_options)
     , d(other.d)
 {
     setTransparent(other.transparent());
@@ -181,6 +110,7 @@ TGIFImage::TGIFImage(const TGIFImage &other)
 TGIFImage &TGIFImage::operator=(const TGIFImage &other)
 {
     if (&other != this) {
+        m_options = other.m_options;
         d = other.d;
         copyFrom(other);
         setTransparent(other.transparent());
@@ -249,22 +179,14 @@ int TGIFImage::height() const
     return f.compressedData().isEmpty() ? 0 : f.height();
 }
 
-qint64 TGIFImage::decodedPixels() const
-{
-    qint64 sum = 0;
-    for (const auto &f : m_frames)
-        sum += f->m_bitmapPixels;
-    return sum;
-}
-
 void TGIFImage::setWidth(int)
 {
-    throw EInvalidGraphicOperation(QStringLiteral("Cannot change the Size of a GIF image"));
+    throw gifError(GifError::CannotResize);
 }
 
 void TGIFImage::setHeight(int)
 {
-    throw EInvalidGraphicOperation(QStringLiteral("Cannot change the Size of a GIF image"));
+    throw gifError(GifError::CannotResize);
 }
 
 bool TGIFImage::isTransparent() const
@@ -318,6 +240,22 @@ void TGIFImage::growScreen(int right, int bottom)
     m_screenHeight = qBound(m_screenHeight, bottom, 0xFFFF);
 }
 
+int TGIFImage::indexOf(const TGIFFrame *frame) const
+{
+    for (size_t i = 0; i < m_frames.size(); ++i) {
+        if (m_frames[i].get() == frame)
+            return int(i);
+    }
+    return -1;
+}
+
+GifLzwDecoder &TGIFImage::decoder()
+{
+    if (!m_decoder)
+        m_decoder = std::make_unique<GifLzwDecoder>();
+    return *m_decoder;
+}
+
 void TGIFImage::setCurrentFrame(int index)
 {
     if (index == m_current)
@@ -363,25 +301,22 @@ void TGIFImage::resetImage()
 
 void TGIFImage::loadFromStream(QIODevice &stream)
 {
-    loadFromBytes(stream.readAll(), true);
+    loadFromBytes(GifReader::readDevice(stream), true);
 }
 
 void TGIFImage::readData(QIODevice &stream)
 {
-    char count[4];
-    if (stream.read(count, 4) != 4)
-        throw streamReadError();
-    const quint32 n = qFromLittleEndian<quint32>(count);
-    const QByteArray bytes = stream.read(n);
-    if (quint32(bytes.size()) != n)
-        throw streamReadError();
-    loadFromBytes(bytes, true);
+    const QByteArray count = GifReader::readDevice(stream, 4);
+    loadFromBytes(
+        GifReader::readDevice(stream, qFromLittleEndian<quint32>(count.constData())), true);
 }
 
 void TGIFImage::loadFromBytes(const QByteArray &bytes, bool forceFrame0)
 {
     try {
-        readGif(bytes, forceFrame0);
+        readGif(bytes);
+        if (forceFrame0)
+            decodeFirstFrame();
     } catch (...) {
         changed();
         throw;
@@ -389,168 +324,27 @@ void TGIFImage::loadFromBytes(const QByteArray &bytes, bool forceFrame0)
     changed();
 }
 
-void TGIFImage::readGif(const QByteArray &bytes, bool forceFrame0)
+// Replaces the content with the stream's; frame 0 becomes current when there is one.
+void TGIFImage::readGif(const QByteArray &bytes)
 {
     resetImage();
-    if (bytes.isEmpty())
-        return;
-    GifReader in(bytes);
-
-    const uchar *sig = in.take(6);
-    const QByteArray signature = QByteArray(reinterpret_cast<const char *>(sig), 3).toUpper();
-    const QByteArray version = QByteArray(reinterpret_cast<const char *>(sig) + 3, 3).toLower();
-    if (signature != "GIF")
-        throw EInvalidGraphicOperation(QStringLiteral("Unknown GIF version"));
-    if (version == "87a")
-        m_version = Version87a;
-    else if (version == "89a")
-        m_version = Version89a;
-    else
-        throw EInvalidGraphicOperation(QStringLiteral("Unknown GIF version"));
-
-    TGIFData &header = *d;
-    m_screenWidth = in.word();
-    m_screenHeight = in.word();
-    const quint8 packed = in.byte();
-    const quint8 backgroundIndex = in.byte();
-    header.aspectRatio = in.byte();
-    header.bitsPerPixel = (packed & 7) + 1;
-    header.colorResolution = ((packed >> 4) & 7) + 1;
-    if (packed & 0x80) {
-        in.colorTable(header.colorTable, header.bitsPerPixel);
-        header.backgroundIndex = backgroundIndex;
-        if (backgroundIndex < header.colorTable.count)
-            m_backgroundColor = header.colorTable.color(backgroundIndex);
-    }
-
-    quint8 sep = in.separator();
-    while (sep != ';' && sep != 0 && !in.atEnd()) {
-        QList<TExtension> run;
-        bool keptAny = false;
-        while (sep == '!') {
-            const quint8 label = in.byte();
-            switch (label) {
-            case 0xF9: {
-                TExtension ext(TExtension::GraphicControl);
-                ext.header = QByteArray(reinterpret_cast<const char *>(in.take(6)), 6);
-                run.append(ext);
-                keptAny = true;
-                break;
-            }
-            case 0xFE: {
-                TExtension ext(TExtension::Comment);
-                ext.lines = in.subBlocks();
-                run.append(ext);
-                keptAny = true;
-                break;
-            }
-            case 0x01:
-                in.take(13);
-                in.subBlocks();
-                run.clear();
-                break;
-            case 0xFF: {
-                const QByteArray appHeader(reinterpret_cast<const char *>(in.take(12)), 12);
-                const QByteArrayList lines = in.subBlocks();
-                if (isLoopExtension(appHeader, lines)) {
-                    m_looping = true;
-                    const QByteArray &first = lines.first();
-                    m_repeatCount
-                        = qMin<quint16>(quint8(first.at(1)) | (quint8(first.at(2)) << 8), 30000);
-                }
-                break;
-            }
-            default:
-                throw EInvalidGraphicOperation(QStringLiteral("Unrecognized extension block: %1")
-                                                   .arg(uint(label), 2, 16, QLatin1Char('0')));
-            }
-            sep = in.atEnd() ? quint8(';') : in.separator();
-        }
-        // A run that kept nothing (only plain text and application blocks) yields no list.
-        if (run.isEmpty())
-            keptAny = false;
-
-        if (sep == ',') {
-            auto frame = std::make_unique<TGIFFrame>(this);
-            TGIFItem &item = frame->itemForWrite();
-            if (header.colorTable.count > 0) {
-                item.bitsPerPixel = gifTableBits(header.colorTable.count);
-                if (item.bitsPerPixel == 0)
-                    throw EInvalidGraphicOperation(
-                        QStringLiteral("Wrong number of colors; must be a power of 2"));
-            }
-            frame->extensions = run;
-
-            frame->left = in.word();
-            frame->top = in.word();
-            item.width = in.word();
-            item.height = in.word();
-            item.packed = in.byte();
-            if (item.width == 0)
-                item.width = m_screenWidth;
-            if (item.height == 0)
-                item.height = m_screenHeight;
-            frame->interlaced = item.packed & 0x40;
-            if (item.packed & 0x80) {
-                item.bitsPerPixel = (item.packed & 7) + 1;
-                in.colorTable(item.colorTable, item.bitsPerPixel);
-                frame->localTable = true;
-            } else {
-                item.colorTable = header.colorTable;
-            }
-
-            const qsizetype start = in.pos();
-            in.take(1); // minimum code size
-            while (!in.atEnd()) {
-                const int len = in.byte();
-                if (len == 0)
-                    break;
-                if (len > in.remaining()) {
-                    frame->corrupted = true;
-                    in.toEnd();
-                    break;
-                }
-                in.skip(len);
-            }
-            if (frame->corrupted && !AcceptDamagedGif)
-                throw streamReadError();
-            // The bytes as read; a block cut short keeps what the stream holds of it.
-            item.data = QByteArray(bytes.constData() + start, in.pos() - start);
-            if (frame->corrupted)
-                m_corrupted = true;
-            frame->applyExtensions();
-            m_frames.push_back(std::move(frame));
-
-            sep = in.atEnd() ? quint8(';') : in.separator();
-            if (sep != '!' && sep != ',' && sep != ';')
-                sep = 0;
-        } else if (header.comment.isEmpty() && keptAny) {
-            bool first = true;
-            for (const TExtension &ext : qAsConst(run)) {
-                if (ext.kind() != TExtension::Comment)
-                    continue;
-                if (!first)
-                    header.comment.append(QByteArrayLiteral("\r\n\r\n"));
-                header.comment.append(ext.lines);
-                first = false;
-            }
-        } else if (sep != 0 && sep != ';') {
-            throw streamReadError();
-        }
-    }
-
-    if (!m_frames.empty()) {
+    GifReader(*this, bytes).read();
+    if (!m_frames.empty())
         m_current = 0;
-        if (forceFrame0) {
-            try {
-                m_frames.front()->bitmap();
-            } catch (...) {
-                m_frames.erase(m_frames.begin());
-                if (m_frames.empty())
-                    m_current = -1;
-                throw;
-            }
-        }
+}
+
+// A frame 0 that cannot be decoded is removed.
+void TGIFImage::decodeFirstFrame()
+{
+    if (m_frames.empty())
+        return;
+    try {
+        m_frames.front()->bitmap();
+    } catch (...) {
+        m_frames.erase(m_frames.begin());
+        if (m_frames.empty())
+            m_current = -1;
+        throw;
     }
 }
 
@@ -559,12 +353,13 @@ void TGIFImage::readGif(const QByteArray &bytes, bool forceFrame0)
 void TGIFImage::saveToStream(QIODevice &stream) const
 {
     // Writing encodes frames that only have a bitmap and brings the graphic-control
-    // extensions up to date: preparation that changes no picture, so it is allowed on a
-    // const image.
-    QByteArray out;
-    const_cast<TGIFImage *>(this)->writeGif(out);
+    // extensions up to date. A const image is written through a copy, which shares the
+    // frames' data, so that the image itself stays as it was.
+    TGIFImage copy(*this);
+    copy.m_onProgress = m_onProgress;
+    const QByteArray out = copy.saveToBytes();
     if (stream.write(out) != out.size())
-        throw EInvalidGraphicOperation(QStringLiteral("Stream write error"));
+        throw gifError(GifError::StreamWrite);
 }
 
 QByteArray TGIFImage::saveToBytes()
@@ -580,13 +375,13 @@ void TGIFImage::writeData(QIODevice &stream)
     writeGif(out);
     qToLittleEndian<quint32>(quint32(out.size() - 4), out.data());
     if (stream.write(out) != out.size())
-        throw EInvalidGraphicOperation(QStringLiteral("Stream write error"));
+        throw gifError(GifError::StreamWrite);
 }
 
 void TGIFImage::writeGif(QByteArray &out)
 {
     if (m_frames.empty())
-        throw EInvalidGraphicOperation(QStringLiteral("No GIF Data to write"));
+        throw gifError(GifError::NoData);
     for (const auto &frame : m_frames) {
         if (frame->compressedData().isEmpty())
             frame->encode();
@@ -608,8 +403,7 @@ void TGIFImage::writeGif(QByteArray &out)
     if (globalCount > 0) {
         const int n = gifTableBits(globalCount);
         if (n == 0)
-            throw EInvalidGraphicOperation(
-                QStringLiteral("Wrong number of colors; must be a power of 2"));
+            throw gifError(GifError::ColorCount);
         const int bpp
             = header.bitsPerPixel >= 1 && header.bitsPerPixel <= 8 ? header.bitsPerPixel : n;
         out.append(char(0x80 | ((n - 1) << 4) | (bpp - 1)));
@@ -718,17 +512,14 @@ void TGIFImage::loadFromClipboard(const QMimeData &mime)
     if (mime.hasFormat(format)) {
         const QByteArray bytes = mime.data(format);
         if (bytes.size() < 4)
-            throw streamReadError();
+            throw gifError(GifError::StreamRead);
         const quint32 n = qFromLittleEndian<quint32>(bytes.constData());
         if (n > quint32(bytes.size() - 4))
-            throw streamReadError();
+            throw gifError(GifError::StreamRead);
         try {
-            readGif(bytes.mid(4, n), false);
-            if (!m_frames.empty()) {
-                m_current = 0;
-                if (mime.hasImage())
-                    m_frames.front()->replaceBitmap(qvariant_cast<QImage>(mime.imageData()));
-            }
+            readGif(bytes.mid(4, n));
+            if (!m_frames.empty() && mime.hasImage())
+                m_frames.front()->replaceBitmap(qvariant_cast<QImage>(mime.imageData()));
         } catch (...) {
             changed();
             throw;
@@ -737,7 +528,7 @@ void TGIFImage::loadFromClipboard(const QMimeData &mime)
         return;
     }
     if (!mime.hasImage())
-        throw EInvalidGraphicOperation(QStringLiteral("Unsupported clipboard format"));
+        throw gifError(GifError::UnsupportedClipboard);
     const QImage image = qvariant_cast<QImage>(mime.imageData());
     resetImage();
     TBitmap bitmap(image);
@@ -747,7 +538,7 @@ void TGIFImage::loadFromClipboard(const QMimeData &mime)
 void TGIFImage::saveToClipboard(QMimeData &mime)
 {
     if (m_frames.empty())
-        throw EInvalidGraphicOperation(QStringLiteral("No GIF Data to write"));
+        throw gifError(GifError::NoData);
     mime.setImageData(m_frames.front()->bitmap());
     const bool allEncoded = std::all_of(m_frames.cbegin(), m_frames.cend(),
         [](const auto &f) { return !f->compressedData().isEmpty(); });

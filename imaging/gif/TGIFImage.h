@@ -11,10 +11,15 @@
 #include <memory>
 #include <vector>
 
+class GifLzwDecoder;
 class QMimeData;
 
+// Module-wide defaults of TGIFImage::Options: an image takes them when it is made and keeps its
+// own copy, so changing them later leaves existing images alone.
+
 // When on, damaged compressed data is decoded as far as it goes and the frame is marked
-// corrupted; when off, it fails. On by default.
+// corrupted; when off, it fails, and so does a stream that ends before its trailer. On by
+// default.
 extern bool AcceptDamagedGif;
 
 // Largest frame, in pixels, that is decoded. GIF sizes are 16-bit, so a 20-byte file may ask
@@ -38,6 +43,17 @@ public:
     enum class ProgressStage { Starting, Running, Ending };
     using ProgressHandler
         = std::function<void(ProgressStage stage, int percent, const QString &message)>;
+
+    // How this image reads and decodes; see the module defaults above. A default-constructed
+    // Options holds the built-in values, defaults() the module's current ones.
+    struct Options {
+        bool acceptDamaged = true;
+        qint64 maxFramePixels = qint64(1) << 26;
+        qint64 maxDecodedPixels = qint64(1) << 28;
+
+        // The module defaults as they stand now.
+        static Options defaults();
+    };
 
     TGIFImage();
     TGIFImage(const TGIFImage &other);
@@ -68,6 +84,10 @@ public:
     // The picture's transparent switch is on and some frame has a transparent colour.
     bool isTransparent() const;
 
+    // Copies take the source's options along.
+    const Options &options() const { return m_options; }
+    void setOptions(const Options &options) { m_options = options; }
+
     // The whole stream as bytes. A forced read decodes frame 0 at once.
     void loadFromBytes(const QByteArray &bytes, bool forceFrame0 = true);
     QByteArray saveToBytes();
@@ -88,7 +108,7 @@ public:
 
     int frameCount() const { return int(m_frames.size()); }
     // Pixels of the bitmaps the frames hold now, decoded or given.
-    qint64 decodedPixels() const;
+    qint64 decodedPixels() const { return m_decodedPixels; }
     TGIFFrame *frame(int index) const { return m_frames.at(size_t(index)).get(); }
     void deleteFrame(int index);
     void clear();
@@ -117,15 +137,25 @@ public:
 
 private:
     friend class TGIFFrame;
+    friend class GifReader;
 
     void copyFrom(const TGIFImage &other);
     void resetImage();
-    void readGif(const QByteArray &bytes, bool forceFrame0);
+    void readGif(const QByteArray &bytes);
+    void decodeFirstFrame();
     void writeGif(QByteArray &out);
     void progress(ProgressStage stage, int percent, const QString &message = QString());
     void growScreen(int right, int bottom);
+    int indexOf(const TGIFFrame *frame) const;
+    // The image's own decoder, made on first use and kept, so that decoding many frames
+    // makes its tables once. Copies make their own.
+    GifLzwDecoder &decoder();
 
+    Options m_options = Options::defaults();
     QSharedDataPointer<TGIFData> d;
+    // Kept up to date by the frames, so that a frame's check against the budget does not
+    // walk every other frame.
+    qint64 m_decodedPixels = 0;
     std::vector<std::unique_ptr<TGIFFrame>> m_frames;
     int m_current = -1;
     Version m_version = VersionNone;
@@ -136,6 +166,7 @@ private:
     int m_screenWidth = 0;
     int m_screenHeight = 0;
     ProgressHandler m_onProgress;
+    std::unique_ptr<GifLzwDecoder> m_decoder;
 };
 
 // Registers TGIFImage with the picture classes: class name "TGIFImage", file extension

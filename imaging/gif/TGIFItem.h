@@ -11,6 +11,8 @@
 class TGIFItem : public QSharedData {
 public:
     QByteArray data;
+    // Where data began in the stream it was read from, for messages; -1 for data made here.
+    qint64 streamOffset = -1;
     int bitsPerPixel = 0;
     int width = 0;
     int height = 0;

@@ -8,6 +8,7 @@
 #include "TBitmap.h"
 #include "TGIFImage.h"
 
+#include <QBuffer>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -95,8 +96,6 @@ void codeRuns(const QByteArray &data, QList<int> &runs, QList<int> &clearWidths)
 class TestGifWriter : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { AcceptDamagedGif = true; }
-
     void noFramesFails();
     void emptyBitmapFails();
     void twoColoursUseCodeSizeTwo();
@@ -115,6 +114,7 @@ private Q_SLOTS:
     void deepBitmaps_data();
     void deepBitmaps();
     void cancelledEncodingEmptiesFrame();
+    void savingAConstImageLeavesItAsItWas();
 };
 
 void TestGifWriter::noFramesFails()
@@ -478,4 +478,28 @@ void TestGifWriter::cancelledEncodingEmptiesFrame()
 }
 
 QTEST_MAIN(TestGifWriter)
+void TestGifWriter::savingAConstImageLeavesItAsItWas()
+{
+    // A frame made from a bitmap gets its data and a graphic control when it is written.
+    TGIFImage image;
+    QImage picture(3, 2, QImage::Format_Indexed8);
+    picture.setColorTable({ qRgb(0, 0, 0), qRgb(255, 255, 255) });
+    picture.fill(1);
+    image.addFrame(TBitmap(picture));
+    image.frame(0)->delay = 50;
+
+    const TGIFImage &constImage = image;
+    QByteArray written;
+    QBuffer buffer(&written);
+    buffer.open(QIODevice::WriteOnly);
+    constImage.saveToStream(buffer);
+
+    QVERIFY(image.frame(0)->compressedData().isEmpty());
+    QVERIFY(image.frame(0)->extensions.isEmpty());
+    QCOMPARE(image.version(), TGIFImage::Version87a);
+    TGIFImage copy(image);
+    QCOMPARE(written, copy.saveToBytes());
+    QCOMPARE(copy.version(), TGIFImage::Version89a);
+}
+
 #include "tst_GifWriter.moc"

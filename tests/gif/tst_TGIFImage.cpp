@@ -37,18 +37,24 @@ QByteArray simpleGif(const char *signature = "GIF89a")
         .bytes();
 }
 
+TGIFImage::Options strictOptions()
+{
+    TGIFImage::Options options;
+    options.acceptDamaged = false;
+    return options;
+}
+
 QString loadError(const QByteArray &bytes, bool accept = true)
 {
-    const bool saved = AcceptDamagedGif;
-    AcceptDamagedGif = accept;
     TGIFImage image;
+    if (!accept)
+        image.setOptions(strictOptions());
     QString message;
     try {
         image.loadFromBytes(bytes);
     } catch (const EInvalidGraphicOperation &e) {
         message = e.message();
     }
-    AcceptDamagedGif = saved;
     return message;
 }
 
@@ -71,12 +77,6 @@ QByteArray cyclicCodes()
 class TestTGIFImage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init()
-    {
-        AcceptDamagedGif = true;
-        GifMaxDecodedPixels = qint64(1) << 28;
-    }
-    void cleanupTestCase() { GifMaxDecodedPixels = qint64(1) << 28; }
 
     void signatures_data();
     void signatures();
@@ -429,35 +429,45 @@ void TestTGIFImage::oneBitAndFourBitFrames()
 void TestTGIFImage::damagedData_data()
 {
     QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("trailer");
     QTest::addColumn<QString>("strictMessage");
     QTest::addColumn<QList<int>>("firstPixels");
 
+    // Header, screen descriptor and four-colour table: 25 bytes; the frame's data then starts
+    // after the 10-byte image descriptor.
     const QByteArray good = GifStreamBuilder::lzw(ramp(64, 4), 2);
     // Cut inside the first sub-block: the block claims more bytes than the stream has.
     QTest::newRow("truncated block")
-        << good.left(6) << QStringLiteral("Stream read error") << QList<int>({ 0, 1, 2, 3 });
+        << good.left(6) << false << QStringLiteral("frame 0 at byte 41: data ends inside the image")
+        << QList<int>({ 0, 1, 2, 3 });
     // A complete block but no end code and no terminator: the codes run out early.
     QByteArray shortBlock = good.left(1);
     shortBlock.append(char(2));
     shortBlock.append(good.mid(2, 2));
     QTest::newRow("codes run out")
-        << shortBlock << QStringLiteral("Stream read error") << QList<int>({ 0, 1, 2 });
+        << shortBlock << false << QStringLiteral("frame 0 at byte 39: data ends inside the image")
+        << QList<int>({ 0, 1, 2 });
     QByteArray wideCodeSize = good;
     wideCodeSize[0] = char(12);
-    QTest::newRow("code size 12") << wideCodeSize
+    QTest::newRow("code size 12") << wideCodeSize << true
                                   << QStringLiteral("GIF code size not in range 2 to 9")
                                   << QList<int>();
-    QTest::newRow("table cycle") << cyclicCodes() << QStringLiteral("GIF encoded data is corrupt")
+    QTest::newRow("table cycle") << cyclicCodes() << true
+                                 << QStringLiteral("GIF encoded data is corrupt")
                                  << QList<int>({ 0, 0, 0, 0, 3, 0, 0, 0 });
 }
 
 void TestTGIFImage::damagedData()
 {
     QFETCH(QByteArray, data);
+    QFETCH(bool, trailer);
     QFETCH(QString, strictMessage);
     QFETCH(QList<int>, firstPixels);
-    const QByteArray bytes
-        = GifStreamBuilder().header().screen(8, 8, kFour).frame(0, 0, 8, 8, data).bytes();
+    GifStreamBuilder builder;
+    builder.header().screen(8, 8, kFour).frame(0, 0, 8, 8, data);
+    if (trailer)
+        builder.trailer();
+    const QByteArray bytes = builder.bytes();
 
     QCOMPARE(loadError(bytes, false), strictMessage);
 
@@ -482,14 +492,17 @@ void TestTGIFImage::damageIsNeverReportedAsSuccess_data()
     QTest::addColumn<QList<int>>("pixels");
 
     // Clear 4, end 5, first free code 6, codes 3 bits wide at first.
+    // The frame's data starts at byte 35.
     QTest::newRow("end code before the last pixel")
-        << GifStreamBuilder::lzw(ramp(6, 4), 2) << 4 << 2 << QStringLiteral("Stream read error")
+        << GifStreamBuilder::lzw(ramp(6, 4), 2) << 4 << 2
+        << QStringLiteral("frame 0 at byte 35: the image ends before its last pixel")
         << QList<int>({ 0, 1, 2, 3, 0, 1, 0, 0 });
     // Complete sub-blocks and their terminator, but neither an end code nor enough codes;
     // the last byte's padding bits still make one 4-bit code 0.
     QTest::newRow("codes end at a block boundary")
         << GifStreamBuilder::codes(2, { { 4, 3 }, { 0, 3 }, { 1, 3 }, { 2, 3 } }) << 3 << 2
-        << QStringLiteral("Stream read error") << QList<int>({ 0, 1, 2, 0, 0, 0 });
+        << QStringLiteral("frame 0 at byte 40: data ends inside the image")
+        << QList<int>({ 0, 1, 2, 0, 0, 0 });
     // Code 7 while 6 is the next free entry: decoded as the previous string and its first
     // pixel, as the plain decoder does, and marked.
     QTest::newRow("code beyond the next free entry")
@@ -556,23 +569,25 @@ void TestTGIFImage::errorMessages_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     const QByteArray data = GifStreamBuilder::lzw(ramp(12, 4), 2);
-    QTest::newRow("short header") << QByteArray("GIF8") << "Stream read error";
-    QTest::newRow("short screen descriptor")
-        << QByteArray("GIF89a\x04\x00", 8) << "Stream read error";
+    QTest::newRow("short header") << QByteArray("GIF8") << "at byte 4: data ends inside the header";
+    QTest::newRow("short screen descriptor") << QByteArray("GIF89a\x04\x00", 8)
+                                             << "at byte 8: data ends inside the logical screen "
+                                                "descriptor";
     QTest::newRow("short colour table")
-        << GifStreamBuilder().header().screen(4, 3, kFour).bytes().left(20) << "Stream read error";
+        << GifStreamBuilder().header().screen(4, 3, kFour).bytes().left(20)
+        << "at byte 20: data ends inside the global colour table";
     QTest::newRow("unknown extension")
         << GifStreamBuilder().header().screen(4, 3, kFour).raw("!\x3A").bytes()
         << "Unrecognized extension block: 3a";
     QTest::newRow("short graphic control")
         << GifStreamBuilder().header().screen(4, 3, kFour).raw("!\xF9\x04").bytes()
-        << "Stream read error";
+        << "at byte 28: data ends inside the extension block";
     QTest::newRow("missing code size")
         << GifStreamBuilder().header().screen(4, 3, kFour).frame(0, 0, 4, 3, {}).bytes()
-        << "Stream read error";
+        << "frame 0 at byte 35: data ends inside the image";
     QTest::newRow("short image descriptor")
         << GifStreamBuilder().header().screen(4, 3, kFour).raw(",\x01\x00").bytes()
-        << "Stream read error";
+        << "frame 0 at byte 27: data ends inside the image descriptor";
 }
 
 void TestTGIFImage::errorMessages()
@@ -616,8 +631,10 @@ void TestTGIFImage::decodedPixelsAreBudgeted()
                                  .frame(0, 0, 4, 3, data)
                                  .trailer()
                                  .bytes();
-    GifMaxDecodedPixels = 30;
     TGIFImage image;
+    TGIFImage::Options options;
+    options.maxDecodedPixels = 30;
+    image.setOptions(options);
     image.loadFromBytes(bytes);
     image.frame(1)->bitmap();
     QCOMPARE(image.decodedPixels(), 24);
@@ -637,6 +654,20 @@ void TestTGIFImage::decodedPixelsAreBudgeted()
     // A released frame decodes again to the same pixels.
     image.frame(2)->releaseBitmap();
     QCOMPARE(pixelAt(image.frame(0), 1, 0), 1);
+
+    // The total follows frames that go and images that are copied or read again.
+    image.deleteFrame(2);
+    QCOMPARE(image.decodedPixels(), 24);
+    TGIFImage copy;
+    copy = image;
+    QCOMPARE(copy.decodedPixels(), 24);
+    copy.deleteFrame(0);
+    QCOMPARE(copy.decodedPixels(), 12);
+    QCOMPARE(image.decodedPixels(), 24);
+    image.loadFromBytes(bytes);
+    QCOMPARE(image.decodedPixels(), 12);
+    image.clear();
+    QCOMPARE(image.decodedPixels(), 0);
 
     // A frame whose bitmap is its only content keeps it.
     TGIFImage made;

@@ -37,6 +37,8 @@ private Q_SLOTS:
     void decodeWritesOwnPixelsPerFrame();
     void encodeThenDecode();
     void strictFailsOnDamage();
+    void emptyFileIsNoGif();
+    void strictFailsWhereTheFileEnds();
     void manyLargeFramesAreWalkedOneAtATime();
     void usage();
 
@@ -124,8 +126,50 @@ void TestGifcodec::strictFailsOnDamage()
     QVERIFY(run.out.contains("corrupted=1"));
     run = gifcodec({ QStringLiteral("--strict"), QStringLiteral("info"), path });
     QCOMPARE(run.status, 1);
-    QCOMPARE(run.err, QByteArray("Stream read error\n"));
+    QCOMPARE(run.err,
+        QStringLiteral("frame 0 at byte %1: data ends inside the image\n")
+            .arg(QFileInfo(path).size())
+            .toLatin1());
     QVERIFY(run.out.isEmpty());
+}
+
+void TestGifcodec::emptyFileIsNoGif()
+{
+    const QString path = m_dir.filePath(QStringLiteral("empty.gif"));
+    writeFile(path, QByteArray());
+    const QStringList modes[] = { {}, { QStringLiteral("--strict") } };
+    for (const QStringList &mode : modes) {
+        for (const QStringList &command : { QStringList { QStringLiteral("info"), path },
+                 QStringList { QStringLiteral("decode"), path, m_dir.filePath("none") } }) {
+            const Run run = gifcodec(mode + command);
+            QCOMPARE(run.status, 1);
+            QCOMPARE(
+                run.err, QByteArray("at byte 0: the stream is empty, there is no GIF header\n"));
+            QVERIFY(run.out.isEmpty());
+        }
+    }
+}
+
+void TestGifcodec::strictFailsWhereTheFileEnds()
+{
+    // Two whole frames; the file ends where the third frame's descriptor would start.
+    const QByteArray data = GifStreamBuilder::lzw({ 0, 1, 2, 3 }, 2);
+    const QByteArray bytes = GifStreamBuilder()
+                                 .header()
+                                 .screen(2, 2, GifStreamBuilder::greyTable(4))
+                                 .frame(0, 0, 2, 2, data)
+                                 .graphicControl(10)
+                                 .frame(0, 0, 2, 2, data)
+                                 .bytes();
+    const QString path = m_dir.filePath(QStringLiteral("no-trailer.gif"));
+    writeFile(path, bytes);
+    Run run = gifcodec({ QStringLiteral("info"), path });
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.contains("frames=2"));
+    run = gifcodec({ QStringLiteral("--strict"), QStringLiteral("info"), path });
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err,
+        QStringLiteral("at byte %1: data ends before the trailer\n").arg(bytes.size()).toLatin1());
 }
 
 void TestGifcodec::manyLargeFramesAreWalkedOneAtATime()

@@ -2,9 +2,12 @@
 // gifcodec [--strict] decode FILE OUTDIR      writes OUTDIR/frame-I.ppm per frame
 // gifcodec [--strict] encode OUT.gif IN.ppm [IN2.ppm ...]
 //
-// --strict turns AcceptDamagedGif off. Exit status 0 on success; on failure the error's
-// message alone goes to standard error and the status is 1.
+// --strict reads with damage refused (the image's acceptDamaged option off): damaged data and
+// a stream that ends early fail instead of being read as far as they go. An empty file is
+// not a GIF in either mode. Exit status 0 on success; on failure the error's message alone
+// goes to standard error and the status is 1.
 #include "Exception.h"
+#include "GifErrors.h"
 #include "TBitmap.h"
 #include "TGIFImage.h"
 
@@ -18,15 +21,14 @@
 
 namespace {
 
-QString colorText(TColor color)
+QByteArray colorText(TColor color)
 {
     if (color == Colors::clNone)
-        return QStringLiteral("none");
+        return QByteArrayLiteral("none");
     const QRgb rgb = ColorToRGB(color);
-    return QStringLiteral("%1%2%3")
-        .arg(qRed(rgb), 2, 16, QLatin1Char('0'))
-        .arg(qGreen(rgb), 2, 16, QLatin1Char('0'))
-        .arg(qBlue(rgb), 2, 16, QLatin1Char('0'));
+    char text[8];
+    std::snprintf(text, sizeof text, "%02x%02x%02x", qRed(rgb), qGreen(rgb), qBlue(rgb));
+    return QByteArray(text);
 }
 
 QByteArray readFile(const QString &path)
@@ -38,39 +40,44 @@ QByteArray readFile(const QString &path)
     return file.readAll();
 }
 
+void load(TGIFImage &image, const QString &path, bool strict)
+{
+    const QByteArray bytes = readFile(path);
+    // The reader takes an empty stream for an empty picture; a file to inspect must be a GIF.
+    if (bytes.isEmpty())
+        throw gifError(GifError::EmptyStream);
+    TGIFImage::Options options = image.options();
+    options.acceptDamaged = !strict;
+    image.setOptions(options);
+    image.loadFromBytes(bytes, true);
+}
+
 // Frames are decoded one at a time and released after use, so that a file of many large
 // frames needs the memory of one.
-void info(const QString &path)
+void info(const QString &path, bool strict)
 {
     TGIFImage image;
-    image.loadFromBytes(readFile(path), true);
+    load(image, path, strict);
     const char *version = image.version() == TGIFImage::Version87a ? "87a" : "89a";
     QByteArray lines;
     for (int i = 0; i < image.frameCount(); ++i) {
         TGIFFrame *f = image.frame(i);
         f->bitmap();
-        lines += QStringLiteral("frame %1 left=%2 top=%3 size=%4x%5 interlaced=%6 "
-                                "local_table=%7 colors=%8 transparent=%9 delay_ms=%10 "
-                                "disposal=%11 corrupted=%12\n")
-                     .arg(i)
-                     .arg(f->left)
-                     .arg(f->top)
-                     .arg(f->width())
-                     .arg(f->height())
-                     .arg(int(f->interlaced))
-                     .arg(int(f->localTable))
-                     .arg(f->colorTable().count)
-                     .arg(colorText(f->transparentColor))
-                     .arg(int(f->delay))
-                     .arg(f->disposal)
-                     .arg(int(f->corrupted))
-                     .toLatin1();
+        // printf-style: a file may hold a hundred thousand frames.
+        char line[256];
+        const int n = std::snprintf(line, sizeof line,
+            "frame %d left=%d top=%d size=%dx%d interlaced=%d local_table=%d colors=%u "
+            "transparent=%s delay_ms=%d disposal=%d corrupted=%d\n",
+            i, f->left, f->top, f->width(), f->height(), int(f->interlaced), int(f->localTable),
+            unsigned(f->colorTable().count), colorText(f->transparentColor).constData(),
+            int(f->delay), f->disposal, int(f->corrupted));
+        lines.append(line, qMin<int>(n, int(sizeof line) - 1));
         f->releaseBitmap();
     }
     std::printf("gif version=%s screen=%dx%d background=%s looping=%d repeat=%d frames=%d "
                 "comment_lines=%d\n",
         version, image.screenWidth(), image.screenHeight(),
-        qPrintable(colorText(image.backgroundColor())), int(image.looping()),
+        colorText(image.backgroundColor()).constData(), int(image.looping()),
         int(image.repeatCount()), image.frameCount(), int(image.comment().size()));
     std::fputs(lines.constData(), stdout);
 }
@@ -107,10 +114,10 @@ void writePpm(const QImage &frame, const QString &name)
             QStringLiteral("Cannot create file \"%1\". %2").arg(name, file.errorString()));
 }
 
-void decode(const QString &path, const QString &outDir)
+void decode(const QString &path, const QString &outDir, bool strict)
 {
     TGIFImage image;
-    image.loadFromBytes(readFile(path), true);
+    load(image, path, strict);
     if (!QDir().mkpath(outDir))
         throw Exception(QStringLiteral("Cannot create directory \"%1\"").arg(outDir));
     for (int i = 0; i < image.frameCount(); ++i) {
@@ -145,15 +152,14 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     try {
-        if (!args.isEmpty() && args.first() == QLatin1String("--strict")) {
-            AcceptDamagedGif = false;
+        const bool strict = !args.isEmpty() && args.first() == QLatin1String("--strict");
+        if (strict)
             args.removeFirst();
-        }
         const QString command = args.value(0);
         if (command == QLatin1String("info") && args.size() == 2)
-            info(args[1]);
+            info(args[1], strict);
         else if (command == QLatin1String("decode") && args.size() == 3)
-            decode(args[1], args[2]);
+            decode(args[1], args[2], strict);
         else if (command == QLatin1String("encode") && args.size() >= 3)
             encode(args[1], args.mid(2));
         else

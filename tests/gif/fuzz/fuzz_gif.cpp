@@ -27,10 +27,21 @@ bool referenceFindsDamage(const TGIFFrame &frame)
     return r.damaged();
 }
 
+// Keep single inputs cheap: 4 Mpixel frames at most, 16 Mpixel held by an image. Runs add
+// -rss_limit_mb and -malloc_limit_mb, which an image beyond its budget would break.
+TGIFImage::Options fuzzOptions(bool strict)
+{
+    TGIFImage::Options options;
+    options.acceptDamaged = !strict;
+    options.maxFramePixels = qint64(1) << 22;
+    options.maxDecodedPixels = qint64(1) << 24;
+    return options;
+}
+
 void readAndRewrite(const QByteArray &bytes, bool strict)
 {
-    AcceptDamagedGif = !strict;
     TGIFImage image;
+    image.setOptions(fuzzOptions(strict));
     try {
         image.loadFromBytes(bytes, true);
     } catch (const Exception &) {
@@ -44,7 +55,7 @@ void readAndRewrite(const QByteArray &bytes, bool strict)
         } catch (const Exception &) {
             allDecoded = false;
         }
-        if (image.decodedPixels() > GifMaxDecodedPixels)
+        if (image.decodedPixels() > image.options().maxDecodedPixels)
             std::abort();
     }
     for (int i = 0; i < image.frameCount(); ++i) {
@@ -61,8 +72,8 @@ void readAndRewrite(const QByteArray &bytes, bool strict)
     } catch (const Exception &) {
         return; // e.g. a frame without a colour table
     }
-    AcceptDamagedGif = true;
     TGIFImage again;
+    again.setOptions(fuzzOptions(false));
     again.loadFromBytes(written, false);
     if (again.frameCount() != image.frameCount())
         std::abort();
@@ -98,10 +109,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1)
         return 0;
-    // Keep single inputs cheap: 4 Mpixel frames at most, 16 Mpixel held by an image. Runs
-    // add -rss_limit_mb and -malloc_limit_mb, which an image beyond its budget would break.
-    GifMaxFramePixels = qint64(1) << 22;
-    GifMaxDecodedPixels = qint64(1) << 24;
     const uchar selector = data[0];
     if (selector & 1) {
         differential(data + 1, size - 1, selector);
