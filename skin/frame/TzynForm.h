@@ -121,9 +121,9 @@ public:
     // The bar takes the font of a TzynMainMenu: the desktop's menu font or its own.
     void UpdateMenuBarFont();
 
-    // How many maximised resizes of frames that started maximised the process has seen
-    // (shared by all frames; it stops counting at two).
-    static int MaximizeCounter();
+    // How many maximised resizes this frame has seen while its host started maximised; it
+    // stops counting at two.
+    int MaximizeCounter() const { return m_maximizeCounter; }
 
 Q_SIGNALS:
     void OnTitleBarCustomBtnsClick(QObject *Sender, int ButtonIndex);
@@ -136,6 +136,10 @@ protected:
     virtual bool MenuShortCut(QKeyEvent *event);
 
 private:
+    void applyStyle(TzynUIStyle style);
+    void setOwnSize(const QSize &size);
+    // The host's size less the frame's: what the border and a hidden title bar take.
+    QSize hostMargins() const;
     void hostResized();
     bool hostSizeIsManaged() const;
     void hostMouseEvent(QMouseEvent *event);
@@ -157,6 +161,7 @@ private:
     // The host has been seen maximised on screen; until then a normal state is the window
     // on its way to being maximised, not a restore.
     bool m_seenMaximized = false;
+    int m_maximizeCounter = 0;
     bool m_constructing = true;
     TzynWindowDrag *m_drag;
     TzynMenuBar *m_menus;
