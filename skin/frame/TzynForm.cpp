@@ -383,6 +383,7 @@ void TzynForm::hostResized()
             SetFormBoundsRect(m_host, m_savedNormalBounds);
         }
     }
+    m_titleBar->WindowStateChanged();
     ResizeToHost();
     m_host->update();
     m_titleBar->UpdateRegion();

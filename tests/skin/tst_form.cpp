@@ -7,6 +7,7 @@
 #include "TForm.h"
 
 #include "ErrorBoxAnswer.h"
+#include "PaintCounter.h"
 #include "TLayoutLoader.h"
 #include "TzynButton.h"
 #include "TzynForm.h"
@@ -21,27 +22,6 @@
 #include <QtTest>
 
 namespace {
-
-// Counts the paint events of the widgets it watches.
-struct PaintCounter : QObject {
-    QHash<QObject *, int> paints;
-    void watch(QWidget *widget) { widget->installEventFilter(this); }
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        paints[watched] += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-// Lets every repaint the window has pending happen: the window itself is asked to repaint
-// and waited for, and the widgets inside that are due are painted in the same pass.
-bool flushPaints(QWidget *window)
-{
-    PaintCounter marker;
-    marker.watch(window);
-    window->update();
-    return QTest::qWaitFor([&] { return marker.paints.value(window) > 0; });
-}
 
 const TzynUIStyle kStyles[] = { TzynUIStyle::MacOS, TzynUIStyle::WinXP, TzynUIStyle::DeepBlue,
     TzynUIStyle::Protein, TzynUIStyle::BlueGlass };
@@ -398,14 +378,14 @@ end)"),
         for (int i = 0; i < 5; ++i)
             frame->setUIStyle(frame->UIStyle());
         QVERIFY(flushPaints(host.get()));
-        QCOMPARE(counter.paints.value(button), 0);
-        QCOMPARE(counter.paints.value(onFrame), 0);
-        QCOMPARE(counter.paints.value(frame->TitleBar()), 0);
+        QCOMPARE(counter.of(button), 0);
+        QCOMPARE(counter.of(onFrame), 0);
+        QCOMPARE(counter.of(frame->TitleBar()), 0);
 
         frame->setUIStyle(TzynUIStyle::Protein);
-        QTRY_VERIFY(counter.paints.value(onFrame) > 0);
-        QTRY_VERIFY(counter.paints.value(inBox) > 0);
-        QTRY_VERIFY(counter.paints.value(button) > 0);
+        QTRY_VERIFY(counter.of(onFrame) > 0);
+        QTRY_VERIFY(counter.of(inBox) > 0);
+        QTRY_VERIFY(counter.of(button) > 0);
     }
 
     void activationReachesTheTitleBar()
