@@ -25,8 +25,6 @@ namespace {
 // The smallest host a frame allows until a style gives its own minimum width.
 constexpr int kHostMinWidth = 125;
 constexpr int kHostMinHeight = 50;
-// The menu bar's height until the layout gives one.
-constexpr int kMenuBarHeight = 22;
 
 } // namespace
 
@@ -56,11 +54,11 @@ TzynForm::TzynForm(QWidget *parent)
     m_startedMaximized = host->WindowState() == Fw::wsMaximized;
 
     m_titleBar = new TzynTitleBar(this);
+    m_titleBar->setAlignOrder(kTitleBarAlignOrder);
     connect(
         m_titleBar, &TzynTitleBar::OnCustomBtnsClick, this, &TzynForm::OnTitleBarCustomBtnsClick);
     connect(m_titleBar, &TzynTitleBar::OnHelpBtnClick, this, &TzynForm::OnTitleBarHelpBtnClick);
-    m_menuBarColor = Color();
-    m_menuBarHeight = kMenuBarHeight;
+    m_menus->setColor(Color());
     m_savedBorderStyle = host->BorderStyle();
 
     applyStyle(TzynUIStyle::DeepBlue);
@@ -85,7 +83,7 @@ TzynForm::TzynForm(QWidget *parent)
     if (TApplication *app = TApplication::instance(); app && !app->messageHookOwner()) {
         m_appHookTaken = app->takeMessageHook(this, [this](QObject *, QEvent *event) {
             return event->type() == QEvent::KeyPress
-                && MenuShortCut(static_cast<QKeyEvent *>(event));
+                && m_menus->ShortCut(static_cast<QKeyEvent *>(event));
         });
     }
     m_constructing = false;
@@ -101,11 +99,6 @@ TzynForm::~TzynForm()
         m_host->removeEventFilter(this);
         m_host->update();
     }
-}
-
-bool TzynForm::MenuShortCut(QKeyEvent *event)
-{
-    return m_menus->ShortCut(event);
 }
 
 void TzynForm::setUIStyle(TzynUIStyle style)
@@ -124,7 +117,7 @@ void TzynForm::applyStyle(TzynUIStyle style)
     setBorderColor(GetThemeColor(style, E::FormBorderColor));
     setBorderWidth(GetThemeInt(style, E::FormBorderWidth));
     setColor(GetThemeColor(style, E::FormColor));
-    m_menuBarColor = Color();
+    m_menus->setColor(Color());
     m_titleBar->setUIStyle(style);
     m_menus->ApplyFrameStyle(style);
     if (m_autoUpdateSub) {
@@ -395,7 +388,7 @@ bool TzynForm::eventFilter(QObject *watched, QEvent *event)
         return TCustomPanel::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress:
-        return MenuShortCut(static_cast<QKeyEvent *>(event));
+        return m_menus->ShortCut(static_cast<QKeyEvent *>(event));
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
         m_titleBar->setFormActive(event->type() == QEvent::WindowActivate);
@@ -443,58 +436,4 @@ void TzynForm::paintEvent(QPaintEvent *event)
     QPainter canvas(this);
     canvas.setClipRegion(event->region());
     PaintOnto(canvas, event->rect());
-}
-
-// --- Menu bar --------------------------------------------------------------------------------
-
-TMainMenu *TzynForm::Menu() const
-{
-    return m_menus->Menu();
-}
-
-void TzynForm::setMenu(TMainMenu *menu)
-{
-    m_menus->setMenu(menu);
-}
-
-TToolBar *TzynForm::MenuBar() const
-{
-    return m_menus->Bar();
-}
-
-void TzynForm::setMenuBarColor(TColor color)
-{
-    m_menuBarColor = color;
-    m_menus->ApplyColor(color);
-}
-
-void TzynForm::setMenuBarHeight(int height)
-{
-    m_menuBarHeight = height;
-    m_menus->ApplyHeight(height);
-}
-
-void TzynForm::CreateMenuBar()
-{
-    m_menus->Create();
-}
-
-void TzynForm::RebuildMenuBar()
-{
-    m_menus->Rebuild();
-}
-
-void TzynForm::SyncMenuBar()
-{
-    m_menus->Sync();
-}
-
-void TzynForm::ReleaseMenuBar()
-{
-    m_menus->Release();
-}
-
-void TzynForm::UpdateMenuBarFont()
-{
-    m_menus->UpdateFont();
 }
