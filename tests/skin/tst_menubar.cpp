@@ -306,9 +306,10 @@ end
         QCOMPARE(frame->MenuBar()->ButtonCount(), 4);
         connect(quit, &TMenuItem::OnClick, this, [this] { frame->setMenu(nullptr); });
         button = frame->MenuBar()->Buttons(3);
+        QPointer<TToolBar> bar = frame->MenuBar();
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
         QVERIFY(!frame->MenuBar());
-        QTest::qWait(50);
+        QTRY_VERIFY(bar.isNull());
         QCOMPARE(panel->geometry().top(), frame->TitleBar()->height());
     }
 
