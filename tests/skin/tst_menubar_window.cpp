@@ -29,6 +29,20 @@ QStringList moveTo(const QPoint &p)
         QStringLiteral("sleep"), QStringLiteral("0.2") };
 }
 
+// Press at from, move there in steps, release: a drag the window manager follows.
+QStringList drag(const QPoint &from, const QPoint &to)
+{
+    QStringList args = moveTo(from);
+    args << QStringLiteral("mousedown") << QStringLiteral("1") << QStringLiteral("sleep")
+         << QStringLiteral("0.2");
+    constexpr int steps = 8;
+    for (int i = 1; i <= steps; ++i)
+        args << moveTo(from + (to - from) * i / steps);
+    args << QStringLiteral("mouseup") << QStringLiteral("1") << QStringLiteral("sleep")
+         << QStringLiteral("0.3");
+    return args;
+}
+
 bool click(const QPoint &p)
 {
     return xdotool(moveTo(p) << QStringLiteral("click") << QStringLiteral("1"));
@@ -117,6 +131,50 @@ private Q_SLOTS:
         // Whatever the click left queued has run by the window's next paint.
         QVERIFY(flushPaints(host.get()));
         QVERIFY(!edit->popup()->isVisible());
+    }
+
+    // The titles keep their places whatever happens to the window's width: dragging its
+    // edge out and in, maximising and restoring it from the title bar.
+    void titlesKeepTheirPlaces()
+    {
+        const auto places = [&] {
+            QList<QRect> out;
+            for (int i = 0; i < frame->MenuBar()->ButtonCount(); ++i)
+                out << barButton(i)->geometry();
+            return out;
+        };
+        const QList<QRect> before = places();
+        QCOMPARE(before.size(), 2);
+        QVERIFY(before[1].left() == before[0].right() + 1);
+        const QRect window = host->geometry();
+        const QPoint edge(window.right(), window.top() + 150);
+        QVERIFY(xdotool(drag(edge, edge + QPoint(120, 0))));
+        QTRY_VERIFY_WITH_TIMEOUT(host->width() > window.width() + 60, kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
+        const QPoint back(host->geometry().right(), edge.y());
+        QVERIFY(xdotool(drag(back, back - QPoint(100, 0))));
+        QTRY_VERIFY_WITH_TIMEOUT(host->width() < window.width() + 60, kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
+
+        const auto doubleClick = [&] {
+            const QPoint caption = host->geometry().topLeft() + QPoint(200, 11);
+            return xdotool(moveTo(caption)
+                << QStringLiteral("click") << QStringLiteral("--repeat") << QStringLiteral("2")
+                << QStringLiteral("--delay") << QStringLiteral("80") << QStringLiteral("1"));
+        };
+        QVERIFY(doubleClick());
+        QTRY_VERIFY_WITH_TIMEOUT(host->isMaximized(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(frame->MenuBar()->width(), frame->width(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
+        QVERIFY(doubleClick());
+        QTRY_VERIFY_WITH_TIMEOUT(!host->isMaximized(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(frame->MenuBar()->width(), frame->width(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
+        // And a menu still drops down under its own title.
+        QVERIFY(click(centreOf(barButton(1))));
+        QTRY_VERIFY_WITH_TIMEOUT(edit->popup()->isVisible(), kTimeout);
+        QCOMPARE(edit->popup()->geometry().topLeft(),
+            barButton(1)->mapToGlobal(QPoint(0, barButton(1)->height())));
     }
 
     void toolBarButtonUnderTheRealPointer()
