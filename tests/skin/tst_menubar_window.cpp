@@ -177,6 +177,60 @@ private Q_SLOTS:
             barButton(1)->mapToGlobal(QPoint(0, barButton(1)->height())));
     }
 
+    // A title is hot only under the pointer: once its menu has closed, however it closed, a
+    // title the pointer has left is not hot, and never are two at once.
+    void noTitleStaysHotOnceItsMenuHasClosed()
+    {
+        const auto hotTitles = [&] {
+            QList<int> hot;
+            for (int i = 0; i < frame->MenuBar()->ButtonCount(); ++i) {
+                if (barButton(i)->IsHot() || (barButton(i)->DrawState() & Fw::cdsHot))
+                    hot << i;
+            }
+            return hot;
+        };
+        const auto overRow = [&](TMenuItem *item) {
+            QMenu *popup = item->Parent()->popup();
+            return popup->mapToGlobal(popup->actionGeometry(item->action()).center());
+        };
+        const QPoint elsewhere = centreOf(frame) + QPoint(0, 80);
+
+        // A choice.
+        QVERIFY(click(centreOf(barButton(0))));
+        QTRY_VERIFY_WITH_TIMEOUT(file->popup()->isVisible(), kTimeout);
+        QSignalSpy runs(exit, &TMenuItem::OnClick);
+        QVERIFY(click(overRow(exit)));
+        QTRY_COMPARE_WITH_TIMEOUT(runs.size(), 1, kTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!file->popup()->isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int>(), kTimeout);
+
+        // Escape, with the pointer in the menu.
+        QVERIFY(click(centreOf(barButton(0))));
+        QTRY_VERIFY_WITH_TIMEOUT(file->popup()->isVisible(), kTimeout);
+        QVERIFY(xdotool(moveTo(overRow(exit)) << QStringLiteral("key") << QStringLiteral("Escape")
+                                              << QStringLiteral("sleep") << QStringLiteral("0.2")));
+        QTRY_VERIFY_WITH_TIMEOUT(!file->popup()->isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int>(), kTimeout);
+
+        // A click elsewhere.
+        QVERIFY(click(centreOf(barButton(0))));
+        QTRY_VERIFY_WITH_TIMEOUT(file->popup()->isVisible(), kTimeout);
+        QVERIFY(click(elsewhere));
+        QTRY_VERIFY_WITH_TIMEOUT(!file->popup()->isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int>(), kTimeout);
+
+        // Sliding to the next title: only that one is hot; then a click elsewhere.
+        QVERIFY(click(centreOf(barButton(0))));
+        QTRY_VERIFY_WITH_TIMEOUT(file->popup()->isVisible(), kTimeout);
+        QVERIFY(xdotool(
+            moveTo(centreOf(barButton(1)) + QPoint(-3, 0)) + moveTo(centreOf(barButton(1)))));
+        QTRY_VERIFY_WITH_TIMEOUT(edit->popup()->isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int> { 1 }, kTimeout);
+        QVERIFY(click(elsewhere));
+        QTRY_VERIFY_WITH_TIMEOUT(!edit->popup()->isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int>(), kTimeout);
+    }
+
     void toolBarButtonUnderTheRealPointer()
     {
         auto *bar = new TzynToolBar(frame);
