@@ -205,6 +205,15 @@ void TControlCore::setAlign(Fw::TAlign align)
         realignChildren(m_self->parentWidget());
 }
 
+void TControlCore::setAlignOrder(int order)
+{
+    if (m_alignOrder == order)
+        return;
+    m_alignOrder = order;
+    if (m_self->parentWidget())
+        realignChildren(m_self->parentWidget());
+}
+
 void TControlCore::setAnchors(Fw::TAnchors anchors)
 {
     if (m_anchors == anchors)
@@ -303,7 +312,15 @@ void TControlCore::realignChildren(QWidget *parent)
     if (!parent)
         return;
     QRect client = parent->contentsRect();
-    const QObjectList children = parent->children();
+    QObjectList children = parent->children();
+    const auto alignOrder = [](QObject *object) {
+        auto *widget = qobject_cast<QWidget *>(object);
+        const TControlCore *core = widget ? of(widget) : nullptr;
+        return core ? core->m_alignOrder : 0;
+    };
+    if (std::any_of(children.cbegin(), children.cend(), alignOrder))
+        std::stable_sort(children.begin(), children.end(),
+            [&](QObject *a, QObject *b) { return alignOrder(a) < alignOrder(b); });
     auto place = [&](Fw::TAlign align) {
         for (QObject *object : children) {
             auto *widget = qobject_cast<QWidget *>(object);

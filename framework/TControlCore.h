@@ -29,6 +29,11 @@ public:
     // them (never incrementally) whenever the parent's size changes.
     Fw::TAlign align() const { return m_align; }
     void setAlign(Fw::TAlign align);
+    // Where the control stands among its parent's children of the same alignment: a lower
+    // order comes first whatever the stacking (raise, lower); equal ones keep their order
+    // among the children. 0 unless set.
+    int alignOrder() const { return m_alignOrder; }
+    void setAlignOrder(int order);
     Fw::TAnchors anchors() const { return m_anchors; }
     void setAnchors(Fw::TAnchors anchors);
     void setBoundsRect(const QRect &bounds);
@@ -80,7 +85,7 @@ public:
     bool raiseInputEvent(QEvent *event, const QPoint &offset = QPoint());
 
     // Lays out the direct children of a parent: aligned children first (top, bottom, left,
-    // right, client, each group in child order), then anchored ones.
+    // right, client, each group by alignOrder, then in child order), then anchored ones.
     static void realignChildren(QWidget *parent);
     // Rebuilds the Tab-key chain among a parent's children from their TabOrder values.
     static void updateTabChain(QWidget *parent);
@@ -111,6 +116,7 @@ private:
 
     QWidget *m_self;
     Fw::TAlign m_align = Fw::alNone;
+    int m_alignOrder = 0;
     Fw::TAnchors m_anchors = Fw::akLeft | Fw::akTop;
     QRect m_anchorOrigin;
     QSize m_anchorParentSize;

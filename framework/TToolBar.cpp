@@ -207,6 +207,9 @@ void TToolBar::ArrangeButtons()
         const QRect bounds(x, y, w, m_buttonHeight);
         if (button->geometry() != bounds)
             button->setGeometry(bounds);
+        // The bar's own alignment pass re-applies its children's anchor rules when the bar
+        // changes size: the rules must hold the place given here, not the button's first one.
+        button->updateAnchorRules();
         x += w;
     }
 }

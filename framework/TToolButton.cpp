@@ -4,6 +4,7 @@
 #include "TProperty.h"
 #include "TToolBar.h"
 
+#include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -142,6 +143,7 @@ bool TToolButton::ShowDropDown()
     if (menu->isVisible())
         return true;
     m_dropped = true;
+    updateHotFromPointer();
     update();
     connect(
         menu, &QMenu::aboutToHide, this,
@@ -152,6 +154,7 @@ bool TToolButton::ShowDropDown()
             // button right after, within the same event; it closes, it does not reopen.
             m_ignoreNextPress = true;
             QTimer::singleShot(0, this, [this] { m_ignoreNextPress = false; });
+            updateHotFromPointer();
             update();
             Q_EMIT DropDownHidden(this);
         },
@@ -159,6 +162,15 @@ bool TToolButton::ShowDropDown()
     menu->popup(mapToGlobal(QPoint(0, height())));
     Q_EMIT DropDownShown(this);
     return true;
+}
+
+void TToolButton::updateHotFromPointer()
+{
+    const bool inside = isVisible() && rect().contains(mapFromGlobal(QCursor::pos()));
+    if (inside != m_hot) {
+        m_hot = inside;
+        update();
+    }
 }
 
 QSize TToolButton::sizeHint() const

@@ -84,6 +84,9 @@ protected:
 
 private:
     void clicked();
+    // Hot again only where the pointer is: while a menu holds the mouse the button hears of
+    // no leaving.
+    void updateHotFromPointer();
     void attachToBar();
     bool dropsDownAt(const QPoint &pos) const;
 

@@ -22,17 +22,9 @@
 
 namespace {
 
-// Shared by every frame of the process, as the maximise bookkeeping requires.
-int maximizeCounter = 0;
-
-// Sets a host's bounds through the framework where it can, so that its limits apply.
-void setHostBounds(QWidget *host, const QRect &bounds)
-{
-    if (TControlCore *core = TControlCore::of(host))
-        core->setBoundsRect(bounds);
-    else
-        host->setGeometry(bounds);
-}
+// The smallest host a frame allows until a style gives its own minimum width.
+constexpr int kHostMinWidth = 125;
+constexpr int kHostMinHeight = 50;
 
 } // namespace
 
@@ -49,21 +41,27 @@ TzynForm::TzynForm(QWidget *parent)
         m_constructing = false;
         return;
     }
+    // A second frame is refused before anything of the host is touched.
+    for (QObject *child : host->children()) {
+        if (child != this && qobject_cast<TzynForm *>(child))
+            throw Exception(
+                QStringLiteral("Sorry, You can create only one TzynForm component in one form!"));
+    }
     m_host = host;
-    host->Constraints()->setMinHeight(50);
-    host->Constraints()->setMinWidth(125);
+    host->Constraints()->setMinHeight(kHostMinHeight);
+    host->Constraints()->setMinWidth(kHostMinWidth);
     m_savedNormalBounds = host->geometry();
     m_startedMaximized = host->WindowState() == Fw::wsMaximized;
 
     m_titleBar = new TzynTitleBar(this);
+    m_titleBar->setAlignOrder(kTitleBarAlignOrder);
     connect(
         m_titleBar, &TzynTitleBar::OnCustomBtnsClick, this, &TzynForm::OnTitleBarCustomBtnsClick);
     connect(m_titleBar, &TzynTitleBar::OnHelpBtnClick, this, &TzynForm::OnTitleBarHelpBtnClick);
-    m_menuBarColor = Color();
-    m_menuBarHeight = 22;
+    m_menus->setColor(Color());
     m_savedBorderStyle = host->BorderStyle();
 
-    setUIStyle(TzynUIStyle::DeepBlue);
+    applyStyle(TzynUIStyle::DeepBlue);
     m_autoUpdateSub = false;
 
     setBevelOuter(Fw::bvNone);
@@ -73,12 +71,6 @@ TzynForm::TzynForm(QWidget *parent)
     setCaption(host->Caption());
     setTitleBarVisible(true);
     setCaptionValue(QStringLiteral(" "));
-
-    for (QObject *child : host->children()) {
-        if (child != this && qobject_cast<TzynForm *>(child))
-            throw Exception(
-                QStringLiteral("Sorry, You can create only one TzynForm component in one form!"));
-    }
 
     const QRect work = GetWorkAreaRect();
     host->Constraints()->setMaxHeight(work.height());
@@ -91,7 +83,7 @@ TzynForm::TzynForm(QWidget *parent)
     if (TApplication *app = TApplication::instance(); app && !app->messageHookOwner()) {
         m_appHookTaken = app->takeMessageHook(this, [this](QObject *, QEvent *event) {
             return event->type() == QEvent::KeyPress
-                && MenuShortCut(static_cast<QKeyEvent *>(event));
+                && m_menus->ShortCut(static_cast<QKeyEvent *>(event));
         });
     }
     m_constructing = false;
@@ -109,17 +101,14 @@ TzynForm::~TzynForm()
     }
 }
 
-int TzynForm::MaximizeCounter()
-{
-    return maximizeCounter;
-}
-
-bool TzynForm::MenuShortCut(QKeyEvent *event)
-{
-    return m_menus->ShortCut(event);
-}
-
 void TzynForm::setUIStyle(TzynUIStyle style)
+{
+    // The same style again changes nothing: no layout, no repaint of the window.
+    if (style != m_style)
+        applyStyle(style);
+}
+
+void TzynForm::applyStyle(TzynUIStyle style)
 {
     using E = TzynThemeEntry;
     m_style = style;
@@ -128,7 +117,7 @@ void TzynForm::setUIStyle(TzynUIStyle style)
     setBorderColor(GetThemeColor(style, E::FormBorderColor));
     setBorderWidth(GetThemeInt(style, E::FormBorderWidth));
     setColor(GetThemeColor(style, E::FormColor));
-    m_menuBarColor = Color();
+    m_menus->setColor(Color());
     m_titleBar->setUIStyle(style);
     m_menus->ApplyFrameStyle(style);
     if (m_autoUpdateSub) {
@@ -277,41 +266,41 @@ bool TzynForm::hostSizeIsManaged() const
 
 void TzynForm::setWidth(int width)
 {
-    if (!m_host) {
-        setBounds(Left(), Top(), width, Height());
-        return;
-    }
-    if (hostSizeIsManaged()) {
-        ResizeToHost();
-        return;
-    }
-    setHostBounds(m_host, QRect(m_host->pos(), QSize(width + 2 * m_borderWidth, m_host->height())));
-    ResizeToHost();
+    setOwnSize(QSize(width, Height()));
 }
 
 void TzynForm::setHeight(int height)
 {
+    setOwnSize(QSize(Width(), height));
+}
+
+void TzynForm::setOwnSize(const QSize &size)
+{
     if (!m_host) {
-        setBounds(Left(), Top(), Width(), height);
+        setBounds(Left(), Top(), size.width(), size.height());
         return;
     }
-    if (hostSizeIsManaged()) {
-        ResizeToHost();
-        return;
-    }
-    setHostBounds(m_host,
-        QRect(m_host->pos(), QSize(m_host->width(), height + m_borderWidth + m_borderWidth / 2)));
+    if (!hostSizeIsManaged())
+        SetFormBoundsRect(m_host, QRect(m_host->pos(), size + hostMargins()));
     ResizeToHost();
+}
+
+QSize TzynForm::hostMargins() const
+{
+    // What ResizeToHost leaves around the frame: the border left, right and below, and above
+    // only while the title bar is hidden. So a size written is the size read back.
+    const int B = m_borderWidth;
+    return QSize(2 * B, B + (TitleBarVisible() ? 0 : B));
 }
 
 void TzynForm::ResizeToHost()
 {
     if (!m_host)
         return;
-    const int CW = m_host->width(), CH = m_host->height();
+    const QSize margins = hostMargins();
     const int B = m_borderWidth;
-    const int T = TitleBarVisible() ? 0 : B;
-    setBoundsRect(QRect(B, T, CW - 2 * B, CH - B - T));
+    const int T = margins.height() - B;
+    setBoundsRect(QRect(QPoint(B, T), m_host->size() - margins));
 }
 
 void TzynForm::DrawHostBorder(QPainter &canvas)
@@ -377,16 +366,17 @@ void TzynForm::hostResized()
             // work area's corner. Qt already holds the state, and the corner is only set when
             // the window has its maximised size and is somewhere else, so the correction cannot
             // cause the next resize.
-            if (maximizeCounter == 2)
+            if (m_maximizeCounter == 2)
                 m_titleBar->PlaceMaximizedHost();
             else
-                ++maximizeCounter;
+                ++m_maximizeCounter;
         } else if (m_seenMaximized && !(m_host->windowState() & Qt::WindowMinimized)) {
             // The first restore returns the window to the bounds it had when the frame was made.
             m_startedMaximized = false;
             SetFormBoundsRect(m_host, m_savedNormalBounds);
         }
     }
+    m_titleBar->WindowStateChanged();
     ResizeToHost();
     m_host->update();
     m_titleBar->UpdateRegion();
@@ -398,7 +388,7 @@ bool TzynForm::eventFilter(QObject *watched, QEvent *event)
         return TCustomPanel::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress:
-        return MenuShortCut(static_cast<QKeyEvent *>(event));
+        return m_menus->ShortCut(static_cast<QKeyEvent *>(event));
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
         m_titleBar->setFormActive(event->type() == QEvent::WindowActivate);
@@ -446,58 +436,4 @@ void TzynForm::paintEvent(QPaintEvent *event)
     QPainter canvas(this);
     canvas.setClipRegion(event->region());
     PaintOnto(canvas, event->rect());
-}
-
-// --- Menu bar --------------------------------------------------------------------------------
-
-TMainMenu *TzynForm::Menu() const
-{
-    return m_menus->Menu();
-}
-
-void TzynForm::setMenu(TMainMenu *menu)
-{
-    m_menus->setMenu(menu);
-}
-
-TToolBar *TzynForm::MenuBar() const
-{
-    return m_menus->Bar();
-}
-
-void TzynForm::setMenuBarColor(TColor color)
-{
-    m_menuBarColor = color;
-    m_menus->ApplyColor(color);
-}
-
-void TzynForm::setMenuBarHeight(int height)
-{
-    m_menuBarHeight = height;
-    m_menus->ApplyHeight(height);
-}
-
-void TzynForm::CreateMenuBar()
-{
-    m_menus->Create();
-}
-
-void TzynForm::RebuildMenuBar()
-{
-    m_menus->Rebuild();
-}
-
-void TzynForm::SyncMenuBar()
-{
-    m_menus->Sync();
-}
-
-void TzynForm::ReleaseMenuBar()
-{
-    m_menus->Release();
-}
-
-void TzynForm::UpdateMenuBarFont()
-{
-    m_menus->UpdateFont();
 }

@@ -3,6 +3,7 @@
 #include "TCustomPanel.h"
 #include "TMainMenu.h"
 #include "TToolBar.h"
+#include "TzynMenuBar.h"
 #include "TzynSkinnedControl.h"
 #include "TzynTitleBarButtons.h"
 #include "TzynTitleBarSections.h"
@@ -13,7 +14,6 @@
 #include <QRect>
 
 class QKeyEvent;
-class TzynMenuBar;
 class TzynTitleBar;
 class TzynWindowDrag;
 
@@ -74,10 +74,11 @@ public:
     // The caption font, which is the title bar's.
     TFont *Font() const override;
     void setFont(TFont *font) override;
-    TColor MenuBarColor() const { return m_menuBarColor; }
-    void setMenuBarColor(TColor color);
-    int MenuBarHeight() const { return m_menuBarHeight; }
-    void setMenuBarHeight(int height);
+    // The menu bar's, kept by it (see Menus()).
+    TColor MenuBarColor() const { return m_menus->Color(); }
+    void setMenuBarColor(TColor color) { m_menus->setColor(color); }
+    int MenuBarHeight() const { return m_menus->Height(); }
+    void setMenuBarHeight(int height) { m_menus->setHeight(height); }
     // Reading gives the frame's own size; writing sizes the host around it.
     void setWidth(int width) override;
     void setHeight(int height) override;
@@ -107,23 +108,18 @@ public:
 
     // The main menu shown in the menu bar under the title bar; the bar exists exactly while
     // there is one. A TzynMainMenu remembers the frame that shows it.
-    TMainMenu *Menu() const;
-    void setMenu(TMainMenu *menu);
-    TToolBar *MenuBar() const;
-    // Makes the bar (a flat tool bar under the title bar) when it is missing.
-    void CreateMenuBar();
-    // One button per top-level item of Menu, in menu order; releases the bar without Menu.
-    void RebuildMenuBar();
-    // The buttons take their items' captions and enabled states again.
-    void SyncMenuBar();
-    // Frees the bar and clears Menu.
-    void ReleaseMenuBar();
-    // The bar takes the font of a TzynMainMenu: the desktop's menu font or its own.
-    void UpdateMenuBarFont();
+    TMainMenu *Menu() const { return m_menus->Menu(); }
+    void setMenu(TMainMenu *menu) { m_menus->setMenu(menu); }
+    // The menu bar and its operations; the bar itself exists only while there is a Menu.
+    TzynMenuBar *Menus() const { return m_menus; }
+    TToolBar *MenuBar() const { return m_menus->Bar(); }
+    // Among the frame's top-aligned controls the title bar comes first, the menu bar second,
+    // whatever their stacking.
+    static constexpr int kTitleBarAlignOrder = -2;
 
-    // How many maximised resizes of frames that started maximised the process has seen
-    // (shared by all frames; it stops counting at two).
-    static int MaximizeCounter();
+    // How many maximised resizes this frame has seen while its host started maximised; it
+    // stops counting at two.
+    int MaximizeCounter() const { return m_maximizeCounter; }
 
 Q_SIGNALS:
     void OnTitleBarCustomBtnsClick(QObject *Sender, int ButtonIndex);
@@ -132,10 +128,12 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    // The shortcut check of a key press anywhere in the window; true when it was taken.
-    virtual bool MenuShortCut(QKeyEvent *event);
 
 private:
+    void applyStyle(TzynUIStyle style);
+    void setOwnSize(const QSize &size);
+    // The host's size less the frame's: what the border and a hidden title bar take.
+    QSize hostMargins() const;
     void hostResized();
     bool hostSizeIsManaged() const;
     void hostMouseEvent(QMouseEvent *event);
@@ -148,8 +146,6 @@ private:
     QPointer<TCustomPanel> m_formPanel;
     int m_borderWidth = 0;
     TzynUIStyle m_style = TzynUIStyle::DeepBlue;
-    TColor m_menuBarColor = Colors::clBtnFace;
-    int m_menuBarHeight = 22;
     bool m_appHookTaken = false;
     bool m_autoUpdateSub = false;
     QRect m_savedNormalBounds;
@@ -157,6 +153,7 @@ private:
     // The host has been seen maximised on screen; until then a normal state is the window
     // on its way to being maximised, not a restore.
     bool m_seenMaximized = false;
+    int m_maximizeCounter = 0;
     bool m_constructing = true;
     TzynWindowDrag *m_drag;
     TzynMenuBar *m_menus;

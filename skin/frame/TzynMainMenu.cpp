@@ -179,7 +179,7 @@ void TzynMainMenu::setUseSystemFont(bool value)
     m_useSystemFont = value;
     refreshPopups();
     if (m_frame)
-        m_frame->UpdateMenuBarFont();
+        m_frame->Menus()->UpdateFont();
 }
 
 void TzynMainMenu::AssignItemFont(TFont &font) const
@@ -254,7 +254,7 @@ void TzynMainMenu::PaintSkinnedMenuItem(
     const QFont font = ItemFont(item->Default());
     canvas.setFont(font);
     canvas.setBrush(Qt::NoBrush);
-    canvas.setPen(toQColor(!enabled ? TColor(0x808080)
+    canvas.setPen(toQColor(!enabled ? Colors::clGrayText
             : selected              ? m_selectedFontColor
                                     : m_fontColor));
     const QRect captionRect(QPoint(l + m_barWidth + 4, t + 4), QPoint(r - 1, b - 1));
@@ -332,7 +332,7 @@ QMenu *TzynMainMenu::CreatePopup(TMenuItem *item)
 void TzynMainMenu::Loaded()
 {
     if (m_frame)
-        m_frame->RebuildMenuBar();
+        m_frame->Menus()->Rebuild();
 }
 
 void TzynMainMenu::MenuChanged(TMenuItem *source, bool rebuild)
@@ -343,9 +343,9 @@ void TzynMainMenu::MenuChanged(TMenuItem *source, bool rebuild)
     // Top-level items added or removed change the bar's buttons; anything else only what
     // they show.
     if (rebuild && source == Items())
-        m_frame->RebuildMenuBar();
+        m_frame->Menus()->Rebuild();
     else
-        m_frame->SyncMenuBar();
+        m_frame->Menus()->Sync();
 }
 
 void TzynMainMenu::refreshPopups()

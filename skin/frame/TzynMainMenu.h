@@ -126,7 +126,7 @@ private:
     TColor m_barColor = Colors::clBtnFace;
     int m_barWidth = 0;
     TColor m_color = 0xFFFFFF;
-    TColor m_separatorColor = 0x808080;
+    TColor m_separatorColor = Colors::clGray;
     TColor m_selectedBorderColor = Colors::clHighlight;
     TColor m_selectedColor = Colors::clHighlight;
     TColor m_selectedFontColor = 0xFFFFFF;

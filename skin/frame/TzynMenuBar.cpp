@@ -7,7 +7,6 @@
 #include "TToolButton.h"
 #include "TzynForm.h"
 #include "TzynMainMenu.h"
-#include "TzynTitleBar.h"
 #include "ZYNLooks.h"
 #include "ZYNMenu.h"
 
@@ -41,6 +40,9 @@ SelectionColors selectionColors(TzynUIStyle style, const TMainMenu *menu)
 
 constexpr int kCaptionFlags
     = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+
+// Among the frame's top-aligned controls the bar comes right after the title bar.
+constexpr int kMenuBarAlignOrder = TzynForm::kTitleBarAlignOrder + 1;
 
 } // namespace
 
@@ -85,30 +87,15 @@ void TzynMenuBar::Create()
     bar->setFlat(true);
     bar->setEdgeBorders({});
     bar->setShowCaptions(true);
+    bar->setAlignOrder(kMenuBarAlignOrder);
     bar->setAlign(Fw::alTop);
-    bar->setHeight(m_frame->MenuBarHeight());
-    bar->setButtonHeight(m_frame->MenuBarHeight());
-    bar->setColor(m_frame->MenuBarColor());
+    bar->setHeight(m_height);
+    bar->setButtonHeight(m_height);
+    bar->setColor(m_color);
     connect(bar, &TToolBar::OnCustomDraw, this, &TzynMenuBar::DrawMenuBarBackground);
     connect(bar, &TToolBar::OnCustomDrawButton, this, &TzynMenuBar::DrawMenuBarButton);
     m_bar = bar;
-    placeUnderTitleBar();
     bar->show();
-}
-
-void TzynMenuBar::placeUnderTitleBar()
-{
-    // Top-aligned controls are laid out in their order among the frame's children: the title
-    // bar first, the menu bar right after it, then the frame's own top-aligned controls.
-    const QObjectList children = m_frame->children();
-    const int title = int(children.indexOf(m_frame->TitleBar()));
-    for (int i = title + 1; i >= 1 && i < children.size(); ++i) {
-        auto *next = qobject_cast<QWidget *>(children[i]);
-        if (next && next != m_bar) {
-            m_bar->stackUnder(next);
-            break;
-        }
-    }
     TControlCore::realignChildren(m_frame);
 }
 
@@ -184,14 +171,16 @@ void TzynMenuBar::UpdateFont()
     m_bar->update();
 }
 
-void TzynMenuBar::ApplyColor(TColor color)
+void TzynMenuBar::setColor(TColor color)
 {
+    m_color = color;
     if (m_bar)
         m_bar->setColor(color);
 }
 
-void TzynMenuBar::ApplyHeight(int height)
+void TzynMenuBar::setHeight(int height)
 {
+    m_height = height;
     if (!m_bar)
         return;
     m_bar->setHeight(height);
@@ -209,7 +198,6 @@ void TzynMenuBar::ApplyFrameStyle(TzynUIStyle style)
     if (auto *skinned = qobject_cast<TzynMainMenu *>(m_menu.data());
         skinned && skinned->UIStyle() != TzynUIStyle::Custom)
         skinned->setUIStyle(style);
-    ApplyColor(m_frame->MenuBarColor());
     if (m_bar)
         m_bar->update();
 }

@@ -20,7 +20,8 @@ class TzynForm;
 // exactly while the frame has a menu. It draws its background and its hot and pressed buttons
 // in the menu's style (the frame's for a plain menu), opens a menu on Alt and its accelerator
 // letter, runs shortcuts for the frame, and moves between the open menus on Left and Right or
-// when the mouse slides to another button.
+// when the mouse slides to another button. It stands right under the title bar whatever the
+// stacking of the frame's children (its align order).
 class TzynMenuBar : public QObject {
     Q_OBJECT
 public:
@@ -30,14 +31,24 @@ public:
     void setMenu(TMainMenu *menu);
     TToolBar *Bar() const { return m_bar.data(); }
 
+    // The bar's colour and height (the frame's MenuBarColor and MenuBarHeight), kept also
+    // while there is no bar.
+    TColor Color() const { return m_color; }
+    void setColor(TColor color);
+    int Height() const { return m_height; }
+    void setHeight(int height);
+
+    // Makes the bar when it is missing.
     void Create();
+    // One button per top-level item of Menu, in menu order; releases the bar without Menu.
     void Rebuild();
+    // The buttons take their items' captions and enabled states again.
     void Sync();
+    // Frees the bar and clears Menu.
     void Release();
+    // The bar takes the font of a TzynMainMenu: the desktop's menu font or its own.
     void UpdateFont();
-    // The frame's MenuBarColor, MenuBarHeight or style changed.
-    void ApplyColor(TColor color);
-    void ApplyHeight(int height);
+    // The frame's style changed: a skinned menu that has a style takes it.
     void ApplyFrameStyle(TzynUIStyle style);
 
     // The shortcut check of a key press in the frame's window; true when it was taken.
@@ -58,7 +69,6 @@ protected:
 
 private:
     void menuGone();
-    void placeUnderTitleBar();
     int openIndex(const QMenu *popup) const;
     int neighbour(int index, int step) const;
     void switchTo(QMenu *from, int index, bool selectFirst);
@@ -67,4 +77,7 @@ private:
     QPointer<TMainMenu> m_menu;
     QPointer<TToolBar> m_bar;
     QMetaObject::Connection m_menuGone;
+    TColor m_color = Colors::clBtnFace;
+    // Until the layout gives a height.
+    int m_height = 22;
 };

@@ -36,7 +36,7 @@ void TzynMenuPopup::paintEvent(QPaintEvent *event)
         if (item->Count() > 0 && !item->IsLine()) {
             // The arrow of an item with a sub-menu, in the item's text colour.
             const bool selected = action == activeAction() && item->Enabled();
-            const QColor color = toQColor(!item->Enabled() ? TColor(0x808080)
+            const QColor color = toQColor(!item->Enabled() ? Colors::clGrayText
                     : selected                             ? m_menu->SelectedFontColor()
                                                            : m_menu->FontColor());
             const int x = row.left() + row.width() - 10, cy = row.top() + row.height() / 2;

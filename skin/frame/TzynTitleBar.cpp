@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -78,6 +79,7 @@ TzynTitleBar::TzynTitleBar(QWidget *parent)
     setBevelOuter(Fw::bvNone);
     connect(m_sections, &TzynTitleBarSections::OnUpdate, this, [this] { update(); });
     connect(m_buttons, &TzynTitleBarButtons::OnUpdate, this, [this] { update(); });
+    connect(m_buttons, &TzynTitleBarButtons::ButtonTriggered, this, &TzynTitleBar::performAction);
     for (TzynTitleBarBtnType type : { zynControlBox, zynClose, zynMax, zynMin })
         m_buttons->Add()->setButtonType(type);
     m_buttons->markAsDefault();
@@ -155,6 +157,7 @@ void TzynTitleBar::setUIStyle(TzynUIStyle style)
     m_roundCorner = GetThemeInt(style, E::TitleRoundCorner);
     if (ParentFrame())
         ApplyRegion(m_roundCorner);
+    WindowStateChanged();
     for (int i = 0; i < m_buttons->Count(); ++i)
         m_buttons->Items(i)->setUIStyle(style);
     setAutoSize(true);
@@ -255,6 +258,53 @@ void TzynTitleBar::PlaceMaximizedHost()
         form->move(work.topLeft());
 }
 
+void TzynTitleBar::WindowStateChanged()
+{
+    const QWidget *form = ParentForm();
+    m_buttons->setWindowMaximized(form && form->isMaximized());
+}
+
+void TzynTitleBar::performAction(TzynTitleBarButton *button)
+{
+    QWidget *form = ParentForm();
+    if (!form)
+        return;
+    const QRect work = GetWorkAreaRect();
+    if (TControlCore *core = TControlCore::of(form)) {
+        core->constraints()->setMaxHeight(work.height());
+        core->constraints()->setMaxWidth(work.width());
+    } else {
+        form->setMaximumSize(work.size());
+    }
+    switch (button->ButtonType()) {
+    case zynMax:
+        if (form->isMaximized()) {
+            form->showNormal();
+        } else {
+            form->showMaximized();
+            PlaceMaximizedHost();
+        }
+        WindowStateChanged();
+        if (StyleLook(button->UIStyle()).maxButtonShowsRestore)
+            button->UpdateMaxPictures();
+        UpdateRegion();
+        break;
+    case zynMin:
+        form->showMinimized();
+        break;
+    case zynClose:
+        form->close();
+        break;
+    case zynControlBox:
+        if (QMenu *menu = button->ControlBoxMenu())
+            menu->popup(mapToGlobal(QPoint(0, height())));
+        break;
+    case zynHelp:
+    case zynCustom:
+        break;
+    }
+}
+
 Qt::Edges TzynTitleBar::HitZone(const QPoint &pos) const
 {
     QWidget *form = ParentForm();
@@ -346,13 +396,32 @@ QPoint TzynTitleBar::hoverPoint() const
     return m_mouseInside ? m_mousePos : QPoint(-10000, -10000);
 }
 
+int TzynTitleBar::HotButtonIndex() const
+{
+    return TzynTitleBarLayout::HitButton(ButtonLayout(width()), hoverPoint());
+}
+
+QList<int> TzynTitleBar::litButtons() const
+{
+    QList<int> lit;
+    const QPoint mouse = hoverPoint();
+    const TzynTitleBarLayout::Layout layout = ButtonLayout(width());
+    for (const TzynTitleBarLayout::ButtonPlace &place : layout.buttons) {
+        // The program's icon in the control box's place looks the same under the mouse.
+        const bool icon = !layout.appIcon.isEmpty()
+            && m_buttons->Items(place.index)->ButtonType() == zynControlBox;
+        if (!icon && PtInRectInclusive(mouse, place.rect))
+            lit.append(place.index);
+    }
+    return lit;
+}
+
 void TzynTitleBar::DrawButtons(QImage &bitmap)
 {
     QPainter canvas(&bitmap);
     const int H = bitmap.height();
     const QPoint mouse = hoverPoint();
     const TzynTitleBarLayout::Layout layout = ButtonLayout(bitmap.width());
-    m_hotButtonIndex = TzynTitleBarLayout::HitButton(layout, mouse);
 
     auto drawButton = [&](const TzynTitleBarButton *button, const QRect &hit) {
         const TPicture *shown = button->PicNormal();
@@ -406,17 +475,26 @@ void TzynTitleBar::paintEvent(QPaintEvent *)
 
 void TzynTitleBar::trackMouse(const QPoint &pos)
 {
+    const QList<int> before = litButtons();
     m_mousePos = pos;
     m_mouseInside = true;
-    updateHotButton();
+    if (litButtons() != before)
+        update();
 }
 
-void TzynTitleBar::updateHotButton()
+void TzynTitleBar::mouseLeft()
 {
-    // The answer is current at once, before the next paint reaches the screen.
-    if (width() > 0 && height() > 0)
-        m_hotButtonIndex = TzynTitleBarLayout::HitButton(ButtonLayout(width()), hoverPoint());
-    update();
+    const QList<int> before = litButtons();
+    m_mouseInside = false;
+    if (!before.isEmpty())
+        update();
+}
+
+void TzynTitleBar::setMouseDown(bool down)
+{
+    // A lit button changes between its mouse-on and mouse-down pictures.
+    if (AssignIfChanged(m_mouseIsDown, down) && !litButtons().isEmpty())
+        update();
 }
 
 void TzynTitleBar::updateCursor(const QPoint &pos)
@@ -437,10 +515,10 @@ void TzynTitleBar::mousePressEvent(QMouseEvent *event)
             m_drag->startResize(ParentForm(), edges, event->globalPosition().toPoint());
             return;
         }
-        m_mouseIsDown = true;
         trackMouse(pos);
+        setMouseDown(true);
         QWidget *form = ParentForm();
-        if (m_hotButtonIndex < 0 && form && !form->isMaximized())
+        if (HotButtonIndex() < 0 && form && !form->isMaximized())
             m_drag->armMove(form, event->globalPosition().toPoint());
     }
     TCustomPanel::mousePressEvent(event);
@@ -469,7 +547,7 @@ void TzynTitleBar::mouseReleaseEvent(QMouseEvent *event)
     QPointer<TzynTitleBar> self(this);
     if (!dragged)
         trackMouse(event->position().toPoint());
-    const int hot = dragged ? -1 : m_hotButtonIndex;
+    const int hot = dragged ? -1 : HotButtonIndex();
     if (TzynTitleBarButton *button = hot >= 0 ? m_buttons->Items(hot) : nullptr) {
         const TzynTitleBarBtnType type = button->ButtonType();
         button->PerformAction();
@@ -482,8 +560,7 @@ void TzynTitleBar::mouseReleaseEvent(QMouseEvent *event)
     }
     if (!self)
         return;
-    m_mouseIsDown = false;
-    update();
+    setMouseDown(false);
     TCustomPanel::mouseReleaseEvent(event);
 }
 
@@ -492,9 +569,9 @@ void TzynTitleBar::mouseDoubleClickEvent(QMouseEvent *event)
     TCustomPanel::mouseDoubleClickEvent(event);
     if (event->button() != Qt::LeftButton)
         return;
-    m_mouseIsDown = true;
     trackMouse(event->position().toPoint());
-    if (m_hotButtonIndex >= 0)
+    setMouseDown(true);
+    if (HotButtonIndex() >= 0)
         return;
     for (int i = 0; i < m_buttons->Count(); ++i) {
         if (m_buttons->Items(i)->ButtonType() == zynMax) {
@@ -506,7 +583,6 @@ void TzynTitleBar::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TzynTitleBar::leaveEvent(QEvent *event)
 {
-    m_mouseInside = false;
-    updateHotButton();
+    mouseLeft();
     TCustomPanel::leaveEvent(event);
 }

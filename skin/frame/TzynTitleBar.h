@@ -63,8 +63,8 @@ public:
     void setRoundCorner(int value);
 
     bool MouseIsDown() const { return m_mouseIsDown; }
-    // The button under the mouse when the bar was last drawn; -1 for none.
-    int HotButtonIndex() const { return m_hotButtonIndex; }
+    // The button under the mouse as the bar last saw it; -1 for none.
+    int HotButtonIndex() const;
 
     // The form the bar sits on (its top-level window), or null.
     QWidget *ParentForm() const;
@@ -83,6 +83,8 @@ public:
 
     // A maximised host is kept at the work area's top-left corner.
     void PlaceMaximizedHost();
+    // The host's window state changed: the buttons learn whether it is maximised.
+    void WindowStateChanged();
 
     // Where the buttons, the icon and the caption go in a bar of that width.
     TzynTitleBarLayout::Layout ButtonLayout(int width) const;
@@ -107,8 +109,15 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    // What a button does to the window; runs when a button asks for its action.
+    void performAction(TzynTitleBarButton *button);
+    // The mouse is at pos over the bar, or has left it; the bar repaints only when that
+    // changes the buttons shown under the mouse.
     void trackMouse(const QPoint &pos);
-    void updateHotButton();
+    void mouseLeft();
+    void setMouseDown(bool down);
+    // The buttons drawn with their mouse-on or mouse-down picture.
+    QList<int> litButtons() const;
     void updateCursor(const QPoint &pos);
     QPoint hoverPoint() const;
 
@@ -123,7 +132,6 @@ private:
     int m_rightBtnXOffset = 0;
     int m_roundCorner = 0;
     bool m_drawAppIcon = false;
-    int m_hotButtonIndex = -1;
     // Where the mouse was last seen over the bar (the desktop's cursor position is not asked:
     // under X11 it ignores synthesised input).
     QPoint m_mousePos { -1, -1 };

@@ -1,18 +1,12 @@
 #include "TzynTitleBarButton.h"
 
 #include "TBitmap.h"
-#include "TConstraints.h"
-#include "TControlCore.h"
 #include "TPicture.h"
 #include "TProperty.h"
 #include "TzynErrorBox.h"
-#include "TzynTitleBar.h"
 #include "TzynTitleBarButtons.h"
-#include "ZYNDraw.h"
-#include "ZYNLooks.h"
 
 #include <QMenu>
-#include <QWidget>
 
 TzynTitleBarButton::TzynTitleBarButton(TzynTitleBarButtons *collection)
     : QObject(collection)
@@ -147,11 +141,9 @@ void TzynTitleBarButton::UpdateMaxPictures()
 {
     if (m_style == TzynUIStyle::Custom || m_type != zynMax)
         return;
-    TzynTitleBar *bar = TitleBar();
-    QWidget *form = bar ? bar->ParentForm() : nullptr;
     using E = TzynThemeEntry;
     // Both ways: a restored window shows the maximise pictures again.
-    if (form && form->isMaximized())
+    if (m_collection && m_collection->WindowMaximized())
         loadPictures(
             E::TitleRestoreNormalImage, E::TitleRestoreMouseOnImage, E::TitleRestoreMouseDownImage);
     else
@@ -160,43 +152,7 @@ void TzynTitleBarButton::UpdateMaxPictures()
 
 void TzynTitleBarButton::PerformAction()
 {
-    TzynTitleBar *bar = TitleBar();
-    QWidget *form = bar ? bar->ParentForm() : nullptr;
-    if (!form)
-        return;
-    const QRect work = GetWorkAreaRect();
-    if (TControlCore *core = TControlCore::of(form)) {
-        core->constraints()->setMaxHeight(work.height());
-        core->constraints()->setMaxWidth(work.width());
-    } else {
-        form->setMaximumSize(work.size());
-    }
-    switch (m_type) {
-    case zynMax:
-        if (form->isMaximized()) {
-            form->showNormal();
-        } else {
-            form->showMaximized();
-            bar->PlaceMaximizedHost();
-        }
-        if (StyleLook(m_style).maxButtonShowsRestore)
-            UpdateMaxPictures();
-        bar->UpdateRegion();
-        break;
-    case zynMin:
-        form->showMinimized();
-        break;
-    case zynClose:
-        form->close();
-        break;
-    case zynControlBox:
-        if (m_controlBoxMenu)
-            m_controlBoxMenu->popup(bar->mapToGlobal(QPoint(0, bar->height())));
-        break;
-    case zynHelp:
-    case zynCustom:
-        break;
-    }
+    Q_EMIT Triggered(this);
 }
 
 void TzynTitleBarButton::Assign(const TzynTitleBarButton *source)

@@ -12,7 +12,8 @@ class TzynTitleBar;
 class TzynTitleBarButtons;
 
 // One picture button of the title bar with its normal, mouse-on and mouse-down pictures.
-// Built-in types act on the window; help and custom buttons only raise the bar's events.
+// A button does nothing to the window itself: it asks for its action, and the title bar that
+// owns it acts (built-in types on the window; help and custom buttons raise the bar's events).
 class TzynTitleBarButton : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
@@ -57,13 +58,17 @@ public:
 
     // The pictures, transparency and top of the button's type in its style; Custom keeps them.
     void LoadStylePictures();
-    // The maximise button shows the restore pictures while the window is maximised.
+    // The maximise button shows the restore pictures while the window is maximised (as its
+    // collection knows it).
     void UpdateMaxPictures();
-    // What the button does to the window it sits on.
+    // Asks the title bar for what the button stands for (Triggered).
     void PerformAction();
 
     // Copies Visible, ButtonType, Transparent, Top, UIStyle, the pictures and ControlBoxMenu.
     void Assign(const TzynTitleBarButton *source);
+
+Q_SIGNALS:
+    void Triggered(TzynTitleBarButton *button);
 
 private:
     void Changed();

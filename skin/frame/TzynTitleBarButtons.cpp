@@ -21,7 +21,9 @@ TzynTitleBarButton *TzynTitleBarButtons::Add()
 
 QObject *TzynTitleBarButtons::createItem()
 {
-    return new TzynTitleBarButton(this);
+    auto *button = new TzynTitleBarButton(this);
+    connect(button, &TzynTitleBarButton::Triggered, this, &TzynTitleBarButtons::ButtonTriggered);
+    return button;
 }
 
 void TzynTitleBarButtons::Assign(const TzynTitleBarButtons *source)

@@ -18,9 +18,19 @@ public:
     TzynTitleBarButton *Add();
     void Assign(const TzynTitleBarButtons *source);
 
+    // Whether the bar's window is maximised, as the bar last told it: the maximise button
+    // shows its restore pictures then.
+    bool WindowMaximized() const { return m_windowMaximized; }
+    void setWindowMaximized(bool value) { m_windowMaximized = value; }
+
+Q_SIGNALS:
+    // A button asked for its action.
+    void ButtonTriggered(TzynTitleBarButton *button);
+
 protected:
     QObject *createItem() override;
 
 private:
     TzynTitleBar *m_owner;
+    bool m_windowMaximized = false;
 };

@@ -33,7 +33,6 @@ public:
     void released();
 
     bool isActive() const { return m_mode != Mode::None; }
-    bool isManual() const { return m_manual; }
 
     // The geometry a manual resize from edges gives, within the window's size limits; the
     // opposite edges stay where they are.

@@ -7,6 +7,7 @@
 #include "TForm.h"
 
 #include "ErrorBoxAnswer.h"
+#include "PaintCounter.h"
 #include "TLayoutLoader.h"
 #include "TzynButton.h"
 #include "TzynForm.h"
@@ -22,18 +23,8 @@
 
 namespace {
 
-// A skinned button as the propagation sees it.
-class StyledButton : public TzynButton {
-    Q_OBJECT
-    Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
-public:
-    using TzynButton::TzynButton;
-    TzynUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TzynUIStyle style) { m_style = style; }
-
-private:
-    TzynUIStyle m_style = TzynUIStyle::BlueGlass;
-};
+const TzynUIStyle kStyles[] = { TzynUIStyle::MacOS, TzynUIStyle::WinXP, TzynUIStyle::DeepBlue,
+    TzynUIStyle::Protein, TzynUIStyle::BlueGlass };
 
 } // namespace
 
@@ -96,12 +87,37 @@ private Q_SLOTS:
         frame->setTitleBarVisible(true);
         QCOMPARE(frame->geometry(), QRect(1, 0, 498, 399));
         frame->setUIStyle(TzynUIStyle::WinXP);
-        // A 3-pixel border: Width keeps the frame's width, Height adds 3 + 1.
+        // A 3-pixel border: Width keeps the frame's width, Height adds the bottom border.
         QCOMPARE(frame->BorderWidth(), 3);
         QCOMPARE(frame->geometry().topLeft(), QPoint(3, 0));
         QCOMPARE(host->width(), frame->width() + 6);
         frame->setHeight(300);
-        QCOMPARE(host->height(), 304);
+        QCOMPARE(host->height(), 303);
+    }
+
+    // Width and Height read back what was written, whatever the border, with the title bar
+    // shown or hidden.
+    void sizeRoundTripsInEveryStyle()
+    {
+        TzynForm *frame = makeFrame();
+        for (const TzynUIStyle style : kStyles) {
+            frame->setUIStyle(style);
+            for (const bool titleBar : { true, false }) {
+                frame->setTitleBarVisible(titleBar);
+                const QString where = QStringLiteral("style %1, title bar %2")
+                                          .arg(int(style))
+                                          .arg(titleBar ? "shown" : "hidden");
+                frame->setWidth(420);
+                frame->setHeight(300);
+                QVERIFY2(frame->Width() == 420 && frame->Height() == 300, qPrintable(where));
+                frame->setHeight(301);
+                frame->setWidth(421);
+                QVERIFY2(frame->Width() == 421 && frame->Height() == 301, qPrintable(where));
+                const int B = frame->BorderWidth();
+                QVERIFY2(host->size() == QSize(421 + 2 * B, 301 + (titleBar ? B : 2 * B)),
+                    qPrintable(where));
+            }
+        }
     }
 
     // Caption, Font, Width and Height are published once, by the framework's control; the
@@ -176,12 +192,21 @@ end)"),
         host->resize(700, 500);
         host->showNormal();
         QTRY_VERIFY(!host->isMaximized());
-        QVERIFY(TzynForm::MaximizeCounter() >= 1);
+        QVERIFY(frame->MaximizeCounter() >= 1);
+        // Each frame counts for itself.
+        TForm other;
+        QCOMPARE(TzynForm(&other).MaximizeCounter(), 0);
     }
 
     void oneFramePerForm()
     {
         TzynForm *first = makeFrame();
+        first->setUIStyle(TzynUIStyle::WinXP);
+        first->setCaption(QStringLiteral("Kept"));
+        const QRect bounds = host->geometry();
+        const QSize minimum = host->minimumSize();
+        const QSize maximum = host->maximumSize();
+        const Qt::WindowFlags flags = host->windowFlags();
         try {
             new TzynForm(host.get());
             QFAIL("a second frame was accepted");
@@ -190,6 +215,15 @@ end)"),
                 QStringLiteral("Sorry, You can create only one TzynForm component in one form!"));
         }
         QCOMPARE(host->findChildren<TzynForm *>(), QList<TzynForm *>({ first }));
+        // The refused frame has changed nothing on the host.
+        QCOMPARE(host->geometry(), bounds);
+        QCOMPARE(host->minimumSize(), minimum);
+        QCOMPARE(host->maximumSize(), maximum);
+        QCOMPARE(host->Constraints()->MinWidth(), minimum.width());
+        QCOMPARE(host->windowFlags(), flags);
+        QCOMPARE(host->Caption(), QStringLiteral("Kept"));
+        QCOMPARE(first->Caption(), QStringLiteral("Kept"));
+        QCOMPARE(first->UIStyle(), TzynUIStyle::WinXP);
     }
 
     void notOnAForm()
@@ -298,7 +332,8 @@ end)"),
     void propagation()
     {
         TzynForm *frame = makeFrame();
-        auto *button = new StyledButton(frame);
+        auto *button = new TzynButton(frame);
+        button->setUIStyle(TzynUIStyle::BlueGlass);
         frame->setUIStyle(TzynUIStyle::WinXP);
         QCOMPARE(button->UIStyle(), TzynUIStyle::BlueGlass);
         frame->setUIStyleAutoUpdateSub(true);
@@ -314,17 +349,10 @@ end)"),
     }
 
     // See-through controls paint the frame's background themselves and are opaque to Qt; a
-    // new style must still reach the screen under them, on the frame and in a group box.
-    void seeThroughControlsRepaintWithANewStyle()
+    // new style must still reach the screen under them, on the frame and in a group box. The
+    // same style written again repaints nothing.
+    void repaintsOnlyForANewStyle()
     {
-        struct PaintCounter : QObject {
-            int paints = 0;
-            bool eventFilter(QObject *, QEvent *event) override
-            {
-                paints += event->type() == QEvent::Paint;
-                return false;
-            }
-        };
         TzynForm *frame = makeFrame();
         auto *onFrame = new TzynImagePanel(frame);
         onFrame->setGeometry(10, 40, 100, 30);
@@ -335,16 +363,29 @@ end)"),
         auto *inBox = new TzynImagePanel(box);
         inBox->setGeometry(10, 20, 100, 30);
         inBox->setTransparent(true);
+        auto *button = new TzynButton(frame);
+        button->setGeometry(10, 200, 75, 25);
+        frame->setUIStyleAutoUpdateSub(true);
         host->show();
         QVERIFY(QTest::qWaitForWindowExposed(host.get()));
-        PaintCounter frameChild, boxChild;
-        onFrame->installEventFilter(&frameChild);
-        inBox->installEventFilter(&boxChild);
-        QTest::qWait(50);
-        frameChild.paints = boxChild.paints = 0;
+        PaintCounter counter;
+        for (QWidget *widget : { static_cast<QWidget *>(onFrame), static_cast<QWidget *>(inBox),
+                 static_cast<QWidget *>(button), static_cast<QWidget *>(frame->TitleBar()) })
+            counter.watch(widget);
+        QVERIFY(flushPaints(host.get()));
+        counter.paints.clear();
+
+        for (int i = 0; i < 5; ++i)
+            frame->setUIStyle(frame->UIStyle());
+        QVERIFY(flushPaints(host.get()));
+        QCOMPARE(counter.of(button), 0);
+        QCOMPARE(counter.of(onFrame), 0);
+        QCOMPARE(counter.of(frame->TitleBar()), 0);
+
         frame->setUIStyle(TzynUIStyle::Protein);
-        QTRY_VERIFY(frameChild.paints > 0);
-        QTRY_VERIFY(boxChild.paints > 0);
+        QTRY_VERIFY(counter.of(onFrame) > 0);
+        QTRY_VERIFY(counter.of(inBox) > 0);
+        QTRY_VERIFY(counter.of(button) > 0);
     }
 
     void activationReachesTheTitleBar()

@@ -3,6 +3,7 @@
 // restores it to its construction bounds and maximises it again, dragging the title bar moves
 // it, dragging its edge resizes it, the minimum size holds, and hover works after a drag.
 
+#include "PaintCounter.h"
 #include "RealPointer.h"
 #include "Startup.h"
 #include "TApplication.h"
@@ -104,8 +105,9 @@ private Q_SLOTS:
         doubleClickTitleBar();
         QTRY_VERIFY_WITH_TIMEOUT(form->isMaximized(), kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(form->geometry(), workArea(), kTimeout);
-        // It stays there: the bookkeeping does not feed back into itself.
-        QTest::qWait(500);
+        // It stays there: the bookkeeping does not feed back into itself. What the window
+        // manager sent meanwhile has arrived by the window's next paint.
+        QVERIFY(flushPaints(form));
         QCOMPARE(form->geometry(), workArea());
         QVERIFY(form->isMaximized());
     }
@@ -133,6 +135,33 @@ private Q_SLOTS:
                 QString::number(close.x() + 1), QString::number(close.y()) }));
         QTRY_COMPARE_WITH_TIMEOUT(bar->HotButtonIndex(), 1, kTimeout);
         QVERIFY(!bar->MouseIsDown());
+    }
+
+    // The title bar repaints only when what it shows changes: the pointer moving along the
+    // caption paints nothing of it; moving onto a button does.
+    void movingOverTheCaptionPaintsNothing()
+    {
+        ensureNormal();
+        TzynTitleBar *bar = form->zynForm1->TitleBar();
+        const QPoint start = onTitleBar(300);
+        const auto n = [](int v) { return QString::number(v); };
+        QVERIFY(xdotool({ QStringLiteral("mousemove"), n(start.x()), n(start.y()) }));
+        QTRY_COMPARE_WITH_TIMEOUT(bar->HotButtonIndex(), -1, kTimeout);
+        PaintCounter counter;
+        counter.watch(bar);
+        QVERIFY(flushPaints(form));
+        counter.paints.clear();
+        QStringList moves;
+        for (int i = 1; i <= 20; ++i)
+            moves << QStringLiteral("mousemove") << n(start.x() + 6 * i) << n(start.y() + i % 4)
+                  << QStringLiteral("sleep") << QStringLiteral("0.02");
+        QVERIFY(xdotool(moves));
+        QVERIFY(flushPaints(form));
+        QCOMPARE(counter.of(bar), 0);
+        const QPoint close = form->geometry().topLeft() + QPoint(1 + bar->width() - 19 + 8, 12);
+        QVERIFY(xdotool({ QStringLiteral("mousemove"), n(close.x()), n(close.y()) }));
+        QTRY_VERIFY_WITH_TIMEOUT(counter.of(bar) > 0, kTimeout);
+        QCOMPARE(bar->HotButtonIndex(), 1);
     }
 
     void draggingTheEdgeResizes()

@@ -177,6 +177,33 @@ private Q_SLOTS:
         QCOMPARE(panel->geometry().top(), title->height());
     }
 
+    // The title bar and the menu bar head the frame whatever the stacking of its children:
+    // raising the title bar, lowering the menu bar and a top-aligned strip under both leave
+    // them in their places.
+    void barsStayOnTopWhateverTheStacking()
+    {
+        load();
+        auto *strip = new TCustomPanel(frame);
+        strip->setHeight(30);
+        strip->setAlign(Fw::alTop);
+        TzynTitleBar *title = frame->TitleBar();
+        TToolBar *bar = frame->MenuBar();
+        title->raise();
+        bar->lower();
+        strip->lower();
+        frame->setWidth(frame->Width() - 20);
+        QCOMPARE(title->geometry(), QRect(0, 0, frame->width(), title->height()));
+        QCOMPARE(bar->geometry(), QRect(0, title->height(), frame->width(), 22));
+        QCOMPARE(strip->geometry().top(), title->height() + 22);
+        QCOMPARE(panel->geometry().top(), title->height() + 22 + 30);
+        // A menu bar made again after the strip still goes above it.
+        frame->setMenu(nullptr);
+        QCOMPARE(strip->geometry().top(), title->height());
+        frame->setMenu(menu);
+        QCOMPARE(frame->MenuBar()->geometry().top(), title->height());
+        QCOMPARE(strip->geometry().top(), title->height() + 22);
+    }
+
     void menuNamedInTheLayout()
     {
         // A plain menu made before the frame is shown once the frame names it.
@@ -279,9 +306,10 @@ end
         QCOMPARE(frame->MenuBar()->ButtonCount(), 4);
         connect(quit, &TMenuItem::OnClick, this, [this] { frame->setMenu(nullptr); });
         button = frame->MenuBar()->Buttons(3);
+        QPointer<TToolBar> bar = frame->MenuBar();
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
         QVERIFY(!frame->MenuBar());
-        QTest::qWait(50);
+        QTRY_VERIFY(bar.isNull());
         QCOMPARE(panel->geometry().top(), frame->TitleBar()->height());
     }
 

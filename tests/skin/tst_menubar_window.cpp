@@ -4,6 +4,7 @@
 // that one, a click on the open button closes its menu; a tool bar button is hot under the
 // pointer, down while held and clicked on release.
 
+#include "PaintCounter.h"
 #include "RealPointer.h"
 #include "TForm.h"
 #include "TMenuItem.h"
@@ -26,6 +27,20 @@ QStringList moveTo(const QPoint &p)
 {
     return { QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
         QStringLiteral("sleep"), QStringLiteral("0.2") };
+}
+
+// Press at from, move there in steps, release: a drag the window manager follows.
+QStringList drag(const QPoint &from, const QPoint &to)
+{
+    QStringList args = moveTo(from);
+    args << QStringLiteral("mousedown") << QStringLiteral("1") << QStringLiteral("sleep")
+         << QStringLiteral("0.2");
+    constexpr int steps = 8;
+    for (int i = 1; i <= steps; ++i)
+        args << moveTo(from + (to - from) * i / steps);
+    args << QStringLiteral("mouseup") << QStringLiteral("1") << QStringLiteral("sleep")
+         << QStringLiteral("0.3");
+    return args;
 }
 
 bool click(const QPoint &p)
@@ -113,8 +128,107 @@ private Q_SLOTS:
         // A click on the open menu's own button closes it and does not open it again.
         QVERIFY(click(centreOf(barButton(1))));
         QTRY_VERIFY_WITH_TIMEOUT(!edit->popup()->isVisible(), kTimeout);
-        QTest::qWait(300);
+        // Whatever the click left queued has run by the window's next paint.
+        QVERIFY(flushPaints(host.get()));
         QVERIFY(!edit->popup()->isVisible());
+    }
+
+    // The titles keep their places whatever happens to the window's width: dragging its
+    // edge out and in, maximising and restoring it from the title bar.
+    void titlesKeepTheirPlaces()
+    {
+        const auto places = [&] {
+            QList<QRect> out;
+            for (int i = 0; i < frame->MenuBar()->ButtonCount(); ++i)
+                out << barButton(i)->geometry();
+            return out;
+        };
+        const QList<QRect> before = places();
+        QCOMPARE(before.size(), 2);
+        QVERIFY(before[1].left() == before[0].right() + 1);
+        const QRect window = host->geometry();
+        const QPoint edge(window.right(), window.top() + 150);
+        QVERIFY(xdotool(drag(edge, edge + QPoint(120, 0))));
+        QTRY_VERIFY_WITH_TIMEOUT(host->width() > window.width() + 60, kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
+        const QPoint back(host->geometry().right(), edge.y());
+        QVERIFY(xdotool(drag(back, back - QPoint(100, 0))));
+        QTRY_VERIFY_WITH_TIMEOUT(host->width() < window.width() + 60, kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
+
+        const auto doubleClick = [&] {
+            const QPoint caption = host->geometry().topLeft() + QPoint(200, 11);
+            return xdotool(moveTo(caption)
+                << QStringLiteral("click") << QStringLiteral("--repeat") << QStringLiteral("2")
+                << QStringLiteral("--delay") << QStringLiteral("80") << QStringLiteral("1"));
+        };
+        QVERIFY(doubleClick());
+        QTRY_VERIFY_WITH_TIMEOUT(host->isMaximized(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(frame->MenuBar()->width(), frame->width(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
+        QVERIFY(doubleClick());
+        QTRY_VERIFY_WITH_TIMEOUT(!host->isMaximized(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(frame->MenuBar()->width(), frame->width(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
+        // And a menu still drops down under its own title.
+        QVERIFY(click(centreOf(barButton(1))));
+        QTRY_VERIFY_WITH_TIMEOUT(edit->popup()->isVisible(), kTimeout);
+        QCOMPARE(edit->popup()->geometry().topLeft(),
+            barButton(1)->mapToGlobal(QPoint(0, barButton(1)->height())));
+    }
+
+    // A title is hot only under the pointer: once its menu has closed, however it closed, a
+    // title the pointer has left is not hot, and never are two at once.
+    void noTitleStaysHotOnceItsMenuHasClosed()
+    {
+        const auto hotTitles = [&] {
+            QList<int> hot;
+            for (int i = 0; i < frame->MenuBar()->ButtonCount(); ++i) {
+                if (barButton(i)->IsHot() || (barButton(i)->DrawState() & Fw::cdsHot))
+                    hot << i;
+            }
+            return hot;
+        };
+        const auto overRow = [&](TMenuItem *item) {
+            QMenu *popup = item->Parent()->popup();
+            return popup->mapToGlobal(popup->actionGeometry(item->action()).center());
+        };
+        const QPoint elsewhere = centreOf(frame) + QPoint(0, 80);
+
+        // A choice.
+        QVERIFY(click(centreOf(barButton(0))));
+        QTRY_VERIFY_WITH_TIMEOUT(file->popup()->isVisible(), kTimeout);
+        QSignalSpy runs(exit, &TMenuItem::OnClick);
+        QVERIFY(click(overRow(exit)));
+        QTRY_COMPARE_WITH_TIMEOUT(runs.size(), 1, kTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!file->popup()->isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int>(), kTimeout);
+
+        // Escape, with the pointer in the menu.
+        QVERIFY(click(centreOf(barButton(0))));
+        QTRY_VERIFY_WITH_TIMEOUT(file->popup()->isVisible(), kTimeout);
+        QVERIFY(xdotool(moveTo(overRow(exit)) << QStringLiteral("key") << QStringLiteral("Escape")
+                                              << QStringLiteral("sleep") << QStringLiteral("0.2")));
+        QTRY_VERIFY_WITH_TIMEOUT(!file->popup()->isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int>(), kTimeout);
+
+        // A click elsewhere.
+        QVERIFY(click(centreOf(barButton(0))));
+        QTRY_VERIFY_WITH_TIMEOUT(file->popup()->isVisible(), kTimeout);
+        QVERIFY(click(elsewhere));
+        QTRY_VERIFY_WITH_TIMEOUT(!file->popup()->isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int>(), kTimeout);
+
+        // Sliding to the next title: only that one is hot; then a click elsewhere.
+        QVERIFY(click(centreOf(barButton(0))));
+        QTRY_VERIFY_WITH_TIMEOUT(file->popup()->isVisible(), kTimeout);
+        QVERIFY(xdotool(
+            moveTo(centreOf(barButton(1)) + QPoint(-3, 0)) + moveTo(centreOf(barButton(1)))));
+        QTRY_VERIFY_WITH_TIMEOUT(edit->popup()->isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int> { 1 }, kTimeout);
+        QVERIFY(click(elsewhere));
+        QTRY_VERIFY_WITH_TIMEOUT(!edit->popup()->isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int>(), kTimeout);
     }
 
     void toolBarButtonUnderTheRealPointer()

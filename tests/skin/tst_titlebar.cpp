@@ -6,6 +6,7 @@
 #include "TForm.h"
 
 #include "ErrorBoxAnswer.h"
+#include "PaintCounter.h"
 #include "TLayoutLoader.h"
 #include "TzynForm.h"
 #include "TzynTitleBar.h"
@@ -224,6 +225,45 @@ private Q_SLOTS:
         QCOMPARE(bar->HotButtonIndex(), -1);
     }
 
+    // The bar repaints only when what it shows changes: the mouse moving over the caption or
+    // within one button shows nothing new; onto a button, off it and a press on it do.
+    void hoverRepaintsOnlyForAChange()
+    {
+        makeFrame(600);
+        host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+        PaintCounter counter;
+        counter.watch(bar);
+        QVERIFY(flushPaints(host.get()));
+        counter.paints.clear();
+        const QPoint close(bar->width() - 19, 4);
+
+        for (int i = 0; i < 20; ++i)
+            hover(bar, QPoint(100 + 7 * i, 8 + i % 5));
+        QVERIFY(flushPaints(host.get()));
+        QCOMPARE(counter.of(bar), 0);
+
+        hover(bar, close + QPoint(2, 2));
+        QTRY_VERIFY(counter.of(bar) > 0);
+        QVERIFY(flushPaints(host.get()));
+        counter.paints.clear();
+        hover(bar, close + QPoint(12, 12));
+        QVERIFY(flushPaints(host.get()));
+        QCOMPARE(counter.of(bar), 0);
+        QCOMPARE(bar->HotButtonIndex(), 1);
+
+        QTest::mousePress(bar, Qt::LeftButton, {}, close + QPoint(12, 12));
+        QTRY_VERIFY(counter.of(bar) > 0);
+        QTest::mouseMove(bar, QPoint(150, 10));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(150, 10));
+        QVERIFY(flushPaints(host.get()));
+        counter.paints.clear();
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(bar, &leave);
+        QVERIFY(flushPaints(host.get()));
+        QCOMPARE(counter.of(bar), 0);
+    }
+
     void transparentButtonKeysOnBottomLeft()
     {
         makeFrame(600);
@@ -306,10 +346,9 @@ private Q_SLOTS:
         QCOMPARE(dbl.count(), 1);
         QTest::mouseDClick(bar, Qt::LeftButton, {}, QPoint(200, 12));
         QTRY_VERIFY(!host->isMaximized());
-        // Without a maximise button nothing happens.
+        // Without a maximise button nothing happens (a maximise would be at once).
         bar->Buttons()->Delete(2);
         QTest::mouseDClick(bar, Qt::LeftButton, {}, QPoint(200, 12));
-        QTest::qWait(100);
         QVERIFY(!host->isMaximized());
         QCOMPARE(dbl.count(), 3);
     }
