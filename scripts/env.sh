@@ -6,7 +6,8 @@ fi
 # No GPU under Xvfb; no background traffic to the network from the page view.
 export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu --disable-background-networking --disable-component-update}"
 
-# The page view's engine reports its graphics set-up and start parameters at every start, and
+# The page view's engine reports its graphics set-up and start parameters at every
+# start (information messages; the program writes none of its own), and
 # Chromium logs what it cannot use under Xvfb; neither is for the user.
 export QT_LOGGING_RULES="${QT_LOGGING_RULES:-qt.webenginecontext.info=false}"
 case " $QTWEBENGINE_CHROMIUM_FLAGS " in
