@@ -15,13 +15,14 @@ struct FaceMapping {
 // chain, never from whichever face the machine's font configuration prefers, so Chinese inside
 // Latin-face text is always the Song face and the window looks the same on every machine.
 // The Song face keeps the 14-pixel height that the button and tree layouts were designed
-// around. DejaVu Sans Condensed has the widths nearest to the two Latin faces the layouts were
-// drawn with, and its ascent and descent hold the Song face's at every size, so a line that
-// mixes Chinese into Latin text is no taller than a Latin line.
+// around. DejaVu Sans Condensed and Arimo have the widths nearest to Tahoma's and to MS Sans
+// Serif's, the faces the layouts were drawn with, and their ascent and descent hold the Song
+// face's at every size, so a line that mixes Chinese into Latin text is no taller than a Latin
+// line.
 constexpr FaceMapping kFaces[] = {
     { u"宋体", { "AR PL UMing CN", "DejaVu Sans", nullptr } },
     { u"SimSun", { "AR PL UMing CN", "DejaVu Sans", nullptr } },
-    { u"MS Sans Serif", { "DejaVu Sans Condensed", "AR PL UMing CN", "DejaVu Sans" } },
+    { u"MS Sans Serif", { "Arimo", "AR PL UMing CN", "DejaVu Sans" } },
     { u"Tahoma", { "DejaVu Sans Condensed", "AR PL UMing CN", "DejaVu Sans" } },
 };
 

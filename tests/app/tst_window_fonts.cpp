@@ -4,6 +4,7 @@
 // one that admits every installed face with the machine's own rules, and compares what the
 // window shows once the start page has been drawn.
 
+#include "../WideFontConfig.h"
 #include "Startup.h"
 #include "TApplication.h"
 #include "TWebBrowser.h"
@@ -103,23 +104,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString own = QStringLiteral(GUIDE_SOURCE_DIR "/scripts/fonts.conf");
-        QFile file(own);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QString wide = QString::fromUtf8(file.readAll());
-        const qsizetype before = wide.size();
-        // The same file without its choice of faces, read after the machine's own rules.
-        wide.remove(QRegularExpression(QStringLiteral("<selectfont>.*</selectfont>"),
-            QRegularExpression::DotMatchesEverythingOption));
-        QVERIFY(wide.size() < before);
-        wide.replace(QStringLiteral("<fontconfig>"),
-            QStringLiteral(
-                "<fontconfig>\n  <include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>"));
-        const QString wideFile = dir.filePath(QStringLiteral("wide.conf"));
-        QFile out(wideFile);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(wide.toUtf8());
-        out.close();
+        const QString own = ownFontConfig();
+        const QString wideFile = writeWideFontConfig(QDir(dir.path()));
+        QVERIFY(!wideFile.isEmpty());
 
         const Rendered narrow = renderUnder(own, dir.filePath(QStringLiteral("own.png")));
         const Rendered all = renderUnder(wideFile, dir.filePath(QStringLiteral("wide.png")));

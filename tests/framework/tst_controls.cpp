@@ -97,8 +97,7 @@ private Q_SLOTS:
         QVERIFY(font.toQFont().underline());
         QCOMPARE(
             TFont::mapFamily(QStringLiteral("Tahoma")), QStringLiteral("DejaVu Sans Condensed"));
-        QCOMPARE(TFont::mapFamily(QStringLiteral("MS Sans Serif")),
-            QStringLiteral("DejaVu Sans Condensed"));
+        QCOMPARE(TFont::mapFamily(QStringLiteral("MS Sans Serif")), QStringLiteral("Arimo"));
     }
 
     void colours()

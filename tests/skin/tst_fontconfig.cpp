@@ -4,6 +4,7 @@
 // comes out pixel for pixel the same under the test run's font configuration and under one that
 // also admits every face installed here (the CJK faces of a Chinese desktop among them).
 
+#include "../WideFontConfig.h"
 #include "MainWindowLayout.h"
 #include "TApplication.h"
 #include "TFont.h"
@@ -173,22 +174,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString own = QStringLiteral(GUIDE_SOURCE_DIR "/scripts/fonts.conf");
-        QFile file(own);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QString wide = QString::fromUtf8(file.readAll());
-        const qsizetype before = wide.size();
-        wide.remove(QRegularExpression(QStringLiteral("<selectfont>.*</selectfont>"),
-            QRegularExpression::DotMatchesEverythingOption));
-        QVERIFY(wide.size() < before);
-        wide.replace(QStringLiteral("<fontconfig>"),
-            QStringLiteral(
-                "<fontconfig>\n  <include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>"));
-        const QString wideFile = dir.filePath(QStringLiteral("wide.conf"));
-        QFile out(wideFile);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(wide.toUtf8());
-        out.close();
+        const QString own = ownFontConfig();
+        const QString wideFile = writeWideFontConfig(QDir(dir.path()));
+        QVERIFY(!wideFile.isEmpty());
 
         const Rendered narrow = renderUnder(own, dir.filePath(QStringLiteral("own.png")));
         const Rendered all = renderUnder(wideFile, dir.filePath(QStringLiteral("wide.png")));
