@@ -66,5 +66,5 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://${GUIDE_HOME_HOST}")
 # the X11 platform plugin (only recommended by Qt's GUI library) and the fonts that the
 # layouts name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-arphic-uming, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-arphic-uming, fonts-dejavu-core, fonts-dejavu-extra, fonts-croscore")
 include(CPack)

@@ -56,6 +56,9 @@ TApplication::TApplication(int &argc, char **argv)
     , m_hookFilter(new HookFilter(this))
 {
     TFont::registerSubstitutions();
+    // Widgets that take no font from a layout use the forms' default face and its fallback
+    // chain, not whatever face the desktop's configuration prefers.
+    setFont(TFont().toQFont());
     installEventFilter(m_hookFilter);
 }
 

@@ -7,17 +7,43 @@ constexpr int kPixelsPerInch = 96;
 
 struct FaceMapping {
     const char16_t *name;
-    const char *face;
+    const char *faces[3];
 };
 
-// Faces of stored layouts and the installed faces with matching metrics. The Song face keeps
-// the 14-pixel height that the button and tree layouts were designed around.
+// Faces of stored layouts and the installed faces that stand in for them, each with its own
+// fallback chain. A character missing from the first face comes from the next one in the
+// chain, never from whichever face the machine's font configuration prefers, so Chinese inside
+// Latin-face text is always the Song face and the window looks the same on every machine.
+// The Song face keeps the 14-pixel height that the button and tree layouts were designed
+// around. DejaVu Sans Condensed and Arimo have the widths nearest to Tahoma's and to MS Sans
+// Serif's, the faces the layouts were drawn with, and their ascent and descent hold the Song
+// face's at every size, so a line that mixes Chinese into Latin text is no taller than a Latin
+// line.
 constexpr FaceMapping kFaces[] = {
-    { u"宋体", "AR PL UMing CN" },
-    { u"SimSun", "AR PL UMing CN" },
-    { u"MS Sans Serif", "DejaVu Sans" },
-    { u"Tahoma", "DejaVu Sans" },
+    { u"宋体", { "AR PL UMing CN", "DejaVu Sans", nullptr } },
+    { u"SimSun", { "AR PL UMing CN", "DejaVu Sans", nullptr } },
+    { u"MS Sans Serif", { "Arimo", "AR PL UMing CN", "DejaVu Sans" } },
+    { u"Tahoma", { "DejaVu Sans Condensed", "AR PL UMing CN", "DejaVu Sans" } },
 };
+
+QStringList chainOf(const FaceMapping &mapping)
+{
+    QStringList faces;
+    for (const char *face : mapping.faces) {
+        if (face)
+            faces.append(QString::fromLatin1(face));
+    }
+    return faces;
+}
+
+const FaceMapping *mappingOf(const QString &name)
+{
+    for (const FaceMapping &mapping : kFaces) {
+        if (name.compare(QString::fromUtf16(mapping.name), Qt::CaseInsensitive) == 0)
+            return &mapping;
+    }
+    return nullptr;
+}
 } // namespace
 
 TFont::TFont(QObject *parent)
@@ -102,11 +128,13 @@ bool TFont::equals(const TFont *other) const
 
 QString TFont::mapFamily(const QString &name)
 {
-    for (const FaceMapping &mapping : kFaces) {
-        if (name.compare(QString::fromUtf16(mapping.name), Qt::CaseInsensitive) == 0)
-            return QString::fromLatin1(mapping.face);
-    }
-    return name;
+    return mapFamilies(name).constFirst();
+}
+
+QStringList TFont::mapFamilies(const QString &name)
+{
+    const FaceMapping *mapping = mappingOf(name);
+    return mapping ? chainOf(*mapping) : QStringList { name };
 }
 
 void TFont::registerSubstitutions()
@@ -116,13 +144,13 @@ void TFont::registerSubstitutions()
         return;
     done = true;
     for (const FaceMapping &mapping : kFaces)
-        QFont::insertSubstitution(
-            QString::fromUtf16(mapping.name), QString::fromLatin1(mapping.face));
+        QFont::insertSubstitutions(QString::fromUtf16(mapping.name), chainOf(mapping));
 }
 
 QFont TFont::toQFont() const
 {
-    QFont font(mapFamily(m_name));
+    QFont font;
+    font.setFamilies(mapFamilies(m_name));
     font.setBold(m_style.testFlag(Fw::fsBold));
     font.setItalic(m_style.testFlag(Fw::fsItalic));
     font.setUnderline(m_style.testFlag(Fw::fsUnderline));

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QObject>
+#include <QStringList>
 
 // A font as the layout describes it. Height follows the sign rule of stored layouts: a
 // negative height is the character height in pixels (the font's em size), a positive one the
@@ -43,7 +44,10 @@ public:
     // The installed face that stands in for a face name of the layouts ("宋体" is a Song face,
     // "MS Sans Serif" and "Tahoma" sans-serif faces).
     static QString mapFamily(const QString &name);
-    // Registers the same mapping with Qt's font substitution, once per process.
+    // That face followed by the faces that supply what it lacks (the Song face for Chinese in
+    // Latin-face text); a name without a mapping is its own one-face chain.
+    static QStringList mapFamilies(const QString &name);
+    // Registers the same chains with Qt's font substitution, once per process.
     static void registerSubstitutions();
 
 Q_SIGNALS:

@@ -6,6 +6,20 @@ fi
 # No GPU under Xvfb; no background traffic to the network from the page view.
 export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu --disable-background-networking --disable-component-update}"
 
+# The page view's engine reports its graphics set-up and start parameters at every
+# start (information messages; the program writes none of its own), and
+# Chromium logs what it cannot use under Xvfb; neither is for the user.
+export QT_LOGGING_RULES="${QT_LOGGING_RULES:-qt.webenginecontext.info=false}"
+case " $QTWEBENGINE_CHROMIUM_FLAGS " in
+    *" --log-level="*) ;;
+    *) QTWEBENGINE_CHROMIUM_FLAGS="$QTWEBENGINE_CHROMIUM_FLAGS --log-level=3" ;;
+esac
+# Qt warns when the session has no runtime folder (as under a bare Xvfb or sudo).
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR="/tmp/runtime-$(id -u)"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+fi
+
 BUILD_DIR="${BUILD_DIR:-build}"
 
 # Starts Xvfb and openbox when there is no display; sets DISPLAY. Returns the Xvfb pid in

@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl1-mesa-dev
     xvfb openbox xdotool x11-utils imagemagick
-    fonts-arphic-uming fonts-dejavu-core
+    fonts-arphic-uming fonts-dejavu-core fonts-dejavu-extra fonts-croscore
     libgif-dev giflib-tools libstb-dev python3-pil libbenchmark-dev
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file python3

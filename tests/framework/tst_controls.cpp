@@ -95,8 +95,9 @@ private Q_SLOTS:
         font.setStyle(Fw::fsBold | Fw::fsUnderline);
         QVERIFY(font.toQFont().bold());
         QVERIFY(font.toQFont().underline());
-        QCOMPARE(TFont::mapFamily(QStringLiteral("Tahoma")), QStringLiteral("DejaVu Sans"));
-        QCOMPARE(TFont::mapFamily(QStringLiteral("MS Sans Serif")), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(
+            TFont::mapFamily(QStringLiteral("Tahoma")), QStringLiteral("DejaVu Sans Condensed"));
+        QCOMPARE(TFont::mapFamily(QStringLiteral("MS Sans Serif")), QStringLiteral("Arimo"));
     }
 
     void colours()

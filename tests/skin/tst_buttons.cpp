@@ -241,6 +241,9 @@ void tst_Buttons::disabledCaptionIsShadowed()
     button->setBounds(0, 0, 120, 40);
     button->setUIStyle(S::WinXP);
     button->Font()->setHeight(-20);
+    // Bold, so that the strokes are wide enough for the white offset copy to show whole pixels
+    // beside the grey in the narrow default face.
+    button->Font()->setStyle(Fw::fsBold);
     button->setCaption(QStringLiteral("MMMM"));
     const QImage enabled = shot(button);
     button->setEnabled(false);

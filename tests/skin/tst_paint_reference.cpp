@@ -8,7 +8,9 @@
 // The control sheets are kept as PNG files; the window pictures, at some 130 KB each, only as
 // a checksum of their pixels. To look at them, or to redraw the references after a deliberate
 // change of the look, run
-//     SKIN_REFERENCE_WRITE=1 QT_QPA_PLATFORM=offscreen build/tests/skin/tst_paint_reference
+//     SKIN_REFERENCE_WRITE=1 QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE=$PWD/scripts/fonts.conf
+//         build/tests/skin/tst_paint_reference
+// from the source folder, under the test run's font configuration as scripts/test.sh runs it,
 // which writes the sheets and the checksums into tests/skin/reference/ and the window pictures
 // into the temporary folder (and then checks nothing). A mismatch leaves the picture drawn
 // (and for a sheet a mask of the differing pixels) in the temporary folder, named in the
