@@ -29,51 +29,67 @@
 
 namespace {
 
-template <class T> SkinClass skinClass(const char *name)
+template <class T> SkinClass skinClass()
 {
-    return { name, [](QWidget *parent) -> QWidget * { return new T(parent); } };
+    return { &T::staticMetaObject, [](QWidget *parent) -> QWidget * { return new T(parent); } };
 }
 
 } // namespace
 
+const char *SkinClass::name() const
+{
+    return meta->className();
+}
+
 const QList<SkinClass> &skinClasses()
 {
+    // One line per class; a layout names each by its class name.
     static const QList<SkinClass> classes = {
-        skinClass<TzynForm>("TzynForm"),
-        skinClass<TzynTreeView>("TzynTreeView"),
-        skinClass<TzynGroupBox>("TzynGroupBox"),
-        skinClass<TzynButton>("TzynButton"),
-        skinClass<TzynImageButton>("TzynImageButton"),
-        skinClass<TzynCheckBox>("TzynCheckBox"),
-        skinClass<TzynRadioButton>("TzynRadioButton"),
-        skinClass<TzynListView>("TzynListView"),
-        skinClass<TzynImagePanel>("TzynImagePanel"),
-        skinClass<TzynToolBar>("TzynToolBar"),
-        skinClass<TzynTrackBar>("TzynTrackBar"),
-        skinClass<TzynScrollTrackBar>("TzynScrollTrackBar"),
-        skinClass<TzynScrollBar>("TzynScrollBar"),
-        skinClass<TzynListBox>("TzynListBox"),
-        skinClass<TzynCheckListBox>("TzynCheckListBox"),
-        skinClass<TzynEdit>("TzynEdit"),
-        skinClass<TzynMemo>("TzynMemo"),
-        skinClass<TzynTabControl>("TzynTabControl"),
-        skinClass<TzynPageControl>("TzynPageControl"),
-        skinClass<TzynTabSheet>("TzynTabSheet"),
-        skinClass<TzynProgressBar>("TzynProgressBar"),
-        skinClass<TzynCheckGroup>("TzynCheckGroup"),
-        skinClass<TzynComboBox>("TzynComboBox"),
-        skinClass<TzynSideChannel>("TzynSideChannel"),
+        skinClass<TzynForm>(),
+        skinClass<TzynTreeView>(),
+        skinClass<TzynGroupBox>(),
+        skinClass<TzynButton>(),
+        skinClass<TzynImageButton>(),
+        skinClass<TzynCheckBox>(),
+        skinClass<TzynRadioButton>(),
+        skinClass<TzynListView>(),
+        skinClass<TzynImagePanel>(),
+        skinClass<TzynToolBar>(),
+        skinClass<TzynTrackBar>(),
+        skinClass<TzynScrollTrackBar>(),
+        skinClass<TzynScrollBar>(),
+        skinClass<TzynListBox>(),
+        skinClass<TzynCheckListBox>(),
+        skinClass<TzynEdit>(),
+        skinClass<TzynMemo>(),
+        skinClass<TzynTabControl>(),
+        skinClass<TzynPageControl>(),
+        skinClass<TzynTabSheet>(),
+        skinClass<TzynProgressBar>(),
+        skinClass<TzynCheckGroup>(),
+        skinClass<TzynComboBox>(),
+        skinClass<TzynSideChannel>(),
     };
     return classes;
+}
+
+const SkinClass *findSkinClass(const char *name)
+{
+    for (const SkinClass &skin : skinClasses()) {
+        if (qstrcmp(skin.name(), name) == 0)
+            return &skin;
+    }
+    return nullptr;
 }
 
 void registerSkinClasses()
 {
     for (const SkinClass &skin : skinClasses()) {
-        TLayoutLoader::registerClass(QString::fromLatin1(skin.name),
+        TLayoutLoader::registerClass(QString::fromLatin1(skin.name()),
             [create = skin.create](
                 QObject *, QWidget *parent) -> QObject * { return create(parent); });
     }
     // The skinned menu is a component without a window of its own, made on its form.
-    TLayoutLoader::registerClass<TzynMainMenu>(QStringLiteral("TzynMainMenu"));
+    TLayoutLoader::registerClass<TzynMainMenu>(
+        QString::fromLatin1(TzynMainMenu::staticMetaObject.className()));
 }

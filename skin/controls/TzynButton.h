@@ -27,8 +27,6 @@ public:
 
     explicit TzynButton(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::Button; }
-
     TPicture *Glyph() const { return m_glyph; }
     void setGlyph(const TPicture *glyph);
     TButtonLayout Layout() const { return m_layout; }

@@ -11,8 +11,6 @@ class TzynCheckBox : public TzynCustomButtonEx {
 public:
     explicit TzynCheckBox(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::CheckBox; }
-
     // The size of the style's unchecked check box picture; 0 without one.
     int PictureWidth() const override;
     int PictureHeight() const override;

@@ -21,8 +21,6 @@ class TzynCheckGroup : public TzynStyled<TzynCustomGroupBox> {
 public:
     explicit TzynCheckGroup(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::CheckGroup; }
-
     QStringList Items() const { return m_items; }
     void setItems(const QStringList &items);
     int Columns() const { return m_columns; }

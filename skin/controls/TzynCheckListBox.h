@@ -20,7 +20,6 @@ public:
 
     explicit TzynCheckListBox(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::CheckListBox; }
     // Besides the style, its border takes the colour of the owner's frame.
     void InitialStyle(TzynUIStyle style) override;
     TColor BorderColor() const { return border().color(); }

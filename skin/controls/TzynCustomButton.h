@@ -48,9 +48,6 @@ public:
     explicit TzynCustomButton(QWidget *parent = nullptr);
     ~TzynCustomButton() override;
 
-    // The family's classes in the style table add themselves.
-    TzynStyleClasses StyleClasses() const override { return {}; }
-
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool value);
     bool Transparent() const { return m_transparent; }

@@ -22,8 +22,6 @@ public:
 
     explicit TzynCustomComboBox(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ComboBox; }
-
     TColor BorderColor() const { return m_borderColor; }
     void setBorderColor(TColor color);
     TColor ButtonColor() const { return m_buttonColor; }

@@ -26,7 +26,6 @@ public:
 
     void UpdateChildrenUIStyle(TzynUIStyle style) override;
 
-    TzynStyleClasses StyleClasses() const override { return {}; }
     // The border and the caption colour of the owner's style; the colour stays the parent's.
     void InitialStyle(TzynUIStyle style) override;
 

@@ -22,7 +22,6 @@ public:
 
     explicit TzynEdit(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::Edit; }
     TColor BorderColor() const override { return m_borderColor; }
     void setBorderColor(TColor color) override;
 

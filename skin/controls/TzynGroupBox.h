@@ -8,6 +8,4 @@ class TzynGroupBox : public TzynCustomGroupBox {
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
 public:
     explicit TzynGroupBox(QWidget *parent = nullptr);
-
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::GroupBox; }
 };

@@ -15,7 +15,6 @@ class TzynListBox : public TzynSkinned<TzynCustomListBox>, public TzynBorderColo
 public:
     explicit TzynListBox(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ListBox; }
     TColor BorderColor() const override { return border().color(); }
     void setBorderColor(TColor color) override { border().setColor(color); }
     int BorderWidth() const { return border().width(); }

@@ -21,7 +21,6 @@ public:
     TColor BorderColor() const override { return m_border.color(); }
     void setBorderColor(TColor color) override;
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ListView; }
     int BorderWidth() const { return m_border.width(); }
     void setBorderWidth(int width);
     Fw::TBorderStyle BorderStyle() const { return m_borderStyle; }

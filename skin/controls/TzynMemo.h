@@ -31,7 +31,6 @@ class TzynMemo : public TzynSkinned<TControlBase<QPlainTextEdit>>, public TzynBo
 public:
     explicit TzynMemo(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::Memo; }
     TColor BorderColor() const override { return m_border.color(); }
     void setBorderColor(TColor color) override { m_border.setColor(color); }
     int BorderWidth() const { return m_border.width(); }

@@ -19,8 +19,6 @@ public:
     explicit TzynPageControl(QWidget *parent = nullptr);
     ~TzynPageControl() override;
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::PageControl; }
-
     TzynTabSheet *ActivePage() const { return m_activePage; }
     // Activates the sheet (a sheet of another control is ignored); nothing clears the active
     // page only.

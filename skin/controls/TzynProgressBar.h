@@ -29,8 +29,6 @@ public:
 
     explicit TzynProgressBar(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ProgressBar; }
-
     int Max() const { return m_max; }
     void setMax(int value);
     int Min() const { return m_min; }

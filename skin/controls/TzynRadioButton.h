@@ -11,11 +11,6 @@ class TzynRadioButton : public TzynCheckBox {
 public:
     explicit TzynRadioButton(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override
-    {
-        return TzynCheckBox::StyleClasses() | TzynStyleClass::RadioButton;
-    }
-
     int GroupIndex() const { return m_groupIndex; }
     void setGroupIndex(int value) { m_groupIndex = value; }
 

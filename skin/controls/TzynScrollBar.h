@@ -34,8 +34,6 @@ public:
     explicit TzynScrollBar(QWidget *parent = nullptr);
     ~TzynScrollBar() override;
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ScrollBar; }
-
     TzynProgressBarOrientation Orientation() const { return m_orientation; }
     void setOrientation(TzynProgressBarOrientation value);
     int SmallChange() const { return m_smallChange; }

@@ -31,7 +31,6 @@ public:
     explicit TzynSideChannel(QWidget *parent = nullptr);
     ~TzynSideChannel() override;
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::SideChannel; }
     // A channel's first colour is the one a form frame of the owner's style has.
     void InitialStyle(TzynUIStyle style) override;
 

@@ -13,8 +13,6 @@ class TzynTabControl : public TzynTab {
 public:
     explicit TzynTabControl(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::TabControl; }
-
     QStringList Tabs() const;
     void setTabs(const QStringList &tabs);
     int TabIndex() const { return CurrentTabIndex(); }

@@ -19,8 +19,6 @@ public:
     explicit TzynTabSheet(QWidget *parent = nullptr);
     ~TzynTabSheet() override;
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::TabSheet; }
-
     TzynPageControl *PageControl() const { return m_pageControl; }
     // Moves the sheet onto another page control (its parent changes with it).
     void setPageControl(TzynPageControl *control);

@@ -18,7 +18,6 @@ class TzynToolBar : public TzynStyled<TzynSkinned<TToolBar>> {
 public:
     explicit TzynToolBar(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ToolBar; }
     TColor ButtonColor() const { return m_buttonColor; }
     void setButtonColor(TColor color);
     TColor ButtonBorderColor() const { return m_buttonBorderColor; }

@@ -49,8 +49,6 @@ public:
     explicit TzynTrackBar(QWidget *parent = nullptr);
     ~TzynTrackBar() override;
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::TrackBar; }
-
     TPicture *BarImage() const { return m_barImage; }
     void setBarImage(const TPicture *picture);
     TPicture *SliderImage() const;

@@ -17,7 +17,6 @@ public:
     TColor BorderColor() const override { return m_border.color(); }
     void setBorderColor(TColor color) override;
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::TreeView; }
     int BorderWidth() const { return m_border.width(); }
     void setBorderWidth(int width);
     void setBorderStyle(Fw::TBorderStyle style) override;

@@ -50,8 +50,6 @@ public:
     TzynUIStyle FrameStyle() const override { return UIStyle(); }
     TColor FrameColor() const override { return Color(); }
     void setUIStyle(TzynUIStyle style) override;
-    // The frame gives styles; it is in no row of the style table.
-    TzynStyleClasses StyleClasses() const override { return {}; }
     bool UIStyleAutoUpdateSub() const { return m_autoUpdateSub; }
     void setUIStyleAutoUpdateSub(bool value) { m_autoUpdateSub = value; }
     TColor BorderColor() const { return m_borderColor; }

@@ -44,7 +44,6 @@ public:
     TzynUIStyle UIStyle() const override { return m_style; }
     void setUIStyle(TzynUIStyle style) override;
     // Restyled by its frame, never by a push.
-    TzynStyleClasses StyleClasses() const override { return {}; }
     TzynTitleBarSections *Sections() const { return m_sections; }
     void setSections(const TzynTitleBarSections *sections);
     TzynTitleBarButtons *Buttons() const { return m_buttons; }

@@ -14,7 +14,6 @@ class TzynImagePanel : public TzynCustomPanel, public TzynSkinnedControl {
 public:
     explicit TzynImagePanel(QWidget *parent = nullptr);
 
-    TzynStyleClasses StyleClasses() const override { return TzynStyleClass::ImagePanel; }
     // A panel has no style of its own: it only passes one on to its children.
     void InitialStyle(TzynUIStyle) override { }
 };

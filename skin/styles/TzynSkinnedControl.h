@@ -1,60 +1,20 @@
 #pragma once
 
-// The contract of a skinned control: which classes of the style table it is, the first style
-// it takes from the form frame of its owner, and the typed operations through which a style
-// push reaches it. The style push and the contract test work through these interfaces only,
-// so a control that does not implement what its table row asks of it is found by the
-// compiler or by the contract test, never skipped in silence.
+// The contract of a skinned control: the first style it takes from the form frame of its
+// owner, and the typed operations through which a style push reaches it. The style push and
+// the contract test work through these interfaces only, so a control that does not implement
+// what its table row asks of it is found by the compiler or by the contract test, never
+// skipped in silence.
 
 #include "TColor.h"
 #include "ZYNThemes.h"
 
-#include <QFlags>
-
 class QObject;
-
-// The classes named by the style table (and the containers the frame passes a style
-// through). A control reports its own class together with those of its bases, so a radio
-// button is also a check box.
-enum class TzynStyleClass : quint32 {
-    RadioButton = 1u << 0,
-    CheckBox = 1u << 1,
-    ProgressBar = 1u << 2,
-    Button = 1u << 3,
-    ListBox = 1u << 4,
-    GroupBox = 1u << 5,
-    Edit = 1u << 6,
-    Memo = 1u << 7,
-    CheckListBox = 1u << 8,
-    SideChannel = 1u << 9,
-    CheckGroup = 1u << 10,
-    ComboBox = 1u << 11,
-    ColorBox = 1u << 12,
-    FontComboBox = 1u << 13,
-    FontSizeComboBox = 1u << 14,
-    ListView = 1u << 15,
-    TreeView = 1u << 16,
-    TabControl = 1u << 17,
-    TrackBar = 1u << 18,
-    ToolBar = 1u << 19,
-    PageControl = 1u << 20,
-    ScrollBar = 1u << 21,
-    DrawGrid = 1u << 22,
-    StringGrid = 1u << 23,
-    ImagePanel = 1u << 24,
-    TabSheet = 1u << 25,
-};
-Q_DECLARE_FLAGS(TzynStyleClasses, TzynStyleClass)
-Q_DECLARE_OPERATORS_FOR_FLAGS(TzynStyleClasses)
 
 // Implemented by every skinned control.
 class TzynSkinnedControl {
 public:
     virtual ~TzynSkinnedControl();
-
-    // The classes of the style table that this control is an instance of: a subclass that is
-    // named in the table adds its own class to its base's.
-    virtual TzynStyleClasses StyleClasses() const = 0;
 
     // Takes what a new control takes from the style of the form frame among its owner's
     // children (InitialStyle); from then on the control has its first style, and polishing it

@@ -14,34 +14,33 @@
 namespace {
 
 using A = TzynStyleAction;
-using C = TzynStyleClass;
 
 // One line per class; the order is the order in which rows are applied to a child.
 constexpr TzynStyleRow styleRows[] = {
-    { "TzynRadioButton", C::RadioButton, A::AssignUIStyleUnlessCustom },
-    { "TzynCheckBox", C::CheckBox, A::AssignUIStyleUnlessCustom },
-    { "TzynProgressBar", C::ProgressBar, A::AssignUIStyleUnlessCustom },
-    { "TzynButton", C::Button, A::AssignUIStyleUnlessCustom },
-    { "TzynListBox", C::ListBox, A::BorderColor },
-    { "TzynGroupBox", C::GroupBox, A::GroupBoxColors },
-    { "TzynEdit", C::Edit, A::BorderColor },
-    { "TzynMemo", C::Memo, A::BorderColor },
-    { "TzynCheckListBox", C::CheckListBox, A::AssignUIStyle },
-    { "TzynSideChannel", C::SideChannel, A::SideChannelColors },
-    { "TzynCheckGroup", C::CheckGroup, A::AssignUIStyle },
-    { "TzynComboBox", C::ComboBox, A::AssignUIStyle },
-    { "TzynColorBox", C::ColorBox, A::AssignUIStyle, true },
-    { "TzynFontComboBox", C::FontComboBox, A::AssignUIStyle, true },
-    { "TzynFontSizeComboBox", C::FontSizeComboBox, A::AssignUIStyle, true },
-    { "TzynListView", C::ListView, A::BorderColor },
-    { "TzynTreeView", C::TreeView, A::BorderColor },
-    { "TzynTabControl", C::TabControl, A::AssignUIStyle },
-    { "TzynTrackBar", C::TrackBar, A::AssignUIStyle },
-    { "TzynToolBar", C::ToolBar, A::AssignUIStyle },
-    { "TzynPageControl", C::PageControl, A::AssignUIStyle },
-    { "TzynScrollBar", C::ScrollBar, A::AssignUIStyle },
-    { "TzynDrawGrid", C::DrawGrid, A::AssignUIStyle, true },
-    { "TzynStringGrid", C::StringGrid, A::AssignUIStyle, true },
+    { "TzynRadioButton", A::AssignUIStyleUnlessCustom },
+    { "TzynCheckBox", A::AssignUIStyleUnlessCustom },
+    { "TzynProgressBar", A::AssignUIStyleUnlessCustom },
+    { "TzynButton", A::AssignUIStyleUnlessCustom },
+    { "TzynListBox", A::BorderColor },
+    { "TzynGroupBox", A::GroupBoxColors },
+    { "TzynEdit", A::BorderColor },
+    { "TzynMemo", A::BorderColor },
+    { "TzynCheckListBox", A::AssignUIStyle },
+    { "TzynSideChannel", A::SideChannelColors },
+    { "TzynCheckGroup", A::AssignUIStyle },
+    { "TzynComboBox", A::AssignUIStyle },
+    { "TzynColorBox", A::AssignUIStyle },
+    { "TzynFontComboBox", A::AssignUIStyle },
+    { "TzynFontSizeComboBox", A::AssignUIStyle },
+    { "TzynListView", A::BorderColor },
+    { "TzynTreeView", A::BorderColor },
+    { "TzynTabControl", A::AssignUIStyle },
+    { "TzynTrackBar", A::AssignUIStyle },
+    { "TzynToolBar", A::AssignUIStyle },
+    { "TzynPageControl", A::AssignUIStyle },
+    { "TzynScrollBar", A::AssignUIStyle },
+    { "TzynDrawGrid", A::AssignUIStyle },
+    { "TzynStringGrid", A::AssignUIStyle },
 };
 
 [[noreturn]] void refuse(const QObject *child, const TzynStyleRow &row, const char *what)
@@ -114,12 +113,6 @@ std::vector<QPointer<QWidget>> childControls(const QWidget *container)
     return result;
 }
 
-TzynStyleClasses styleClassesOf(const QObject *child)
-{
-    const auto *skinned = dynamic_cast<const TzynSkinnedControl *>(child);
-    return skinned ? skinned->StyleClasses() : TzynStyleClasses();
-}
-
 } // namespace
 
 const TzynStyleRow *StylePropagationTable(int *count)
@@ -131,11 +124,7 @@ const TzynStyleRow *StylePropagationTable(int *count)
 
 bool StyleRowMatches(const TzynStyleRow &row, const QObject *child)
 {
-    if (!child)
-        return false;
-    if (row.byName)
-        return child->inherits(row.className);
-    return styleClassesOf(child).testFlag(row.styleClass);
+    return child && child->inherits(row.className);
 }
 
 void ApplyUIStyleToChildren(QWidget *container, TzynUIStyle style)
@@ -163,17 +152,17 @@ void ApplyUIStyleToContainers(QWidget *form, TzynUIStyle style)
         return container;
     };
     // A test may replace or remove the child: each one looks again.
-    auto is = [](const QPointer<QWidget> &child, C styleClass) {
-        return child && styleClassesOf(child).testFlag(styleClass);
+    auto is = [](const QPointer<QWidget> &child, const char *className) {
+        return child && child->inherits(className);
     };
     for (const QPointer<QWidget> &child : childControls(form)) {
-        if (is(child, C::ImagePanel))
+        if (is(child, "TzynImagePanel"))
             containerOf(child, "TzynImagePanel")->UpdateUIStyle(style);
-        if (is(child, C::GroupBox))
+        if (is(child, "TzynGroupBox"))
             containerOf(child, "TzynGroupBox")->UpdateChildrenUIStyle(style);
-        if (is(child, C::TabControl))
+        if (is(child, "TzynTabControl"))
             containerOf(child, "TzynTabControl")->UpdateChildrenUIStyle(style);
-        if (is(child, C::TabSheet))
+        if (is(child, "TzynTabSheet"))
             ApplyUIStyleToChildren(child, style);
     }
 }

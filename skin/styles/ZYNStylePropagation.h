@@ -5,12 +5,13 @@
 // for each class it is an instance of, either its own UIStyle is assigned (through its
 // ordinary property setter) or a few theme colours are copied into its colour properties.
 //
-// A child is matched to a row by the classes it reports through the skinned-control contract
-// (TzynSkinnedControl), and the row's action reaches it through the contract's typed
-// operations, so this module depends on no control class. Only the rows of the library's
-// grids, colour box and font combo boxes match by class name; a control matched by name that
-// does not follow a style is refused loudly. So is any matched control that lacks what its
-// row's action needs.
+// A row names its class as moc does, and a child is matched to it through Qt's meta-object
+// system (QObject::inherits, which walks the child's meta-object chain), so this module
+// depends on no control class and a control needs no flag of its own to be found. The row's
+// action reaches the child through the skinned-control contract's typed operations; a
+// matched child that lacks what its row's action needs is refused loudly. The table keeps
+// rows for the library's grids, colour box and font combo boxes, which this library does not
+// build: they match nothing here, and whatever class of those names a program adds.
 
 #include "TzynSkinnedControl.h"
 #include "ZYNThemes.h"
@@ -28,11 +29,7 @@ enum class TzynStyleAction {
 
 struct TzynStyleRow {
     const char *className;
-    TzynStyleClass styleClass;
     TzynStyleAction action;
-    // The row matches by class name (QObject::inherits) rather than by the classes a control
-    // reports: only for the library classes whose behaviour is not laid down further.
-    bool byName = false;
 };
 
 // The class table in its order.

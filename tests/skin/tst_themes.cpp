@@ -10,19 +10,6 @@
 using E = TzynThemeEntry;
 using S = TzynUIStyle;
 
-// A form frame that publishes a style, as the frame does.
-class StyledForm : public TzynForm {
-    Q_OBJECT
-    Q_PROPERTY(TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
-public:
-    using TzynForm::TzynForm;
-    TzynUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TzynUIStyle style) { m_style = style; }
-
-private:
-    TzynUIStyle m_style = S::DeepBlue;
-};
-
 class tst_Themes : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -418,13 +405,11 @@ void tst_Themes::findFormRules()
     QCOMPARE(FindFormColor(&owner), Colors::clBtnFace);
     QCOMPARE(FindFormUIStyle(nullptr), S::DeepBlue);
 
-    // A plain widget first, then two frames: the first frame decides.
+    // A plain widget first, then the frame: the frame decides.
     new QWidget(&owner);
-    auto *first = new StyledForm(&owner);
+    auto *first = new TzynForm(&owner);
     first->setUIStyle(S::MacOS);
     first->setColor(0x123456);
-    auto *second = new StyledForm(&owner);
-    second->setUIStyle(S::WinXP);
     QCOMPARE(FindFormUIStyle(&owner), S::MacOS);
     QCOMPARE(FindFormBorderColor(&owner), TColor(0x7F7F7F));
     QCOMPARE(FindFormColor(&owner), TColor(0x123456));
