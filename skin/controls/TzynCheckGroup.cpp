@@ -113,13 +113,17 @@ void TzynCheckGroup::synchronise()
 QPoint TzynCheckGroup::ItemPosition(
     int index, int count, int columns, int groupWidth, const QRect &itemsRect, int topMargin)
 {
+    // The columns share the group's width less a margin on each side; each box stands a
+    // little in from its column's left edge.
+    constexpr int sideMargins = 10;
+    constexpr int boxIndent = 8;
     const int top = itemsRect.top() + topMargin;
     const int bottom = itemsRect.top() + itemsRect.height();
-    const int columnWidth = (groupWidth - 10) / columns;
+    const int columnWidth = (groupWidth - sideMargins) / columns;
     const int rows = (count + columns - 1) / columns;
     const int rowHeight = (bottom - top) / rows;
     const int firstTop = top + ((bottom - top) % rows) / 2;
-    return QPoint((index / rows) * columnWidth + 8, (index % rows) * rowHeight + firstTop);
+    return QPoint((index / rows) * columnWidth + boxIndent, (index % rows) * rowHeight + firstTop);
 }
 
 void TzynCheckGroup::layOut()

@@ -96,7 +96,8 @@ QString TzynCheckListBox::MarkPictureName(bool checked) const
 
 QRect TzynCheckListBox::MarkArea(const QRect &row) const
 {
-    // A font lower than 12 pixels leaves the rectangle one pixel taller, as the list measured.
+    // One pixel taller under a font lower than 12 pixels: a row that low leaves the 11-pixel
+    // mark no room below it.
     const int extra = fontMetrics().height() < 12 ? 1 : 0;
     return QRect(0, row.top(), MarkAreaWidth, row.height() + extra);
 }

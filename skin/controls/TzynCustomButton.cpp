@@ -177,9 +177,10 @@ QImage TzynCustomButton::ResourcePicture(uint module, const QString &name)
 
 QImage TzynCustomButton::BlankPicture()
 {
-    // A new bitmap of that size is white.
-    static const QImage blank = [] {
-        QImage image(74, 21, QImage::Format_RGB32);
+    // What stands in is a new, white bitmap of the size a bitmap has when the button is made.
+    constexpr QSize newBitmapSize(74, 21);
+    static const QImage blank = [newBitmapSize] {
+        QImage image(newBitmapSize, QImage::Format_RGB32);
         image.fill(Qt::white);
         return image;
     }();

@@ -59,8 +59,6 @@ public:
     TzynImageButton *DecButton() const { return m_decButton; }
     TzynImageButton *IncButton() const { return m_incButton; }
     const QImage &ThumbStart() const { return m_thumbStart; }
-    const QImage &ThumbMiddle() const { return m_thumbMiddle; }
-    const QImage &ThumbEnd() const { return m_thumbEnd; }
     // The thumb's length along the track as it is built now.
     int ThumbLength() const;
 

@@ -52,8 +52,8 @@ int TzynTrackBar::Geometry::SliderAcross() const
 
 int TzynTrackBar::Geometry::PositionFrom(int pointer) const
 {
-    // A slider as long as the control (or longer, which the rule leaves open and would divide
-    // by a negative travel) leaves nothing to choose.
+    // A slider as long as the control or longer has no travel to divide by: every pointer
+    // stands for the first position.
     if (sliderLength >= length)
         return 0;
     return min

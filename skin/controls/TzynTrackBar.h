@@ -28,7 +28,7 @@ class TzynTrackBar : public TzynStyled<TzynSkinned<TCustomPanel>> {
     Q_PROPERTY(zyn::TzynProgressBarOrientation Orientation READ Orientation WRITE setOrientation)
 public:
     // The geometry shared by painting, placing and the pointer: lengths run along the
-    // orientation, thicknesses across it. Integer arithmetic, truncating as written.
+    // orientation, thicknesses across it. Integer arithmetic whose divisions truncate toward zero.
     struct Geometry {
         int length = 0; // L: the control's width (horizontal) or height (vertical)
         int thickness = 0; // T: the other dimension

@@ -70,15 +70,6 @@ bool IsAccel(QChar ch, const QString &caption)
     return false;
 }
 
-bool HasVisibleText(const QString &text)
-{
-    for (const QChar ch : text) {
-        if (ch.unicode() > 0x20)
-            return true;
-    }
-    return false;
-}
-
 void ApplyBorderBand(QFrame *view, int width)
 {
     // A plain box frame is the band the scroll area lays its children out in.

@@ -36,9 +36,6 @@ void DrawFocusRect(QPainter &canvas, const QRect &rect);
 // ampersand), compared without regard to case.
 bool IsAccel(QChar ch, const QString &caption);
 
-// Blanks and control characters do not count as text.
-bool HasVisibleText(const QString &text);
-
 // The band of a bordered scroll view: BorderWidth pixels all round, inside which the viewport
 // and the scroll bars are placed.
 void ApplyBorderBand(QFrame *view, int width);

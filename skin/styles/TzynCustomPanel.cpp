@@ -9,16 +9,6 @@
 
 namespace {
 
-// Blanks and control characters count as empty, as the caption rule trims them.
-bool hasVisibleText(const QString &text)
-{
-    for (const QChar ch : text) {
-        if (ch.unicode() > 0x20)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 TzynCustomPanel::TzynCustomPanel(QWidget *parent)
@@ -45,7 +35,6 @@ TzynCustomPanel::~TzynCustomPanel()
 void TzynCustomPanel::setPicture(const TPicture *value)
 {
     m_picture->assign(value);
-    DrawBackground();
     update();
 }
 
@@ -67,7 +56,6 @@ void TzynCustomPanel::setAutoSize(bool value)
 void TzynCustomPanel::setDrawStyle(TzynDrawStyle value)
 {
     m_drawStyle = value;
-    DrawBackground();
     update();
 }
 
@@ -81,10 +69,6 @@ void TzynCustomPanel::UpdateChildrenUIStyle(TzynUIStyle style)
     ApplyUIStyleToChildren(this, style);
 }
 
-void TzynCustomPanel::DrawBackground() { }
-
-void TzynCustomPanel::CaptionChanged(const QRect &) { }
-
 void TzynCustomPanel::PictureUpdated()
 {
     if (m_picture->graphic()) {
@@ -92,7 +76,6 @@ void TzynCustomPanel::PictureUpdated()
             ApplyPictureSize();
         ApplyPictureTransparency();
     }
-    DrawBackground();
     update();
 }
 
@@ -149,7 +132,7 @@ void TzynCustomPanel::paintPanel(QPainter &canvas)
         canvas.fillRect(client, toQColor(Color()));
     }
     // The window text, which a group box keeps blank while its published Caption is its own.
-    if (hasVisibleText(caption())) {
+    if (HasVisibleText(caption())) {
         canvas.setFont(fontObject()->toQFont());
         canvas.setPen(fontObject()->qColor());
         canvas.setBrush(Qt::NoBrush);

@@ -10,10 +10,11 @@
 class TPicture;
 
 // The skinned container that skinned group boxes and check groups derive from: a panel that
-// paints itself completely on every paint through one off-screen image (the parent's
-// background when transparent, then its picture plain, stretched or tiled, or its colour, then
-// its caption) and is never erased separately. It is also the entry point by which a UI style
-// is pushed to the skinned controls inside it.
+// paints every pixel of what it exposes (the parent's background when transparent, then its
+// picture plain, stretched or tiled, or its colour, then its caption) and is never erased
+// separately. It paints straight into the window's backing store where it can, and through an
+// image of its own only when it is see-through over a parent that must be rendered. It is also
+// the entry point by which a UI style is pushed to the skinned controls inside it.
 class TzynCustomPanel : public TCustomPanel, public TzynCanvasPainting, public TzynStyleContainer {
     Q_OBJECT
 public:
@@ -43,11 +44,6 @@ public:
     void PaintOnto(QPainter &canvas, const QRect &area) override;
 
 protected:
-    // Prepares the background colour. A Qt widget is never hosted in a foreign window, so the
-    // fill that would serve one is not needed; subclasses may still react here.
-    virtual void DrawBackground();
-    // Called with the rectangle of the previous caption drawing when the caption changes.
-    virtual void CaptionChanged(const QRect &rect);
     // Reaction to a change of Picture.
     virtual void PictureUpdated();
 

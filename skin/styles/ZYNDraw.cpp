@@ -524,3 +524,12 @@ bool IsFormActive(const QWidget *form)
         return true;
     return form->isActiveWindow();
 }
+
+bool HasVisibleText(const QString &text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() > 0x20)
+            return true;
+    }
+    return false;
+}

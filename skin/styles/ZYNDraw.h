@@ -105,3 +105,6 @@ void SetFormBoundsRect(QWidget *form, const QRect &rect);
 // inactive; always for no form or the application's main form (the first form created);
 // otherwise the form's own active state.
 bool IsFormActive(const QWidget *form);
+
+// Blanks and control characters do not count as text: a caption of only those draws nothing.
+bool HasVisibleText(const QString &text);

@@ -18,7 +18,7 @@ enum State { Normal, MouseOn, MouseDown };
 
 // Sizes that fix the geometry of the skinned elements, and the surroundings each picture is
 // drawn for (the colours of the theme records), so that edges blend into what lies under them.
-struct Spec {
+struct StyleArt {
     QString prefix;
     QSize button, check, radio, checkList { 11, 11 }, progress, progressV;
     QSize titleLeft, titleClient, titleRight;
@@ -28,7 +28,7 @@ struct Spec {
     QColor form, control, track, scroll;
 };
 
-const std::array<Spec, 5> specs = { {
+const std::array<StyleArt, 5> styleArt = { {
     { "MACOS", { 84, 23 }, { 15, 17 }, { 16, 17 }, { 11, 11 }, { 13, 10 }, { 13, 13 }, { 48, 23 },
         { 49, 23 }, { 48, 23 }, 17, 4, false, { 18, 27 }, { 17, 7 }, { 45, 5 }, { 11, 20 },
         { 19, 11 }, { 16, 22 }, { 16, 33 }, QColor(0xE7E7E7), QColor(0xE7E7E7), QColor(0xEEEEEE),
@@ -60,7 +60,7 @@ QColor c(QRgb rgb)
 
 QImage buttonPicture(Style s, State st)
 {
-    const Spec &sp = specs[s];
+    const StyleArt &sp = styleArt[s];
     const int w = sp.button.width(), h = sp.button.height();
     QImage img = layer(w, h);
     QPainter p;
@@ -298,7 +298,7 @@ QLinearGradient progressFill(Style s, qreal a0, qreal a1, bool vertical)
 
 QImage progressPicture(Style s, bool vertical)
 {
-    const Spec &sp = specs[s];
+    const StyleArt &sp = styleArt[s];
     const QSize size = vertical ? sp.progressV : sp.progress;
     QImage img = layer(size.width(), size.height());
     QPainter p;
@@ -432,7 +432,7 @@ void roundCorner(QImage &img, Style s, int radius, bool left)
 
 QImage titleClient(Style s)
 {
-    const Spec &sp = specs[s];
+    const StyleArt &sp = styleArt[s];
     QImage img(sp.titleClient, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&img);
     titleBase(p, s, img.width(), img.height());
@@ -441,7 +441,7 @@ QImage titleClient(Style s)
 
 QImage titleLeft(Style s)
 {
-    const Spec &sp = specs[s];
+    const StyleArt &sp = styleArt[s];
     QImage img(sp.titleLeft, QImage::Format_ARGB32_Premultiplied);
     const int w = img.width(), h = img.height();
     QPainter p(&img);
@@ -533,7 +533,7 @@ QImage titleLeft(Style s)
 
 QImage titleRight(Style s)
 {
-    const Spec &sp = specs[s];
+    const StyleArt &sp = styleArt[s];
     QImage img(sp.titleRight, QImage::Format_ARGB32_Premultiplied);
     const int w = img.width(), h = img.height();
     QPainter p(&img);
@@ -571,7 +571,7 @@ enum TitleKind { Close, Max, Min, Help, CtlBox, Restore };
 
 QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
 {
-    const Spec &sp = specs[s];
+    const StyleArt &sp = styleArt[s];
     const int n = sp.titleButton;
     QImage img = layer(n, n);
     QPainter p;
@@ -766,7 +766,7 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
 
 QImage tabPicture(Style s, bool active)
 {
-    const Spec &sp = specs[s];
+    const StyleArt &sp = styleArt[s];
     const int w = sp.tab.width(), h = sp.tab.height();
     const int cell = w / 3;
     QImage img = layer(w, h);
@@ -839,7 +839,7 @@ QImage tabPicture(Style s, bool active)
 
 QImage tabLine(Style s)
 {
-    const Spec &sp = specs[s];
+    const StyleArt &sp = styleArt[s];
     const int w = sp.tabLine.width(), h = sp.tabLine.height();
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&img);
@@ -873,7 +873,7 @@ QImage tabLine(Style s)
 
 QImage trackBarBar(Style s)
 {
-    const Spec &sp = specs[s];
+    const StyleArt &sp = styleArt[s];
     const int w = sp.trackBar.width(), h = sp.trackBar.height();
     QImage img = layer(w, h);
     QPainter p;
@@ -915,7 +915,7 @@ QImage trackBarBar(Style s)
 
 QImage trackBarSlider(Style s, bool vertical)
 {
-    const Spec &sp = specs[s];
+    const StyleArt &sp = styleArt[s];
     const QSize size = vertical ? sp.sliderV : sp.slider;
     // Drawn upright, then turned for the vertical slider so both share one look.
     const int w = vertical ? size.height() : size.width();
@@ -1077,7 +1077,7 @@ void scrollColours(Style s, State st, QColor &border, QColor &a, QColor &b, QCol
 
 QImage scrollButton(Style s, bool top, State st)
 {
-    const Spec &sp = specs[s];
+    const StyleArt &sp = styleArt[s];
     const int w = sp.scrollButton.width(), h = sp.scrollButton.height();
     QImage img = layer(w, h);
     QPainter p;
@@ -1105,7 +1105,7 @@ QImage scrollButton(Style s, bool top, State st)
 QImage scrollTrack(Style s)
 {
     // The thumb, upright: top cap, body and bottom cap stacked in equal thirds.
-    const Spec &sp = specs[s];
+    const StyleArt &sp = styleArt[s];
     const int w = sp.scrollTrack.width(), h = sp.scrollTrack.height();
     QImage img = layer(w, h);
     QPainter p;
@@ -1298,9 +1298,9 @@ QImage fontComboPicture(bool trueType)
 void paintAllPictures(const PictureSink &sink)
 {
     const char *const stateNames[] = { "NORMAL", "MOUSEON", "MOUSEDOWN" };
-    for (int si = 0; si < int(specs.size()); ++si) {
+    for (int si = 0; si < int(styleArt.size()); ++si) {
         const Style s = Style(si);
-        const Spec &sp = specs[si];
+        const StyleArt &sp = styleArt[si];
         const QString style = sp.prefix;
         auto put = [&](const QString &suffix, const QImage &img) {
             sink(style, sp.prefix + QLatin1Char('_') + suffix, img);
