@@ -100,7 +100,6 @@ void TzynCustomPanel::ApplyPictureTransparency()
 void TzynCustomPanel::captionChanged()
 {
     TCustomPanel::captionChanged();
-    CaptionChanged(m_captionRect);
     update();
 }
 
@@ -137,7 +136,6 @@ void TzynCustomPanel::paintPanel(QPainter &canvas)
         canvas.setPen(fontObject()->qColor());
         canvas.setBrush(Qt::NoBrush);
         canvas.drawText(client, captionAlignment() | Qt::TextSingleLine, caption());
-        m_captionRect = client;
     }
 }
 

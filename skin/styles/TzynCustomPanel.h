@@ -30,9 +30,6 @@ public:
     TzynDrawStyle DrawStyle() const { return m_drawStyle; }
     void setDrawStyle(TzynDrawStyle value);
 
-    // The rectangle in which the caption was last drawn (empty before the first caption).
-    QRect captionRect() const { return m_captionRect; }
-
     // Pushes the style to the skinned controls placed directly on this panel.
     void UpdateUIStyle(TzynUIStyle style) override;
     // The same push; containers that take colours of their own override it.
@@ -63,7 +60,6 @@ private:
     bool m_transparent = false;
     bool m_autoSize = false;
     TzynDrawStyle m_drawStyle = zynNormal;
-    QRect m_captionRect;
     // The off-screen image of the panel's size, kept from paint to paint, for a see-through
     // panel whose parent can only be rendered.
     QImage m_buffer;

@@ -47,15 +47,6 @@ QImage render(QWidget &widget)
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-class CaptionSpy : public TzynImagePanel {
-public:
-    using TzynImagePanel::TzynImagePanel;
-    QList<QRect> rects;
-
-protected:
-    void CaptionChanged(const QRect &rect) override { rects << rect; }
-};
-
 } // namespace
 
 class tst_Panel : public QObject {
@@ -71,7 +62,6 @@ private Q_SLOTS:
     void autoSizeFollowsAlign_data();
     void autoSizeFollowsAlign();
     void transparentSwitchesBitmapTransparency();
-    void captionHookGetsPreviousRect();
 };
 
 void tst_Panel::defaults()
@@ -206,7 +196,6 @@ void tst_Panel::blankCaptionIsNotDrawn()
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 60; ++x)
             QCOMPARE(image.pixel(x, y), 0xFFFFFFFFu);
-    QVERIFY(panel.captionRect().isEmpty());
 
     panel.setCaption(QStringLiteral(" X "));
     image = render(panel);
@@ -215,7 +204,6 @@ void tst_Panel::blankCaptionIsNotDrawn()
         for (int x = 0; x < 60 && !inked; ++x)
             inked = image.pixel(x, y) != 0xFFFFFFFFu;
     QVERIFY(inked);
-    QCOMPARE(panel.captionRect(), QRect(0, 0, 60, 20));
 }
 
 void tst_Panel::autoSizeFollowsAlign_data()
@@ -281,19 +269,6 @@ void tst_Panel::transparentSwitchesBitmapTransparency()
     other.setGraphic(std::make_unique<TBitmap>(image));
     panel->setPicture(&other);
     QCOMPARE(panel->Picture()->graphic()->transparent(), true);
-}
-
-void tst_Panel::captionHookGetsPreviousRect()
-{
-    CaptionSpy panel;
-    panel.resize(50, 20);
-    panel.setCaption(QStringLiteral("one"));
-    QCOMPARE(panel.rects.size(), 1);
-    QVERIFY(panel.rects.last().isEmpty()); // nothing drawn yet
-    render(panel);
-    panel.setCaption(QStringLiteral("two"));
-    QCOMPARE(panel.rects.size(), 2);
-    QCOMPARE(panel.rects.last(), QRect(0, 0, 50, 20));
 }
 
 QTEST_MAIN(tst_Panel)
