@@ -15,7 +15,6 @@ TzynTabControlTopPanel::TzynTabControlTopPanel(TzynTab *owner)
     , m_owner(owner)
     , m_tabs({ QStringLiteral("Tab1") })
 {
-    m_widths.fill(-1);
     m_visible.fill(true);
     setBevelInner(Fw::bvNone);
     setBevelOuter(Fw::bvNone);
@@ -78,7 +77,8 @@ void TzynTabControlTopPanel::setTabVisible(int index, bool visible)
 
 QImage TzynTabControlTopPanel::picture(TzynThemeEntry entry) const
 {
-    return ThemeImage(GetThemeResName(m_style, entry));
+    // A style without the picture draws none: a paint never raises.
+    return ThemeImageOrNull(GetThemeResName(m_style, entry));
 }
 
 int TzynTabControlTopPanel::StripHeight() const
@@ -88,7 +88,8 @@ int TzynTabControlTopPanel::StripHeight() const
 
 int TzynTabControlTopPanel::TabWidth(int index) const
 {
-    return index >= 0 && index < MaxTabs ? m_widths[index] : -1;
+    const QList<int> widths = clickableWidths();
+    return index >= 0 && index < widths.size() ? widths[index] : -1;
 }
 
 QList<bool> TzynTabControlTopPanel::visibility() const
@@ -130,13 +131,13 @@ int TzynTabControlTopPanel::TabAt(
     return -1;
 }
 
-void TzynTabControlTopPanel::recordWidths()
+QList<int> TzynTabControlTopPanel::clickableWidths() const
 {
-    const QList<int> widths
+    QList<int> widths
         = TabWidths(m_tabs, visibility(), QFontMetrics(m_owner->TabFont()->toQFont()));
-    m_widths.fill(-1);
-    for (int i = 0; i < std::min<int>(widths.size(), ClickableTabs); ++i)
-        m_widths[i] = widths[i];
+    if (widths.size() > ClickableTabs)
+        widths.resize(ClickableTabs);
+    return widths;
 }
 
 void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
@@ -158,7 +159,6 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
     canvas.setFont(font);
     canvas.setPen(m_owner->TabFont()->qColor());
     canvas.setBrush(Qt::NoBrush);
-    recordWidths();
     const QList<int> widths = TabWidths(m_tabs, visibility(), QFontMetrics(font));
     int x = m_leftMargin;
     for (int i = 0; i < m_tabs.size(); ++i) {
@@ -179,11 +179,8 @@ void TzynTabControlTopPanel::mousePressEvent(QMouseEvent *event)
 {
     update();
     TCustomPanel::mousePressEvent(event);
-    recordWidths();
-    QList<int> widths;
-    for (int i = 0; i < ClickableTabs && m_widths[i] >= 0; ++i)
-        widths << m_widths[i];
-    const int hit = TabAt(event->position().toPoint(), m_leftMargin, widths, StripHeight());
+    const int hit
+        = TabAt(event->position().toPoint(), m_leftMargin, clickableWidths(), StripHeight());
     if (hit >= 0)
         setTabIndex(hit, true);
 }

@@ -58,7 +58,8 @@ protected:
 
 private:
     QList<bool> visibility() const;
-    void recordWidths();
+    // The widths of the tabs a click can reach, as the paint lays them out.
+    QList<int> clickableWidths() const;
     QImage picture(TzynThemeEntry entry) const;
 
     TzynTab *m_owner;
@@ -66,6 +67,5 @@ private:
     int m_leftMargin = 10;
     int m_tabIndex = 0;
     TzynUIStyle m_style = TzynUIStyle::DeepBlue;
-    std::array<int, MaxTabs> m_widths;
     std::array<bool, MaxTabs> m_visible;
 };
