@@ -83,6 +83,9 @@ protected:
     void nextCheckState() override { }
 
 private:
+    // The bar lets go of its buttons before it is gone (see ~TToolBar).
+    friend class TToolBar;
+
     void clicked();
     void attachToBar();
     bool dropsDownAt(const QPoint &pos) const;
