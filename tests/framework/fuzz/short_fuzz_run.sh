@@ -32,5 +32,8 @@ find "$src/resources" "$src/gallery" -name '*.layout' -print0 |
     done
 
 cd "$build"
+# libFuzzer's own error exit code is 77, which the test takes for "skipped": a finding must
+# fail it.
+export LSAN_OPTIONS="suppressions=$src/tests/framework/fuzz/lsan.supp"
 "$build/tests/framework/fuzz/fuzz_layout" -max_total_time="$seconds" -rss_limit_mb=2048 \
-    -timeout=30 -max_len=65536 -print_final_stats=1 "$corpus"
+    -timeout=30 -max_len=65536 -error_exitcode=1 -print_final_stats=1 "$corpus"
