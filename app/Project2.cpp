@@ -3,6 +3,7 @@
 
 #include "Startup.h"
 #include "TApplication.h"
+#include "TLayoutLoader.h"
 #include "Unit1.h"
 
 int main(int argc, char *argv[])
@@ -10,6 +11,8 @@ int main(int argc, char *argv[])
     PrepareProcess();
     TApplication app(argc, argv);
     InitializeApplication(app);
+    // Someone is there to answer a box that a component shows while the window is built.
+    TLayoutLoader::setUserPresent(true);
     try {
         TForm1 form;
         form.Show();

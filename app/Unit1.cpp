@@ -75,6 +75,8 @@ void TForm1::Loaded()
     TreeView1 = component<TzynTreeView>(this, "TreeView1");
     GroupBox1 = component<TzynGroupBox>(this, "GroupBox1");
     WebBrowser1 = component<TWebBrowser>(this, "WebBrowser1");
+    // Pages show and read only the guide's own files.
+    WebBrowser1->setLocalFolders({ ProgramDirectory() + QStringLiteral("data") });
     ApplicationEvents1 = component<TApplicationEvents>(this, "ApplicationEvents1");
     for (int i = 0; i < int(zynButtons.size()); ++i)
         zynButtons[i] = component<TzynButton>(

@@ -41,7 +41,7 @@ public:
     virtual void setHeight(int v) { setBounds(Left(), Top(), Width(), v); }
     virtual void setBounds(int left, int top, int width, int height)
     {
-        setBoundsRect(QRect(left, top, width, height));
+        setBoundsRect(boundsRect(left, top, width, height));
     }
 
     Fw::TAlign Align() const { return align(); }

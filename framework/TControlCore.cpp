@@ -1,5 +1,6 @@
 #include "TControlCore.h"
 
+#include "TAlignFilter.h"
 #include "TConstraints.h"
 #include "TFont.h"
 
@@ -152,28 +153,6 @@ bool mouseButton(Qt::MouseButton button, Fw::TMouseButton *out)
 }
 } // namespace
 
-// Event filter that a parent gets when its first framework child arrives: it re-lays out the
-// children whenever the parent's size changes.
-class TAlignFilter : public QObject {
-public:
-    using QObject::QObject;
-
-    static void attach(QWidget *parent)
-    {
-        if (!parent || parent->findChild<TAlignFilter *>(QString(), Qt::FindDirectChildrenOnly))
-            return;
-        parent->installEventFilter(new TAlignFilter(parent));
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Resize && watched == parent())
-            TControlCore::realignChildren(static_cast<QWidget *>(watched));
-        return false;
-    }
-};
-
 TControlCore::TControlCore(QWidget *self)
     : m_self(self)
     , m_font(new TFont(self))
@@ -246,6 +225,13 @@ QSize TControlCore::negotiateSize(const QSize &wanted)
     return QSize(m_constraints->constrainWidth(width), m_constraints->constrainHeight(height));
 }
 
+QRect TControlCore::boundsRect(int left, int top, int width, int height)
+{
+    return QRect(qBound(-QWIDGETSIZE_MAX, left, QWIDGETSIZE_MAX),
+        qBound(-QWIDGETSIZE_MAX, top, QWIDGETSIZE_MAX), qBound(0, width, QWIDGETSIZE_MAX),
+        qBound(0, height, QWIDGETSIZE_MAX));
+}
+
 void TControlCore::setBoundsRect(const QRect &bounds)
 {
     QRect r = bounds;
@@ -268,6 +254,7 @@ void TControlCore::updateAnchorRules()
         return;
     }
     m_anchorOrigin = m_self->geometry();
+    m_anchorPlaced = m_anchorOrigin;
     m_anchorParentSize = parent->contentsRect().size();
     m_anchorRulesValid = true;
 }
@@ -276,6 +263,10 @@ void TControlCore::applyAnchorRules(const QSize &parentSize)
 {
     if (!m_anchorRulesValid || m_align != Fw::alNone)
         return;
+    // Placed from outside the framework (QWidget::setGeometry) since the rules were made:
+    // the control stays where it was put, taken as put at the parent's earlier size.
+    if (m_self->geometry() != m_anchorPlaced)
+        m_anchorOrigin = m_self->geometry();
     const int dw = parentSize.width() - m_anchorParentSize.width();
     const int dh = parentSize.height() - m_anchorParentSize.height();
     QRect r = m_anchorOrigin;
@@ -301,10 +292,12 @@ void TControlCore::applyAnchorRules(const QSize &parentSize)
     if (target != m_self->geometry()) {
         const bool resized = target.size() != m_self->size();
         m_self->setGeometry(target);
+        m_anchorPlaced = m_self->geometry();
         boundsChanged();
         if (resized)
             realignChildren(m_self);
     }
+    m_anchorPlaced = m_self->geometry();
 }
 
 void TControlCore::realignChildren(QWidget *parent)

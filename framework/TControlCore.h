@@ -37,6 +37,10 @@ public:
     Fw::TAnchors anchors() const { return m_anchors; }
     void setAnchors(Fw::TAnchors anchors);
     void setBoundsRect(const QRect &bounds);
+    // The rectangle of bounds as a layout or a program gives them. Qt places and sizes
+    // widgets within 16777215 pixels; values beyond are brought to that range, so that no
+    // right or bottom edge (left + width) overflows an int.
+    static QRect boundsRect(int left, int top, int width, int height);
     void updateAnchorRules();
 
     TColor color() const { return m_color; }
@@ -119,6 +123,8 @@ private:
     int m_alignOrder = 0;
     Fw::TAnchors m_anchors = Fw::akLeft | Fw::akTop;
     QRect m_anchorOrigin;
+    // Where the rules last left the control; a different geometry was set from outside.
+    QRect m_anchorPlaced;
     QSize m_anchorParentSize;
     bool m_anchorRulesValid = false;
     TColor m_color = Colors::clBtnFace;

@@ -2,8 +2,20 @@
 
 #include <QFontMetrics>
 
+#include <limits>
+
 namespace {
 constexpr int kPixelsPerInch = 96;
+// The largest glyph size handed to Qt. Any height is stored as given, but a font is drawn at
+// most this tall: nothing on a screen needs more, and a size near 2^31 overflows the
+// rasteriser's arithmetic.
+constexpr int kMaxPixelSize = 4096;
+
+int clampToInt(qint64 value)
+{
+    return int(qBound(
+        qint64(std::numeric_limits<int>::min()), value, qint64(std::numeric_limits<int>::max())));
+}
 
 struct FaceMapping {
     const char16_t *name;
@@ -74,14 +86,16 @@ void TFont::setHeight(int height)
 
 int TFont::Size() const
 {
-    // Size = -Height * 72 / 96, rounded as integer division with rounding.
-    return -((m_height * 72 + (m_height < 0 ? -kPixelsPerInch / 2 : kPixelsPerInch / 2))
-        / kPixelsPerInch);
+    // Size = -Height * 72 / 96, rounded as integer division with rounding; in 64 bits, so
+    // that every int height has a size.
+    const qint64 height = m_height;
+    return clampToInt(-(
+        (height * 72 + (height < 0 ? -kPixelsPerInch / 2 : kPixelsPerInch / 2)) / kPixelsPerInch));
 }
 
 void TFont::setSize(int points)
 {
-    setHeight(-((points * kPixelsPerInch + 36) / 72));
+    setHeight(clampToInt(-((qint64(points) * kPixelsPerInch + 36) / 72)));
 }
 
 void TFont::setStyle(Fw::TFontStyles style)
@@ -158,13 +172,14 @@ QFont TFont::toQFont() const
     // Text is drawn without hinting tricks so that glyph boxes match across machines.
     font.setHintingPreference(QFont::PreferFullHinting);
     if (m_height < 0) {
-        font.setPixelSize(-m_height);
+        font.setPixelSize(int(qMin(-qint64(m_height), qint64(kMaxPixelSize))));
     } else if (m_height > 0) {
         // A positive height is the cell height: take the largest em size whose line fits.
-        int pixels = m_height;
+        const int cell = qMin(m_height, kMaxPixelSize);
+        int pixels = cell;
         for (; pixels > 1; --pixels) {
             font.setPixelSize(pixels);
-            if (QFontMetrics(font).height() <= m_height)
+            if (QFontMetrics(font).height() <= cell)
                 break;
         }
         font.setPixelSize(pixels);

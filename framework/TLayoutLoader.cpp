@@ -24,13 +24,22 @@
 
 ELayoutError::ELayoutError(
     const QString &file, int line, const QString &item, const QString &message)
-    : Exception(QStringLiteral("%1:%2: %3: %4").arg(file).arg(line).arg(item, message))
+    : Exception(QStringLiteral("%1:%2: %3: %4")
+                    .arg(file)
+                    .arg(line)
+                    .arg(TLayoutLoader::excerpt(item), TLayoutLoader::excerpt(message, 400)))
     , m_file(file)
     , m_line(line)
 {
 }
 
 namespace {
+
+// Objects nested deeper than this are refused: real layouts stay within a dozen levels, and
+// every level costs stack in the loader and in Qt's own walks up the widget tree.
+constexpr int kMaxNesting = 100;
+
+bool s_userPresent = false;
 
 QHash<QString, TLayoutLoader::Factory> &classes()
 {
@@ -67,6 +76,7 @@ public:
     {
         throw ELayoutError(m_file, line < 0 ? m_token.line : line, item, message);
     }
+    const QString &file() const { return m_file; }
     bool isSymbol(QChar c) const { return m_token.kind == Token::Symbol && m_token.text == c; }
     bool isIdent(const char *word) const
     {
@@ -153,9 +163,14 @@ private:
             ++m_pos;
         bool ok = false;
         const qint64 value = m_text.mid(digits, m_pos - digits).toLongLong(&ok, base);
-        if (!ok)
-            throw ELayoutError(
-                m_file, m_line, m_text.mid(start, m_pos - start + 1), QStringLiteral("bad number"));
+        if (!ok) {
+            // Named by what was read, never by the character after it (a line break would
+            // split the message).
+            const QString read = m_text.mid(start, m_pos - start);
+            throw ELayoutError(m_file, m_line, read,
+                m_pos == digits ? QStringLiteral("a number needs digits")
+                                : QStringLiteral("the number is too large"));
+        }
         m_token.kind = Token::Number;
         m_token.number = negative ? -value : value;
         m_token.text = m_text.mid(start, m_pos - start);
@@ -198,7 +213,21 @@ public:
         : m_lex(lexer)
         , m_root(root)
         , m_prefix(prefix)
+        , m_outer(s_current)
     {
+        s_current = this;
+    }
+    ~Loader() { s_current = m_outer; }
+    Loader(const Loader &) = delete;
+    Loader &operator=(const Loader &) = delete;
+
+    // The load in progress on this thread (the innermost one when a load starts another).
+    static Loader *current() { return s_current; }
+    QString position() const { return QStringLiteral("%1:%2").arg(m_lex.file()).arg(m_line); }
+    void noteMisuse(const QString &message)
+    {
+        if (m_misuse.isEmpty())
+            m_misuse = message;
     }
 
     void run()
@@ -207,6 +236,7 @@ public:
             m_lex.fail(QStringLiteral("object"), QStringLiteral("a layout starts with 'object'"));
         m_lex.take();
         const int line = m_lex.peek().line;
+        m_line = line;
         const QString name = m_lex.expectIdent(QStringLiteral("object"));
         m_lex.expectSymbol(QLatin1Char(':'), name);
         const QString className = m_lex.expectIdent(name);
@@ -216,6 +246,13 @@ public:
                     .arg(QString::fromLatin1(m_root->metaObject()->className()), className),
                 line);
         m_root->setObjectName(name);
+        // Names are looked up in a table, not by walking the tree for each one: the walk made a
+        // layout of many components quadratic.
+        const QList<QObject *> existing = m_root->findChildren<QObject *>();
+        for (QObject *object : existing) {
+            if (!object->objectName().isEmpty() && !m_names.contains(object->objectName()))
+                m_names.insert(object->objectName(), object);
+        }
         body(m_root, name);
         if (m_lex.peek().kind != Token::End)
             m_lex.fail(m_lex.peek().text, QStringLiteral("text after the end of the layout"));
@@ -233,11 +270,16 @@ private:
     // Properties and nested objects up to 'end'.
     void body(QObject *target, const QString &targetName)
     {
+        if (++m_depth > kMaxNesting)
+            m_lex.fail(targetName,
+                QStringLiteral("objects and items are nested more than %1 levels deep")
+                    .arg(kMaxNesting));
         for (;;) {
             if (m_lex.peek().kind == Token::End)
                 m_lex.fail(targetName, QStringLiteral("missing 'end'"));
             if (m_lex.isIdent("end")) {
                 m_lex.take();
+                --m_depth;
                 return;
             }
             if (m_lex.isIdent("object")) {
@@ -252,16 +294,22 @@ private:
     void child(QObject *parent)
     {
         const int line = m_lex.peek().line;
+        m_line = line;
         const QString name = m_lex.expectIdent(QStringLiteral("object"));
         m_lex.expectSymbol(QLatin1Char(':'), name);
         const QString className = m_lex.expectIdent(name);
         const auto factory = classes().constFind(className);
         if (factory == classes().constEnd())
-            m_lex.fail(name, QStringLiteral("unknown class %1").arg(className), line);
-        if (m_root->findChild<QObject *>(name) || m_root->objectName() == name)
-            m_lex.fail(name, QStringLiteral("a component named %1 already exists").arg(name), line);
+            m_lex.fail(name,
+                QStringLiteral("unknown class %1").arg(TLayoutLoader::excerpt(className)), line);
+        if (m_names.contains(name) || m_root->objectName() == name)
+            m_lex.fail(name,
+                QStringLiteral("a component named %1 already exists")
+                    .arg(TLayoutLoader::excerpt(name)),
+                line);
         QObject *object = (*factory)(m_root, qobject_cast<QWidget *>(parent));
         object->setObjectName(name);
+        m_names.insert(name, object);
         m_created.append(object);
         // A control takes what it takes from its owner (a skinned control its first style)
         // when it is polished: before the layout's first property, which then overrides it.
@@ -290,6 +338,7 @@ private:
     void property(QObject *target, const QString &targetName)
     {
         const int line = m_lex.peek().line;
+        m_line = line;
         QString path = m_lex.expectIdent(targetName);
         QObject *object = target;
         QString item = targetName + QLatin1Char('.') + path;
@@ -394,7 +443,9 @@ private:
                     line);
             v = QVariant(e);
         } else if (type.id() == QMetaType::Bool) {
-            const QString word = m_lex.expectIdent(item);
+            if (value.kind != Token::Ident)
+                m_lex.fail(item, QStringLiteral("expected True or False"), line);
+            const QString word = m_lex.take().text;
             if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
                 v = true;
             else if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
@@ -446,7 +497,25 @@ private:
                     .arg(QString::fromLatin1(type.name())),
                 line);
         }
-        if (!prop.write(object, v))
+        write(object, prop, v, item, line);
+    }
+
+    // Writes a value. A setter that refuses it with an error, or reports a misuse while
+    // nobody is there to answer a box, makes the load fail at this line.
+    void write(QObject *object, const QMetaProperty &prop, const QVariant &value,
+        const QString &item, int line)
+    {
+        bool written = false;
+        try {
+            written = prop.write(object, value);
+        } catch (const ELayoutError &) {
+            throw;
+        } catch (const Exception &error) {
+            m_lex.fail(item, error.message(), line);
+        }
+        if (!m_misuse.isEmpty())
+            m_lex.fail(item, m_misuse, line);
+        if (!written)
             m_lex.fail(item, QStringLiteral("the value was refused"), line);
     }
 
@@ -525,7 +594,7 @@ private:
         }
         // A reference to another component of the root. One that comes later in the file (a
         // page control's active page, written before the pages) is set once all are created.
-        QObject *component = m_root->findChild<QObject *>(word);
+        QObject *component = m_names.value(word);
         if (!component) {
             m_forward.append({ object, prop, word, item, line });
             return;
@@ -542,8 +611,9 @@ private:
                 QStringLiteral("%1 is not a %2")
                     .arg(word, QString::fromLatin1(wanted->className())),
                 line);
-        if (!prop.isWritable() || !prop.write(object, QVariant::fromValue(component)))
+        if (!prop.isWritable())
             m_lex.fail(item, QStringLiteral("the value was refused"), line);
+        write(object, prop, QVariant::fromValue(component), item, line);
     }
 
     void resolveForwardReferences()
@@ -551,7 +621,9 @@ private:
         for (const ForwardReference &ref : std::as_const(m_forward)) {
             if (!ref.object)
                 continue;
-            QObject *component = m_root->findChild<QObject *>(ref.name);
+            QObject *component = m_names.value(ref.name);
+            if (!component)
+                component = m_root->findChild<QObject *>(ref.name);
             if (!component)
                 m_lex.fail(
                     ref.item, QStringLiteral("no component named %1").arg(ref.name), ref.line);
@@ -600,11 +672,18 @@ private:
         int line;
     };
 
+    static inline Loader *s_current = nullptr;
+
     Lexer &m_lex;
     QObject *m_root;
     QString m_prefix;
+    Loader *m_outer;
     QList<QPointer<QObject>> m_created;
+    QHash<QString, QPointer<QObject>> m_names;
     QList<ForwardReference> m_forward;
+    int m_depth = 0;
+    int m_line = 0;
+    QString m_misuse;
 };
 
 } // namespace
@@ -672,7 +751,55 @@ void TLayoutLoader::load(QObject *root, const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw ELayoutError(fileName, 0, root->objectName(), file.errorString());
-    loadFromText(root, QString::fromUtf8(file.readAll()), fileName);
+    QByteArray bytes = file.readAll();
+    // A layout saved as UTF-16 would otherwise be read as text full of NULs and fail on its
+    // first character with a message that says nothing of the cause.
+    const bool bomLE = bytes.startsWith("\xFF\xFE");
+    const bool bomBE = bytes.startsWith("\xFE\xFF");
+    const bool zeroes = bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0');
+    if (bomLE || bomBE || zeroes)
+        throw ELayoutError(fileName, 1, root->objectName(),
+            QStringLiteral("the file is UTF-16 text (%1); layouts are read as UTF-8")
+                .arg(bomBE || (zeroes && bytes[0] == '\0') ? QStringLiteral("big-endian")
+                                                           : QStringLiteral("little-endian")));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    loadFromText(root, QString::fromUtf8(bytes), fileName);
+}
+
+void TLayoutLoader::setUserPresent(bool present)
+{
+    s_userPresent = present;
+}
+
+bool TLayoutLoader::userPresent()
+{
+    return s_userPresent;
+}
+
+QString TLayoutLoader::currentPosition()
+{
+    Loader *loader = Loader::current();
+    return loader ? loader->position() : QString();
+}
+
+bool TLayoutLoader::failLoad(const QString &message)
+{
+    Loader *loader = Loader::current();
+    if (!loader || s_userPresent)
+        return false;
+    loader->noteMisuse(message);
+    return true;
+}
+
+QString TLayoutLoader::excerpt(const QString &text, int limit)
+{
+    if (text.size() <= limit)
+        return text;
+    int cut = limit - 20;
+    if (text[cut].isLowSurrogate())
+        --cut;
+    return text.left(cut) + QStringLiteral("... (%1 characters)").arg(text.size());
 }
 
 void TLayoutLoader::loadFromText(QObject *root, const QString &text, const QString &fileName)

@@ -52,12 +52,12 @@ private:
 //       end
 //     end
 //
-// Components are created by their registered class name and take the enclosing object as
-// their parent (non-visual ones are owned by the root, unless the enclosing component is a
-// TComponentHolder and takes them). Properties are applied in file order through Qt's property
-// system. Anything unknown is an error, never skipped. A component that is a TLayoutStatus is
-// told Loading() before its first property, and Loaded() in creation order once the whole file
-// is applied.
+// Objects and collection items nest at most 100 levels deep. Components are created by their
+// registered class name and take the enclosing object as their parent (non-visual ones are
+// owned by the root, unless the enclosing component is a TComponentHolder and takes them).
+// Properties are applied in file order through Qt's property system. Anything unknown is an
+// error, never skipped. A component that is a TLayoutStatus is told Loading() before its first
+// property, and Loaded() in creation order once the whole file is applied.
 class TLayoutLoader {
 public:
     // Creates a component of a class; parent is the enclosing widget, owner the root.
@@ -89,9 +89,23 @@ public:
     // Resource files named by picture values are looked up under this prefix.
     void setResourcePrefix(const QString &prefix) { m_resourcePrefix = prefix; }
 
-    // Loads a file (a Qt resource path or a file name) onto an existing root object.
+    // Loads a file (a Qt resource path or a file name) onto an existing root object. A file
+    // that starts with a UTF-8 byte order mark is read without it; a UTF-16 file is refused.
     void load(QObject *root, const QString &fileName);
     void loadFromText(QObject *root, const QString &text, const QString &fileName);
+
+    // Whether someone can answer a box while a layout loads: set by the program before its
+    // windows are built. Without a user (tests, tools) a component's report of a misuse while
+    // loading makes the load fail with the report instead of waiting on a modal box.
+    static void setUserPresent(bool present);
+    static bool userPresent();
+    // "file:line" of what the load in progress is applying, empty outside a load.
+    static QString currentPosition();
+    // For a component that reports a misuse: true when a load without a user is in progress,
+    // which then fails with the message at the current line (the caller shows no box).
+    static bool failLoad(const QString &message);
+    // Input quoted in a message, cut short: a 100 MB name must not make a 100 MB message.
+    static QString excerpt(const QString &text, int limit = 80);
 
 private:
     QString m_resourcePrefix = QStringLiteral(":/");

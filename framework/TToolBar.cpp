@@ -56,7 +56,18 @@ TToolBar::TToolBar(QWidget *parent)
 
 TToolBar::~TToolBar()
 {
-    // The buttons are freed with the bar, when it can no longer be reached from them.
+    // The buttons are freed by QWidget's destructor, after this one: by then the bar is no
+    // longer a TToolBar, so they must not call back into it (their QPointer is cleared only
+    // later still, by QObject's destructor). Every child that holds the bar lets go, listed
+    // or not.
+    for (TToolButton *button : findChildren<TToolButton *>(Qt::FindDirectChildrenOnly)) {
+        if (button->m_bar.data() == this)
+            button->m_bar = nullptr;
+    }
+    for (const QPointer<TToolButton> &button : std::as_const(m_buttons)) {
+        if (button && button->m_bar.data() == this)
+            button->m_bar = nullptr;
+    }
     m_buttons.clear();
 }
 

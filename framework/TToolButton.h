@@ -83,6 +83,9 @@ protected:
     void nextCheckState() override { }
 
 private:
+    // The bar lets go of its buttons before it is gone (see ~TToolBar).
+    friend class TToolBar;
+
     void clicked();
     // Hot again only where the pointer is: while a menu holds the mouse the button hears of
     // no leaving.

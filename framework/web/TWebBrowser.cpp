@@ -26,6 +26,12 @@ void TWebBrowser::Navigate(const QString &address)
     load(url);
 }
 
+void TWebBrowser::setLocalFolders(const QStringList &folders)
+{
+    if (auto *guarded = qobject_cast<TWebPage *>(page()))
+        guarded->setLocalFolders(folders);
+}
+
 void registerWebClasses()
 {
     TLayoutLoader::registerClass<TWebBrowser>(QStringLiteral("TWebBrowser"));

@@ -1,5 +1,6 @@
 #include "TzynTabSheet.h"
 
+#include "Exception.h"
 #include "TProperty.h"
 #include "TzynPageControl.h"
 #include "ZYNControlUtils.h"
@@ -45,6 +46,12 @@ void TzynTabSheet::setPageControl(TzynPageControl *control)
     if (control == m_pageControl)
         return;
     if (control) {
+        // A sheet inside itself would make the widget tree a loop, and every walk up it
+        // (QWidget::window()) would never end.
+        if (isAncestorOf(control))
+            throw Exception(
+                QStringLiteral("A tab sheet cannot be a page of %1, which lies inside the sheet")
+                    .arg(control->objectName()));
         setParent(control);
         return;
     }

@@ -45,7 +45,8 @@ void TzynTitleBarButton::setButtonType(TzynTitleBarBtnType type)
 {
     if (type == zynControlBox && m_collection) {
         for (int i = 0; i < m_collection->Count(); ++i) {
-            if (m_collection->Items(i)->m_type == zynControlBox) {
+            // The button itself does not conflict with the value it already has.
+            if (m_collection->Items(i) != this && m_collection->Items(i)->m_type == zynControlBox) {
                 TzynErrorBox::Show(QStringLiteral(
                     "Sorry, only one button's ButtonType property can be \"zynControlBox\""));
                 return;

@@ -33,7 +33,8 @@ void TzynTitleBarSection::setAlign(TzynTitleBarAlign align)
 {
     if (align == zynClient && m_collection) {
         for (int i = 0; i < m_collection->Count(); ++i) {
-            if (m_collection->Items(i)->m_align == zynClient) {
+            // The section itself does not conflict with the value it already has.
+            if (m_collection->Items(i) != this && m_collection->Items(i)->m_align == zynClient) {
                 TzynErrorBox::Show(QStringLiteral(
                     "Sorry, only one section's Align property can be \"zynClient\""));
                 return;

@@ -11,6 +11,13 @@ class LinkRecorder : public QObject {
 public:
     QStringList opened;
 
+Q_SIGNALS:
+    void wasOpened();
+
 public Q_SLOTS:
-    void open(const QUrl &url) { opened << url.toString(QUrl::FullyEncoded); }
+    void open(const QUrl &url)
+    {
+        opened << url.toString(QUrl::FullyEncoded);
+        Q_EMIT wasOpened();
+    }
 };

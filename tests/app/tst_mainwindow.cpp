@@ -538,6 +538,8 @@ private Q_SLOTS:
         next.close();
 
         TWebBrowser *view = form->WebBrowser1;
+        // The test's pages are shown as the guide's own.
+        view->setLocalFolders({ ProgramDirectory() + QStringLiteral("data"), dir.path() });
         QSignalSpy loaded(view, &QWebEngineView::loadFinished);
         view->Navigate(page.fileName());
         QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, kLoadTimeout);

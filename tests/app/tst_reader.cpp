@@ -190,6 +190,8 @@ private Q_SLOTS:
 
         form = new TForm1;
         view = form->WebBrowser1;
+        // The test pages are shown as the guide's own.
+        view->setLocalFolders({ ProgramDirectory() + QStringLiteral("data"), pages.path() });
         reader = form->findChild<ReaderShortcuts *>();
         QVERIFY(reader);
         bar = reader->findBar();

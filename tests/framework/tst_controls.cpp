@@ -10,6 +10,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 class TestControls : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -169,6 +171,46 @@ private Q_SLOTS:
         image.render(&shot);
         QCOMPARE(shot.pixel(143, 66), qRgb(255, 0, 0));
         QCOMPARE(shot.pixel(0, 0), qRgb(255, 0, 0));
+    }
+
+    // Without its own meta-object the filter's "already installed" check matched the child
+    // itself, so the filter was never installed and only setBounds moved aligned children.
+    void alClientChildFollowsAPlainResize()
+    {
+        TCustomPanel parent;
+        parent.setBounds(0, 0, 200, 100);
+        auto *child = new TCustomPanel(&parent);
+        child->setAlign(Fw::alClient);
+        QCOMPARE(child->geometry(), QRect(0, 0, 200, 100));
+        // A hidden widget gets its resize event only when shown.
+        parent.show();
+        parent.resize(320, 240);
+        QCOMPARE(child->geometry(), QRect(0, 0, 320, 240));
+    }
+
+    // Heights and bounds at the ends of the int range: no overflow, and a sensible result.
+    void extremeFontHeightsAndBounds()
+    {
+        TFont font;
+        font.setHeight(std::numeric_limits<int>::min());
+        QCOMPARE(font.Height(), std::numeric_limits<int>::min());
+        QCOMPARE(font.Size(), 1610612736);
+        QCOMPARE(font.toQFont().pixelSize(), 4096);
+        font.setHeight(std::numeric_limits<int>::max());
+        QCOMPARE(font.Size(), -1610612735);
+        font.setSize(std::numeric_limits<int>::max());
+        QCOMPARE(font.Height(), std::numeric_limits<int>::min());
+        font.setSize(std::numeric_limits<int>::min());
+        QCOMPARE(font.Height(), std::numeric_limits<int>::max());
+        font.setHeight(-14);
+        QCOMPARE(font.toQFont().pixelSize(), 14);
+
+        TCustomPanel panel;
+        panel.setBounds(
+            std::numeric_limits<int>::max() - 5, std::numeric_limits<int>::min() + 5, 100, 50);
+        QCOMPARE(panel.geometry(), QRect(QWIDGETSIZE_MAX, -QWIDGETSIZE_MAX, 100, 50));
+        panel.setBounds(10, 20, std::numeric_limits<int>::max(), -7);
+        QCOMPARE(panel.geometry(), QRect(10, 20, QWIDGETSIZE_MAX, 0));
     }
 };
 

@@ -9,7 +9,9 @@
 #include "TLayoutStatus.h"
 #include "TTreeView.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TTestForm : public TForm {
@@ -58,6 +60,33 @@ private:
     TListHolder *m_buddy = nullptr;
 };
 
+// A component that reports a misuse as the skin components do: through the loader while a
+// load is in progress, else it would show a box. Its reports are noted here.
+class TReporting : public TCustomPanel {
+    Q_OBJECT
+    Q_PROPERTY(int Mood READ Mood WRITE setMood)
+public:
+    using TCustomPanel::TCustomPanel;
+    static inline QStringList reports;
+
+    int Mood() const { return m_mood; }
+    void setMood(int mood)
+    {
+        if (mood > 10)
+            throw Exception(QStringLiteral("too happy"));
+        if (mood < 0) {
+            reports << QStringLiteral("where: ") + TLayoutLoader::currentPosition();
+            if (!TLayoutLoader::failLoad(QStringLiteral("Sorry, a mood cannot be negative")))
+                reports << QStringLiteral("box shown");
+            return;
+        }
+        m_mood = mood;
+    }
+
+private:
+    int m_mood = 0;
+};
+
 class TestLayoutLoader : public QObject {
     Q_OBJECT
 
@@ -71,6 +100,7 @@ private Q_SLOTS:
     {
         TLayoutLoader::registerFrameworkClasses();
         TLayoutLoader::registerClass<TListHolder>(QStringLiteral("TListHolder"));
+        TLayoutLoader::registerClass<TReporting>(QStringLiteral("TReporting"));
     }
 
     void readsListsAndLaterReferencesThenReportsLoaded()
@@ -226,6 +256,12 @@ private Q_SLOTS:
                                       << 2 << "fsShiny is not a value";
         QTest::newRow("bad bool") << "  object P: TPanel\n    ParentFont = Maybe\n  end\n"
                                   << 3 << "P.ParentFont: Maybe is not True or False";
+        QTest::newRow("number for bool") << "  object P: TPanel\n    ParentFont = 3\n  end\n"
+                                         << 3 << "P.ParentFont: expected True or False";
+        QTest::newRow("number too large") << "  Width = 99999999999999999999\n  Height = 3\n"
+                                          << 2 << "99999999999999999999: the number is too large";
+        QTest::newRow("number without digits") << "  Width = $\n  Height = 3\n"
+                                               << 2 << "$: a number needs digits";
         QTest::newRow("bad colour") << "  Color = clPlaid\n"
                                     << 2 << "clPlaid is not a number or a colour name";
         QTest::newRow("string for number") << "  Width = 'wide'\n" << 2 << "expected a number";
@@ -273,6 +309,7 @@ private Q_SLOTS:
             QVERIFY2(error.message().startsWith(QStringLiteral("Unit9.layout:%1: ").arg(line)),
                 qPrintable(error.message()));
             QVERIFY2(error.message().contains(expected), qPrintable(error.message()));
+            QVERIFY2(!error.message().contains(QLatin1Char('\n')), qPrintable(error.message()));
             QCOMPARE(error.line(), line);
         }
     }
@@ -297,6 +334,141 @@ private Q_SLOTS:
         } catch (const ELayoutError &error) {
             QVERIFY(error.message().contains(QStringLiteral(":/no/such.layout")));
         }
+    }
+
+    // Deep nesting overflowed the stack at about 15,000 levels; it is refused at 101.
+    void refusesNestingBeyondTheLimit()
+    {
+        auto nested = [](int levels) {
+            QString text;
+            for (int i = 0; i < levels; ++i)
+                text += QStringLiteral("object P%1: TPanel\n").arg(i);
+            for (int i = 0; i < levels; ++i)
+                text += QStringLiteral("end\n");
+            return wrap(text);
+        };
+        TTestForm ok;
+        TLayoutLoader().loadFromText(&ok, nested(99), QStringLiteral("deep"));
+        QVERIFY(ok.findChild<TCustomPanel *>(QStringLiteral("P98")));
+        for (int levels : { 100, 20000 }) {
+            TTestForm form;
+            try {
+                TLayoutLoader().loadFromText(&form, nested(levels), QStringLiteral("deep"));
+                QFAIL("accepted");
+            } catch (const ELayoutError &error) {
+                QCOMPARE(error.line(), 102);
+                QVERIFY2(error.message().contains(QStringLiteral("more than 100 levels deep")),
+                    qPrintable(error.message()));
+            }
+        }
+    }
+
+    // Names are kept in a table: many components load, and a repeated name is still found
+    // however far apart the two are, also one that the root held before loading.
+    void findsRepeatedNamesAmongManyComponents()
+    {
+        QString text;
+        for (int i = 0; i < 5000; ++i)
+            text += QStringLiteral("object P%1: TPanel\nend\n").arg(i);
+        TTestForm form;
+        TLayoutLoader().loadFromText(&form, wrap(text), QStringLiteral("many"));
+        QCOMPARE(form.findChildren<TCustomPanel *>().size(), 5000);
+
+        TTestForm again;
+        try {
+            TLayoutLoader().loadFromText(
+                &again, wrap(text + QStringLiteral("object P7: TPanel\nend\n")), "many");
+            QFAIL("accepted");
+        } catch (const ELayoutError &error) {
+            QCOMPARE(error.line(), 10002);
+        }
+        TTestForm holding;
+        (new QObject(&holding))->setObjectName(QStringLiteral("Helper"));
+        QVERIFY_THROWS_EXCEPTION(ELayoutError,
+            TLayoutLoader().loadFromText(&holding,
+                wrap(QStringLiteral("object Helper: TPanel\nend\n")), QStringLiteral("x")));
+    }
+
+    // A huge name or number is quoted in part: the message stays short.
+    void capsQuotedInput()
+    {
+        const QString huge(1 << 20, QLatin1Char('x'));
+        const QString bodies[] = {
+            QStringLiteral("  object %1: TNoSuchThing\n  end\n").arg(huge),
+            QStringLiteral("  object P: T%1\n  end\n").arg(huge),
+            QStringLiteral("  %1 = 3\n").arg(huge),
+            QStringLiteral("  Width = %1\n").arg(QString(1 << 20, QLatin1Char('9'))),
+            QStringLiteral("  Caption = '%1\n").arg(huge),
+        };
+        for (const QString &body : bodies) {
+            TTestForm form;
+            try {
+                TLayoutLoader().loadFromText(&form, wrap(body), QStringLiteral("big.layout"));
+                QFAIL("accepted");
+            } catch (const ELayoutError &error) {
+                QVERIFY2(error.message().size() < 700, qPrintable(error.message().left(700)));
+                QVERIFY(error.message().startsWith(QStringLiteral("big.layout:2: ")));
+                QVERIFY(error.message().contains(QStringLiteral(" characters)")));
+            }
+        }
+    }
+
+    // A component's report of a misuse while loading fails a load that nobody watches, at
+    // the line being applied, instead of waiting on a box; an error a setter raises carries
+    // the line as well.
+    void misuseWhileLoadingFailsTheLoadAtItsLine()
+    {
+        QVERIFY(!TLayoutLoader::userPresent());
+        TReporting::reports.clear();
+        TTestForm form;
+        try {
+            TLayoutLoader().loadFromText(&form,
+                wrap(QStringLiteral("  object R: TReporting\n    Mood = 1\n    Mood = -1\n"
+                                    "  end\n")),
+                QStringLiteral("Unit5.layout"));
+            QFAIL("accepted");
+        } catch (const ELayoutError &error) {
+            QCOMPARE(error.message(),
+                QStringLiteral("Unit5.layout:4: R.Mood: Sorry, a mood cannot be negative"));
+        }
+        QCOMPARE(TReporting::reports, QStringList({ "where: Unit5.layout:4" }));
+        try {
+            TLayoutLoader().loadFromText(&form,
+                wrap(QStringLiteral("  object S: TReporting\n\n    Mood = 99\n  end\n")),
+                QStringLiteral("Unit6.layout"));
+            QFAIL("accepted");
+        } catch (const ELayoutError &error) {
+            QCOMPARE(error.message(), QStringLiteral("Unit6.layout:4: S.Mood: too happy"));
+        }
+        // Outside a load there is no place and nothing to fail.
+        QVERIFY(TLayoutLoader::currentPosition().isEmpty());
+        QVERIFY(!TLayoutLoader::failLoad(QStringLiteral("x")));
+    }
+
+    void refusesAUtf16File()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("wide.layout"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QString text = wrap(QString());
+        file.write("\xFF\xFE");
+        file.write(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        file.close();
+        TTestForm form;
+        try {
+            TLayoutLoader().load(&form, path);
+            QFAIL("accepted");
+        } catch (const ELayoutError &error) {
+            QVERIFY2(
+                error.message().contains(QStringLiteral("UTF-16")), qPrintable(error.message()));
+        }
+        // With a UTF-8 byte order mark the file loads.
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("\xEF\xBB\xBF" + text.toUtf8());
+        file.close();
+        TLayoutLoader().load(&form, path);
+        QCOMPARE(form.objectName(), QStringLiteral("Form1"));
     }
 };
 

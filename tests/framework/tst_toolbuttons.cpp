@@ -16,6 +16,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
+// Notes, when it is destroyed, whether it still holds on to its tool bar.
+class TProbeButton : public TToolButton {
+public:
+    using TToolButton::TToolButton;
+    ~TProbeButton() override { *stillHeld = ToolBar() != nullptr; }
+    bool *stillHeld = nullptr;
+};
+
 class tst_ToolButtons : public QObject {
     Q_OBJECT
 
@@ -207,6 +215,20 @@ private Q_SLOTS:
         QCOMPARE(QColor(hot.pixel(button->x() + 2, button->y() + 2)), QColor(Qt::red));
         QApplication::sendEvent(button, &leave);
         QVERIFY(!button->IsHot());
+    }
+
+    // The bar's buttons are destroyed after the bar has stopped being a TToolBar: a button
+    // that still held it called into it (undefined behaviour, seen by UBSan on every close).
+    void buttonsLetGoOfADestroyedBar()
+    {
+        bool stillHeld = true;
+        auto *probe = new TProbeButton(bar);
+        probe->stillHeld = &stillHeld;
+        addButton(QStringLiteral("other"));
+        QCOMPARE(probe->ToolBar(), bar);
+        delete bar;
+        bar = nullptr;
+        QVERIFY(!stillHeld);
     }
 };
 

@@ -3,6 +3,7 @@
 // hiding the shown page, the WinXP strip and body, the style handed on to the contents, and a
 // page control loaded from a layout in the order its "Pages" names.
 
+#include "Exception.h"
 #include "SkinClasses.h"
 #include "TFont.h"
 #include "TForm.h"
@@ -84,6 +85,7 @@ private Q_SLOTS:
     void clickOnATabShowsItsPage();
     void styleReachesTheContents();
     void loadsPagesInTheOrderNamed();
+    void sheetRefusesAPageControlInsideItself();
 };
 
 void tst_Tabs::initTestCase()
@@ -477,6 +479,41 @@ end
         QStringLiteral("short.layout"));
     auto *two = other.findChild<TzynPageControl *>(QStringLiteral("PageControl1"));
     QCOMPARE(two->PageNames(), QStringList({ "A", "B" }));
+}
+
+// A sheet moved onto a page control inside itself made the widget tree a loop, and
+// QWidget::window() never returned.
+void tst_Tabs::sheetRefusesAPageControlInsideItself()
+{
+    TabTestForm form;
+    auto *outer = new TzynPageControl(&form);
+    TzynTabSheet *sheet = addSheet(outer, QStringLiteral("S"));
+    auto *inner = new TzynPageControl(sheet);
+    inner->setObjectName(QStringLiteral("Inner"));
+    QVERIFY_THROWS_EXCEPTION(Exception, sheet->setPageControl(inner));
+    QCOMPARE(sheet->PageControl(), outer);
+    QCOMPARE(sheet->parentWidget(), outer);
+    QCOMPARE(sheet->window(), &form);
+
+    TabTestForm loaded;
+    try {
+        TLayoutLoader().loadFromText(&loaded, QStringLiteral(R"(object Form1: TabTestForm
+  object Panel1: TzynPageControl
+    object Sheet1: TzynTabSheet
+      PageControl = Inner1
+      object Inner1: TzynPageControl
+      end
+    end
+  end
+end
+)"),
+            QStringLiteral("loop.layout"));
+        QFAIL("accepted");
+    } catch (const ELayoutError &error) {
+        QCOMPARE(error.message(),
+            QStringLiteral("loop.layout:4: Sheet1.PageControl: A tab sheet cannot be a page of "
+                           "Inner1, which lies inside the sheet"));
+    }
 }
 
 QTEST_MAIN(tst_Tabs)
