@@ -27,4 +27,5 @@ printf 'GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff,\x00\x00\x00\
 printf 'GIF89a\x02\x00\x02\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff!\xff\x0bNETSCAPE2.0\x03\x01\x00\x00\x00!\xf9\x04\x05\x0a\x00\x01\x00,\x00\x00\x00\x00\x02\x00\x02\x00@\x02\x03\x84\x1d\x05\x00;' >"$corpus/looping-interlaced.gif"
 
 cd "$build"
-"$build/tests/gif/fuzz/fuzz_gif" -max_total_time="$seconds" -rss_limit_mb=1536 -malloc_limit_mb=64 -print_final_stats=1 "$corpus"
+# A finding must fail the test: libFuzzer's own exit code (77) is the one ctest takes for "skipped".
+"$build/tests/gif/fuzz/fuzz_gif" -max_total_time="$seconds" -rss_limit_mb=1536 -malloc_limit_mb=64 -error_exitcode=1 -print_final_stats=1 "$corpus"
