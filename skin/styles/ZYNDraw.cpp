@@ -82,6 +82,25 @@ QImage piece(const QImage &source, const QRect &src, const QSize &size, bool key
 // backgrounds) is first repeated side by side to a few hundred pixels. The pixels and their
 // format stay as they are and the width is a whole number of tiles, so the pattern and its
 // blending come out exactly the same.
+// What a kept drawing was made from: the picture (its cache key changes whenever its pixels
+// do), the size and place it was drawn at, and how it was treated. Built and hashed without a
+// string on every paint.
+struct DrawingKey {
+    qint64 picture = 0;
+    int x = 0, y = 0, w = 0, h = 0;
+    int treatment = 0;
+
+    friend bool operator==(const DrawingKey &a, const DrawingKey &b)
+    {
+        return a.picture == b.picture && a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h
+            && a.treatment == b.treatment;
+    }
+    friend size_t qHash(const DrawingKey &k, size_t seed = 0)
+    {
+        return qHashMulti(seed, k.picture, k.x, k.y, k.w, k.h, k.treatment);
+    }
+};
+
 QImage widenedTile(const QImage &picture)
 {
     constexpr int wideEnough = 256;
@@ -121,14 +140,9 @@ void DrawNineSliceBitmap(
     // A button repaints with the same picture at the same size over and over (every hover
     // and press does it): the composed layer is kept and drawn again. The image's cache key
     // changes whenever its pixels do.
-    static QCache<QString, QImage> layers(4096); // in KiB
-    const QString layerKey = QStringLiteral("%1 %2 %3 %4 %5 %6")
-                                 .arg(sourceImage.cacheKey())
-                                 .arg(dest.x())
-                                 .arg(dest.y())
-                                 .arg(dest.width())
-                                 .arg(dest.height())
-                                 .arg(cornersKeyed);
+    static QCache<DrawingKey, QImage> layers(4096); // in KiB
+    const DrawingKey layerKey { sourceImage.cacheKey(), dest.x(), dest.y(), dest.width(),
+        dest.height(), int(cornersKeyed) };
     if (const QImage *layer = layers.object(layerKey)) {
         canvas.drawImage(0, 0, *layer);
         return;
@@ -208,12 +222,9 @@ void DrawThreeSliceBitmap(
     if (dest.width() <= 0 || dest.height() <= 0)
         return;
     // Composed once per picture, size and keying, like the nine-slice layers.
-    static QCache<QString, QImage> layers(2048); // in KiB
-    const QString layerKey = QStringLiteral("%1 %2 %3 %4")
-                                 .arg(sourceImage.cacheKey())
-                                 .arg(dest.width())
-                                 .arg(dest.height())
-                                 .arg(keyed);
+    static QCache<DrawingKey, QImage> layers(2048); // in KiB
+    const DrawingKey layerKey { sourceImage.cacheKey(), 0, 0, dest.width(), dest.height(),
+        int(keyed) };
     // The caps keep their full size even where the destination is narrower or lower, so the
     // layer reaches as far as they do.
     const int capsWidth = sourceImage.width() / 3;
@@ -281,12 +292,11 @@ QImage PreparedPicture(const QImage &image, bool keyed, QRgb key, bool greyed)
         QImage image;
     };
     // Pictures of controls are small: a few megabytes hold every state of every control.
-    static QCache<QString, Prepared> cache(4 * 1024 * 1024);
-    const QString id = QStringLiteral("%1/%2/%3/%4")
-                           .arg(image.cacheKey())
-                           .arg(keyed ? int(key & 0xFFFFFFu) : -1)
-                           .arg(greyed)
-                           .arg(image.sizeInBytes());
+    static QCache<DrawingKey, Prepared> cache(4 * 1024 * 1024);
+    // The treatment: the key colour (or none) and whether the picture is greyed.
+    const DrawingKey id { image.cacheKey(), int(image.sizeInBytes() >> 32),
+        int(image.sizeInBytes() & 0x7FFFFFFF), 0, 0,
+        (keyed ? int(key & 0xFFFFFFu) : -1) * 2 + int(greyed) };
     if (const Prepared *found = cache.object(id))
         return found->image;
     QImage out = keyed ? KeyedImage(image, key) : image;
