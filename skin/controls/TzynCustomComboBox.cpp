@@ -60,6 +60,8 @@ void TzynCustomComboBox::setArrowColor(TColor color)
 
 void TzynCustomComboBox::setStyle(TComboBoxStyle style)
 {
+    if (style == Style())
+        return;
     setEditable(style == csDropDown);
     // Each new edit field keeps to CharCase as the user types.
     if (QLineEdit *edit = lineEdit(); edit && edit != m_casedEdit) {

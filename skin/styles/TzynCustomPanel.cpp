@@ -1,6 +1,7 @@
 #include "TzynCustomPanel.h"
 
 #include "TPicture.h"
+#include "TProperty.h"
 #include "ZYNDraw.h"
 #include "ZYNStylePropagation.h"
 
@@ -44,6 +45,9 @@ TzynCustomPanel::~TzynCustomPanel()
 
 void TzynCustomPanel::setPicture(const TPicture *value)
 {
+    // The property written back with itself.
+    if (value == m_picture)
+        return;
     m_picture->assign(value);
     DrawBackground();
     update();
@@ -51,7 +55,8 @@ void TzynCustomPanel::setPicture(const TPicture *value)
 
 void TzynCustomPanel::setTransparent(bool value)
 {
-    m_transparent = value;
+    if (!AssignIfChanged(m_transparent, value))
+        return;
     if (m_picture->graphic())
         ApplyPictureTransparency();
     update();
@@ -66,7 +71,8 @@ void TzynCustomPanel::setAutoSize(bool value)
 
 void TzynCustomPanel::setDrawStyle(TzynDrawStyle value)
 {
-    m_drawStyle = value;
+    if (!AssignIfChanged(m_drawStyle, value))
+        return;
     DrawBackground();
     update();
 }
