@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QStyleOptionComboBox>
 
+#include <utility>
+
 namespace {
 
 // The triangle the platform's polygon fill draws through (x, y), (x + 6, y), (x + 3, y + 3),
@@ -28,8 +30,43 @@ TzynCustomComboBox::TzynCustomComboBox(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setColor(Colors::clWindow);
     setStyle(csDropDown);
-    connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT OnChange(this); });
-    connect(this, &QComboBox::activated, this, [this] { Q_EMIT OnClick(this); });
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_eventDepth > 0)
+            m_changeHeldBack = true;
+        else
+            Q_EMIT OnChange(this);
+    });
+    connect(this, &QComboBox::activated, this, [this] {
+        if (m_eventDepth > 0)
+            m_clickHeldBack = true;
+        else
+            Q_EMIT OnClick(this);
+    });
+}
+
+bool TzynCustomComboBox::event(QEvent *event)
+{
+    // Qt's handling of a key or the wheel goes on using the box after it announced the new
+    // item, so OnChange and OnClick wait until that handling is over: their handlers may then
+    // delete the box.
+    ++m_eventDepth;
+    const bool result = TzynStyled::event(event);
+    if (--m_eventDepth == 0 && (m_changeHeldBack || m_clickHeldBack))
+        raiseHeldBack();
+    return result;
+}
+
+void TzynCustomComboBox::raiseHeldBack()
+{
+    const bool click = std::exchange(m_clickHeldBack, false);
+    if (std::exchange(m_changeHeldBack, false)) {
+        QPointer<TzynCustomComboBox> self(this);
+        Q_EMIT OnChange(this);
+        if (!self)
+            return;
+    }
+    if (click)
+        Q_EMIT OnClick(this);
 }
 
 void TzynCustomComboBox::ApplyUIStyle(TzynUIStyle style)
