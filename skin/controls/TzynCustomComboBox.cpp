@@ -31,13 +31,13 @@ TzynCustomComboBox::TzynCustomComboBox(QWidget *parent)
     setColor(Colors::clWindow);
     setStyle(csDropDown);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
-        if (m_eventDepth > 0)
+        if (m_eventDepth > 0 || m_pickPending)
             m_changeHeldBack = true;
         else
             Q_EMIT OnChange(this);
     });
     connect(this, &QComboBox::activated, this, [this] {
-        if (m_eventDepth > 0)
+        if (m_eventDepth > 0 || m_pickPending)
             m_clickHeldBack = true;
         else
             Q_EMIT OnClick(this);
@@ -48,9 +48,12 @@ bool TzynCustomComboBox::event(QEvent *event)
 {
     // Qt's handling of a key or the wheel goes on using the box after it announced the new
     // item, so OnChange and OnClick wait until that handling is over: their handlers may then
-    // delete the box.
+    // delete the box, as may any other handler the event reaches.
+    QPointer<TzynCustomComboBox> self(this);
     ++m_eventDepth;
     const bool result = TzynStyled::event(event);
+    if (!self)
+        return result;
     if (--m_eventDepth == 0 && (m_changeHeldBack || m_clickHeldBack))
         raiseHeldBack();
     return result;
@@ -225,6 +228,20 @@ void TzynCustomComboBox::showPopup()
 
 void TzynCustomComboBox::hidePopup()
 {
+    // A pick in the open list hides it first; Qt then selects the item from the list's own
+    // handling and goes on using the box, so the pick's OnChange and OnClick come on the next
+    // turn of the event loop. A list closed without a pick raises nothing then.
+    if (!m_pickPending) {
+        m_pickPending = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_pickPending = false;
+                if (m_changeHeldBack || m_clickHeldBack)
+                    raiseHeldBack();
+            },
+            Qt::QueuedConnection);
+    }
     QComboBox::hidePopup();
     Q_EMIT OnCloseUp(this);
 }

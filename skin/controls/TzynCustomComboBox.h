@@ -84,4 +84,5 @@ private:
     int m_eventDepth = 0;
     bool m_changeHeldBack = false;
     bool m_clickHeldBack = false;
+    bool m_pickPending = false;
 };

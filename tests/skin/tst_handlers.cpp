@@ -11,6 +11,7 @@
 #include "TzynScrollBar.h"
 #include "TzynTrackBar.h"
 
+#include <QAbstractItemView>
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
@@ -160,6 +161,31 @@ private Q_SLOTS:
         connect(combo, &TzynComboBox::OnChange, &window, [&] { delete combo; });
         QTest::keyClick(window.windowHandle(), Qt::Key_Down);
         QVERIFY(alive.isNull());
+    }
+
+    // An item picked in the open list.
+    void comboBoxPick()
+    {
+        Window window;
+        auto *combo = new TzynComboBox(&window);
+        combo->setGeometry(10, 10, 150, 24);
+        combo->setItems({ QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three") });
+        combo->setItemIndex(0);
+        combo->show();
+        QVERIFY(shown(window));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QPointer<QWidget> alive(combo);
+        connect(combo, &TzynComboBox::OnChange, &window, [&] { delete combo; });
+        static_cast<QComboBox *>(combo)->showPopup();
+        QAbstractItemView *list = combo->view();
+        QTRY_VERIFY(list->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+        const QRect item = list->visualRect(list->model()->index(2, 0));
+        QPointer<QWidget> viewport(list->viewport());
+        QTest::mouseClick(list->window()->windowHandle(), Qt::LeftButton, {},
+            viewport->mapTo(list->window(), item.center()));
+        QTRY_VERIFY(alive.isNull());
     }
 
     void trackBarChange_data()
