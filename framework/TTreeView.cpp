@@ -1,6 +1,7 @@
 #include "TTreeView.h"
 
 #include "TImageList.h"
+#include "TProperty.h"
 #include "TTreeNode.h"
 #include "TTreeNodes.h"
 
@@ -201,7 +202,8 @@ void TTreeView::raiseGetImageIndex(TTreeNode *node)
 
 void TTreeView::setShowButtons(bool value)
 {
-    m_showButtons = value;
+    if (!AssignIfChanged(m_showButtons, value))
+        return;
     viewport()->update();
 }
 
@@ -299,7 +301,8 @@ void TTreeView::setReadOnly(bool value)
 
 void TTreeView::setBorderStyle(Fw::TBorderStyle style)
 {
-    m_borderStyle = style;
+    if (!AssignIfChanged(m_borderStyle, style))
+        return;
     setFrameShape(style == Fw::bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
 }
 

@@ -50,7 +50,11 @@ public:
     bool ReadOnly() const { return m_readOnly; }
     void setReadOnly(bool value);
     int Indent() const { return indentation(); }
-    void setIndent(int value) { setIndentation(value); }
+    void setIndent(int value)
+    {
+        if (value != indentation())
+            setIndentation(value);
+    }
     Fw::TBorderStyle BorderStyle() const { return m_borderStyle; }
     virtual void setBorderStyle(Fw::TBorderStyle style);
     bool ShowLines() const { return m_showLines; }

@@ -21,8 +21,10 @@ TzynButton::TzynButton(QWidget *parent)
 
 void TzynButton::setGlyph(const TPicture *glyph)
 {
+    // The property written back with itself; any other picture repaints through OnChange.
+    if (glyph == m_glyph)
+        return;
     m_glyph->assign(glyph);
-    update();
 }
 
 void TzynButton::setLayout(TButtonLayout layout)

@@ -28,7 +28,8 @@ public:
     int BorderWidth() const { return 1; }
     void setBorderWidth(int) { border().setWidth(1); }
     Fw::TBorderStyle BorderStyle() const { return Fw::bsSingle; }
-    void setBorderStyle(Fw::TBorderStyle) { border().reapply(); }
+    // The style is fixed: a write changes nothing.
+    void setBorderStyle(Fw::TBorderStyle) { }
 
     bool Checked(int index) const;
     void setChecked(int index, bool checked);

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QStyleOptionComboBox>
 
+#include <utility>
+
 namespace {
 
 // The triangle the platform's polygon fill draws through (x, y), (x + 6, y), (x + 3, y + 3),
@@ -28,8 +30,46 @@ TzynCustomComboBox::TzynCustomComboBox(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setColor(Colors::clWindow);
     setStyle(csDropDown);
-    connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT OnChange(this); });
-    connect(this, &QComboBox::activated, this, [this] { Q_EMIT OnClick(this); });
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_eventDepth > 0 || m_pickPending)
+            m_changeHeldBack = true;
+        else
+            Q_EMIT OnChange(this);
+    });
+    connect(this, &QComboBox::activated, this, [this] {
+        if (m_eventDepth > 0 || m_pickPending)
+            m_clickHeldBack = true;
+        else
+            Q_EMIT OnClick(this);
+    });
+}
+
+bool TzynCustomComboBox::event(QEvent *event)
+{
+    // Qt's handling of a key or the wheel goes on using the box after it announced the new
+    // item, so OnChange and OnClick wait until that handling is over: their handlers may then
+    // delete the box, as may any other handler the event reaches.
+    QPointer<TzynCustomComboBox> self(this);
+    ++m_eventDepth;
+    const bool result = TzynStyled::event(event);
+    if (!self)
+        return result;
+    if (--m_eventDepth == 0 && (m_changeHeldBack || m_clickHeldBack))
+        raiseHeldBack();
+    return result;
+}
+
+void TzynCustomComboBox::raiseHeldBack()
+{
+    const bool click = std::exchange(m_clickHeldBack, false);
+    if (std::exchange(m_changeHeldBack, false)) {
+        QPointer<TzynCustomComboBox> self(this);
+        Q_EMIT OnChange(this);
+        if (!self)
+            return;
+    }
+    if (click)
+        Q_EMIT OnClick(this);
 }
 
 void TzynCustomComboBox::ApplyUIStyle(TzynUIStyle style)
@@ -60,6 +100,8 @@ void TzynCustomComboBox::setArrowColor(TColor color)
 
 void TzynCustomComboBox::setStyle(TComboBoxStyle style)
 {
+    if (style == Style())
+        return;
     setEditable(style == csDropDown);
     // Each new edit field keeps to CharCase as the user types.
     if (QLineEdit *edit = lineEdit(); edit && edit != m_casedEdit) {
@@ -186,6 +228,20 @@ void TzynCustomComboBox::showPopup()
 
 void TzynCustomComboBox::hidePopup()
 {
+    // A pick in the open list hides it first; Qt then selects the item from the list's own
+    // handling and goes on using the box, so the pick's OnChange and OnClick come on the next
+    // turn of the event loop. A list closed without a pick raises nothing then.
+    if (!m_pickPending) {
+        m_pickPending = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_pickPending = false;
+                if (m_changeHeldBack || m_clickHeldBack)
+                    raiseHeldBack();
+            },
+            Qt::QueuedConnection);
+    }
     QComboBox::hidePopup();
     Q_EMIT OnCloseUp(this);
 }

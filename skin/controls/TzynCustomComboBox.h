@@ -66,9 +66,12 @@ protected:
     void colorChanged() override;
     void showPopup() override;
     void hidePopup() override;
+    bool event(QEvent *event) override;
 
 private:
     QString cased(const QString &text) const;
+    // Raises OnChange, then OnClick, held back while Qt handled an event of the box.
+    void raiseHeldBack();
 
     TColor m_borderColor = Colors::clBlack;
     TColor m_buttonColor = Colors::clBtnFace;
@@ -76,4 +79,8 @@ private:
     TEditCharCase m_charCase = ecNormal;
     QPointer<QLineEdit> m_casedEdit;
     int m_itemHeight = 16;
+    int m_eventDepth = 0;
+    bool m_changeHeldBack = false;
+    bool m_clickHeldBack = false;
+    bool m_pickPending = false;
 };

@@ -25,6 +25,9 @@ TzynImageButton::TzynImageButton(QWidget *parent)
 
 void TzynImageButton::setPicture(int index, const TPicture *picture)
 {
+    // The property written back with itself.
+    if (picture == m_pictures[index])
+        return;
     m_pictures[index]->assign(picture);
     AutoSizeToPicture();
     update();

@@ -1,5 +1,6 @@
 #include "TzynListBox.h"
 
+#include "TProperty.h"
 #include "ZYNControlUtils.h"
 
 TzynListBox::TzynListBox(QWidget *parent)
@@ -11,6 +12,7 @@ TzynListBox::TzynListBox(QWidget *parent)
 
 void TzynListBox::setBorderStyle(Fw::TBorderStyle style)
 {
-    m_borderStyle = style;
+    if (!AssignIfChanged(m_borderStyle, style))
+        return;
     border().reapply();
 }

@@ -1,5 +1,6 @@
 #include "TzynListView.h"
 
+#include "TProperty.h"
 #include "ZYNControlUtils.h"
 #include "ZYNThemes.h"
 
@@ -28,7 +29,8 @@ void TzynListView::setBorderWidth(int width)
 void TzynListView::setBorderStyle(Fw::TBorderStyle style)
 {
     // The skinned border replaces the platform's edge in every style.
-    m_borderStyle = style;
+    if (!AssignIfChanged(m_borderStyle, style))
+        return;
     m_border.reapply();
 }
 

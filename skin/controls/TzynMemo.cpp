@@ -1,5 +1,6 @@
 #include "TzynMemo.h"
 
+#include "TProperty.h"
 #include "ZYNControlUtils.h"
 
 #include <QMouseEvent>
@@ -30,7 +31,8 @@ TzynMemo::TzynMemo(QWidget *parent)
 
 void TzynMemo::setBorderStyle(Fw::TBorderStyle style)
 {
-    m_borderStyle = style;
+    if (!AssignIfChanged(m_borderStyle, style))
+        return;
     m_border.reapply();
 }
 

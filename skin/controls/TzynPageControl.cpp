@@ -39,6 +39,9 @@ QStringList TzynPageControl::PageNames() const
 
 void TzynPageControl::setPageNames(const QStringList &names)
 {
+    // Outside loading, the order the pages already have changes nothing.
+    if (!IsLoading() && names == PageNames())
+        return;
     m_loadedNames = names;
     m_namesRead = true;
     if (!IsLoading())

@@ -130,8 +130,10 @@ void TzynProgressBar::setBorderColor(TColor color)
 
 void TzynProgressBar::setPicture(const TPicture *picture)
 {
+    // The property written back with itself; any other picture repaints through OnChange.
+    if (picture == m_picture)
+        return;
     m_picture->assign(picture);
-    update();
 }
 
 void TzynProgressBar::setCaptionColor(TColor color)

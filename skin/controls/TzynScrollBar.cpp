@@ -145,6 +145,12 @@ int TzynScrollBar::PageSize() const
 void TzynScrollBar::setPageSize(int value)
 {
     m_track->setPageSize(value);
+    // LargeChange shares the track's page size without resizing the thumb, so the thumb is
+    // built again only when it is not already the length the page size gives.
+    const TPicture *thumb = m_track->SliderImage();
+    const int built = vertical() ? thumb->height() : thumb->width();
+    if (built > 0 && built == ThumbLength())
+        return;
     buildThumb();
 }
 

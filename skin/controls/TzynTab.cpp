@@ -52,8 +52,8 @@ void TzynTab::setBorderColor(TColor color)
 
 void TzynTab::setTabFont(TFont *font)
 {
+    // An equal font changes nothing; a different one repaints the strip through OnChange.
     m_tabFont->assign(font);
-    m_strip->update();
 }
 
 int TzynTab::LeftMargin() const

@@ -104,6 +104,9 @@ void TzynTrackBar::ApplyUIStyle(TzynUIStyle style)
 
 void TzynTrackBar::setBarImage(const TPicture *picture)
 {
+    // The property written back with itself.
+    if (picture == m_barImage)
+        return;
     m_barImage->assign(picture);
     UpdateLayout();
 }
@@ -115,6 +118,8 @@ TPicture *TzynTrackBar::SliderImage() const
 
 void TzynTrackBar::setSliderImage(const TPicture *picture)
 {
+    if (picture == m_slider->Picture())
+        return;
     m_slider->setPicture(picture);
     update();
 }
@@ -128,13 +133,15 @@ void TzynTrackBar::setSliderImage(const QImage &image)
 void TzynTrackBar::setMin(int value)
 {
     // Not checked against Max, and Position is not clamped again.
-    m_min = value;
+    if (!AssignIfChanged(m_min, value))
+        return;
     placeSlider();
 }
 
 void TzynTrackBar::setMax(int value)
 {
-    m_max = value;
+    if (!AssignIfChanged(m_max, value))
+        return;
     placeSlider();
 }
 
@@ -144,7 +151,8 @@ void TzynTrackBar::setPosition(int value)
         value = m_min;
     else if (value > m_max)
         value = m_max;
-    m_position = value;
+    if (!AssignIfChanged(m_position, value))
+        return;
     placeSlider();
 }
 
@@ -297,7 +305,11 @@ void TzynTrackBar::mousePressEvent(QMouseEvent *event)
     m_pointer = event->position().toPoint();
     if (event->button() != Qt::LeftButton)
         return;
+    // OnChange may delete or hide the bar.
+    QPointer<TzynTrackBar> self(this);
     pageStep(along(m_pointer));
+    if (!self || !isVisible())
+        return;
     if (!autoRepeating())
         startAutoRepeat(stepInterval, stepInterval);
 }

@@ -25,6 +25,8 @@ void TzynTreeView::setBorderWidth(int width)
 
 void TzynTreeView::setBorderStyle(Fw::TBorderStyle style)
 {
+    if (style == BorderStyle())
+        return;
     TTreeView::setBorderStyle(style);
     // The skinned border replaces the platform's edge in every style.
     m_border.reapply();

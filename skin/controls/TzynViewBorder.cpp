@@ -26,7 +26,8 @@ void TzynViewBorder::setColor(TColor color)
 
 void TzynViewBorder::setWidth(int width)
 {
-    m_width = std::max(0, width);
+    if (!AssignIfChanged(m_width, std::max(0, width)))
+        return;
     reapply();
 }
 

@@ -1,6 +1,7 @@
 #include "TzynCustomPanel.h"
 
 #include "TPicture.h"
+#include "TProperty.h"
 #include "ZYNDraw.h"
 #include "ZYNStylePropagation.h"
 
@@ -34,13 +35,17 @@ TzynCustomPanel::~TzynCustomPanel()
 
 void TzynCustomPanel::setPicture(const TPicture *value)
 {
+    // The property written back with itself.
+    if (value == m_picture)
+        return;
     m_picture->assign(value);
     update();
 }
 
 void TzynCustomPanel::setTransparent(bool value)
 {
-    m_transparent = value;
+    if (!AssignIfChanged(m_transparent, value))
+        return;
     if (m_picture->graphic())
         ApplyPictureTransparency();
     update();
@@ -55,7 +60,8 @@ void TzynCustomPanel::setAutoSize(bool value)
 
 void TzynCustomPanel::setDrawStyle(TzynDrawStyle value)
 {
-    m_drawStyle = value;
+    if (!AssignIfChanged(m_drawStyle, value))
+        return;
     update();
 }
 
