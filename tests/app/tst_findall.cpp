@@ -35,52 +35,11 @@
 
 #include <functional>
 
+#include "PageViewWaits.h"
+
+using namespace PageViewWaits;
+
 namespace {
-constexpr int kTimeout = 90000;
-
-template <class Sender, class Signal>
-bool waitUntil(const Sender *sender, Signal signal, const std::function<bool()> &done)
-{
-    if (done())
-        return true;
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(sender, signal, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    deadline.start(kTimeout);
-    loop.exec();
-    return done();
-}
-
-QVariant runScript(QWebEngineView *view, const QString &script)
-{
-    QVariant result;
-    bool finished = false;
-    QEventLoop loop;
-    QTimer::singleShot(kTimeout, &loop, &QEventLoop::quit);
-    view->page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        finished = true;
-        loop.quit();
-    });
-    if (!finished)
-        loop.exec();
-    return finished ? result : QVariant(QStringLiteral("script timed out"));
-}
-
-bool scriptBecomes(QWebEngineView *view, const QString &script, const QVariant &expected)
-{
-    const QDeadlineTimer deadline(kTimeout);
-    while (!deadline.hasExpired()) {
-        if (runScript(view, script) == expected)
-            return true;
-    }
-    return false;
-}
 
 // Runs one xdotool command, the event loop going on meanwhile.
 bool xdotool(const QStringList &arguments)
@@ -95,14 +54,6 @@ bool xdotool(const QStringList &arguments)
         loop.exec();
     return process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit
         && process.exitCode() == 0;
-}
-
-QWidget *inputWidget(QWebEngineView *view)
-{
-    if (view->focusProxy())
-        return view->focusProxy();
-    const QList<QWidget *> children = view->findChildren<QWidget *>();
-    return children.isEmpty() ? nullptr : children.first();
 }
 
 QString stem(int number, const QString &text)
