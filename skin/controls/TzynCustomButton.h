@@ -124,6 +124,8 @@ protected:
     // The framework's click: the action, or OnClick.
     void FrameworkClick();
 
+    // A button shows hover, press and focus: any change repaints it.
+    void SkinStateChanged(TzynSkinState) override { update(); }
     void PointerEntered() override;
     void PointerLeft() override;
     void AutoRepeatStep() override;

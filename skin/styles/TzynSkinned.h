@@ -52,12 +52,9 @@ public:
 protected:
     // The form whose frame gives the first style: the window the control was made on.
     const QObject *StyleOwner() const { return m_owner; }
-    // The state changed from old to SkinState(). The default repaints.
-    virtual void SkinStateChanged(TzynSkinState old)
-    {
-        Q_UNUSED(old);
-        this->update();
-    }
+    // The state changed from old to SkinState(). Only a control that draws the state repaints
+    // here; the default does nothing, so that entering a list or focusing a memo costs no paint.
+    virtual void SkinStateChanged(TzynSkinState old) { Q_UNUSED(old); }
 
     // Sets or clears flags of the state and tells the hook once.
     void setSkinState(TzynSkinState flags, bool on)
