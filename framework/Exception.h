@@ -35,3 +35,9 @@ class EInvalidGraphicOperation : public Exception {
 public:
     using Exception::Exception;
 };
+
+// An index outside a list, or an edit the list does not allow.
+class EListError : public Exception {
+public:
+    using Exception::Exception;
+};

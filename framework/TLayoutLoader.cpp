@@ -10,6 +10,7 @@
 #include "TMainMenu.h"
 #include "TMenuItem.h"
 #include "TPicture.h"
+#include "TStrings.h"
 #include "TToolBar.h"
 #include "TToolButton.h"
 #include "TTreeView.h"
@@ -575,6 +576,17 @@ private:
     {
         const Token value = m_lex.peek();
         QObject *current = prop.read(object).value<QObject *>();
+        // A list of lines held by the control (a list box's Items, a check group's Items).
+        if (auto *strings = qobject_cast<TStrings *>(current);
+            strings && m_lex.isSymbol(QLatin1Char('('))) {
+            const QStringList lines = stringListValue(item);
+            try {
+                strings->setLines(lines);
+            } catch (const Exception &error) {
+                m_lex.fail(item, error.message(), line);
+            }
+            return;
+        }
         if (m_lex.isSymbol(QLatin1Char('<'))) {
             m_lex.take();
             if (!current || current->metaObject()->indexOfMethod("add()") < 0)

@@ -11,6 +11,7 @@
 
 TzynCheckGroup::TzynCheckGroup(QWidget *parent)
     : TzynStyled(parent)
+    , m_itemList(new TStrings(this, itemStore()))
 {
     TzynCustomGroupBox::setTransparent(false);
     setParentColor(true);
@@ -41,10 +42,48 @@ void TzynCheckGroup::UpdateChildrenUIStyle(TzynUIStyle style)
     applyColors(style);
 }
 
-void TzynCheckGroup::setItems(const QStringList &items)
+TStrings::Store TzynCheckGroup::itemStore()
 {
-    if (AssignIfChanged(m_items, items))
-        synchronise();
+    TStrings::Store store;
+    store.count = [this] { return int(m_items.size()); };
+    store.get = [this](int index) { return m_items.at(index); };
+    store.insert
+        = [this](int index, const QStringList &lines) { return insertItems(index, lines); };
+    store.remove = [this](int index, int count) { removeItems(index, count); };
+    store.move = [this](int from, int to) {
+        m_items.move(from, to);
+        m_boxes.move(from, to);
+        layOut();
+    };
+    store.put = [this](int index, const QString &line) {
+        m_items[index] = line;
+        m_boxes[index]->setCaption(line);
+    };
+    store.assign = [this](const QStringList &lines) {
+        if (AssignIfChanged(m_items, lines))
+            synchronise();
+    };
+    return store;
+}
+
+int TzynCheckGroup::insertItems(int index, const QStringList &lines)
+{
+    for (int i = 0; i < lines.size(); ++i) {
+        m_items.insert(index + i, lines[i]);
+        TzynCheckBox *box = createBox();
+        box->setCaption(lines[i]);
+        m_boxes.insert(index + i, box);
+    }
+    layOut();
+    return index;
+}
+
+void TzynCheckGroup::removeItems(int index, int count)
+{
+    m_items.remove(index, count);
+    for (int i = 0; i < count; ++i)
+        delete m_boxes.takeAt(index);
+    layOut();
 }
 
 void TzynCheckGroup::setColumns(int columns)
@@ -89,18 +128,8 @@ void TzynCheckGroup::synchronise()
     while (m_boxes.size() > n)
         delete m_boxes.takeLast();
     const bool creating = m_boxes.size() < n;
-    while (m_boxes.size() < n) {
-        TzynCheckBox *box = CreateItem();
-        box->setParent(this);
-        box->setFont(Font());
-        box->setAutoSize(true);
-        box->setUIStyle(UIStyle());
-        box->setTransparent(Transparent());
-        box->setParentColor(true);
-        connect(box, &TControl::OnClick, this, &TzynCheckGroup::itemClicked);
-        box->show();
-        m_boxes.append(box);
-    }
+    while (m_boxes.size() < n)
+        m_boxes.append(createBox());
     for (int i = 0; i < n; ++i)
         m_boxes[i]->setCaption(m_items[i]);
     layOut();
@@ -108,6 +137,20 @@ void TzynCheckGroup::synchronise()
         for (TzynCheckBox *box : std::as_const(m_boxes))
             box->update();
     }
+}
+
+TzynCheckBox *TzynCheckGroup::createBox()
+{
+    TzynCheckBox *box = CreateItem();
+    box->setParent(this);
+    box->setFont(Font());
+    box->setAutoSize(true);
+    box->setUIStyle(UIStyle());
+    box->setTransparent(Transparent());
+    box->setParentColor(true);
+    connect(box, &TControl::OnClick, this, &TzynCheckGroup::itemClicked);
+    box->show();
+    return box;
 }
 
 QPoint TzynCheckGroup::ItemPosition(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TStrings.h"
 #include "TzynCustomGroupBox.h"
 
 #include <QList>
@@ -10,10 +11,13 @@ class TzynCheckBox;
 // A group box holding one skinned check box per line of Items, laid out in Columns columns
 // (each filled top to bottom before the next). The boxes follow the group's style, font,
 // colour and transparency; a click on any box, or on the group, raises the group's OnClick.
+// Items is the group's own list: an edit of it (Add, Insert, Delete, Move, ...) creates,
+// destroys or moves the one box it concerns, so every other box keeps its mark; replacing
+// every line keeps the boxes in their places and gives them the new captions.
 class TzynCheckGroup : public TzynStyled<TzynCustomGroupBox> {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
-    Q_PROPERTY(QStringList Items READ Items WRITE setItems)
+    Q_PROPERTY(TStrings *Items READ Items)
     Q_PROPERTY(int Columns READ Columns WRITE setColumns)
     Q_PROPERTY(int TopMargin READ TopMargin WRITE setTopMargin)
     Q_PROPERTY(TColor FontColor READ FontColor WRITE setFontColor)
@@ -21,8 +25,9 @@ class TzynCheckGroup : public TzynStyled<TzynCustomGroupBox> {
 public:
     explicit TzynCheckGroup(QWidget *parent = nullptr);
 
-    QStringList Items() const { return m_items; }
-    void setItems(const QStringList &items);
+    TStrings *Items() const { return m_itemList; }
+    // Copies the lines into Items.
+    void setItems(const QStringList &items) { m_itemList->setLines(items); }
     int Columns() const { return m_columns; }
     // Values below 1 are ignored.
     void setColumns(int columns);
@@ -58,12 +63,17 @@ protected:
     void boundsChanged() override;
 
 private:
+    TStrings::Store itemStore();
+    TzynCheckBox *createBox();
+    int insertItems(int index, const QStringList &lines);
+    void removeItems(int index, int count);
     void synchronise();
     void layOut();
     void itemClicked();
     void applyColors(TzynUIStyle style);
 
     QStringList m_items;
+    TStrings *m_itemList;
     QList<TzynCheckBox *> m_boxes;
     int m_columns = 1;
     int m_topMargin = 8;

@@ -99,12 +99,12 @@ QRect TzynCheckListBox::MarkArea(const QRect &row) const
     // One pixel taller under a font lower than 12 pixels: a row that low leaves the 11-pixel
     // mark no room below it.
     const int extra = fontMetrics().height() < 12 ? 1 : 0;
-    return QRect(0, row.top(), MarkAreaWidth, row.height() + extra);
+    return QRect(row.left(), row.top(), MarkAreaWidth, row.height() + extra);
 }
 
 QPoint TzynCheckListBox::MarkOrigin(const QRect &row) const
 {
-    return QPoint(1, row.top() + (MarkArea(row).height() - MarkSize) / 2);
+    return QPoint(row.left() + 1, row.top() + (MarkArea(row).height() - MarkSize) / 2);
 }
 
 bool TzynCheckListBox::Checked(int index) const
@@ -141,8 +141,11 @@ bool TzynCheckListBox::viewportEvent(QEvent *event)
     if (event->type() == QEvent::MouseButtonPress) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const QPoint at = mouse->position().toPoint();
-        if (mouse->button() == Qt::LeftButton && at.x() < MarkAreaWidth) {
-            const int row = indexAt(at).row();
+        // Each row has its mark at its own left, in whichever column it stands.
+        const QModelIndex index = indexAt(at);
+        if (mouse->button() == Qt::LeftButton && index.isValid()
+            && MarkArea(visualRect(index)).contains(at)) {
+            const int row = index.row();
             const bool result = TzynCustomListBox::viewportEvent(event);
             toggle(row);
             return result;

@@ -6,7 +6,8 @@
 // The skinned check list box: a list whose items carry check marks drawn from the style's
 // "CHECKLIST" pictures (11 by 11, at the left of each row), framed by a flat one-pixel line in
 // BorderColor, and bindable to a skinned vertical scroll bar as the list box is. A click on
-// the mark or the space key toggles the current item's mark and raises OnClickCheck.
+// a row's mark (in any column of a list laid out in columns) or the space key toggles that
+// item's mark and raises OnClickCheck.
 class TzynCheckListBox : public TzynStyled<TzynSkinned<TzynCustomListBox>> {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)

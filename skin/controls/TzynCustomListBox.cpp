@@ -4,13 +4,14 @@
 #include "TzynScrollBar.h"
 
 #include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
 
 TzynCustomListBox::TzynCustomListBox(QWidget *parent)
     : TControlBase<QListWidget>(parent)
     , m_border(this, [this] { return Color(); })
-    , m_items(new TStrings(
-          this, [this] { return itemTexts(); },
-          [this](const QStringList &texts) { setItemTexts(texts); }))
+    , m_items(new TStrings(this, itemStore()))
     , m_binding(new TzynScrollBinding(this, TzynScrollBinding::ListScheme()))
 {
     setAutoFillBackground(true);
@@ -19,13 +20,69 @@ TzynCustomListBox::TzynCustomListBox(QWidget *parent)
     applySelectionMode();
 }
 
-QStringList TzynCustomListBox::itemTexts() const
+TStrings::Store TzynCustomListBox::itemStore()
 {
-    QStringList texts;
-    texts.reserve(count());
-    for (int i = 0; i < count(); ++i)
-        texts << item(i)->text();
-    return texts;
+    TStrings::Store store;
+    store.count = [this] { return count(); };
+    store.get = [this](int index) { return item(index)->text(); };
+    store.insert
+        = [this](int index, const QStringList &texts) { return insertItemTexts(index, texts); };
+    store.remove = [this](int index, int n) { removeItemRows(index, n); };
+    store.move = [this](int from, int to) { moveItemRow(from, to); };
+    store.put = [this](int index, const QString &text) { item(index)->setText(text); };
+    store.assign = [this](const QStringList &texts) { setItemTexts(texts); };
+    return store;
+}
+
+int TzynCustomListBox::insertItemTexts(int index, const QStringList &texts)
+{
+    // Rows inserted above the top row push the rows in view down: the view follows them, so
+    // that the same rows stay in view. Lines added below cost no layout here.
+    QScrollBar *bar = verticalScrollBar();
+    const int top = bar->value();
+    const bool above = count() > 0 && index < count() && index < top;
+    int at = index;
+    if (texts.size() == 1) {
+        auto *added = new QListWidgetItem(texts.first());
+        insertItem(index, added);
+        // A sorted list chooses the place.
+        at = row(added);
+    } else {
+        insertItems(index, texts);
+        if (m_sorted)
+            sortItems();
+    }
+    if (above && !m_sorted) {
+        executeDelayedItemsLayout();
+        bar->setValue(top + int(texts.size()));
+    }
+    return at;
+}
+
+void TzynCustomListBox::removeItemRows(int index, int n)
+{
+    QScrollBar *bar = verticalScrollBar();
+    const int top = bar->value();
+    model()->removeRows(index, n);
+    // Rows taken away above the top row pull the rows in view up: the view follows them.
+    if (index < top) {
+        executeDelayedItemsLayout();
+        bar->setValue(top - std::min(n, top - index));
+    }
+}
+
+void TzynCustomListBox::moveItemRow(int from, int to)
+{
+    // The model carries the item with its mark, and the selection and the current row with it.
+    if (model()->moveRows(QModelIndex(), from, 1, QModelIndex(), to > from ? to + 1 : to))
+        return;
+    const bool wasCurrent = currentRow() == from;
+    const bool wasSelected = item(from)->isSelected();
+    QListWidgetItem *moved = takeItem(from);
+    insertItem(to, moved);
+    moved->setSelected(wasSelected);
+    if (wasCurrent)
+        setCurrentItem(moved, QItemSelectionModel::NoUpdate);
 }
 
 void TzynCustomListBox::setItemTexts(const QStringList &texts)

@@ -11,7 +11,9 @@
 // What the skinned list box and check list box share: a Qt list with the standard list box
 // properties, the flat border of a bordered view, and a skinned vertical scroll bar bound by
 // the list scheme (placed over the right edge, hidden while there is nothing to scroll).
-// Qt's list scrolls per item, so the bound bar's positions are item indexes.
+// Qt's list scrolls per item, so the bound bar's positions are item indexes. Edits of Items
+// change the rows in place: marks, the current row, the selection and the rows in view stay
+// with their items.
 class TzynCustomListBox : public TControlBase<QListWidget> {
     Q_OBJECT
     T_CONTROL_PROPERTIES
@@ -73,7 +75,10 @@ protected:
 
 private:
     void applySelectionMode();
-    QStringList itemTexts() const;
+    TStrings::Store itemStore();
+    int insertItemTexts(int index, const QStringList &texts);
+    void removeItemRows(int index, int count);
+    void moveItemRow(int from, int to);
     void setItemTexts(const QStringList &texts);
 
     TzynViewBorder m_border;

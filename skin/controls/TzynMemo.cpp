@@ -10,14 +10,7 @@
 TzynMemo::TzynMemo(QWidget *parent)
     : TzynSkinned(parent)
     , m_border(this, [this] { return Color(); })
-    , m_lines(new TStrings(
-          this,
-          [this] {
-              // An empty memo has no lines, not one empty line.
-              const QString text = toPlainText();
-              return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-          },
-          [this](const QStringList &lines) { setPlainText(lines.join(QLatin1Char('\n'))); }))
+    , m_lines(new TStrings(this, lineStore()))
     , m_binding(new TzynScrollBinding(this, TzynScrollBinding::MemoScheme()))
 {
     setAutoFillBackground(true);
@@ -27,6 +20,84 @@ TzynMemo::TzynMemo(QWidget *parent)
     setBorderWidth(2);
     setScrollBars(Fw::ssNone);
     connect(this, &QPlainTextEdit::textChanged, this, [this] { Q_EMIT OnChange(this); });
+}
+
+// The lines are the document's blocks, edited through a cursor of its own: each edit is one
+// step of the memo's undo, and the caret and the view stay where they were.
+TStrings::Store TzynMemo::lineStore()
+{
+    TStrings::Store store;
+    // An empty memo has no lines, not one empty line.
+    store.count = [this] { return document()->isEmpty() ? 0 : document()->blockCount(); };
+    store.get = [this](int index) { return document()->findBlockByNumber(index).text(); };
+    store.insert = [this](int index, const QStringList &lines) {
+        insertLines(index, lines);
+        return index;
+    };
+    store.remove = [this](int index, int count) { removeLines(index, count); };
+    store.put = [this](int index, const QString &line) {
+        QTextCursor cursor(document()->findBlockByNumber(index));
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.insertText(line);
+    };
+    store.assign
+        = [this](const QStringList &lines) { setPlainText(lines.join(QLatin1Char('\n'))); };
+    return store;
+}
+
+void TzynMemo::insertLines(int index, const QStringList &lines)
+{
+    const QString text = lines.join(QLatin1Char('\n'));
+    const int count = document()->isEmpty() ? 0 : document()->blockCount();
+    QTextCursor cursor(document());
+    if (count == 0) {
+        cursor.insertText(text);
+        return;
+    }
+    if (index < count) {
+        cursor.setPosition(document()->findBlockByNumber(index).position());
+        cursor.insertText(text + QLatin1Char('\n'));
+        return;
+    }
+    // Appended after the last line's end. A caret standing there would be carried along to
+    // the new end: it stays at the end of the line it was on.
+    cursor.movePosition(QTextCursor::End);
+    const int end = cursor.position();
+    QTextCursor caret = textCursor();
+    const bool carried = caret.position() == end || caret.anchor() == end;
+    const int anchor = caret.anchor();
+    const int position = caret.position();
+    cursor.insertText(QLatin1Char('\n') + text);
+    if (carried) {
+        // Setting the caret brings it into view: the view is put back where the reader had it.
+        const int top = verticalScrollBar()->value();
+        const int left = horizontalScrollBar()->value();
+        caret.setPosition(anchor);
+        caret.setPosition(position, QTextCursor::KeepAnchor);
+        setTextCursor(caret);
+        verticalScrollBar()->setValue(top);
+        horizontalScrollBar()->setValue(left);
+    }
+}
+
+void TzynMemo::removeLines(int index, int count)
+{
+    const int total = document()->blockCount();
+    QTextCursor cursor(document());
+    const QTextBlock first = document()->findBlockByNumber(index);
+    const QTextBlock last = document()->findBlockByNumber(index + count - 1);
+    if (index + count < total) {
+        // The lines with the line break after each.
+        cursor.setPosition(first.position());
+        cursor.setPosition(last.next().position(), QTextCursor::KeepAnchor);
+    } else if (index > 0) {
+        // The last lines with the line break before them.
+        cursor.setPosition(first.previous().position() + first.previous().length() - 1);
+        cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+    } else {
+        cursor.select(QTextCursor::Document);
+    }
+    cursor.removeSelectedText();
 }
 
 void TzynMemo::setBorderStyle(Fw::TBorderStyle style)

@@ -15,6 +15,8 @@
 // (the memo scheme: the memo's own bars are shown exactly in the bound directions, and a bar
 // with nothing to scroll stays visible, disabled, without its thumb). Qt's text edit scrolls
 // vertically by lines and horizontally by pixels: the bound bars' positions are those units.
+// Edits of Lines are edits of the text: each is a step of the memo's undo, and the caret and
+// the view stay where they were (only Text and setLines replace the text as a whole).
 class TzynMemo : public TzynSkinned<TControlBase<QPlainTextEdit>>, public TzynBorderColored {
     Q_OBJECT
     T_CONTROL_PROPERTIES
@@ -71,6 +73,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    TStrings::Store lineStore();
+    void insertLines(int index, const QStringList &lines);
+    void removeLines(int index, int count);
+
     TzynViewBorder m_border;
     TStrings *m_lines;
     TzynScrollBinding *m_binding;
