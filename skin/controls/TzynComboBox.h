@@ -14,7 +14,7 @@ class TzynComboBox : public TzynCustomComboBox {
     Q_PROPERTY(TzynCustomComboBox::TEditCharCase CharCase READ CharCase WRITE setCharCase)
     Q_PROPERTY(int DropDownCount READ DropDownCount WRITE setDropDownCount)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE setItemHeight)
-    Q_PROPERTY(QStringList Items READ Items WRITE setItems)
+    Q_PROPERTY(TStrings *Items READ Items)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE setItemIndex)
     Q_PROPERTY(QString Text READ Text WRITE setText)
 public:

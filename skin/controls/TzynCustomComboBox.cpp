@@ -26,11 +26,14 @@ void fillTriangle(QPainter &canvas, QPoint at, const QColor &color)
 
 TzynCustomComboBox::TzynCustomComboBox(QWidget *parent)
     : TzynStyled(parent)
+    , m_items(new TStrings(this, itemStore()))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setColor(Colors::clWindow);
     setStyle(csDropDown);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_editingItems)
+            return;
         if (m_eventDepth > 0 || m_pickPending)
             m_changeHeldBack = true;
         else
@@ -147,15 +150,40 @@ void TzynCustomComboBox::setItemHeight(int height)
     view()->setStyleSheet(QStringLiteral("QAbstractItemView::item { height: %1px; }").arg(height));
 }
 
-QStringList TzynCustomComboBox::Items() const
+TStrings::Store TzynCustomComboBox::itemStore()
 {
-    QStringList items;
-    for (int i = 0; i < count(); ++i)
-        items << itemText(i);
-    return items;
+    TStrings::Store store;
+    store.count = [this] { return count(); };
+    store.get = [this](int index) { return itemText(index); };
+    store.insert = [this](int index, const QStringList &lines) {
+        QStringList casedLines;
+        for (const QString &line : lines)
+            casedLines << cased(line);
+        editItems([&] { insertItems(index, casedLines); });
+        return index;
+    };
+    store.remove = [this](int index, int n) { editItems([&] { model()->removeRows(index, n); }); };
+    store.put = [this](int index, const QString &line) {
+        editItems([&] { setItemText(index, cased(line)); });
+    };
+    store.assign = [this](const QStringList &lines) { assignItems(lines); };
+    return store;
 }
 
-void TzynCustomComboBox::setItems(const QStringList &items)
+void TzynCustomComboBox::editItems(const std::function<void()> &edit)
+{
+    // Lines coming or going elsewhere shift the current index but leave the choice as it
+    // was: OnChange only when the current item itself is replaced or taken away.
+    const QString before = currentText();
+    const int indexBefore = currentIndex();
+    m_editingItems = true;
+    edit();
+    m_editingItems = false;
+    if (currentText() != before || (currentIndex() < 0) != (indexBefore < 0))
+        Q_EMIT OnChange(this);
+}
+
+void TzynCustomComboBox::assignItems(const QStringList &items)
 {
     const QString text = currentText();
     clear();

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "TControlBase.h"
+#include "TStrings.h"
 #include "TzynSkinned.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStringList>
+
+#include <functional>
 
 // The combo box repainted after Qt's own painting: its drop-down button (where Qt's style puts
 // it) filled with ButtonColor, or with the MacOS button picture, and carrying a small triangle
@@ -37,8 +40,10 @@ public:
     void setDropDownCount(int count) { setMaxVisibleItems(count); }
     int ItemHeight() const { return m_itemHeight; }
     void setItemHeight(int height);
-    QStringList Items() const;
-    void setItems(const QStringList &items);
+    // The lines to pick from; edits change them in place and keep the current one.
+    TStrings *Items() const { return m_items; }
+    // Copies the lines into Items.
+    void setItems(const QStringList &items) { m_items->setLines(items); }
     int ItemIndex() const { return currentIndex(); }
     void setItemIndex(int index) { setCurrentIndex(index); }
     QString Text() const { return currentText(); }
@@ -70,6 +75,9 @@ protected:
 
 private:
     QString cased(const QString &text) const;
+    TStrings::Store itemStore();
+    void assignItems(const QStringList &items);
+    void editItems(const std::function<void()> &edit);
     // Raises OnChange, then OnClick, held back while Qt handled an event of the box.
     void raiseHeldBack();
 
@@ -78,9 +86,11 @@ private:
     TColor m_arrowColor = Colors::clBlack;
     TEditCharCase m_charCase = ecNormal;
     QPointer<QLineEdit> m_casedEdit;
+    TStrings *m_items;
     int m_itemHeight = 16;
     int m_eventDepth = 0;
     bool m_changeHeldBack = false;
     bool m_clickHeldBack = false;
     bool m_pickPending = false;
+    bool m_editingItems = false;
 };

@@ -133,7 +133,7 @@ void tst_ComboBox::listAndEditableForms()
     QVERIFY(combo->isEditable());
     combo->setItems({ "one", "two" });
     combo->setCharCase(TzynCustomComboBox::ecUpperCase);
-    QCOMPARE(combo->Items(), QStringList({ "ONE", "TWO" }));
+    QCOMPARE(combo->Items()->lines(), QStringList({ "ONE", "TWO" }));
     combo->setStyle(TzynCustomComboBox::csDropDownList);
     QVERIFY(!combo->isEditable());
     combo->setText(QStringLiteral("TWO"));

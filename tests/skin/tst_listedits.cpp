@@ -5,6 +5,7 @@
 #include "TzynCheckBox.h"
 #include "TzynCheckGroup.h"
 #include "TzynCheckListBox.h"
+#include "TzynComboBox.h"
 #include "TzynListBox.h"
 #include "TzynMemo.h"
 #include "TzynScrollBar.h"
@@ -220,6 +221,31 @@ private Q_SLOTS:
         QVERIFY(memo->document()->isUndoAvailable());
         memo->undo();
         QCOMPARE(memo->Lines()->Count(), 3);
+    }
+
+    void comboBoxKeepsItsChoiceWhileItsItemsChange()
+    {
+        auto *combo = make<TzynComboBox>(QRect(300, 250, 150, 24));
+        combo->setStyle(TzynCustomComboBox::csDropDownList);
+        combo->setCharCase(TzynCustomComboBox::ecUpperCase);
+        combo->setItems({ QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three") });
+        combo->setItemIndex(1);
+        QSignalSpy changes(combo, &TzynComboBox::OnChange);
+        combo->Items()->Add(QStringLiteral("four"));
+        combo->Items()->Insert(0, QStringLiteral("zero"));
+        QCOMPARE(combo->Items()->lines(), QStringList({ "ZERO", "ONE", "TWO", "THREE", "FOUR" }));
+        QCOMPARE(combo->ItemIndex(), 2);
+        QCOMPARE(combo->Text(), QStringLiteral("TWO"));
+        combo->Items()->Delete(1);
+        QCOMPARE(combo->Text(), QStringLiteral("TWO"));
+        QCOMPARE(combo->ItemIndex(), 1);
+        combo->Items()->setStrings(3, QStringLiteral("vier"));
+        QCOMPARE(combo->Items()->Strings(3), QStringLiteral("VIER"));
+        // The person's choice never changed, until its own line goes.
+        QCOMPARE(changes.count(), 0);
+        combo->Items()->Delete(combo->ItemIndex());
+        QCOMPARE(changes.count(), 1);
+        QVERIFY(combo->Text() != QStringLiteral("TWO"));
     }
 
     void checkGroupItemsIsALiveList()
