@@ -36,43 +36,54 @@ TStrings::Store TzynCustomListBox::itemStore()
 
 int TzynCustomListBox::insertItemTexts(int index, const QStringList &texts)
 {
-    // Rows inserted above the top row push the rows in view down: the view follows them, so
-    // that the same rows stay in view. Lines added below cost no layout here.
-    QScrollBar *bar = verticalScrollBar();
-    const int top = bar->value();
-    const bool above = count() > 0 && index < count() && index < top;
-    int at = index;
+    keepTopRow();
     if (texts.size() == 1) {
         auto *added = new QListWidgetItem(texts.first());
         insertItem(index, added);
         // A sorted list chooses the place.
-        at = row(added);
-    } else {
-        insertItems(index, texts);
-        if (m_sorted)
-            sortItems();
+        return row(added);
     }
-    if (above && !m_sorted) {
-        executeDelayedItemsLayout();
-        bar->setValue(top + int(texts.size()));
-    }
-    return at;
+    insertItems(index, texts);
+    if (m_sorted)
+        sortItems();
+    return index;
 }
 
 void TzynCustomListBox::removeItemRows(int index, int n)
 {
-    QScrollBar *bar = verticalScrollBar();
-    const int top = bar->value();
+    keepTopRow(index);
     model()->removeRows(index, n);
-    // Rows taken away above the top row pull the rows in view up: the view follows them.
-    if (index < top) {
-        executeDelayedItemsLayout();
-        bar->setValue(top - std::min(n, top - index));
-    }
+}
+
+void TzynCustomListBox::keepTopRow(int fallback)
+{
+    // Qt keeps the number of the top row: rows coming or going above it would slide the rows
+    // in view. The top item is noted and brought back to the top once the list has laid its
+    // rows out again, after all the edits of this turn of the event loop (a long run of Adds
+    // costs one layout, as it would anyway).
+    const int top = verticalScrollBar()->value();
+    if (m_topKept || isWrapping() || top <= 0 || top >= count())
+        return;
+    m_topKept = true;
+    m_topItem = QPersistentModelIndex(model()->index(top, 0));
+    m_topFallback = fallback;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_topKept = false;
+            const int row = m_topItem.isValid() ? m_topItem.row() : m_topFallback;
+            m_topItem = QPersistentModelIndex();
+            if (row < 0)
+                return;
+            executeDelayedItemsLayout();
+            verticalScrollBar()->setValue(row);
+        },
+        Qt::QueuedConnection);
 }
 
 void TzynCustomListBox::moveItemRow(int from, int to)
 {
+    keepTopRow();
     // The model carries the item with its mark, and the selection and the current row with it.
     if (model()->moveRows(QModelIndex(), from, 1, QModelIndex(), to > from ? to + 1 : to))
         return;

@@ -79,11 +79,17 @@ private:
     int insertItemTexts(int index, const QStringList &texts);
     void removeItemRows(int index, int count);
     void moveItemRow(int from, int to);
+    // Keeps the top row in view through edits elsewhere; fallback is the row to show when the
+    // top row itself goes (-1: none).
+    void keepTopRow(int fallback = -1);
     void setItemTexts(const QStringList &texts);
 
     TzynViewBorder m_border;
     TStrings *m_items;
     TzynScrollBinding *m_binding;
+    QPersistentModelIndex m_topItem;
+    int m_topFallback = -1;
+    bool m_topKept = false;
     int m_itemHeight = 0;
     int m_columns = 0;
     int m_tabWidth = 0;

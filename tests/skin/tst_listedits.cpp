@@ -63,6 +63,11 @@ class tst_ListEdits : public QObject {
 
     // The top row in view, read from what is drawn, and the bound bar agreeing with it.
     static int topRow(QListWidget *list) { return list->indexAt(QPoint(4, 4)).row(); }
+    static QString topText(QListWidget *list)
+    {
+        const QListWidgetItem *top = list->item(topRow(list));
+        return top ? top->text() : QString();
+    }
 
 private Q_SLOTS:
     void init()
@@ -107,7 +112,7 @@ private Q_SLOTS:
         list->Items()->Delete(0);
         QCOMPARE(list->currentItem()->text(), QStringLiteral("item 30"));
         QCOMPARE(list->ItemIndex(), 29);
-        QTRY_COMPARE(list->item(topRow(list))->text(), QStringLiteral("item 20"));
+        QTRY_COMPARE(topText(list), QStringLiteral("item 20"));
 
         // A moved item takes its selection along; the others close up.
         list->Items()->Move(24, 0);
@@ -119,6 +124,13 @@ private Q_SLOTS:
         QCOMPARE(list->ItemIndex(), 1);
         QCOMPARE(list->Items()->Strings(29), QStringLiteral("inserted"));
         QVERIFY(!list->item(29)->isSelected());
+        // Rows moved across the top row leave it in view; when it goes, the next row is on top.
+        QTRY_COMPARE(topText(list), QStringLiteral("item 20"));
+        const int top = topRow(list);
+        const QString next = list->item(top + 1)->text();
+        list->Items()->Delete(top);
+        QTRY_COMPARE(topText(list), next);
+        QTRY_COMPARE(bar->Position(), list->verticalScrollBar()->value());
 
         list->Items()->Clear();
         QCOMPARE(list->count(), 0);
