@@ -70,6 +70,7 @@ public:
     void setVertical(bool vertical) override;
     void setSliderVisible(bool visible) override;
     void setOnChange(std::function<void()> handler) override;
+    QColor CornerColor() const override { return toQColor(Color()); }
 
 Q_SIGNALS:
     // The track's position changed; Sender is the scroll bar.
