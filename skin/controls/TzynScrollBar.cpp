@@ -52,6 +52,9 @@ TzynScrollBar::TzynScrollBar(QWidget *parent)
         button->setMouseContinuouslyDownInterval(arrowRepeatInterval);
         // The press itself takes the first step; the repeat takes the following ones.
         button->installEventFilter(this);
+        // A click gives a button the focus: it goes to the bar (or whatever the bar passes it
+        // on to, the view of a binding).
+        button->setFocusProxy(this);
     }
     connect(m_decButton, &TzynImageButton::OnMouseContinuouslyDown, this,
         [this] { step(-m_smallChange); });
@@ -71,6 +74,11 @@ TzynScrollBar::~TzynScrollBar()
     disconnect(m_track, nullptr, this, nullptr);
     m_decButton->removeEventFilter(this);
     m_incButton->removeEventFilter(this);
+    // Qt's clearing of a dying widget's focus follows focus proxies: it must not take the
+    // focus from the view a binding passed it on to.
+    m_decButton->setFocusProxy(nullptr);
+    m_incButton->setFocusProxy(nullptr);
+    setFocusProxy(nullptr);
 }
 
 void TzynScrollBar::ApplyUIStyle(TzynUIStyle style)

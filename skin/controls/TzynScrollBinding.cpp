@@ -95,6 +95,8 @@ void TzynScrollBinding::release(Side &side)
         bar->setSliderVisible(true);
         widget->setEnabled(true);
         widget->setFocusPolicy(side.focusPolicy);
+        if (widget->focusProxy() == m_view)
+            widget->setFocusProxy(nullptr);
         if (side.hiddenByBinding)
             widget->show();
     }
@@ -113,8 +115,10 @@ void TzynScrollBinding::bind(Side &side, TzynBindableScrollBar *bar)
         side.widget = bar->BarWidget();
         side.hiddenByBinding = false;
         side.focusPolicy = side.widget->focusPolicy();
-        // A click on the bar leaves the keyboard with the view.
+        // A click on the bar leaves the keyboard with the view, and focus given to the bar or
+        // its parts (a clicked arrow takes it) goes to the view.
         side.widget->setFocusPolicy(Qt::NoFocus);
+        side.widget->setFocusProxy(m_view);
         bar->setVertical(side.vertical);
         bar->setOnChange([this, &side] { barMoved(side); });
         side.widget->raise();
