@@ -197,8 +197,14 @@ bool TzynScrollBar::eventFilter(QObject *watched, QEvent *event)
         = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (press && (watched == m_decButton || watched == m_incButton)
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
-        && static_cast<QWidget *>(watched)->isEnabled())
+        && static_cast<QWidget *>(watched)->isEnabled()) {
+        // OnChange may delete or hide the bar: then the press goes no further, and no repeat
+        // starts on an arrow that is gone or out of sight.
+        QPointer<QWidget> arrow(static_cast<QWidget *>(watched));
         step(watched == m_decButton ? -qint64(m_smallChange) : qint64(m_smallChange));
+        if (!arrow || !arrow->isVisible() || !arrow->isEnabled())
+            return true;
+    }
     return TCustomPanel::eventFilter(watched, event);
 }
 
