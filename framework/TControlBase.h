@@ -32,13 +32,15 @@ public:
     using Base::setFont;
 
     int Left() const { return this->x(); }
-    void setLeft(int v) { setBounds(v, Top(), Width(), Height()); }
+    void setLeft(int v) { setBounds(v, Top(), this->width(), this->height()); }
     int Top() const { return this->y(); }
-    void setTop(int v) { setBounds(Left(), v, Width(), Height()); }
-    int Width() const { return this->width(); }
-    virtual void setWidth(int v) { setBounds(Left(), Top(), v, Height()); }
+    void setTop(int v) { setBounds(Left(), v, this->width(), this->height()); }
+    // A control whose published width is not its present one (a side channel's full width)
+    // answers its own; moving or resizing the other way keeps the present width.
+    virtual int Width() const { return this->width(); }
+    virtual void setWidth(int v) { setBounds(Left(), Top(), v, this->height()); }
     int Height() const { return this->height(); }
-    virtual void setHeight(int v) { setBounds(Left(), Top(), Width(), v); }
+    virtual void setHeight(int v) { setBounds(Left(), Top(), this->width(), v); }
     virtual void setBounds(int left, int top, int width, int height)
     {
         setBoundsRect(boundsRect(left, top, width, height));

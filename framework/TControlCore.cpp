@@ -208,7 +208,7 @@ QSize TControlCore::negotiateSize(const QSize &wanted)
     if (QSize(width, height) != m_self->size()) {
         bool resize = true;
         raise(m_self, OnCanResize, &width, &height, &resize);
-        if (!resize)
+        if (!resize || !canResize(width, height))
             return m_self->size();
     }
     int minWidth = m_constraints->MinWidth();

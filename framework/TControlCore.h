@@ -103,6 +103,14 @@ protected:
     virtual void fontChanged() { }
     virtual void captionChanged() { }
     virtual void boundsChanged() { }
+    // The class's own rule on a new size, asked after OnCanResize has allowed it (and perhaps
+    // changed it): false refuses, and the bounds stay.
+    virtual bool canResize(int &width, int &height)
+    {
+        Q_UNUSED(width);
+        Q_UNUSED(height);
+        return true;
+    }
 
     // To be called from the widget's event(): follows the parent for colour and font and
     // keeps the parent's alignment pass attached.

@@ -436,7 +436,15 @@ private:
         } else if (prop.isEnumType()) {
             const QString key = m_lex.expectIdent(item);
             bool ok = false;
-            const int e = prop.enumerator().keyToValue(key.toLatin1().constData(), &ok);
+            int e = prop.enumerator().keyToValue(key.toLatin1().constData(), &ok);
+            // A class may give an enumerated property further names: an enumeration of its own
+            // named after the property with "Keys" appended, whose values are the property's.
+            if (!ok) {
+                const QMetaObject *meta = object->metaObject();
+                const int keys = meta->indexOfEnumerator(QByteArray(prop.name()) + "Keys");
+                if (keys >= 0)
+                    e = meta->enumerator(keys).keyToValue(key.toLatin1().constData(), &ok);
+            }
             if (!ok)
                 m_lex.fail(item,
                     QStringLiteral("%1 is not a value of %2")

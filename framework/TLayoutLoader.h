@@ -55,7 +55,10 @@ private:
 // Objects and collection items nest at most 100 levels deep. Components are created by their
 // registered class name and take the enclosing object as their parent (non-visual ones are
 // owned by the root, unless the enclosing component is a TComponentHolder and takes them).
-// Properties are applied in file order through Qt's property system. Anything unknown is an
+// Properties are applied in file order through Qt's property system. An enumerated property
+// takes the names of its type, and further names where the component's class declares an
+// enumeration (Q_ENUM) called after the property with "Keys" appended (AlignKeys for Align)
+// whose values are values of the property's type. Anything unknown is an
 // error, never skipped. A component that is a TLayoutStatus is told Loading() before its first
 // property, and Loaded() in creation order once the whole file is applied.
 class TLayoutLoader {

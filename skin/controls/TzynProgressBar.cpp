@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 TzynProgressBar::TzynProgressBar(QWidget *parent)
     : TzynStyled(parent)
@@ -18,6 +19,7 @@ TzynProgressBar::TzynProgressBar(QWidget *parent)
     setAttribute(Qt::WA_NoSystemBackground);
     connect(m_picture, &TPicture::OnChange, this, [this] { update(); });
     setBounds(Left(), Top(), 150, Thickness);
+    applyThicknessLimits();
     setCaptionValue(QStringLiteral("50%"));
     setColor(Colors::clBtnFace);
     setCaptionValue(QString::number(Percentage(m_min, m_max, m_position)) + QLatin1Char('%'));
@@ -104,6 +106,9 @@ void TzynProgressBar::setOrientation(TzynProgressBarOrientation orientation)
         return;
     applyStyle();
     const int length = std::max(width(), height());
+    // The old orientation's limits would hold the new length to 12.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     if (orientation == zyn::zynHorizontal) {
         setHeight(Thickness);
         setWidth(length);
@@ -111,15 +116,93 @@ void TzynProgressBar::setOrientation(TzynProgressBarOrientation orientation)
         setWidth(Thickness);
         setHeight(length);
     }
+    applyThicknessLimits();
     update();
 }
 
 void TzynProgressBar::setBounds(int left, int top, int width, int height)
 {
     const int thickness = m_orientation == zyn::zynHorizontal ? height : width;
-    if (thickness != Thickness)
+    if (thickness != Thickness && !m_loading)
         return;
     TControl::setBounds(left, top, width, height);
+}
+
+void TzynProgressBar::applyThicknessLimits()
+{
+    if (m_loading) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else if (m_orientation == zyn::zynHorizontal) {
+        setMinimumSize(0, Thickness);
+        setMaximumSize(QWIDGETSIZE_MAX, Thickness);
+    } else {
+        setMinimumSize(Thickness, 0);
+        setMaximumSize(Thickness, QWIDGETSIZE_MAX);
+    }
+}
+
+void TzynProgressBar::Loading()
+{
+    // A layout may write Width and Height before Orientation: the size waits for it.
+    m_loading = true;
+    applyThicknessLimits();
+}
+
+void TzynProgressBar::Loaded()
+{
+    m_loading = false;
+    // The length as loaded, the thickness of the orientation.
+    if (m_orientation == zyn::zynHorizontal)
+        setBounds(Left(), Top(), width(), Thickness);
+    else
+        setBounds(Left(), Top(), Thickness, height());
+    applyThicknessLimits();
+}
+
+namespace {
+
+// Relative luminance as the contrast of text is usually judged.
+double luminance(const QColor &color)
+{
+    auto channel
+        = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF())
+        + 0.0722 * channel(color.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The average colour of a picture: what a caption over it has to stand out from.
+QColor averageColor(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    qint64 r = 0, g = 0, b = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            r += qRed(line[x]);
+            g += qGreen(line[x]);
+            b += qBlue(line[x]);
+        }
+    }
+    const qint64 n = std::max<qint64>(1, qint64(rgb.width()) * rgb.height());
+    return QColor(int(r / n), int(g / n), int(b / n));
+}
+
+} // namespace
+
+QColor TzynProgressBar::ReadableOn(const QColor &caption, const QColor &fill)
+{
+    // 3:1 is enough for text of this weight to be read at a glance.
+    if (contrast(caption, fill) >= 3.0)
+        return caption;
+    const QColor black(Qt::black), white(Qt::white);
+    return contrast(black, fill) >= contrast(white, fill) ? black : white;
 }
 
 void TzynProgressBar::setBorderColor(TColor color)
@@ -178,8 +261,15 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
         bitmap.fill(Qt::white);
         QPainter canvas(&bitmap);
         const int bottom = bitmap.height() - 1;
-        if (hasPicture)
-            graphic->draw(canvas, QRect(QPoint(1, 1), QPoint(filled - 1, bottom - 1)));
+        const QRect fill(QPoint(1, 1), QPoint(filled - 1, bottom - 1));
+        if (hasPicture && tilesPicture()) {
+            // Stretched, a picture of blocks or stripes would stop short of the percentage in
+            // its last block and draw blocks of another width at every length.
+            canvas.setBrushOrigin(1, 1);
+            canvas.fillRect(fill, QBrush(GraphicImage(*graphic)));
+        } else if (hasPicture) {
+            graphic->draw(canvas, fill);
+        }
         canvas.fillRect(QRect(QPoint(filled, 1), QPoint(w - 2, bottom - 1)), toQColor(Color()));
     } else {
         const int top = std::max(1, (h - 1) - FilledLength(m_min, m_max, m_position, h - 1));
@@ -187,10 +277,15 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
         bitmap.fill(Qt::white);
         QPainter canvas(&bitmap);
         const int right = bitmap.width() - 1;
-        // The filled part grows from the bottom, so its picture is turned upside down.
-        if (hasPicture)
-            canvas.drawImage(
-                QRect(QPoint(1, top), QPoint(right - 1, h - 2)), mirroredPicture(*graphic));
+        // The filled part grows from the bottom, so its picture is turned upside down; a pattern
+        // is repeated upward from the bottom row.
+        const QRect fill(QPoint(1, top), QPoint(right - 1, h - 2));
+        if (hasPicture && tilesPicture()) {
+            canvas.setBrushOrigin(1, h - 1);
+            canvas.fillRect(fill, QBrush(mirroredPicture(*graphic)));
+        } else if (hasPicture) {
+            canvas.drawImage(fill, mirroredPicture(*graphic));
+        }
         canvas.fillRect(QRect(QPoint(1, 1), QPoint(right - 1, top - 1)), toQColor(Color()));
     }
     QPainter canvas(&bitmap);
@@ -203,10 +298,23 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
         const QFontMetrics metrics(font);
         const QString text = Caption();
         canvas.setFont(font);
-        canvas.setPen(toQColor(m_captionColor));
         const int x = (bitmap.width() - metrics.horizontalAdvance(text)) / 2;
         const int y = (bitmap.height() - metrics.height()) / 2;
-        canvas.drawText(QPoint(x, y + metrics.ascent()), text);
+        const QPoint at(x, y + metrics.ascent());
+        // The part of the caption over the fill takes a colour that reads on the fill; the rest
+        // is in CaptionColor on Color, as given.
+        const int filled = std::max(1, FilledLength(m_min, m_max, m_position, w - 1));
+        const QColor caption = toQColor(m_captionColor);
+        const QColor fillColor
+            = hasPicture ? averageColor(GraphicImage(*graphic)) : QColor(Qt::white);
+        canvas.save();
+        canvas.setClipRect(QRect(0, 0, filled, bitmap.height()));
+        canvas.setPen(ReadableOn(caption, fillColor));
+        canvas.drawText(at, text);
+        canvas.setClipRect(QRect(filled, 0, bitmap.width() - filled, bitmap.height()));
+        canvas.setPen(caption);
+        canvas.drawText(at, text);
+        canvas.restore();
     }
     const QColor border = toQColor(m_borderColor);
     canvas.fillRect(QRect(0, 0, w, 1), border);

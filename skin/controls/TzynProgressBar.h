@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TControl.h"
+#include "TLayoutStatus.h"
 #include "TzynSkinned.h"
 
 #include <QImage>
@@ -9,10 +10,13 @@ class TGraphic;
 class TPicture;
 
 // A bar 12 pixels thick showing Position between Min and Max: the filled part shows the
-// style's progress picture stretched along the bar (from the bottom when vertical), the rest
-// Color, a one-pixel BorderColor frame round it, and on a horizontal bar the percentage in its
-// middle. Its thickness stays 12: a resize to another thickness is refused.
-class TzynProgressBar : public TzynStyled<TzynSkinned<TControl>> {
+// style's progress picture repeated along the bar (a picture of the user's, under Custom,
+// stretched), from the bottom when vertical; the rest Color, a one-pixel BorderColor frame
+// round it, and on a horizontal bar the percentage in its middle, in CaptionColor where that
+// reads on what lies under it and in black or white over a fill it does not read on. Its
+// thickness stays 12: setBounds refuses another, Qt's own resize and setGeometry are held to
+// it, and a layout may give Width, Height and Orientation in any order.
+class TzynProgressBar : public TzynStyled<TzynSkinned<TControl>>, public TLayoutStatus {
     Q_OBJECT
     Q_PROPERTY(zyn::TzynUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(TColor CaptionColor READ CaptionColor WRITE setCaptionColor)
@@ -55,8 +59,16 @@ public:
     // Position is beyond Max.
     static int FilledLength(int min, int max, int position, int n);
 
-    // Refuses a thickness other than 12.
+    // Refuses a thickness other than 12 (while a layout loads, the size is taken as given and
+    // the thickness applied once the layout is complete).
     void setBounds(int left, int top, int width, int height) override;
+
+    void Loading() override;
+    void Loaded() override;
+
+    // The colour the caption takes over a fill of the given colour: the caption colour where
+    // the two differ enough to read, else black or white, whichever reads better.
+    static QColor ReadableOn(const QColor &caption, const QColor &fill);
 
 protected:
     void ApplyUIStyle(TzynUIStyle style) override;
@@ -67,6 +79,10 @@ private:
     // Repaints when what shows (the filled part or the caption) changed.
     void valueChanged(int oldFilled, const QString &oldCaption);
     int filledNow() const;
+    // Holds Qt's own resizing to the thickness of the orientation; none while a layout loads.
+    void applyThicknessLimits();
+    // The theme's pictures are patterns repeated along the bar; a user's is stretched.
+    bool tilesPicture() const { return UIStyle() != TzynUIStyle::Custom; }
     // The picture upside down, as the vertical bar fills from the bottom; turned once per
     // picture rather than on every paint.
     QImage mirroredPicture(const TGraphic &graphic) const;
@@ -82,4 +98,5 @@ private:
     TColor m_captionColor = Colors::clBlack;
     bool m_showCaption = true;
     bool m_smartShowCaption = false;
+    bool m_loading = false;
 };

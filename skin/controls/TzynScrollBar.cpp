@@ -8,8 +8,11 @@
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -47,14 +50,19 @@ TzynScrollBar::TzynScrollBar(QWidget *parent)
     for (TzynImageButton *button : { m_decButton, m_incButton }) {
         button->setTabStop(false);
         button->setMouseContinuouslyDownInterval(arrowRepeatInterval);
+        // The press itself takes the first step; the repeat takes the following ones.
+        button->installEventFilter(this);
+        // A click gives a button the focus: it goes to the bar (or whatever the bar passes it
+        // on to, the view of a binding).
+        button->setFocusProxy(this);
     }
-    // Only the repeat moves the position: a press shorter than one interval does nothing.
     connect(m_decButton, &TzynImageButton::OnMouseContinuouslyDown, this,
         [this] { step(-m_smallChange); });
     connect(m_incButton, &TzynImageButton::OnMouseContinuouslyDown, this,
         [this] { step(m_smallChange); });
     setBevelInner(Fw::bvNone);
     setBevelOuter(Fw::bvNone);
+    setFocusPolicy(Qt::StrongFocus);
     setHeight(defaultHeight);
     arrangeParts();
 }
@@ -64,6 +72,13 @@ TzynScrollBar::~TzynScrollBar()
     // The track's last notices must not reach a binding that outlives the bar's handler.
     m_bindingHandler = nullptr;
     disconnect(m_track, nullptr, this, nullptr);
+    m_decButton->removeEventFilter(this);
+    m_incButton->removeEventFilter(this);
+    // Qt's clearing of a dying widget's focus follows focus proxies: it must not take the
+    // focus from the view a binding passed it on to.
+    m_decButton->setFocusProxy(nullptr);
+    m_incButton->setFocusProxy(nullptr);
+    setFocusProxy(nullptr);
 }
 
 void TzynScrollBar::ApplyUIStyle(TzynUIStyle style)
@@ -92,8 +107,10 @@ void TzynScrollBar::setVertical(bool value)
 
 void TzynScrollBar::setSmallChange(int value)
 {
-    if (value >= 1 && value <= 32767)
+    if (value >= 1 && value <= 32767) {
         m_smallChange = value;
+        m_track->setSmallChange(value);
+    }
 }
 
 void TzynScrollBar::setLineButton(int length)
@@ -169,9 +186,40 @@ void TzynScrollBar::setOnChange(std::function<void()> handler)
     m_bindingHandler = std::move(handler);
 }
 
-void TzynScrollBar::step(int delta)
+void TzynScrollBar::step(qint64 delta)
 {
-    m_track->setPosition(m_track->Position() + delta);
+    m_track->StepBy(delta);
+}
+
+bool TzynScrollBar::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press
+        = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && (watched == m_decButton || watched == m_incButton)
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
+        && static_cast<QWidget *>(watched)->isEnabled()) {
+        // OnChange may delete or hide the bar: then the press goes no further, and no repeat
+        // starts on an arrow that is gone or out of sight.
+        QPointer<QWidget> arrow(static_cast<QWidget *>(watched));
+        step(watched == m_decButton ? -qint64(m_smallChange) : qint64(m_smallChange));
+        if (!arrow || !arrow->isVisible() || !arrow->isEnabled())
+            return true;
+    }
+    return TCustomPanel::eventFilter(watched, event);
+}
+
+void TzynScrollBar::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)
+        || !m_track->StepForKey(event->key()))
+        TCustomPanel::keyPressEvent(event);
+}
+
+void TzynScrollBar::wheelEvent(QWheelEvent *event)
+{
+    // Over an arrow the wheel comes here; over the track the track takes it itself.
+    m_track->StepForWheel(event->angleDelta());
+    event->accept();
 }
 
 void TzynScrollBar::colorChanged()

@@ -14,8 +14,11 @@ class TzynScrollTrackBar;
 // (both TzynImageButtons that repeat every 100 ms while held) and between them a
 // TzynScrollTrackBar whose slider is the thumb, built from the style's three-part thumb
 // picture: as long as PageSize per cent of the track, or LineButton pixels when that is set.
-// Min, Max, Position, PageSize and OnChange are the track's. A list or memo binds it through
-// TzynScrollBinding.
+// Min, Max, Position, PageSize and OnChange are the track's. A press on an arrow steps once at
+// once, then repeats while held. A free bar takes the focus: the arrow keys step by
+// SmallChange, Page Up and Page Down by LargeChange, Home and End go to Min and Max; the wheel
+// moves it wherever it is. A list or memo binds it through TzynScrollBinding (a bound bar
+// takes no focus: the view keeps it).
 class TzynScrollBar : public TzynStyled<TzynSkinned<TCustomPanel>>, public TzynBindableScrollBar {
     Q_OBJECT
     Q_PROPERTY(int LineButton READ LineButton WRITE setLineButton)
@@ -67,6 +70,7 @@ public:
     void setVertical(bool vertical) override;
     void setSliderVisible(bool visible) override;
     void setOnChange(std::function<void()> handler) override;
+    QColor CornerColor() const override { return toQColor(Color()); }
 
 Q_SIGNALS:
     // The track's position changed; Sender is the scroll bar.
@@ -75,6 +79,9 @@ Q_SIGNALS:
 protected:
     void ApplyUIStyle(TzynUIStyle style) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void colorChanged() override;
 
 private:
@@ -82,7 +89,7 @@ private:
     void loadStylePictures();
     void arrangeParts();
     void buildThumb();
-    void step(int delta);
+    void step(qint64 delta);
 
     TzynScrollTrackBar *m_track;
     TzynImageButton *m_incButton;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QPointer>
 
@@ -27,6 +28,9 @@ public:
     virtual void setSliderVisible(bool visible) = 0;
     // The handler of the bar's OnChange, run whenever its position changes; empty for none.
     virtual void setOnChange(std::function<void()> handler) = 0;
+    // The colour of the square where a vertical and a horizontal bar meet; invalid for the
+    // bar's parent's own background.
+    virtual QColor CornerColor() const { return QColor(); }
 };
 
 // The length in pixels of a Qt scroll bar's thumb as its style draws it: what a bound skinned
@@ -38,11 +42,17 @@ int NativeThumbLength(QScrollBar *bar);
 // moving a skinned bar scrolls the view. The view's QScrollBar stays the source of truth.
 //
 // - Binding a bar makes it vertical or horizontal, gives it the binding's OnChange handler,
-//   brings it to the front, places and synchronises it. Binding another bar (or none) releases
-//   the previous one: no handler, LineButton 0, Max 100, enabled. A bar that is destroyed is
-//   simply forgotten.
+//   brings it to the front, takes its focus (the view keeps the keyboard), places and
+//   synchronises it. Binding another bar (or none) releases the previous one: no handler,
+//   LineButton 0, Max 100 with the position brought into 0..100, its slider and focus back,
+//   enabled, and shown again if the binding hid it. A bar that is destroyed is simply forgotten.
 // - Placing: over the view's right (bottom) edge inside the one-pixel frame, in the view's
-//   parent's coordinates; after binding and after every move or resize of the view.
+//   parent's coordinates; after binding, after every move or resize of the view, and whenever a
+//   bar changes its own thickness (a style gives it other pictures). Two shown bars meet at a
+//   corner square of the vertical bar's width and the horizontal bar's height, which the
+//   binding fills in the bars' colour, so that nothing of the view's own bars shows between.
+// - Following the view: a hidden view hides its bars (and the corner); shown again, they are
+//   shown as the synchronisation says.
 // - Synchronising: after every change of the view's scroll range, position, scroll-bar
 //   visibility or enabled state, the bar takes Min, Max (Qt's maximum, which already leaves
 //   out the page), Position and the native thumb's length; while the native bar is hidden or
@@ -91,6 +101,10 @@ private:
         bool vertical;
         TzynBindableScrollBar *bar = nullptr;
         QPointer<QWidget> widget;
+        // What the bar had before the binding took its focus, and whether the binding has it
+        // hidden: both given back on release.
+        Qt::FocusPolicy focusPolicy = Qt::NoFocus;
+        bool hiddenByBinding = false;
     };
 
     static TzynBindableScrollBar *bound(const Side &side);
@@ -100,6 +114,12 @@ private:
     void synchronise(Side &side);
     void barMoved(Side &side);
     void updateNativePolicies();
+    // Places the bars and the corner without synchronising.
+    void placeBars();
+    void setBarVisible(Side &side, bool visible);
+    // Whether the view counts as shown: a view hidden on its own hides its bars.
+    bool viewShown() const;
+    QWidget *shownBar(const Side &side) const;
 
     QAbstractScrollArea *m_view;
     Scheme m_scheme;
@@ -107,4 +127,7 @@ private:
     Side m_horizontal { false, nullptr, {} };
     bool m_syncing = false;
     bool m_viewGoing = false;
+    bool m_placing = false;
+    // The square where two bars meet; made when first needed, on the bars' parent.
+    QPointer<QWidget> m_corner;
 };

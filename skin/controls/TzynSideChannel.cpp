@@ -299,16 +299,11 @@ bool TzynSideChannel::eventFilter(QObject *watched, QEvent *event)
     return TCustomPanel::eventFilter(watched, event);
 }
 
-void TzynSideChannel::setBounds(int left, int top, int width, int height)
+bool TzynSideChannel::canResize(int &width, int &)
 {
-    if (!m_moving && m_pinButton->isVisible() && width < MinimumOutWidth
-        && width != this->width()) {
-        // The program's own check is asked first, as for any resize; then the channel refuses.
-        bool allow = true;
-        Q_EMIT OnCanResize(this, width, height, allow);
-        return;
-    }
-    TCustomPanel::setBounds(left, top, width, height);
+    // Out is the pin button's own state: the window need not be on the screen.
+    const bool out = !m_pinButton->isHidden();
+    return m_moving || !out || width >= MinimumOutWidth || width == this->width();
 }
 
 void TzynSideChannel::resizeEvent(QResizeEvent *event)

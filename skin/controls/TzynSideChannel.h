@@ -28,16 +28,22 @@ public:
     static constexpr int MinimumOutWidth = 50;
     static constexpr int HideInterval = 500;
 
+    // The names a layout gives Align besides the framework's alLeft and alRight: the channel's
+    // own edges, with the framework's values (the layout loader reads them under this name).
+    enum AlignKeys { zynLeft = Fw::alLeft, zynRight = Fw::alRight };
+    Q_ENUM(AlignKeys)
+
     explicit TzynSideChannel(QWidget *parent = nullptr);
     ~TzynSideChannel() override;
 
     // A channel's first colour is the one a form frame of the owner's style has.
     void InitialStyle(TzynUIStyle style) override;
 
-    // The width when out. Writing it (or the published Width) leaves the present width alone:
-    // the width follows the sliding. setBounds changes the present width.
+    // The width when out. The published Width reads and writes it; writing leaves the present
+    // width alone: the width follows the sliding. setBounds changes the present width.
     int FullWidth() const { return m_fullWidth; }
     void setFullWidth(int width);
+    int Width() const override { return m_fullWidth; }
     void setWidth(int width) override { setFullWidth(width); }
     TColor SideBarColor() const override;
     void setSideBarColor(TColor color) override;
@@ -52,8 +58,8 @@ public:
     void setAlignment(Fw::TAlignment alignment) override;
     TzynSideChannelAlign ChannelAlign() const { return m_align; }
     void setChannelAlign(TzynSideChannelAlign align);
-    // The published Align: alLeft or alRight, the two edges a channel docks to; any other
-    // value is refused.
+    // The published Align: alLeft or alRight (zynLeft or zynRight in a layout), the two edges
+    // a channel docks to; any other value is refused.
     void setAlign(Fw::TAlign align) override;
     bool StayOn() const { return m_stayOn; }
     void setStayOn(bool value);
@@ -80,9 +86,6 @@ public:
     // exclusive right and bottom ones, count as outside.
     static bool StrictlyInside(const QPoint &point, const QRect &rect);
 
-    // A new width below MinimumOutWidth is refused while the channel is out and not sliding.
-    void setBounds(int left, int top, int width, int height) override;
-
 Q_SIGNALS:
     void OnPop(QObject *Sender);
     void OnPush(QObject *Sender);
@@ -91,6 +94,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void fontChanged() override;
+    // A new width below MinimumOutWidth is refused while the channel is out and not sliding,
+    // shown on the screen or not yet; the width read is the one OnCanResize left.
+    bool canResize(int &width, int &height) override;
 
 private:
     void hoverCheck();

@@ -6,9 +6,12 @@
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <memory>
@@ -41,8 +44,11 @@ int TzynTrackBar::Geometry::SliderAlong(int position) const
 {
     if (min == max)
         return 0;
-    // 64 bits: a memo's pixel range times a long track does not fit in 32.
-    return int(qint64(position - min) * (length - sliderLength) / (qint64(max) - min));
+    // Every difference in 64 bits: Position - Min alone spans 2^32 for the widest range, and a
+    // memo's pixel range times a long track does not fit in 32 either. A position that Min or
+    // Max left outside the range keeps the slider at the end of its travel, on the track.
+    const qint64 along = (qint64(position) - min) * (length - sliderLength) / (qint64(max) - min);
+    return int(std::clamp<qint64>(along, 0, Travel()));
 }
 
 int TzynTrackBar::Geometry::SliderAcross() const
@@ -50,14 +56,18 @@ int TzynTrackBar::Geometry::SliderAcross() const
     return std::max(0, thickness - sliderThickness) / 2;
 }
 
-int TzynTrackBar::Geometry::PositionFrom(int pointer) const
+qint64 TzynTrackBar::Geometry::PositionFrom(int pointer) const
+{
+    return PositionAt(pointer - sliderLength / 2);
+}
+
+qint64 TzynTrackBar::Geometry::PositionAt(int origin) const
 {
     // A slider as long as the control or longer has no travel to divide by: every pointer
     // stands for the first position.
     if (sliderLength >= length)
         return 0;
-    return min
-        + int(qint64(pointer - sliderLength / 2) * (qint64(max) - min) / (length - sliderLength));
+    return min + qint64(origin) * (qint64(max) - min) / (length - sliderLength);
 }
 
 TzynTrackBar::TzynTrackBar(QWidget *parent)
@@ -73,6 +83,8 @@ TzynTrackBar::TzynTrackBar(QWidget *parent)
     m_slider->setAutoSize(true);
     m_slider->setBevelOuter(Fw::bvNone);
     m_slider->installEventFilter(this);
+    // The keyboard and the wheel move it; it shows the focus.
+    setFocusPolicy(Qt::StrongFocus);
     placeSlider();
 }
 
@@ -147,13 +159,93 @@ void TzynTrackBar::setMax(int value)
 
 void TzynTrackBar::setPosition(int value)
 {
-    if (value < m_min)
-        value = m_min;
-    else if (value > m_max)
-        value = m_max;
+    value = clampPosition(value);
     if (!AssignIfChanged(m_position, value))
         return;
     placeSlider();
+}
+
+int TzynTrackBar::clampPosition(qint64 value) const
+{
+    // Below Min gives Min, above Max gives Max, in this order as the setter has it; the
+    // comparison is made before anything is cut to 32 bits.
+    if (value < m_min)
+        return m_min;
+    if (value > m_max)
+        return m_max;
+    return int(value);
+}
+
+void TzynTrackBar::setSmallChange(int value)
+{
+    if (value >= 1)
+        m_smallChange = value;
+}
+
+void TzynTrackBar::StepBy(qint64 delta)
+{
+    setPosition(clampPosition(qint64(m_position) + delta));
+}
+
+bool TzynTrackBar::StepForKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        StepBy(-qint64(m_smallChange));
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        StepBy(m_smallChange);
+        return true;
+    case Qt::Key_PageUp:
+        StepBy(-qint64(m_pageSize));
+        return true;
+    case Qt::Key_PageDown:
+        StepBy(m_pageSize);
+        return true;
+    case Qt::Key_Home:
+        setPosition(m_min);
+        return true;
+    case Qt::Key_End:
+        setPosition(m_max);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TzynTrackBar::StepForWheel(const QPoint &angleDelta)
+{
+    // A wheel turned sideways moves a bar as one turned away from the user does.
+    m_wheelRest += angleDelta.y() != 0 ? angleDelta.y() : angleDelta.x();
+    const int notches = m_wheelRest / QWheelEvent::DefaultDeltasPerStep;
+    if (notches == 0)
+        return false;
+    m_wheelRest -= notches * QWheelEvent::DefaultDeltasPerStep;
+    const qint64 lines = qint64(notches) * QApplication::wheelScrollLines();
+    StepBy(-lines * m_smallChange);
+    return true;
+}
+
+void TzynTrackBar::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)
+        || !StepForKey(event->key()))
+        TCustomPanel::keyPressEvent(event);
+}
+
+void TzynTrackBar::wheelEvent(QWheelEvent *event)
+{
+    StepForWheel(event->angleDelta());
+    event->accept();
+}
+
+void TzynTrackBar::SkinStateChanged(TzynSkinState old)
+{
+    // Only the focus shows.
+    if ((old ^ SkinState()).testFlag(TzynSkinStateFlag::Focused))
+        update();
 }
 
 void TzynTrackBar::setPageSize(int value)
@@ -243,6 +335,10 @@ void TzynTrackBar::paintEvent(QPaintEvent *)
                                        : QPoint((width() - m_barBitmap.width()) / 2, 0);
         painter.drawImage(at, m_barBitmap);
     }
+    // The dotted rectangle round the control while it has the focus; the slider, a child,
+    // covers it where it stands.
+    if (hasFocus())
+        DrawFocusRect(painter, rect());
 }
 
 void TzynTrackBar::resizeEvent(QResizeEvent *event)
@@ -259,12 +355,14 @@ void TzynTrackBar::colorChanged()
 void TzynTrackBar::pageStep(int pointer)
 {
     const int origin = horizontal() ? m_slider->x() : m_slider->y();
-    const int target = geometryNow().PositionFrom(pointer);
-    // The step never carries the slider past the pointer.
+    const qint64 target = geometryNow().PositionFrom(pointer);
+    const qint64 position = m_position;
+    // The step never carries the slider past the pointer, and never away from it: once the
+    // slider covers the pointer the goal can lie behind the position, and it stays.
     if (pointer > origin)
-        setPosition(std::min(m_position + m_pageSize, target));
+        setPosition(clampPosition(std::max(position, std::min(position + m_pageSize, target))));
     else if (pointer < origin)
-        setPosition(std::max(m_position - m_pageSize, target));
+        setPosition(clampPosition(std::min(position, std::max(position - m_pageSize, target))));
 }
 
 void TzynTrackBar::stopStepping()
@@ -286,16 +384,14 @@ void TzynTrackBar::endDrag()
 void TzynTrackBar::dragTo(int pointer)
 {
     const Geometry g = geometryNow();
-    const int along = std::clamp(pointer - m_grabOffset, 0, g.Travel());
+    // The point where the slider was grabbed stays under the pointer, and the position is the
+    // one the slider's place stands for, so that placing the slider for it later puts it back
+    // where the pointer left it (give or take the truncation) instead of half a slider away.
+    const int along = int(std::clamp<qint64>(qint64(pointer) - m_grabOffset, 0, g.Travel()));
     const int across = horizontal() ? m_slider->y() : m_slider->x();
     MoveControlTo(m_slider, horizontal() ? QPoint(along, across) : QPoint(across, along));
-    int position = g.PositionFrom(pointer);
-    if (position < m_min)
-        position = m_min;
-    else if (position > m_max)
-        position = m_max;
     // The slider stays where the pointer put it: the position follows without placing it.
-    m_position = position;
+    m_position = clampPosition(g.PositionAt(along));
     if (m_position != m_lastReportedPosition)
         reportChange();
 }

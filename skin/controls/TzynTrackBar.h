@@ -28,7 +28,8 @@ class TzynTrackBar : public TzynStyled<TzynSkinned<TCustomPanel>> {
     Q_PROPERTY(zyn::TzynProgressBarOrientation Orientation READ Orientation WRITE setOrientation)
 public:
     // The geometry shared by painting, placing and the pointer: lengths run along the
-    // orientation, thicknesses across it. Integer arithmetic whose divisions truncate toward zero.
+    // orientation, thicknesses across it. Integer arithmetic whose divisions truncate toward zero,
+    // in 64 bits: a range from INT_MIN to INT_MAX is 2^32 wide.
     struct Geometry {
         int length = 0; // L: the control's width (horizontal) or height (vertical)
         int thickness = 0; // T: the other dimension
@@ -40,8 +41,11 @@ public:
         // Where the slider's top-left corner goes for a position, along and across.
         int SliderAlong(int position) const;
         int SliderAcross() const;
-        // The position that a pointer coordinate along the length stands for; not clamped.
-        int PositionFrom(int pointer) const;
+        // The position that a pointer coordinate along the length stands for when the pointer
+        // is at the slider's middle (a page step's goal); not clamped.
+        qint64 PositionFrom(int pointer) const;
+        // The position of a slider whose start is at origin along the length; not clamped.
+        qint64 PositionAt(int origin) const;
         // How far the slider can travel: 0 when it is as long as the control or longer.
         int Travel() const;
     };
@@ -64,6 +68,19 @@ public:
     void setPageSize(int value);
     TzynProgressBarOrientation Orientation() const { return m_orientation; }
     void setOrientation(TzynProgressBarOrientation value);
+    // The step of the arrow keys and of one line of the wheel; 1 unless an owner sets it.
+    int SmallChange() const { return m_smallChange; }
+    void setSmallChange(int value);
+
+    // Moves the position by delta (clamped to Min..Max, never wrapping).
+    void StepBy(qint64 delta);
+    // The keyboard of a slider: the arrow keys step by SmallChange (left and up toward Min),
+    // Page Up and Page Down by PageSize, Home and End go to Min and Max. Returns whether the
+    // key was one of these.
+    bool StepForKey(int key);
+    // The wheel: each notch moves by the desktop's lines per notch times SmallChange, toward
+    // Min when turned away from the user. Returns whether it moved anything.
+    bool StepForWheel(const QPoint &angleDelta);
 
     int LastReportedPosition() const { return m_lastReportedPosition; }
     bool Dragging() const { return m_dragging; }
@@ -94,7 +111,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void colorChanged() override;
+    void SkinStateChanged(TzynSkinState old) override;
 
 private:
     bool horizontal() const { return m_orientation == zynHorizontal; }
@@ -103,6 +123,7 @@ private:
     void fitThickness();
     void placeSlider();
     void reportChange();
+    int clampPosition(qint64 value) const;
     void pageStep(int pointer);
     void stopStepping();
     void endDrag();
@@ -118,6 +139,9 @@ private:
     bool m_dragging = false;
     int m_grabOffset = 0;
     int m_pageSize = 10;
+    int m_smallChange = 1;
+    // Wheel turns smaller than a notch, kept until they add up to one.
+    int m_wheelRest = 0;
     QImage m_barBitmap;
     // Where the pointer was last seen, in the track bar's coordinates: the step timer reads it,
     // since under X11 the cursor position ignores simulated input.

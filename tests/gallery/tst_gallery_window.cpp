@@ -43,7 +43,7 @@ template <class T> T *part(QObject *root, const char *name)
 }
 
 // The skinned scroll bars a list or memo binds: they stand over its edges by design (and the
-// memo's two meet in a small square at the inner corner).
+// memo's two meet at a corner square, which the binding fills: it stands over the memo too).
 QList<const QObject *> boundBars(const QWidget *widget)
 {
     QList<const QObject *> bars;
@@ -58,6 +58,12 @@ bool standOverByDesign(const QWidget *a, const QWidget *b, const QList<QWidget *
 {
     if (boundBars(a).contains(b) || boundBars(b).contains(a))
         return true;
+    const QString corner = QStringLiteral("scrollCorner");
+    if (a->objectName() == corner || b->objectName() == corner) {
+        const QWidget *other = a->objectName() == corner ? b : a;
+        if (boundBars(other).size() == 2)
+            return true;
+    }
     for (const QWidget *view : siblings) {
         const QList<const QObject *> bars = boundBars(view);
         if (bars.contains(a) && bars.contains(b))

@@ -87,7 +87,8 @@ private Q_SLOTS:
     void listBoxBorderAndItems();
 
     void memoBindsItsNativeBarsWithTheSkinnedOnes();
-    void memoBarsOverlapAtTheInnerCorner();
+    void memoBarsMeetAtACleanCornerInEveryStyle();
+    void releasedBarKeepsItsThumbOnTheTrack();
     void memoThatFitsKeepsItsBarWithoutThumb();
     void movingTheMemoBarScrollsTheText();
 
@@ -265,7 +266,7 @@ void tst_BoundLists::memoBindsItsNativeBarsWithTheSkinnedOnes()
     QCOMPARE(memo->ScrollBars(), Fw::ssNone);
 }
 
-void tst_BoundLists::memoBarsOverlapAtTheInnerCorner()
+void tst_BoundLists::memoBarsMeetAtACleanCornerInEveryStyle()
 {
     auto *memo = make<TzynMemo>();
     memo->setGeometry(200, 30, 200, 150);
@@ -276,12 +277,57 @@ void tst_BoundLists::memoBarsOverlapAtTheInnerCorner()
     memo->setVScrollBar(bar);
     QCOMPARE(memo->ScrollBars(), Fw::ssBoth);
     QCOMPARE(horizontal->Orientation(), zynHorizontal);
-    const QRect h = horizontal->geometry();
-    const QRect v = bar->geometry();
-    QCOMPARE(h.left(), 201);
-    QCOMPARE(h.top(), 30 + 150 - h.height() - 2);
-    QCOMPARE(h.x() + h.width(), v.x() + 2);
-    QCOMPARE(v.y() + v.height(), h.y() + 2);
+    auto *corner = form->findChild<QWidget *>(QStringLiteral("scrollCorner"));
+    QVERIFY(corner);
+    for (const S style : { S::WinXP, S::MacOS, S::DeepBlue, S::Protein, S::BlueGlass, S::WinXP }) {
+        // The bars take the style one after the other, changing their thickness on the way.
+        horizontal->setUIStyle(style);
+        bar->setUIStyle(style);
+        QApplication::processEvents();
+        const QRect h = horizontal->geometry();
+        const QRect v = bar->geometry();
+        QCOMPARE(h.left(), 201);
+        QCOMPARE(v.top(), 31);
+        // Flush with the memo's inner edges: no strip of its own bars beside them.
+        QCOMPARE(v.x() + v.width(), 200 + 200 - 2);
+        QCOMPARE(h.y() + h.height(), 30 + 150 - 2);
+        // Neither covers the other; the corner square fills the rest in the bars' colour.
+        QVERIFY(!h.intersects(v));
+        QCOMPARE(h.x() + h.width(), v.x());
+        QCOMPARE(v.y() + v.height(), h.y());
+        QCOMPARE(corner->geometry(), QRect(v.x(), h.y(), v.width(), h.height()));
+        QVERIFY(corner->isVisible());
+        const QImage image = shot(form.get());
+        const QRgb colour = toQColor(bar->Color()).rgb();
+        for (int y = corner->y(); y < corner->y() + corner->height(); ++y)
+            for (int x = corner->x(); x < corner->x() + corner->width(); ++x)
+                QCOMPARE(image.pixel(x, y), colour);
+    }
+}
+
+void tst_BoundLists::releasedBarKeepsItsThumbOnTheTrack()
+{
+    fill(300);
+    list->setVScrollBar(bar);
+    list->verticalScrollBar()->setValue(250);
+    QCOMPARE(bar->Position(), 250);
+    list->setVScrollBar(nullptr);
+    // Max is 100 again: the position is brought into the range, the thumb onto the track.
+    QCOMPARE(bar->Max(), 100);
+    QCOMPARE(bar->Position(), 100);
+    const TzynTrackBar::Geometry g = bar->Track()->geometryNow();
+    QCOMPARE(bar->Track()->Slider()->y(), g.Travel());
+    QCOMPARE(bar->focusPolicy(), Qt::StrongFocus);
+
+    // A bar the memo showed without its thumb gets the thumb back.
+    auto *memo = make<TzynMemo>();
+    memo->setGeometry(200, 30, 200, 150);
+    memo->setPlainText(QStringLiteral("short"));
+    memo->setVScrollBar(bar);
+    QApplication::processEvents();
+    QVERIFY(bar->Track()->Slider()->isHidden());
+    memo->setVScrollBar(nullptr);
+    QVERIFY(!bar->Track()->Slider()->isHidden());
 }
 
 void tst_BoundLists::memoThatFitsKeepsItsBarWithoutThumb()

@@ -219,7 +219,7 @@ private Q_SLOTS:
         QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, end);
     }
 
-    // The scroll bar's arrows change it only by repeating while held.
+    // A press on a scroll bar's arrow changes it at once, before the repeat.
     void scrollBarArrowHeld()
     {
         Window window;

@@ -1,9 +1,13 @@
 // The skinned progress bar: the percentage and filled length at the edges of the range, the
 // refused thickness, turning upright, and the pixels of both orientations.
 
+#include "SkinClasses.h"
 #include "TBitmap.h"
+#include "TForm.h"
+#include "TLayoutLoader.h"
 #include "TPicture.h"
 #include "TzynProgressBar.h"
+#include "ZYNDraw.h"
 
 #include <QtTest>
 
@@ -35,6 +39,11 @@ private Q_SLOTS:
     void horizontalPixels();
     void verticalFillsFromTheBottomMirrored();
     void smartCaption();
+    void fillRepeatsTheStylePatternToThePercentage_data();
+    void fillRepeatsTheStylePatternToThePercentage();
+    void captionReadsOverTheFill();
+    void thicknessHoldsAgainstQtsOwnResize();
+    void layoutMayGiveTheSizeBeforeTheOrientation();
 };
 
 void tst_ProgressBar::arithmetic_data()
@@ -210,6 +219,132 @@ void tst_ProgressBar::smartCaption()
     QCOMPARE(darkPixels(), 0);
     bar->setPosition(1);
     QVERIFY(darkPixels() > 5);
+}
+
+void tst_ProgressBar::fillRepeatsTheStylePatternToThePercentage_data()
+{
+    QTest::addColumn<S>("style");
+    QTest::newRow("MacOS") << S::MacOS;
+    QTest::newRow("WinXP") << S::WinXP;
+    QTest::newRow("DeepBlue") << S::DeepBlue;
+    QTest::newRow("Protein") << S::Protein;
+    QTest::newRow("BlueGlass") << S::BlueGlass;
+}
+
+void tst_ProgressBar::fillRepeatsTheStylePatternToThePercentage()
+{
+    QFETCH(S, style);
+    QWidget form;
+    auto *bar = new Bar(&form);
+    bar->setUIStyle(style);
+    bar->setShowCaption(false);
+    bar->setPosition(80);
+    const QImage picture
+        = GraphicImage(*bar->Picture()->graphic()).convertToFormat(QImage::Format_RGB32);
+    const QImage image = shot(bar);
+    // 149 * 80 div 100 = 119: columns 1 to 118 show the picture, repeated from column 1 at its
+    // own width (a WinXP block is five green pixels and a light one, the MacOS stripe 13 wide),
+    // so the last block ends at the percentage, not five sixths of the way.
+    const int filled = 119;
+    for (int row = 0; row < picture.height(); ++row) {
+        for (int x = 1; x < filled; ++x)
+            QCOMPARE(image.pixel(x, 1 + row), picture.pixel((x - 1) % picture.width(), row));
+        for (int x = filled; x < 149; ++x)
+            QCOMPARE(image.pixel(x, 1 + row), rgb(bar->Color()));
+    }
+
+    // Upright, the pattern repeats upward from the bottom row, turned upside down.
+    bar->setOrientation(zyn::zynVertical);
+    const QImage upright
+        = GraphicImage(*bar->Picture()->graphic()).convertToFormat(QImage::Format_RGB32);
+    const QImage tall = shot(bar);
+    const int top = 149 - filled;
+    const int columns = std::min(upright.width(), 10);
+    for (int c = 0; c < columns; ++c) {
+        for (int y = top; y < 149; ++y)
+            QCOMPARE(tall.pixel(1 + c, y), upright.pixel(c, (148 - y) % upright.height()));
+        QCOMPARE(tall.pixel(1 + c, top - 1), rgb(bar->Color()));
+    }
+}
+
+void tst_ProgressBar::captionReadsOverTheFill()
+{
+    QCOMPARE(Bar::ReadableOn(Qt::black, QColor(0x2F, 0x49, 0x80)), QColor(Qt::white));
+    QCOMPARE(Bar::ReadableOn(Qt::black, QColor(0x3F, 0xBF, 0x3F)), QColor(Qt::black));
+    QCOMPARE(Bar::ReadableOn(Qt::red, QColor(Qt::white)), QColor(Qt::red));
+    QCOMPARE(Bar::ReadableOn(Qt::white, QColor(Qt::white)), QColor(Qt::black));
+
+    QWidget form;
+    auto *bar = new Bar(&form);
+    bar->setUIStyle(S::DeepBlue);
+    QCOMPARE(bar->CaptionColor(), Colors::clBlack);
+    auto count = [&](auto light) {
+        const QImage image = shot(bar);
+        int n = 0;
+        for (int y = 1; y < 11; ++y)
+            for (int x = 55; x < 95; ++x)
+                n += light(qGray(image.pixel(x, y)));
+        return n;
+    };
+    // Full: the navy fill under the whole caption, which turns white there.
+    bar->setPosition(100);
+    QVERIFY(count([](int g) { return g > 200; }) > 5);
+    // Empty: the caption keeps its own black on the light unfilled part.
+    bar->setPosition(0);
+    QVERIFY(count([](int g) { return g < 60; }) > 5);
+    QVERIFY(count([](int g) { return g > 250; }) == 0);
+    // WinXP's light green fill reads with the black caption, which stays black.
+    bar->setUIStyle(S::WinXP);
+    bar->setPosition(100);
+    QVERIFY(count([](int g) { return g < 60; }) > 5);
+}
+
+void tst_ProgressBar::thicknessHoldsAgainstQtsOwnResize()
+{
+    QWidget form;
+    auto *bar = new Bar(&form);
+    bar->resize(200, 30);
+    QCOMPARE(bar->size(), QSize(200, 12));
+    bar->setGeometry(4, 5, 180, 40);
+    QCOMPARE(bar->geometry(), QRect(4, 5, 180, 12));
+    bar->setOrientation(zyn::zynVertical);
+    QCOMPARE(bar->size(), QSize(12, 180));
+    bar->resize(30, 100);
+    QCOMPARE(bar->size(), QSize(12, 100));
+    bar->setOrientation(zyn::zynHorizontal);
+    QCOMPARE(bar->size(), QSize(100, 12));
+}
+
+void tst_ProgressBar::layoutMayGiveTheSizeBeforeTheOrientation()
+{
+    TLayoutLoader::registerFrameworkClasses();
+    registerSkinClasses();
+    TForm form;
+    TLayoutLoader().loadFromText(&form,
+        QStringLiteral("object Form1: TForm\n"
+                       "  object Upright: TzynProgressBar\n"
+                       "    Width = 12\n"
+                       "    Height = 150\n"
+                       "    Orientation = zynVertical\n"
+                       "  end\n"
+                       "  object Turned: TzynProgressBar\n"
+                       "    Orientation = zynVertical\n"
+                       "    Width = 12\n"
+                       "    Height = 90\n"
+                       "  end\n"
+                       "  object Level: TzynProgressBar\n"
+                       "    Width = 200\n"
+                       "    Height = 30\n"
+                       "  end\n"
+                       "end\n"),
+        QStringLiteral("bars.layout"));
+    QCOMPARE(form.findChild<Bar *>(QStringLiteral("Upright"))->size(), QSize(12, 150));
+    QCOMPARE(form.findChild<Bar *>(QStringLiteral("Turned"))->size(), QSize(12, 90));
+    // A thickness of the layout's own is brought to 12 once it is loaded.
+    auto *level = form.findChild<Bar *>(QStringLiteral("Level"));
+    QCOMPARE(level->size(), QSize(200, 12));
+    level->setHeight(20);
+    QCOMPARE(level->height(), 12);
 }
 
 QTEST_MAIN(tst_ProgressBar)

@@ -79,6 +79,7 @@ private Q_SLOTS:
     void barMirrorsTheNativeBar();
     void movingTheBarScrollsWithoutEcho();
     void releasedAndDestroyedBars();
+    void listBarFollowsTheListsVisibilityAndFocus();
     void memoPlacesTwoBarsAndKeepsThemVisible();
 };
 
@@ -94,6 +95,28 @@ void tst_ScrollBinding::listBarIsPlacedAndFollowsTheList()
     QCOMPARE(bar->geometry(), QRect(40 + 200 - 16 - 2, 11, 16, 178));
     // Brought to the front of its siblings.
     QCOMPARE(form->children().last(), bar);
+}
+
+void tst_ScrollBinding::listBarFollowsTheListsVisibilityAndFocus()
+{
+    auto *bar = new FakeBar(form.get(), QSize(16, 50));
+    bar->setFocusPolicy(Qt::StrongFocus);
+    TzynScrollBinding binding(list, TzynScrollBinding::ListScheme());
+    binding.setVScrollBar(bar);
+    // The view keeps the keyboard.
+    QCOMPARE(bar->focusPolicy(), Qt::NoFocus);
+    fill(60);
+    QVERIFY(!bar->isHidden());
+    list->hide();
+    QVERIFY(bar->isHidden());
+    list->show();
+    QVERIFY(!bar->isHidden());
+    // Hidden by the binding, shown again and given its focus back when released.
+    list->hide();
+    binding.setVScrollBar(nullptr);
+    QVERIFY(!bar->isHidden());
+    QCOMPARE(bar->focusPolicy(), Qt::StrongFocus);
+    QVERIFY(bar->sliderVisible);
 }
 
 void tst_ScrollBinding::barMirrorsTheNativeBar()
@@ -198,8 +221,30 @@ void tst_ScrollBinding::memoPlacesTwoBarsAndKeepsThemVisible()
     binding.setHScrollBar(horizontal);
     QVERIFY(!horizontal->vertical);
     QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(horizontal->geometry(), QRect(201, 20 + 140 - 15 - 2, 180 - 16 - 1, 15));
-    QCOMPARE(vertical->geometry(), QRect(200 + 180 - 16 - 2, 21, 16, 140 - 15 - 1));
+    // The two meet at a corner square without covering each other.
+    QCOMPARE(horizontal->geometry(), QRect(201, 20 + 140 - 15 - 2, 180 - 16 - 3, 15));
+    QCOMPARE(vertical->geometry(), QRect(200 + 180 - 16 - 2, 21, 16, 140 - 15 - 3));
+    auto *corner = form->findChild<QWidget *>(QStringLiteral("scrollCorner"));
+    QVERIFY(corner);
+    QCOMPARE(corner->geometry(), QRect(362, 143, 16, 15));
+    QVERIFY(corner->isVisible());
+
+    // A bar that takes another thickness (a style's pictures) is placed again at once, and the
+    // other bar and the corner make room.
+    vertical->resize(19, vertical->height());
+    QCOMPARE(vertical->geometry(), QRect(200 + 180 - 19 - 2, 21, 19, 140 - 15 - 3));
+    QCOMPARE(horizontal->geometry(), QRect(201, 143, 180 - 19 - 3, 15));
+    QCOMPARE(corner->geometry(), QRect(359, 143, 19, 15));
+
+    // The bars follow the memo: hidden with it, shown with it.
+    memo->hide();
+    QVERIFY(vertical->isHidden());
+    QVERIFY(horizontal->isHidden());
+    QVERIFY(corner->isHidden());
+    memo->show();
+    QVERIFY(!vertical->isHidden());
+    QVERIFY(!horizontal->isHidden());
+    QVERIFY(!corner->isHidden());
 
     // An empty memo has nothing to scroll: the bars stay, without sliders, disabled.
     QApplication::processEvents();

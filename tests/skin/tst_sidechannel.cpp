@@ -2,7 +2,9 @@
 // with QuickMove, the pin, the 50-pixel minimum while out, the strict-inside rule of the hide
 // check, and the colours a style push gives it.
 
+#include "SkinClasses.h"
 #include "TForm.h"
+#include "TLayoutLoader.h"
 #include "TzynButton.h"
 #include "TzynForm.h"
 #include "TzynSideChannel.h"
@@ -23,6 +25,8 @@ private Q_SLOTS:
     void quickMoveJumps();
     void pinnedStaysOutAndTheTimerFollowsThePin();
     void refusesBelowFiftyWhileOut();
+    void refusalReadsTheWidthOnCanResizeLeftAndNeedsNoScreen();
+    void alignAndWidthFromALayout();
     void userResizeWhileOutBecomesTheFullWidth();
     void strictlyInside();
     void sideBarWidthPushesIn();
@@ -150,6 +154,78 @@ void tst_SideChannel::refusesBelowFiftyWhileOut()
     // While in, the side bar's width is allowed.
     channel->PushIn(true);
     QCOMPARE(channel->width(), 10);
+}
+
+void tst_SideChannel::refusalReadsTheWidthOnCanResizeLeftAndNeedsNoScreen()
+{
+    // The window is never shown: the channel is out all the same, pinned.
+    QWidget form;
+    form.resize(400, 300);
+    auto *channel = new Channel(&form);
+    channel->setFullWidth(150);
+    channel->setQuickMove(true);
+    channel->setStayOn(true);
+    QVERIFY(channel->IsOut());
+    channel->setBounds(channel->Left(), channel->Top(), 40, channel->Height());
+    QCOMPARE(channel->width(), 150);
+
+    // The program's handler widens a narrow request: the width it leaves is allowed.
+    int given = 0;
+    connect(channel, &TControl::OnCanResize, [&](QObject *, int &width, int &, bool &) {
+        if (given)
+            width = given;
+    });
+    given = 80;
+    channel->setBounds(channel->Left(), channel->Top(), 40, channel->Height());
+    QCOMPARE(channel->width(), 80);
+    // It narrows a wide one below the minimum: refused, the bounds stay.
+    given = 30;
+    channel->setBounds(channel->Left(), channel->Top(), 120, channel->Height());
+    QCOMPARE(channel->width(), 80);
+    // Pushed in, the side bar's width is no user resize.
+    given = 0;
+    channel->setStayOn(false);
+    QCOMPARE(channel->width(), 10);
+}
+
+void tst_SideChannel::alignAndWidthFromALayout()
+{
+    TLayoutLoader::registerFrameworkClasses();
+    registerSkinClasses();
+    for (const QString &edge : { QStringLiteral("zynRight"), QStringLiteral("alRight"),
+             QStringLiteral("zynLeft"), QStringLiteral("alLeft") }) {
+        TForm form;
+        form.resize(400, 300);
+        TLayoutLoader().loadFromText(&form,
+            QStringLiteral("object Form1: TForm\n"
+                           "  object Channel1: TzynSideChannel\n"
+                           "    Align = %1\n"
+                           "    Width = 200\n"
+                           "  end\n"
+                           "end\n")
+                .arg(edge),
+            QStringLiteral("channel.layout"));
+        auto *channel = form.findChild<Channel *>(QStringLiteral("Channel1"));
+        QVERIFY(channel);
+        const bool right = edge.endsWith(QLatin1String("Right"));
+        QCOMPARE(channel->ChannelAlign(), right ? zyn::zynRight : zyn::zynLeft);
+        QCOMPARE(channel->Align(), right ? Fw::alRight : Fw::alLeft);
+        // Collapsed to its strip, it reads its full width.
+        QCOMPARE(channel->width(), 10);
+        QCOMPARE(channel->property("Width").toInt(), 200);
+        QCOMPARE(channel->Width(), 200);
+        QCOMPARE(channel->geometry().right(), right ? 399 : 9);
+    }
+    // Other edges are still no value of Align for a channel.
+    TForm form;
+    QVERIFY_THROWS_EXCEPTION(ELayoutError,
+        TLayoutLoader().loadFromText(&form,
+            QStringLiteral("object Form1: TForm\n"
+                           "  object Channel1: TzynSideChannel\n"
+                           "    Align = zynTop\n"
+                           "  end\n"
+                           "end\n"),
+            QStringLiteral("channel.layout")));
 }
 
 void tst_SideChannel::userResizeWhileOutBecomesTheFullWidth()

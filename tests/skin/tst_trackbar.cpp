@@ -14,6 +14,7 @@
 #include <QWindow>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 
 using S = TzynUIStyle;
@@ -88,7 +89,9 @@ private Q_SLOTS:
     void verticalTrackIsOnePixelShorter();
     void horizontalTrackFillsTheSpace();
     void holdingAnArrowStepsEveryHundredMilliseconds();
-    void shortPressOnAnArrowDoesNotMove();
+    void shortPressOnAnArrowStepsOnce();
+    void widestRangeNeitherOverflowsNorWraps();
+    void positionOutsideTheRangeKeepsTheSliderOnTheTrack();
     void arrowsStopAtTheLimits();
     void scrollBarForwardsToItsTrack();
     void realHoldMovesAFewSteps();
@@ -255,13 +258,17 @@ void tst_TrackBar::dragFollowsTheGrabOffsetAndReportsEachNewPosition()
     QCOMPARE(bar->GrabOffset(), 3);
     QVERIFY(!bar->Stepping());
 
+    // The position is the one the slider's place stands for (42 of 200 pixels), not the one a
+    // slider centred on the pointer would have (20): placing the slider again keeps it there.
     pointer.move(bar, QPoint(45, 15));
     QCOMPARE(slider->x(), 42);
-    QCOMPARE(bar->Position(), 20);
+    QCOMPARE(bar->Position(), 21);
     QCOMPARE(changes.count(), 1);
+    QCOMPARE(bar->geometryNow().SliderAlong(bar->Position()), 42);
     // A move within the same position reports nothing.
     pointer.move(bar, QPoint(46, 15));
     QCOMPARE(slider->x(), 43);
+    QCOMPARE(bar->Position(), 21);
     QCOMPARE(changes.count(), 1);
     // Past the end: the slider stops at the end of its travel, the position at Max.
     pointer.move(bar, QPoint(400, 15));
@@ -414,7 +421,8 @@ void tst_TrackBar::holdingAnArrowStepsEveryHundredMilliseconds()
     pointer.press(bar->IncButton(), QPoint(4, 4));
     QVERIFY(bar->IncButton()->Repeating());
     QCOMPARE(bar->IncButton()->MouseContinuouslyDownInterval(), 100);
-    QCOMPARE(bar->Position(), 0);
+    // The press takes the first step itself.
+    QCOMPARE(bar->Position(), 3);
     // Every tick of the held arrow is one step of SmallChange.
     QTRY_VERIFY_WITH_TIMEOUT(bar->Position() >= 9, 10000);
     pointer.release(bar->IncButton(), QPoint(4, 4));
@@ -430,14 +438,104 @@ void tst_TrackBar::holdingAnArrowStepsEveryHundredMilliseconds()
     QVERIFY(!bar->DecButton()->TabStop());
 }
 
-void tst_TrackBar::shortPressOnAnArrowDoesNotMove()
+void tst_TrackBar::shortPressOnAnArrowStepsOnce()
 {
     auto *bar = make<TzynScrollBar>();
     bar->setGeometry(10, 10, 200, 20);
+    bar->setSmallChange(4);
+    QSignalSpy changes(bar, &TzynScrollBar::OnChange);
     const Pointer pointer { form.get() };
     pointer.press(bar->IncButton(), QPoint(4, 4));
     pointer.release(bar->IncButton(), QPoint(4, 4));
+    QCOMPARE(bar->Position(), 4);
+    QCOMPARE(changes.count(), 1);
+    // A double click is two presses: two steps.
+    QTest::mouseDClick(
+        form->windowHandle(), Qt::LeftButton, {}, pointer.at(bar->DecButton(), QPoint(4, 4)));
     QCOMPARE(bar->Position(), 0);
+    // The right button steps nothing; a disabled bar neither.
+    QTest::mouseClick(
+        form->windowHandle(), Qt::RightButton, {}, pointer.at(bar->IncButton(), QPoint(4, 4)));
+    QCOMPARE(bar->Position(), 0);
+    bar->setEnabled(false);
+    pointer.press(bar->IncButton(), QPoint(4, 4));
+    pointer.release(bar->IncButton(), QPoint(4, 4));
+    QCOMPARE(bar->Position(), 0);
+}
+
+void tst_TrackBar::widestRangeNeitherOverflowsNorWraps()
+{
+    constexpr int lowest = std::numeric_limits<int>::min();
+    constexpr int highest = std::numeric_limits<int>::max();
+    G g;
+    g.length = 211;
+    g.thickness = 30;
+    g.sliderLength = 11;
+    g.sliderThickness = 20;
+    g.min = lowest;
+    g.max = highest;
+    // Position - Min spans 2^32: the middle of the range is the middle of the travel.
+    QCOMPARE(g.SliderAlong(0), 100);
+    QCOMPARE(g.SliderAlong(lowest), 0);
+    QCOMPARE(g.SliderAlong(highest), 200);
+    QCOMPARE(g.PositionAt(0), qint64(lowest));
+    QCOMPARE(g.PositionAt(200), qint64(highest));
+    QCOMPARE(g.PositionFrom(105), qint64(-1));
+
+    TzynTrackBar *bar = trackBar();
+    bar->setMin(lowest);
+    bar->setMax(highest);
+    bar->setPosition(0);
+    QCOMPARE(bar->Slider()->x(), 100);
+    // A page step and an arrow key at the end stay there instead of wrapping to Min.
+    bar->setPosition(highest);
+    bar->setPageSize(100);
+    const Pointer pointer { form.get() };
+    pointer.press(bar, QPoint(5, 15));
+    pointer.release(bar, QPoint(5, 15));
+    QCOMPARE(bar->Position(), highest - 100);
+    bar->setPosition(highest);
+    QVERIFY(bar->StepForKey(Qt::Key_PageDown));
+    QCOMPARE(bar->Position(), highest);
+    QVERIFY(bar->StepForKey(Qt::Key_Right));
+    QCOMPARE(bar->Position(), highest);
+    bar->setPosition(lowest);
+    QVERIFY(bar->StepForKey(Qt::Key_PageUp));
+    QCOMPARE(bar->Position(), lowest);
+    // Dragging over the whole track reaches both ends.
+    pointer.press(bar->Slider(), QPoint(2, 5));
+    pointer.move(bar, QPoint(202, 15));
+    QCOMPARE(bar->Position(), highest);
+    pointer.move(bar, QPoint(2, 15));
+    QCOMPARE(bar->Position(), lowest);
+    pointer.release(bar, QPoint(2, 15));
+
+    // A held arrow of a scroll bar at Max stays at Max.
+    auto *scroll = make<TzynScrollBar>();
+    scroll->setGeometry(10, 100, 200, 20);
+    scroll->setMin(lowest);
+    scroll->setMax(highest);
+    scroll->setSmallChange(32767);
+    scroll->setPosition(highest - 1);
+    pointer.press(scroll->IncButton(), QPoint(4, 4));
+    pointer.release(scroll->IncButton(), QPoint(4, 4));
+    QCOMPARE(scroll->Position(), highest);
+    pointer.press(scroll->IncButton(), QPoint(4, 4));
+    pointer.release(scroll->IncButton(), QPoint(4, 4));
+    QCOMPARE(scroll->Position(), highest);
+}
+
+void tst_TrackBar::positionOutsideTheRangeKeepsTheSliderOnTheTrack()
+{
+    // Min and Max do not clamp the position again, but the slider stays on the track.
+    TzynTrackBar *bar = trackBar();
+    bar->setPosition(100);
+    bar->setMax(20);
+    QCOMPARE(bar->Position(), 100);
+    QCOMPARE(bar->Slider()->x(), 200);
+    bar->setMin(150);
+    bar->setMax(300);
+    QCOMPARE(bar->Slider()->x(), 0);
 }
 
 void tst_TrackBar::arrowsStopAtTheLimits()
@@ -483,16 +581,18 @@ void tst_TrackBar::scrollBarForwardsToItsTrack()
 
 void tst_TrackBar::realHoldMovesAFewSteps()
 {
-    // Held for real: the first step waits a whole interval, later ones follow it. A slow
-    // machine may take fewer steps, never one before the first interval is over.
+    // Held for real: the press steps at once, the repeat follows one interval later and every
+    // interval after. A slow machine may take fewer steps, never the third before two
+    // intervals are over.
     auto *bar = make<TzynScrollBar>();
     bar->setGeometry(10, 10, 200, 20);
     const Pointer pointer { form.get() };
     QElapsedTimer held;
-    pointer.press(bar->IncButton(), QPoint(4, 4));
     held.start();
+    pointer.press(bar->IncButton(), QPoint(4, 4));
+    QCOMPARE(bar->Position(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(bar->Position() >= 3, 10000);
-    QVERIFY(held.elapsed() >= 250);
+    QVERIFY(held.elapsed() >= 150);
     pointer.release(bar->IncButton(), QPoint(4, 4));
     QVERIFY(!bar->IncButton()->Repeating());
 }
