@@ -84,6 +84,7 @@ private Q_SLOTS:
     void hidingTheShownPage();
     void clickOnATabShowsItsPage();
     void styleReachesTheContents();
+    void pagesFollowTheTabRowAfterAStyleChange();
     void loadsPagesInTheOrderNamed();
     void sheetRefusesAPageControlInsideItself();
 };
@@ -409,6 +410,40 @@ void tst_Tabs::styleReachesTheContents()
     QCOMPARE(sheet->BorderColor(), Colors::clRed);
     pages->setColor(Colors::clYellow);
     QCOMPARE(sheet->Color(), Colors::clYellow);
+}
+
+// The tab row's height differs between styles (34 in MacOS, 19 in WinXP, 22 elsewhere): the
+// shown page starts right under it, whichever style came before, without a tab being clicked.
+void tst_Tabs::pagesFollowTheTabRowAfterAStyleChange()
+{
+    const QList<S> styles { S::DeepBlue, S::MacOS, S::WinXP, S::MacOS, S::Protein, S::WinXP,
+        S::BlueGlass, S::DeepBlue };
+    for (bool shown : { false, true }) {
+        QWidget form;
+        form.resize(400, 300);
+        auto *pages = new TzynPageControl(&form);
+        pages->setGeometry(0, 0, 300, 200);
+        auto *a = addSheet(pages, QStringLiteral("First"));
+        addSheet(pages, QStringLiteral("Second"));
+        pages->setActivePage(a);
+        if (shown) {
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+        }
+        for (S style : styles) {
+            pages->setUIStyle(style);
+            const int row = GetThemeInt(style, TzynThemeEntry::TabHeight);
+            QCOMPARE(pages->Strip()->height(), row);
+            QVERIFY2(a->geometry() == QRect(0, row, 300, 200 - row),
+                qPrintable(QStringLiteral("%1 %2: page at %3,%4 %5x%6")
+                               .arg(shown ? "shown" : "hidden")
+                               .arg(int(style))
+                               .arg(a->x())
+                               .arg(a->y())
+                               .arg(a->width())
+                               .arg(a->height())));
+        }
+    }
 }
 
 void tst_Tabs::loadsPagesInTheOrderNamed()
