@@ -307,6 +307,17 @@ private Q_SLOTS:
         QVERIFY(xdotool(moveTo(centreOf(button)) + moveTo(elsewhere)));
         QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *>(), kTimeout);
 
+        // Escape with the pointer moved onto the bar's other button while the menu held the
+        // mouse: that one is hot, alone.
+        QVERIFY(open());
+        QVERIFY(xdotool(moveTo(centreOf(plain) + QPoint(-3, 0)) + moveTo(centreOf(plain))));
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("Escape"), QStringLiteral("sleep"),
+            QStringLiteral("0.2") }));
+        QTRY_VERIFY_WITH_TIMEOUT(!dropDown.isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *> { plain }, kTimeout);
+        QVERIFY(xdotool(moveTo(elsewhere)));
+        QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *>(), kTimeout);
+
         // A click elsewhere.
         QVERIFY(open());
         QVERIFY(click(elsewhere));
