@@ -92,6 +92,7 @@ protected:
     {
         if (e->type() == QEvent::ParentChange)
             handleParentChange();
+        handleGeometryEvent(e);
         if (raiseInputEvent(e))
             return true;
         return Base::event(e);

@@ -12,6 +12,7 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QWidget>
 
 #include <algorithm>
@@ -241,9 +242,31 @@ void TControlCore::setBoundsRect(const QRect &bounds)
         m_self->setGeometry(r);
     updateAnchorRules();
     boundsChanged();
-    // A hidden widget gets its resize event only when shown; children follow at once.
-    if (resized)
+    // A hidden widget gets its resize event only when shown; children and siblings follow at
+    // once.
+    if (resized) {
         realignChildren(m_self);
+        realignSiblings();
+    }
+}
+
+void TControlCore::realignSiblings()
+{
+    if (m_align != Fw::alNone && !m_self->isWindow())
+        realignChildren(m_self->parentWidget());
+}
+
+void TControlCore::handleGeometryEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+        realignSiblings();
+        break;
+    default:
+        break;
+    }
 }
 
 void TControlCore::updateAnchorRules()
@@ -304,6 +327,33 @@ void TControlCore::realignChildren(QWidget *parent)
 {
     if (!parent)
         return;
+    // The pass resizes aligned children, whose resize events ask for the same pass again; a
+    // child's hook may also resize a sibling the pass has already placed. A request made while
+    // the pass runs is not nested: the pass runs once more after it, until a pass moves
+    // nothing (bounded, in case two controls keep undoing each other's size).
+    struct Running {
+        const QWidget *parent;
+        bool again;
+    };
+    static QList<Running> running;
+    for (Running &entry : running) {
+        if (entry.parent == parent) {
+            entry.again = true;
+            return;
+        }
+    }
+    running.append({ parent, false });
+    const auto done = qScopeGuard([] { running.removeLast(); });
+    for (int pass = 0; pass < 3; ++pass) {
+        running.last().again = false;
+        realignChildrenOnce(parent);
+        if (!running.last().again)
+            break;
+    }
+}
+
+void TControlCore::realignChildrenOnce(QWidget *parent)
+{
     QRect client = parent->contentsRect();
     QObjectList children = parent->children();
     const auto alignOrder = [](QObject *object) {

@@ -115,6 +115,10 @@ protected:
     // To be called from the widget's event(): follows the parent for colour and font and
     // keeps the parent's alignment pass attached.
     void handleParentChange();
+    // To be called from the widget's event(): an aligned control that changes size, or is
+    // shown or hidden, however that happened (a setter, QWidget::resize, setVisible), has its
+    // siblings laid out again, as the space it takes has changed.
+    void handleGeometryEvent(QEvent *event);
 
 private:
     friend class TAlignFilter;
@@ -125,6 +129,9 @@ private:
     void fontObjectChanged();
     // Asks OnCanResize and OnConstrainedResize about a new size; returns the size to take.
     QSize negotiateSize(const QSize &wanted);
+    static void realignChildrenOnce(QWidget *parent);
+    // Lays out the siblings again when this control is aligned.
+    void realignSiblings();
 
     QWidget *m_self;
     Fw::TAlign m_align = Fw::alNone;

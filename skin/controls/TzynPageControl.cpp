@@ -143,8 +143,8 @@ void TzynPageControl::PageTabVisibleChanged(TzynTabSheet *sheet)
             return;
         }
     }
-    m_activePage = nullptr;
-    sheet->TzynCustomPanel::setVisible(false);
+    // No other tab shows: the page stays active and shown, so that the control's body is
+    // never left empty while it has pages.
 }
 
 void TzynPageControl::Activate(TzynTabSheet *sheet)

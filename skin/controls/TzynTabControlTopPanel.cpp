@@ -3,6 +3,7 @@
 #include "TFont.h"
 #include "TProperty.h"
 #include "TzynTab.h"
+#include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
 
 #include <QMouseEvent>
@@ -28,13 +29,16 @@ void TzynTabControlTopPanel::setTabs(const QStringList &tabs)
     const QStringList kept = tabs.mid(0, MaxTabs);
     if (!AssignIfChanged(m_tabs, kept))
         return;
+    setFirstTab(m_firstTab);
     update();
 }
 
 void TzynTabControlTopPanel::setLeftMargin(int margin)
 {
-    if (AssignIfChanged(m_leftMargin, margin))
-        update();
+    if (!AssignIfChanged(m_leftMargin, margin))
+        return;
+    setFirstTab(m_firstTab);
+    update();
 }
 
 void TzynTabControlTopPanel::setTabIndex(int index, bool byClick)
@@ -51,6 +55,7 @@ void TzynTabControlTopPanel::setTabIndex(int index, bool byClick)
     if (byClick && !m_owner->AskChanging())
         return;
     m_tabIndex = index;
+    bringIntoView(index);
     update();
     m_owner->TabActivated(index);
 }
@@ -72,6 +77,7 @@ void TzynTabControlTopPanel::setTabVisible(int index, bool visible)
     if (index < 0 || index >= MaxTabs)
         return;
     m_visible[index] = visible;
+    setFirstTab(m_firstTab);
     update();
 }
 
@@ -160,7 +166,13 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
     canvas.setPen(m_owner->TabFont()->qColor());
     canvas.setBrush(Qt::NoBrush);
     const QList<int> widths = TabWidths(m_tabs, visibility(), QFontMetrics(font));
+    const int first = FirstTab();
     int x = m_leftMargin;
+    for (int i = 0; i < first; ++i)
+        x -= widths[i];
+    const bool overflow = TabsOverflow();
+    if (overflow)
+        canvas.setClipRect(QRect(0, 0, tabsRight(), height()));
     for (int i = 0; i < m_tabs.size(); ++i) {
         if (widths[i] == 0)
             continue;
@@ -173,14 +185,165 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
         canvas.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
         x += widths[i];
     }
+    if (overflow) {
+        canvas.setClipping(false);
+        drawArrow(canvas, 0);
+        drawArrow(canvas, 1);
+    }
+}
+
+void TzynTabControlTopPanel::drawArrow(QPainter &canvas, int which) const
+{
+    // In the style's colours: the strip's control colour, framed and marked in the border
+    // colour; an arrow that cannot scroll further is marked halfway between the two.
+    const QRect box = ScrollArrowRect(which);
+    const QColor fill = toQColor(Color());
+    const QColor border = toQColor(m_owner->BorderColor());
+    canvas.fillRect(box, fill);
+    const int right = box.x() + box.width() - 1, bottom = box.y() + box.height() - 1;
+    DrawLinePath(canvas, border,
+        { box.topLeft(), QPoint(right, box.y()), QPoint(right, bottom), QPoint(box.x(), bottom),
+            box.topLeft() });
+    const int first = FirstTab();
+    const bool enabled = which == 0 ? first > 0 : first < lastFirstTab(drawnWidths());
+    const QColor mark = enabled
+        ? border
+        : QColor((fill.red() + border.red()) / 2, (fill.green() + border.green()) / 2,
+            (fill.blue() + border.blue()) / 2);
+    // A triangle four columns wide, its point towards where the arrow scrolls.
+    const int cy = box.y() + box.height() / 2;
+    const int left = box.x() + (box.width() - 4) / 2;
+    for (int column = 0; column < 4; ++column) {
+        const int half = which == 0 ? column : 3 - column;
+        canvas.fillRect(QRect(left + column, cy - half, 1, 2 * half + 1), mark);
+    }
+}
+
+QList<int> TzynTabControlTopPanel::drawnWidths() const
+{
+    return TabWidths(m_tabs, visibility(), QFontMetrics(m_owner->TabFont()->toQFont()));
+}
+
+bool TzynTabControlTopPanel::TabsOverflow() const
+{
+    int right = m_leftMargin;
+    for (int w : drawnWidths())
+        right += w;
+    return right > width();
+}
+
+QRect TzynTabControlTopPanel::ScrollArrowRect(int which) const
+{
+    if (!TabsOverflow() || which < 0 || which > 1)
+        return QRect();
+    const int strip = StripHeight();
+    const int side = std::clamp(strip - 4, 9, 16);
+    const int top = std::max(0, (strip - side) / 2);
+    // Two pixels clear of the strip's right edge, the two boxes side by side.
+    const int x = width() - 2 - side * (2 - which);
+    return QRect(x, top, side, side);
+}
+
+int TzynTabControlTopPanel::tabsRight() const
+{
+    const QRect arrow = ScrollArrowRect(0);
+    return arrow.isNull() ? width() : arrow.x() - 2;
+}
+
+int TzynTabControlTopPanel::lastFirstTab(const QList<int> &widths) const
+{
+    if (!TabsOverflow())
+        return 0;
+    const int room = tabsRight() - m_leftMargin;
+    int rest = 0;
+    for (int w : widths)
+        rest += w;
+    for (int first = 0; first < widths.size(); ++first) {
+        if (rest <= room)
+            return first;
+        rest -= widths[first];
+    }
+    return std::max<int>(0, int(widths.size()) - 1);
+}
+
+int TzynTabControlTopPanel::FirstTab() const
+{
+    // The row's width changes with the font and the strip's size too: the stored place is
+    // what was asked for, never beyond where the last tab is in full view.
+    return std::clamp(m_firstTab, 0, lastFirstTab(drawnWidths()));
+}
+
+void TzynTabControlTopPanel::setFirstTab(int first)
+{
+    const int kept = std::clamp(first, 0, lastFirstTab(drawnWidths()));
+    if (AssignIfChanged(m_firstTab, kept))
+        update();
+}
+
+void TzynTabControlTopPanel::ScrollTabs(int steps)
+{
+    // A step moves one shown tab out of or into view; hidden tabs take no room and no step.
+    const QList<int> widths = drawnWidths();
+    int first = FirstTab();
+    for (; steps > 0 && first < widths.size(); --steps) {
+        do
+            ++first;
+        while (first < widths.size() && widths[first - 1] == 0);
+    }
+    for (; steps < 0 && first > 0; ++steps) {
+        do
+            --first;
+        while (first > 0 && widths[first] == 0);
+    }
+    setFirstTab(first);
+}
+
+void TzynTabControlTopPanel::bringIntoView(int index)
+{
+    const QList<int> widths = drawnWidths();
+    if (index < 0 || index >= widths.size() || widths[index] == 0)
+        return;
+    int first = FirstTab();
+    if (index < first) {
+        setFirstTab(index);
+        return;
+    }
+    const auto rightOf = [&](int from) {
+        int right = m_leftMargin;
+        for (int i = from; i <= index; ++i)
+            right += widths[i];
+        return right;
+    };
+    while (first < index && rightOf(first) > tabsRight())
+        ++first;
+    setFirstTab(first);
+}
+
+void TzynTabControlTopPanel::resizeEvent(QResizeEvent *event)
+{
+    TCustomPanel::resizeEvent(event);
+    setFirstTab(m_firstTab);
 }
 
 void TzynTabControlTopPanel::mousePressEvent(QMouseEvent *event)
 {
     update();
     TCustomPanel::mousePressEvent(event);
-    const int hit
-        = TabAt(event->position().toPoint(), m_leftMargin, clickableWidths(), StripHeight());
-    if (hit >= 0)
+    const QPoint at = event->position().toPoint();
+    for (int which : { 0, 1 }) {
+        if (ScrollArrowRect(which).contains(at)) {
+            ScrollTabs(which == 0 ? -1 : 1);
+            return;
+        }
+    }
+    // Tabs scrolled out to the left, and any part of a tab under the arrows, take no click.
+    if (at.x() >= tabsRight())
+        return;
+    const QList<int> widths = clickableWidths();
+    int left = m_leftMargin;
+    for (int i = 0; i < FirstTab() && i < widths.size(); ++i)
+        left -= widths[i];
+    const int hit = TabAt(at, left, widths, StripHeight());
+    if (hit >= 0 && hit >= FirstTab())
         setTabIndex(hit, true);
 }

@@ -14,7 +14,8 @@ class TzynTab;
 // The tab strip along the top of a TzynTab: the tabs drawn from the style's active and
 // inactive three-slice pictures over the tab-line picture, and the click that selects a tab.
 // Holds at most MaxTabs tabs; only the first ClickableTabs have a recorded width and can be
-// clicked.
+// clicked. When the tabs do not fit, two small arrow buttons at the strip's right end scroll
+// the row a tab at a time, so that every tab can be reached by mouse.
 class TzynTabControlTopPanel : public TCustomPanel {
     Q_OBJECT
 public:
@@ -41,6 +42,17 @@ public:
 
     // The height of the tabs (the active picture's); the tab line lies below it.
     int StripHeight() const;
+
+    // Whether the tabs are wider than the strip, so that the arrows show.
+    bool TabsOverflow() const;
+    // The first tab drawn at the left margin (0 unless the row is scrolled).
+    int FirstTab() const;
+    // Scrolls the row by a number of visible tabs (negative: towards the first), within what
+    // the arrows allow: never past the point where the last tab is in full view.
+    void ScrollTabs(int steps);
+    // The arrow buttons' boxes (0: towards the first tab, 1: towards the last); empty while the
+    // tabs fit.
+    QRect ScrollArrowRect(int which) const;
     // The width of each tab as the last paint or click measured it, -1 where none was.
     int TabWidth(int index) const;
 
@@ -55,8 +67,19 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The tabs' widths as drawn (every tab, hidden ones 0).
+    QList<int> drawnWidths() const;
+    // Where the tabs end on the right: before the arrows when they show.
+    int tabsRight() const;
+    // The smallest FirstTab that still leaves the last tab in full view.
+    int lastFirstTab(const QList<int> &widths) const;
+    void setFirstTab(int first);
+    // Scrolls so that the tab at index is in full view.
+    void bringIntoView(int index);
+    void drawArrow(QPainter &canvas, int which) const;
     QList<bool> visibility() const;
     // The widths of the tabs a click can reach, as the paint lays them out.
     QList<int> clickableWidths() const;
@@ -68,4 +91,5 @@ private:
     int m_tabIndex = 0;
     TzynUIStyle m_style = TzynUIStyle::DeepBlue;
     std::array<bool, MaxTabs> m_visible;
+    int m_firstTab = 0;
 };

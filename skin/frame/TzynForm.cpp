@@ -48,8 +48,9 @@ TzynForm::TzynForm(QWidget *parent)
                 QStringLiteral("Sorry, You can create only one TzynForm component in one form!"));
     }
     m_host = host;
-    host->Constraints()->setMinHeight(kHostMinHeight);
-    host->Constraints()->setMinWidth(kHostMinWidth);
+    m_hostOwnMin = QSize(host->Constraints()->MinWidth(), host->Constraints()->MinHeight());
+    m_hostOwnMax = QSize(host->Constraints()->MaxWidth(), host->Constraints()->MaxHeight());
+    LimitHostMinSize(kHostMinWidth, kHostMinHeight);
     m_savedNormalBounds = host->geometry();
     m_startedMaximized = host->WindowState() == Fw::wsMaximized;
 
@@ -72,9 +73,7 @@ TzynForm::TzynForm(QWidget *parent)
     setTitleBarVisible(true);
     setCaptionValue(QStringLiteral(" "));
 
-    const QRect work = GetWorkAreaRect();
-    host->Constraints()->setMaxHeight(work.height());
-    host->Constraints()->setMaxWidth(work.width());
+    LimitHostMaxSize(GetWorkAreaRect().size());
 
     host->setBorderStyle(Fw::bsNone);
     host->setWindowFlag(Qt::FramelessWindowHint, true);
@@ -115,7 +114,9 @@ void TzynForm::applyStyle(TzynUIStyle style)
     if (style == TzynUIStyle::Custom)
         return;
     setBorderColor(GetThemeColor(style, E::FormBorderColor));
-    setBorderWidth(GetThemeInt(style, E::FormBorderWidth));
+    // A style changes the border inside the window, never the window's outer size: the frame
+    // gives or takes the difference (writing BorderWidth itself keeps the frame's size).
+    m_borderWidth = GetThemeInt(style, E::FormBorderWidth);
     setColor(GetThemeColor(style, E::FormColor));
     m_menus->setColor(Color());
     m_titleBar->setUIStyle(style);
@@ -133,6 +134,27 @@ void TzynForm::applyStyle(TzynUIStyle style)
         child->update();
     if (m_host)
         m_host->update();
+}
+
+void TzynForm::LimitHostMinSize(int width, int height)
+{
+    auto *form = qobject_cast<TForm *>(m_host);
+    if (!form)
+        return;
+    if (width >= 0)
+        form->Constraints()->setMinWidth(std::max(width, m_hostOwnMin.width()));
+    if (height >= 0)
+        form->Constraints()->setMinHeight(std::max(height, m_hostOwnMin.height()));
+}
+
+void TzynForm::LimitHostMaxSize(const QSize &size)
+{
+    auto *form = qobject_cast<TForm *>(m_host);
+    if (!form)
+        return;
+    const auto stricter = [](int frame, int own) { return own > 0 ? std::min(frame, own) : frame; };
+    form->Constraints()->setMaxWidth(stricter(size.width(), m_hostOwnMax.width()));
+    form->Constraints()->setMaxHeight(stricter(size.height(), m_hostOwnMax.height()));
 }
 
 void TzynForm::setBorderColor(TColor color)

@@ -115,6 +115,13 @@ public:
     // whatever their stacking.
     static constexpr int kTitleBarAlignOrder = -2;
 
+    // Size limits of the host. The frame and its title bar ask for a smallest width (the
+    // style's) and a largest size (the work area); the limits the host's own Constraints held
+    // when the frame was placed on it are kept where they are stricter, so that a user's
+    // resize stops at the form's own Constraints whatever the style.
+    void LimitHostMinSize(int width, int height);
+    void LimitHostMaxSize(const QSize &size);
+
     // How many maximised resizes this frame has seen while its host started maximised; it
     // stops counting at two.
     int MaximizeCounter() const { return m_maximizeCounter; }
@@ -152,6 +159,9 @@ private:
     // on its way to being maximised, not a restore.
     bool m_seenMaximized = false;
     int m_maximizeCounter = 0;
+    // The host's own Constraints when the frame was placed on it (0: no limit).
+    QSize m_hostOwnMin;
+    QSize m_hostOwnMax;
     bool m_constructing = true;
     TzynWindowDrag *m_drag;
     TzynMenuBar *m_menus;

@@ -149,7 +149,9 @@ void TzynTitleBar::setUIStyle(TzynUIStyle style)
     m_leftBtnXOffset = GetThemeInt(style, E::TitleLeftBtnXOffset);
     m_rightBtnXOffset = GetThemeInt(style, E::TitleRightBtnXOffset);
     if (QWidget *form = ParentForm()) {
-        if (TControlCore *core = TControlCore::of(form))
+        if (TzynForm *frame = ParentFrame(); frame && frame->HostForm() == form)
+            frame->LimitHostMinSize(GetThemeInt(style, E::FormMinWidth), -1);
+        else if (TControlCore *core = TControlCore::of(form))
             core->constraints()->setMinWidth(GetThemeInt(style, E::FormMinWidth));
         else
             form->setMinimumWidth(GetThemeInt(style, E::FormMinWidth));
@@ -270,7 +272,9 @@ void TzynTitleBar::performAction(TzynTitleBarButton *button)
     if (!form)
         return;
     const QRect work = GetWorkAreaRect();
-    if (TControlCore *core = TControlCore::of(form)) {
+    if (TzynForm *frame = ParentFrame(); frame && frame->HostForm() == form) {
+        frame->LimitHostMaxSize(work.size());
+    } else if (TControlCore *core = TControlCore::of(form)) {
         core->constraints()->setMaxHeight(work.height());
         core->constraints()->setMaxWidth(work.width());
     } else {

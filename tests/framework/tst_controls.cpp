@@ -188,6 +188,42 @@ private Q_SLOTS:
         QCOMPARE(child->geometry(), QRect(0, 0, 320, 240));
     }
 
+    // An aligned control that changes size or is shown or hidden, by whatever path, has its
+    // siblings laid out again: the space it takes is no longer what they were placed around.
+    void siblingsFollowAnAlignedControlsSize()
+    {
+        TCustomPanel parent;
+        parent.setBounds(0, 0, 200, 100);
+        auto *top = new TCustomPanel(&parent);
+        top->setHeight(30);
+        top->setAlign(Fw::alTop);
+        auto *left = new TCustomPanel(&parent);
+        left->setWidth(40);
+        left->setAlign(Fw::alLeft);
+        auto *client = new TCustomPanel(&parent);
+        client->setAlign(Fw::alClient);
+        QCOMPARE(client->geometry(), QRect(40, 30, 160, 70));
+        // Through the published setter, before anything is shown.
+        top->setHeight(50);
+        QCOMPARE(left->geometry(), QRect(0, 50, 40, 50));
+        QCOMPARE(client->geometry(), QRect(40, 50, 160, 50));
+        left->setWidth(60);
+        QCOMPARE(client->geometry(), QRect(60, 50, 140, 50));
+        // Through QWidget, on screen.
+        parent.show();
+        top->resize(top->width(), 20);
+        QCOMPARE(client->geometry(), QRect(60, 20, 140, 80));
+        top->hide();
+        QCOMPARE(client->geometry(), QRect(60, 0, 140, 100));
+        QCOMPARE(left->geometry(), QRect(0, 0, 60, 100));
+        top->show();
+        QCOMPARE(top->geometry(), QRect(0, 0, 200, 20));
+        QCOMPARE(client->geometry(), QRect(60, 20, 140, 80));
+        // An aligned control's own size wins against a plain move that leaves it out of line.
+        client->resize(10, 10);
+        QCOMPARE(client->geometry(), QRect(60, 20, 140, 80));
+    }
+
     // Heights and bounds at the ends of the int range: no overflow, and a sensible result.
     void extremeFontHeightsAndBounds()
     {

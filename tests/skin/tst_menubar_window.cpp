@@ -2,7 +2,8 @@
 // openbox), driven by the real pointer through xdotool: a click on a bar button opens its
 // menu, a click on an item runs it, sliding to another button while a menu is open opens
 // that one, a click on the open button closes its menu; a tool bar button is hot under the
-// pointer, down while held and clicked on release.
+// pointer, down while held and clicked on release, and no title or tool button stays hot once
+// its menu or the modal window its click opened has closed.
 
 #include "PaintCounter.h"
 #include "RealPointer.h"
@@ -14,9 +15,12 @@
 #include "TzynMainMenu.h"
 #include "TzynToolBar.h"
 
+#include <QDialog>
 #include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -155,6 +159,12 @@ private Q_SLOTS:
         QVERIFY(xdotool(drag(back, back - QPoint(100, 0))));
         QTRY_VERIFY_WITH_TIMEOUT(host->width() < window.width() + 60, kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
+        // The left edge moves the window as well as sizing it.
+        const int width = host->width();
+        const QPoint left(host->geometry().left(), edge.y());
+        QVERIFY(xdotool(drag(left, left - QPoint(60, 0))));
+        QTRY_VERIFY_WITH_TIMEOUT(host->width() > width + 30, kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
 
         const auto doubleClick = [&] {
             const QPoint caption = host->geometry().topLeft() + QPoint(200, 11);
@@ -229,6 +239,163 @@ private Q_SLOTS:
         QVERIFY(click(elsewhere));
         QTRY_VERIFY_WITH_TIMEOUT(!edit->popup()->isVisible(), kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int>(), kTimeout);
+    }
+
+    // A drop-down tool button is hot only under the pointer once its menu has closed, however
+    // it closed: a choice, Escape (with the pointer in the menu or back on the button and then
+    // away), a click elsewhere.
+    void dropDownToolButtonIsNotHotOnceItsMenuHasClosed()
+    {
+        auto *bar = new TzynToolBar(frame);
+        bar->setShowCaptions(true);
+        bar->setButtonWidth(60);
+        auto *plain = new TToolButton(bar);
+        plain->setCaption(QStringLiteral("Go"));
+        auto *button = new TToolButton(bar);
+        button->setCaption(QStringLiteral("Find"));
+        button->setStyle(Fw::tbsDropDown);
+        QMenu dropDown;
+        QAction *first = dropDown.addAction(QStringLiteral("Find next"));
+        dropDown.addAction(QStringLiteral("Find previous"));
+        button->setDropdownMenu(&dropDown);
+        bar->show();
+        QTRY_VERIFY(button->isVisible());
+        const auto hot = [&] {
+            QList<TToolButton *> out;
+            for (TToolButton *b : { plain, button }) {
+                if (b->IsHot() || (b->DrawState() & Fw::cdsHot))
+                    out << b;
+            }
+            return out;
+        };
+        const QPoint arrow = button->mapToGlobal(
+            QPoint(button->width() - TToolButton::DropDownWidth / 2, button->height() / 2));
+        const QPoint elsewhere = centreOf(frame) + QPoint(0, 80);
+        const auto open = [&] {
+            if (!click(arrow))
+                return false;
+            return QTest::qWaitFor([&] { return dropDown.isVisible(); }, kTimeout);
+        };
+
+        // A choice.
+        QVERIFY(open());
+        QSignalSpy chosen(first, &QAction::triggered);
+        QVERIFY(click(dropDown.mapToGlobal(dropDown.actionGeometry(first).center())));
+        QTRY_COMPARE_WITH_TIMEOUT(chosen.size(), 1, kTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!dropDown.isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *>(), kTimeout);
+
+        // Escape with the pointer in the menu.
+        QVERIFY(open());
+        QVERIFY(xdotool(moveTo(dropDown.mapToGlobal(dropDown.actionGeometry(first).center()))
+            << QStringLiteral("key") << QStringLiteral("Escape") << QStringLiteral("sleep")
+            << QStringLiteral("0.2")));
+        QTRY_VERIFY_WITH_TIMEOUT(!dropDown.isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *>(), kTimeout);
+
+        // Escape with the pointer back on the button: hot there, and not once it has left,
+        // over the bar's other button or outside the bar.
+        QVERIFY(open());
+        QVERIFY(xdotool(moveTo(dropDown.mapToGlobal(dropDown.actionGeometry(first).center()))
+            + moveTo(centreOf(button))));
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("Escape"), QStringLiteral("sleep"),
+            QStringLiteral("0.2") }));
+        QTRY_VERIFY_WITH_TIMEOUT(!dropDown.isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *> { button }, kTimeout);
+        QVERIFY(xdotool(moveTo(centreOf(plain))));
+        QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *> { plain }, kTimeout);
+        QVERIFY(xdotool(moveTo(centreOf(button)) + moveTo(elsewhere)));
+        QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *>(), kTimeout);
+
+        // Escape with the pointer moved onto the bar's other button while the menu held the
+        // mouse: that one is hot, alone.
+        QVERIFY(open());
+        QVERIFY(xdotool(moveTo(centreOf(plain) + QPoint(-3, 0)) + moveTo(centreOf(plain))));
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("Escape"), QStringLiteral("sleep"),
+            QStringLiteral("0.2") }));
+        QTRY_VERIFY_WITH_TIMEOUT(!dropDown.isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *> { plain }, kTimeout);
+        QVERIFY(xdotool(moveTo(elsewhere)));
+        QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *>(), kTimeout);
+
+        // A click elsewhere.
+        QVERIFY(open());
+        QVERIFY(click(elsewhere));
+        QTRY_VERIFY_WITH_TIMEOUT(!dropDown.isVisible(), kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *>(), kTimeout);
+    }
+
+    // A tool button whose click opens a modal window is not hot once the window has closed
+    // away from it, and is hot again only under the pointer.
+    void toolButtonIsNotHotAfterTheModalWindowItOpened()
+    {
+        auto *bar = new TzynToolBar(frame);
+        bar->setShowCaptions(true);
+        bar->setButtonWidth(60);
+        auto *button = new TToolButton(bar);
+        button->setCaption(QStringLiteral("Ask"));
+        bar->show();
+        QTRY_VERIFY(button->isVisible());
+        // The window's OK is clicked by the real pointer from inside the window's own loop:
+        // the click that opened it is still being handled until it closes.
+        QProcess answer;
+        bool answered = false;
+        bool keyAnswer = false;
+        bool hotWhileOpen = true;
+        connect(button, &TToolButton::OnClick, this, [&] {
+            QDialog dialog(host.get());
+            dialog.setWindowTitle(QStringLiteral("Question"));
+            auto *ok = new QPushButton(QStringLiteral("OK"), &dialog);
+            ok->setGeometry(20, 20, 80, 30);
+            connect(ok, &QPushButton::clicked, &dialog, [&] {
+                hotWhileOpen = button->IsHot() || (button->DrawState() & Fw::cdsHot);
+                dialog.accept();
+            });
+            ok->setDefault(true);
+            dialog.resize(200, 100);
+            // Away from the button, so that closing it leaves the pointer elsewhere.
+            dialog.move(host->geometry().center() + QPoint(-50, 20));
+            QTimer::singleShot(0, &dialog, [&] {
+                if (!QTest::qWaitForWindowExposed(&dialog, kTimeout))
+                    return;
+                const QPoint at = ok->mapToGlobal(ok->rect().center());
+                if (keyAnswer)
+                    answer.start(QStringLiteral("xdotool"),
+                        { QStringLiteral("key"), QStringLiteral("Return") });
+                else
+                    answer.start(QStringLiteral("xdotool"),
+                        moveTo(at) << QStringLiteral("click") << QStringLiteral("1"));
+            });
+            answered = dialog.exec() == QDialog::Accepted;
+        });
+        const auto hot = [&] { return button->IsHot() || (button->DrawState() & Fw::cdsHot); };
+        QVERIFY(click(centreOf(button)));
+        QTRY_VERIFY_WITH_TIMEOUT(answered, kTimeout);
+        answer.waitForFinished(kTimeout);
+        // Not drawn hot behind the window while the pointer was on the window.
+        QVERIFY(!hotWhileOpen);
+        QTRY_VERIFY_WITH_TIMEOUT(!hot(), kTimeout);
+
+        // Closed from the keyboard with the pointer still on the button: hot there, and not
+        // once the pointer has left.
+        answered = false;
+        keyAnswer = true;
+        QVERIFY(click(centreOf(button)));
+        QTRY_VERIFY_WITH_TIMEOUT(answered, kTimeout);
+        answer.waitForFinished(kTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(hot(), kTimeout);
+        QVERIFY(xdotool(moveTo(centreOf(frame) + QPoint(0, 80))));
+        QTRY_VERIFY_WITH_TIMEOUT(!hot(), kTimeout);
+        QVERIFY(xdotool(moveTo(centreOf(button))));
+        QTRY_VERIFY_WITH_TIMEOUT(hot(), kTimeout);
+
+        // Still clean after the pointer has moved on over the window.
+        QVERIFY(xdotool(moveTo(centreOf(frame) + QPoint(0, 80))));
+        QVERIFY(!hot());
+        QVERIFY(xdotool(moveTo(centreOf(button))));
+        QTRY_VERIFY_WITH_TIMEOUT(hot(), kTimeout);
+        QVERIFY(xdotool(moveTo(centreOf(frame) + QPoint(0, 80))));
+        QTRY_VERIFY_WITH_TIMEOUT(!hot(), kTimeout);
     }
 
     void toolBarButtonUnderTheRealPointer()

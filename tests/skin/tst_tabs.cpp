@@ -84,6 +84,8 @@ private Q_SLOTS:
     void hidingTheShownPage();
     void clickOnATabShowsItsPage();
     void styleReachesTheContents();
+    void pagesFollowTheTabRowAfterAStyleChange();
+    void tabsThatDoNotFitScrollByTheArrows();
     void loadsPagesInTheOrderNamed();
     void sheetRefusesAPageControlInsideItself();
 };
@@ -354,14 +356,19 @@ void tst_Tabs::hidingTheShownPage()
     pages->setActivePage(b);
     b->setTabVisible(false);
     QCOMPARE(pages->ActivePage(), c);
-    // No visible page at all: nothing is active and nothing shows.
+    // Hiding the only visible page leaves the active page as it was, shown.
+    QSignalSpy changes(pages, &TzynTab::OnChange);
     c->setTabVisible(false);
-    QCOMPARE(pages->ActivePage(), nullptr);
-    QVERIFY(!c->isVisibleTo(pages));
+    QCOMPARE(pages->ActivePage(), c);
+    QVERIFY(c->isVisibleTo(pages));
+    QCOMPARE(pages->CurrentTabIndex(), 2);
+    QVERIFY(!pages->Strip()->TabVisible(2));
+    QCOMPARE(changes.count(), 0);
     // Showing a tab shows its page.
     a->setTabVisible(true);
     QCOMPARE(pages->ActivePage(), a);
     QVERIFY(a->isVisibleTo(pages));
+    QVERIFY(!c->isVisibleTo(pages));
 }
 
 void tst_Tabs::clickOnATabShowsItsPage()
@@ -409,6 +416,123 @@ void tst_Tabs::styleReachesTheContents()
     QCOMPARE(sheet->BorderColor(), Colors::clRed);
     pages->setColor(Colors::clYellow);
     QCOMPARE(sheet->Color(), Colors::clYellow);
+}
+
+// The tab row's height differs between styles (34 in MacOS, 19 in WinXP, 22 elsewhere): the
+// shown page starts right under it, whichever style came before, without a tab being clicked.
+void tst_Tabs::pagesFollowTheTabRowAfterAStyleChange()
+{
+    const QList<S> styles { S::DeepBlue, S::MacOS, S::WinXP, S::MacOS, S::Protein, S::WinXP,
+        S::BlueGlass, S::DeepBlue };
+    for (bool shown : { false, true }) {
+        QWidget form;
+        form.resize(400, 300);
+        auto *pages = new TzynPageControl(&form);
+        pages->setGeometry(0, 0, 300, 200);
+        auto *a = addSheet(pages, QStringLiteral("First"));
+        addSheet(pages, QStringLiteral("Second"));
+        pages->setActivePage(a);
+        if (shown) {
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+        }
+        for (S style : styles) {
+            pages->setUIStyle(style);
+            const int row = GetThemeInt(style, TzynThemeEntry::TabHeight);
+            QCOMPARE(pages->Strip()->height(), row);
+            QVERIFY2(a->geometry() == QRect(0, row, 300, 200 - row),
+                qPrintable(QStringLiteral("%1 %2: page at %3,%4 %5x%6")
+                               .arg(shown ? "shown" : "hidden")
+                               .arg(int(style))
+                               .arg(a->x())
+                               .arg(a->y())
+                               .arg(a->width())
+                               .arg(a->height())));
+        }
+    }
+}
+
+// Tabs wider than the strip: two arrow buttons at its right end scroll the row a tab at a
+// time, so that a click reaches every page; the row never scrolls past its last tab, a page
+// chosen in code is brought into view, and a strip wide enough shows no arrows.
+void tst_Tabs::tabsThatDoNotFitScrollByTheArrows()
+{
+    QWidget form;
+    form.resize(400, 300);
+    auto *pages = new TzynPageControl(&form);
+    pages->setUIStyle(S::WinXP);
+    pages->setGeometry(0, 0, 200, 150);
+    QList<TzynTabSheet *> sheets;
+    for (int i = 0; i < 8; ++i)
+        sheets << addSheet(pages, QStringLiteral("Page %1").arg(i));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Strip *strip = pages->Strip();
+    QVERIFY(strip->TabsOverflow());
+    const QRect back = strip->ScrollArrowRect(0), forth = strip->ScrollArrowRect(1);
+    QVERIFY(!back.isEmpty() && !forth.isEmpty());
+    // Side by side at the right end, inside the tab row.
+    QCOMPARE(back.right() + 1, forth.left());
+    QCOMPARE(forth.right(), strip->width() - 3);
+    QVERIFY(back.top() >= 0 && back.bottom() < strip->StripHeight());
+
+    // The last page was activated when it joined: it is in view, the row scrolled to its end.
+    QCOMPARE(pages->ActivePage(), sheets[7]);
+    const int last = strip->FirstTab();
+    QVERIFY(last > 0);
+    // The arrow towards the end can go no further.
+    QTest::mouseClick(strip, Qt::LeftButton, {}, forth.center());
+    QCOMPARE(strip->FirstTab(), last);
+    // Back to the start, a click per tab; then one more changes nothing.
+    for (int i = last; i > 0; --i) {
+        QTest::mouseClick(strip, Qt::LeftButton, {}, back.center());
+        QCOMPARE(strip->FirstTab(), i - 1);
+    }
+    QTest::mouseClick(strip, Qt::LeftButton, {}, back.center());
+    QCOMPARE(strip->FirstTab(), 0);
+    QCOMPARE(pages->ActivePage(), sheets[7]);
+
+    // Every page is reachable by the mouse: scroll until its tab shows whole, click it.
+    const QList<int> widths = Strip::TabWidths(
+        strip->Tabs(), QList<bool>(8, true), QFontMetrics(pages->TabFont()->toQFont()));
+    for (int target : { 7, 0, 5 }) {
+        const auto leftOf = [&] {
+            int x = strip->LeftMargin();
+            for (int i = strip->FirstTab(); i < target; ++i)
+                x += widths[i];
+            return target < strip->FirstTab() ? -1 : x;
+        };
+        int guard = 0;
+        while (leftOf() < 0 || leftOf() + widths[target] > back.left() - 2) {
+            QTest::mouseClick(strip, Qt::LeftButton, {}, (leftOf() < 0 ? back : forth).center());
+            QVERIFY(++guard < 10);
+        }
+        QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(leftOf() + widths[target] / 2, 8));
+        QCOMPARE(pages->ActivePage(), sheets[target]);
+    }
+    // A click on a tab's part under the arrows selects nothing.
+    const int before = pages->CurrentTabIndex();
+    strip->ScrollTabs(-10);
+    QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(back.left() - 1, 8));
+    QCOMPARE(pages->CurrentTabIndex(), before);
+
+    // A page chosen in code is brought into view.
+    pages->setActivePage(sheets[6]);
+    int right = strip->LeftMargin();
+    for (int i = strip->FirstTab(); i <= 6; ++i)
+        right += widths[i];
+    QVERIFY(strip->FirstTab() > 0 && right <= back.left() - 2);
+
+    // The arrows are drawn in the style's colours: the control colour framed in the border's.
+    const QImage image = shot(strip);
+    QCOMPARE(image.pixel(QPoint(forth.center().x(), forth.bottom())), rgb(pages->BorderColor()));
+    QCOMPARE(image.pixel(forth.topLeft() + QPoint(1, 1)), rgb(strip->Color()));
+
+    // Wide enough: no arrows, the row back at its first tab.
+    pages->setGeometry(0, 0, 1200, 150);
+    QVERIFY(!strip->TabsOverflow());
+    QVERIFY(strip->ScrollArrowRect(0).isEmpty());
+    QCOMPARE(strip->FirstTab(), 0);
 }
 
 void tst_Tabs::loadsPagesInTheOrderNamed()
