@@ -25,14 +25,14 @@ const std::vector<GalleryFamilyRow> &GalleryFamilies()
 {
     // In the order of the pages: the push buttons first, as the window opens on them.
     static const std::vector<GalleryFamilyRow> rows = {
-        { "Buttons", make<GalleryButtonsGroup> },
-        { "Panels", make<GalleryPanelsGroup> },
-        { "Views", make<GalleryViewsGroup> },
-        { "GroupBoxes", make<GalleryGroupBoxesGroup> },
-        { "TitleBar", make<GalleryTitleBarGroup> },
-        { "Scrolling", make<GalleryScrollingGroup> },
-        { "ToolBars", make<GalleryToolBarsGroup> },
-        { "Tabs", make<GalleryTabsGroup> },
+        { "Buttons", "Buttons", make<GalleryButtonsGroup> },
+        { "Panels", "Panels", make<GalleryPanelsGroup> },
+        { "Views", "Views", make<GalleryViewsGroup> },
+        { "GroupBoxes", "Group boxes", make<GalleryGroupBoxesGroup> },
+        { "TitleBar", "Title bar", make<GalleryTitleBarGroup> },
+        { "Scrolling", "Scrolling", make<GalleryScrollingGroup> },
+        { "ToolBars", "Tool bars", make<GalleryToolBarsGroup> },
+        { "Tabs", "Tabs", make<GalleryTabsGroup> },
     };
     return rows;
 }

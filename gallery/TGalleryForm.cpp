@@ -1,20 +1,32 @@
 #include "TGalleryForm.h"
 
 #include "Exception.h"
+#include "GalleryAboutForm.h"
+#include "GalleryCustomSkin.h"
 #include "GalleryFamilies.h"
 #include "GalleryFamily.h"
 #include "GalleryPages.h"
+#include "TFont.h"
+#include "TMenuItem.h"
+#include "TzynCheckBox.h"
 #include "TzynForm.h"
 #include "TzynImagePanel.h"
 #include "TzynRadioButton.h"
 #include "TzynTabSheet.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QMetaEnum>
+
+#ifndef SKIN_LIBRARY_VERSION
+#define SKIN_LIBRARY_VERSION "unknown"
+#endif
 
 namespace {
 
-constexpr int kFamilyGap = 8;
+// The space between a page's edge and its family, and between the style buttons.
+constexpr int kFamilyGap = 6;
+constexpr int kStyleGap = 10;
 
 template <class T> T *component(const QObject *root, const QString &name)
 {
@@ -37,39 +49,82 @@ TGalleryForm::TGalleryForm(QWidget *parent)
     loadLayout(QStringLiteral(":/gallery/layouts/SkinGallery.layout"));
 }
 
+TGalleryForm::~TGalleryForm()
+{
+    delete m_customSkin;
+}
+
 QList<TzynUIStyle> TGalleryForm::Styles()
 {
     using S = TzynUIStyle;
     return { S::Custom, S::MacOS, S::WinXP, S::DeepBlue, S::Protein, S::BlueGlass };
 }
 
+QString TGalleryForm::LibraryVersion()
+{
+    return QStringLiteral(SKIN_LIBRARY_VERSION);
+}
+
 void TGalleryForm::Loaded()
 {
     m_frame = component<TzynForm>(this, QStringLiteral("zynForm1"));
     m_area = component<TzynImagePanel>(this, QStringLiteral("FamilyArea"));
+    m_disabledSwitch = component<TzynCheckBox>(this, QStringLiteral("DisabledSwitch"));
     for (TzynUIStyle style : Styles())
         m_styleButtons.append(
             component<TzynRadioButton>(this, QStringLiteral("Style") + styleName(style)));
+    m_style = m_frame->UIStyle();
+    m_customSkin = new GalleryCustomSkin(m_frame);
 
     // The page control stands on the frame itself, above the area that marks its place, so
-    // that the frame's style reaches it; its pages pass the style into the families.
+    // that the frame's style reaches it; its pages pass the style into the families. Each
+    // family fills its page: its controls follow the page's size by their anchors.
     m_pages = new GalleryPages(m_frame);
     m_pages->setObjectName(QStringLiteral("FamilyPages"));
     for (const GalleryFamilyRow &row : GalleryFamilies()) {
         auto *page = new TzynTabSheet(m_pages);
         page->setObjectName(QStringLiteral("Page") + QLatin1String(row.name));
+        page->setContentsMargins(kFamilyGap, kFamilyGap, kFamilyGap, kFamilyGap);
         GalleryFamily *family = row.create(page);
         family->Load(QLatin1String(row.name));
         family->Attach(m_frame);
-        page->setCaption(family->Caption().trimmed());
-        family->setBounds(kFamilyGap, kFamilyGap, family->width(), family->height());
+        page->setCaption(QLatin1String(row.tab));
+        family->setAlign(Fw::alClient);
         m_families.append(family);
     }
     m_pages->raise();
     ShowFamily(0);
     m_area->installEventFilter(this);
     ArrangeFamilies();
+    arrangeStyleRow();
+    wireMenu();
     TForm::Loaded();
+}
+
+void TGalleryForm::arrangeStyleRow()
+{
+    int x = m_styleButtons.first()->x();
+    for (TzynRadioButton *button : std::as_const(m_styleButtons)) {
+        const QFontMetrics metrics(button->Font()->toQFont());
+        const int mark = std::max(button->PictureWidth(), 16);
+        const int width = mark + 6 + metrics.horizontalAdvance(button->Caption()) + 4;
+        button->setBounds(x, button->y(), width, button->height());
+        x += width + kStyleGap;
+    }
+}
+
+void TGalleryForm::wireMenu()
+{
+    if (auto *exit = findChild<TMenuItem *>(QStringLiteral("FileExit")))
+        connect(exit, &TMenuItem::OnClick, this, [this] { close(); });
+    if (auto *about = findChild<TMenuItem *>(QStringLiteral("HelpAbout")))
+        connect(about, &TMenuItem::OnClick, this, [this] { ShowAbout(); });
+}
+
+void TGalleryForm::ShowAbout()
+{
+    auto *box = new GalleryAboutForm(this);
+    box->ShowInStyle(m_style);
 }
 
 TzynRadioButton *TGalleryForm::StyleButton(TzynUIStyle style) const
@@ -82,7 +137,15 @@ void TGalleryForm::ChooseStyle(TzynUIStyle style)
 {
     if (TzynRadioButton *button = StyleButton(style))
         button->setChecked(true);
+    // The frame's push passes over controls in Custom: those the sample skin gave pictures
+    // take the new style first.
+    if (style != TzynUIStyle::Custom)
+        m_customSkin->Remove(style);
     m_frame->setUIStyle(style);
+    if (style == TzynUIStyle::Custom)
+        m_customSkin->Apply();
+    m_style = style;
+    arrangeStyleRow();
 }
 
 void TGalleryForm::StyleButtonClick(QObject *Sender)
@@ -90,6 +153,26 @@ void TGalleryForm::StyleButtonClick(QObject *Sender)
     const int index = m_styleButtons.indexOf(qobject_cast<TzynRadioButton *>(Sender));
     if (index >= 0)
         ChooseStyle(Styles().at(index));
+}
+
+void TGalleryForm::DisabledSwitchClick(QObject *)
+{
+    SetFamiliesDisabled(m_disabledSwitch->Checked());
+}
+
+void TGalleryForm::SetFamiliesDisabled(bool disabled)
+{
+    if (m_disabledSwitch->Checked() != disabled)
+        m_disabledSwitch->setChecked(disabled);
+    // Disabling a family disables everything inside it; enabling it again gives back each
+    // control's own state, so that the controls disabled by their layout stay disabled.
+    for (GalleryFamily *family : std::as_const(m_families))
+        family->setEnabled(!disabled);
+}
+
+bool TGalleryForm::FamiliesDisabled() const
+{
+    return m_disabledSwitch->Checked();
 }
 
 void TGalleryForm::ShowFamily(int index)

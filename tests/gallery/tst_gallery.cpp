@@ -11,6 +11,7 @@
 #include "TGalleryForm.h"
 #include "TLayoutLoader.h"
 #include "TMenuItem.h"
+#include "TPicture.h"
 #include "TToolBar.h"
 #include "TToolButton.h"
 #include "TzynButton.h"
@@ -19,6 +20,7 @@
 #include "TzynGroupBox.h"
 #include "TzynImagePanel.h"
 #include "TzynMainMenu.h"
+#include "TzynProgressBar.h"
 #include "TzynRadioButton.h"
 #include "TzynSideChannel.h"
 #include "TzynSkinnedControl.h"
@@ -27,6 +29,7 @@
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButton.h"
 #include "TzynTitleBarButtons.h"
+#include "TzynTitleBarSections.h"
 
 #include <QtTest>
 
@@ -109,7 +112,8 @@ private Q_SLOTS:
         QCOMPARE(types, QSet<int>({ zynMax, zynMin, zynClose, zynHelp, zynControlBox, zynCustom }));
 
         // One family per row of the table, each loaded from its own layout onto a page of the
-        // page control on the frame, the page's tab captioned like the family; the first shows.
+        // page control on the frame, the page's tab with the table's short caption; the first
+        // shows.
         const auto &rows = GalleryFamilies();
         GalleryPages *pages = form->Pages();
         QCOMPARE(pages->parentWidget(), frame);
@@ -120,7 +124,7 @@ private Q_SLOTS:
             GalleryFamily *family = form->Families()[int(i)];
             QCOMPARE(family->objectName(), QLatin1String(rows[i].name) + QStringLiteral("Group"));
             QCOMPARE(family->parentWidget(), pages->Page(int(i)));
-            QCOMPARE(pages->Page(int(i))->Caption(), family->Caption().trimmed());
+            QCOMPARE(pages->Page(int(i))->Caption(), QLatin1String(rows[i].tab));
             QVERIFY2(!family->findChildren<QWidget *>().isEmpty(), rows[i].name);
             QVERIFY2(!family->Caption().trimmed().isEmpty(), rows[i].name);
         }
@@ -239,19 +243,60 @@ private Q_SLOTS:
         QVERIFY(!form->findChild<TToolButton *>(QStringLiteral("LeftTool"))->Down());
     }
 
-    void choosingCustomPushesNothing()
+    // The frame pushes nothing for Custom; the gallery gives the controls that take pictures in
+    // Custom its own sample skin instead, and gives them back the next style it is asked for.
+    void choosingCustomGivesTheSampleSkinAndTakesItBack()
     {
         form->ChooseStyle(TzynUIStyle::WinXP);
         auto *glyph = form->findChild<TzynButton *>(QStringLiteral("GlyphButton1"));
+        auto *ok = form->findChild<TzynButton *>(QStringLiteral("OkButton"));
+        auto *ownLook = form->findChild<TzynButton *>(QStringLiteral("OwnLookButton"));
+        auto *progress = form->findChild<TzynProgressBar *>(QStringLiteral("GalleryProgress"));
         auto *box = form->findChild<TzynGroupBox *>(QStringLiteral("CaptionedBox"));
-        QVERIFY(glyph && box);
+        QVERIFY(glyph && ok && ownLook && progress && box);
         const TColor boxColor = box->Color();
         form->ChooseStyle(TzynUIStyle::Custom);
         QCOMPARE(form->Frame()->UIStyle(), TzynUIStyle::Custom);
         QVERIFY(form->StyleButton(TzynUIStyle::Custom)->Checked());
         QVERIFY(!form->StyleButton(TzynUIStyle::WinXP)->Checked());
-        QCOMPARE(glyph->UIStyle(), TzynUIStyle::WinXP);
         QCOMPARE(box->Color(), boxColor);
+        // Each push button gets the skin's picture that covers it, and the picture is there.
+        for (TzynButton *button : { glyph, ok }) {
+            QCOMPARE(button->UIStyle(), TzynUIStyle::Custom);
+            const QString name = button->PicNormalResName();
+            QVERIFY2(name.startsWith(QStringLiteral("GALLERY_BUTTON_")), qPrintable(name));
+            const QImage picture = ThemeImageOrNull(name);
+            QVERIFY2(!picture.isNull(), qPrintable(name));
+            QVERIFY(picture.width() >= button->width() && picture.height() >= button->height());
+            QVERIFY(!ThemeImageOrNull(button->PicMouseOnResName()).isNull());
+            QVERIFY(!ThemeImageOrNull(button->PicMouseDownResName()).isNull());
+        }
+        QCOMPARE(ownLook->PicNormalResName(), QStringLiteral("MACOS_BUTTON_NORMAL"));
+        QCOMPARE(progress->UIStyle(), TzynUIStyle::Custom);
+        QCOMPARE(progress->Picture()->graphic()->width(), 1);
+        QCOMPARE(form->Frame()->TitleBar()->Sections()->Count(), 3);
+        TzynTitleBarButtons *buttons = form->Frame()->TitleBarButtons();
+        for (int i = 0; i < buttons->Count(); ++i) {
+            TzynTitleBarButton *button = buttons->Items(i);
+            QVERIFY(!button->PicNormal()->isEmpty());
+            QCOMPARE(button->UIStyle() == TzynUIStyle::Custom, button->ButtonType() != zynCustom);
+        }
+
+        // Back to a built-in style: everything follows it again, the own look excepted.
+        form->ChooseStyle(TzynUIStyle::MacOS);
+        QCOMPARE(glyph->UIStyle(), TzynUIStyle::MacOS);
+        QCOMPARE(ok->UIStyle(), TzynUIStyle::MacOS);
+        QCOMPARE(progress->UIStyle(), TzynUIStyle::MacOS);
+        QCOMPARE(ownLook->UIStyle(), TzynUIStyle::Custom);
+        for (int i = 0; i < buttons->Count(); ++i) {
+            if (buttons->Items(i)->ButtonType() != zynCustom)
+                QCOMPARE(buttons->Items(i)->UIStyle(), TzynUIStyle::MacOS);
+        }
+        // Twice round changes nothing.
+        form->ChooseStyle(TzynUIStyle::Custom);
+        form->ChooseStyle(TzynUIStyle::Custom);
+        form->ChooseStyle(TzynUIStyle::Protein);
+        QCOMPARE(glyph->UIStyle(), TzynUIStyle::Protein);
     }
 };
 

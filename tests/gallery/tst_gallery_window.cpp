@@ -9,6 +9,7 @@
 #include "GalleryTitleBarGroup.h"
 #include "SkinClasses.h"
 #include "TApplication.h"
+#include "TFont.h"
 #include "TGalleryForm.h"
 #include "TLayoutLoader.h"
 #include "TzynButton.h"
@@ -16,6 +17,8 @@
 #include "TzynForm.h"
 #include "TzynImagePanel.h"
 #include "TzynRadioButton.h"
+#include "TzynTabControlTopPanel.h"
+#include "TzynTabSheet.h"
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButton.h"
 #include "TzynTitleBarButtons.h"
@@ -78,6 +81,64 @@ class tst_GalleryWindow : public QObject {
         QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
     }
 
+    // Every family inside its page, shown, with a margin; every control inside its family and
+    // clear of its neighbours; the style row clear of the area and of the title bar; every page's
+    // tab inside the strip.
+    void checkNothingClippedOrOverlapping()
+    {
+        const QRect area = form->FamilyArea()->geometry();
+        const QRect frame = form->Frame()->rect();
+        QVERIFY(frame.contains(area));
+        QCOMPARE(form->Pages()->geometry(), area);
+        const QList<GalleryFamily *> &families = form->Families();
+        for (int i = 0; i < families.size(); ++i) {
+            form->ShowFamily(i);
+            QWidget *page = families[i]->parentWidget();
+            QVERIFY(page->isVisible());
+            QVERIFY2(page->rect().adjusted(1, 1, -1, -1).contains(families[i]->geometry()),
+                qPrintable(describe(families[i])));
+            const QList<QWidget *> parts
+                = families[i]->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+            for (int a = 0; a < parts.size(); ++a) {
+                if (parts[a]->isWindow() || parts[a]->isHidden())
+                    continue;
+                QVERIFY2(families[i]->rect().adjusted(1, 1, -1, -1).contains(parts[a]->geometry()),
+                    qPrintable(describe(parts[a]) + " " + QString::number(families[i]->width())
+                        + "x" + QString::number(families[i]->height())));
+                for (int b = a + 1; b < parts.size(); ++b) {
+                    if (parts[b]->isWindow() || parts[b]->isHidden()
+                        || standOverByDesign(parts[a], parts[b], parts))
+                        continue;
+                    QVERIFY2(!parts[a]->geometry().intersects(parts[b]->geometry()),
+                        qPrintable(describe(parts[a]) + " / " + describe(parts[b])));
+                }
+            }
+        }
+        form->ShowFamily(0);
+        QList<QWidget *> row;
+        for (TzynUIStyle style : TGalleryForm::Styles())
+            row << form->StyleButton(style);
+        row << form->DisabledSwitch();
+        for (int a = 0; a < row.size(); ++a) {
+            QVERIFY2(frame.contains(row[a]->geometry()), qPrintable(describe(row[a])));
+            QVERIFY(!row[a]->geometry().intersects(area));
+            QVERIFY(!row[a]->geometry().intersects(form->Frame()->TitleBar()->geometry()));
+            for (int b = a + 1; b < row.size(); ++b)
+                QVERIFY2(!row[a]->geometry().intersects(row[b]->geometry()),
+                    qPrintable(describe(row[a]) + " / " + describe(row[b])));
+        }
+        const QRect strip = form->Pages()->Strip()->rect();
+        int right = 0;
+        for (int i = 0; i < form->Pages()->PageCount(); ++i)
+            right += TzynTabControlTopPanel::TabWidths({ form->Pages()->Page(i)->Caption() },
+                { true }, QFontMetrics(form->Pages()->TabFont()->toQFont()))
+                         .value(0);
+        QVERIFY2(form->Pages()->LeftMargin() + right <= strip.width(),
+            qPrintable(QStringLiteral("tabs %1 wide in a strip of %2")
+                           .arg(form->Pages()->LeftMargin() + right)
+                           .arg(strip.width())));
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -90,46 +151,8 @@ private Q_SLOTS:
 
     void cleanupTestCase() { form.reset(); }
 
-    // What a user sees at the window's own size: the pages fill the area, every family inside
-    // its page, every control inside its family and clear of its neighbours.
-    void nothingClippedOrOverlapping()
-    {
-        const QRect area = form->FamilyArea()->geometry();
-        const QRect frame = form->Frame()->rect();
-        QVERIFY(frame.contains(area));
-        QCOMPARE(form->Pages()->geometry(), area);
-        const QList<GalleryFamily *> &families = form->Families();
-        for (int i = 0; i < families.size(); ++i) {
-            // Each family inside its page, shown, with a margin.
-            form->ShowFamily(i);
-            QWidget *page = families[i]->parentWidget();
-            QVERIFY(page->isVisible());
-            QVERIFY2(page->rect().adjusted(1, 1, -1, -1).contains(families[i]->geometry()),
-                qPrintable(describe(families[i])));
-            const QList<QWidget *> parts
-                = families[i]->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-            for (int a = 0; a < parts.size(); ++a) {
-                if (parts[a]->isWindow())
-                    continue;
-                QVERIFY2(families[i]->rect().adjusted(1, 1, -1, -1).contains(parts[a]->geometry()),
-                    qPrintable(describe(parts[a])));
-                for (int b = a + 1; b < parts.size(); ++b) {
-                    if (parts[b]->isWindow() || standOverByDesign(parts[a], parts[b], parts))
-                        continue;
-                    QVERIFY2(!parts[a]->geometry().intersects(parts[b]->geometry()),
-                        qPrintable(describe(parts[a]) + " / " + describe(parts[b])));
-                }
-            }
-        }
-        // The tests that follow use the first family.
-        form->ShowFamily(0);
-        // The style row clear of the area and of the title bar.
-        for (TzynUIStyle style : TGalleryForm::Styles()) {
-            const QRect button = form->StyleButton(style)->geometry();
-            QVERIFY(!button.intersects(area));
-            QVERIFY(!button.intersects(form->Frame()->TitleBar()->geometry()));
-        }
-    }
+    // What a user sees at the window's own size.
+    void nothingClippedOrOverlapping() { checkNothingClippedOrOverlapping(); }
 
     void checkBoxesToggle()
     {
@@ -214,6 +237,20 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(group->LastEvent().contains(QStringLiteral("help")), kTimeout);
         QVERIFY(clickType(zynCustom));
         QTRY_VERIFY_WITH_TIMEOUT(group->LastEvent().contains(QStringLiteral("custom")), kTimeout);
+    }
+
+    // At the smallest size the window allows, the families still hold every control unclipped
+    // and every page's tab shows.
+    void nothingClippedAtTheMinimumSize()
+    {
+        const QSize before = form->size();
+        QVERIFY(form->minimumWidth() <= 640 && form->minimumHeight() <= 480);
+        form->resize(640, 480);
+        QTRY_COMPARE_WITH_TIMEOUT(form->size(), QSize(640, 480), kTimeout);
+        QTRY_COMPARE(form->Pages()->geometry(), form->FamilyArea()->geometry());
+        checkNothingClippedOrOverlapping();
+        form->resize(before);
+        QTRY_COMPARE_WITH_TIMEOUT(form->size(), before, kTimeout);
     }
 
     // Last: it changes the window's size.
