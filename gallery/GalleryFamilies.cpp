@@ -4,6 +4,7 @@
 #include "GalleryFamilies.h"
 
 #include "GalleryButtonsGroup.h"
+#include "GalleryFocusGroup.h"
 #include "GalleryGroupBoxesGroup.h"
 #include "GalleryPanelsGroup.h"
 #include "GalleryScrollingGroup.h"
@@ -26,6 +27,7 @@ const std::vector<GalleryFamilyRow> &GalleryFamilies()
     // In the order of the pages: the push buttons first, as the window opens on them.
     static const std::vector<GalleryFamilyRow> rows = {
         { "Buttons", "Buttons", make<GalleryButtonsGroup> },
+        { "Focus", "Focus", make<GalleryFocusGroup> },
         { "Panels", "Panels", make<GalleryPanelsGroup> },
         { "Views", "Views", make<GalleryViewsGroup> },
         { "GroupBoxes", "Group boxes", make<GalleryGroupBoxesGroup> },

@@ -91,6 +91,10 @@ void TGalleryForm::Loaded()
         page->setCaption(QLatin1String(row.tab));
         family->setAlign(Fw::alClient);
         m_families.append(family);
+        for (QWidget *control : family->findChildren<QWidget *>()) {
+            if (control->testAttribute(Qt::WA_ForceDisabled))
+                m_disabledByLayout.append(control);
+        }
     }
     m_pages->raise();
     ShowFamily(0);
@@ -164,10 +168,16 @@ void TGalleryForm::SetFamiliesDisabled(bool disabled)
 {
     if (m_disabledSwitch->Checked() != disabled)
         m_disabledSwitch->setChecked(disabled);
-    // Disabling a family disables everything inside it; enabling it again gives back each
-    // control's own state, so that the controls disabled by their layout stay disabled.
+    // A group box gives its own enabled state to each control on it, so enabling a family
+    // again enables all of them: those that their layout disables are disabled once more.
     for (GalleryFamily *family : std::as_const(m_families))
         family->setEnabled(!disabled);
+    if (!disabled) {
+        for (const QPointer<QWidget> &control : std::as_const(m_disabledByLayout)) {
+            if (control)
+                control->setEnabled(false);
+        }
+    }
 }
 
 bool TGalleryForm::FamiliesDisabled() const

@@ -4,6 +4,7 @@
 #include "ZYNThemes.h"
 
 #include <QList>
+#include <QPointer>
 
 class GalleryCustomSkin;
 class GalleryFamily;
@@ -70,6 +71,8 @@ private:
     TzynCheckBox *m_disabledSwitch = nullptr;
     QList<TzynRadioButton *> m_styleButtons;
     QList<GalleryFamily *> m_families;
+    // The controls that their layouts disable, which the Disabled switch leaves disabled.
+    QList<QPointer<QWidget>> m_disabledByLayout;
     GalleryPages *m_pages = nullptr;
     GalleryCustomSkin *m_customSkin = nullptr;
     TzynUIStyle m_style = TzynUIStyle::DeepBlue;

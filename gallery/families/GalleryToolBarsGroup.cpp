@@ -41,8 +41,9 @@ void GalleryToolBarsGroup::listenTo(TMenuItem *item)
         if (sub->Count() > 0)
             listenTo(sub);
         else if (!sub->IsLine())
-            connect(sub, &TMenuItem::OnClick, this,
-                [this, sub] { report(QStringLiteral("menu item ") + plain(sub->Caption())); });
+            connect(sub, &TMenuItem::OnClick, this, [this, sub] {
+                report(QStringLiteral("You chose %1 from the menu").arg(plain(sub->Caption())));
+            });
     }
 }
 
@@ -54,10 +55,10 @@ QString GalleryToolBarsGroup::LastCommand() const
 void GalleryToolBarsGroup::ToolClick(QObject *Sender)
 {
     if (auto *button = qobject_cast<TToolButton *>(Sender))
-        report(QStringLiteral("tool button ") + plain(button->Caption()));
+        report(QStringLiteral("You clicked the %1 tool").arg(plain(button->Caption())));
 }
 
 void GalleryToolBarsGroup::report(const QString &text)
 {
-    m_label->setCaption(QStringLiteral("Last command: ") + text);
+    m_label->setCaption(text);
 }

@@ -15,16 +15,20 @@
 #include "TToolBar.h"
 #include "TToolButton.h"
 #include "TzynButton.h"
+#include "TzynCheckBox.h"
 #include "TzynCheckGroup.h"
 #include "TzynForm.h"
 #include "TzynGroupBox.h"
 #include "TzynImagePanel.h"
+#include "TzynListView.h"
 #include "TzynMainMenu.h"
 #include "TzynProgressBar.h"
 #include "TzynRadioButton.h"
 #include "TzynSideChannel.h"
 #include "TzynSkinnedControl.h"
 #include "TzynTab.h"
+#include "TzynTabControl.h"
+#include "TzynTabControlTopPanel.h"
 #include "TzynTabSheet.h"
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButton.h"
@@ -182,11 +186,13 @@ private Q_SLOTS:
                 && qobject_cast<TzynSideChannel *>(control->parentWidget()->parentWidget()))
                 continue;
             // Tab and page controls (and their pages) and check groups pass the style on
-            // themselves, one level further.
+            // themselves, one level further; so does the group-box family to the boxes on its
+            // picture.
             QWidget *parent = control->parentWidget();
             const bool inFamily = qobject_cast<GalleryFamily *>(parent)
                 || qobject_cast<TzynTab *>(parent) || qobject_cast<TzynTabSheet *>(parent)
-                || qobject_cast<TzynCheckGroup *>(parent);
+                || qobject_cast<TzynCheckGroup *>(parent)
+                || parent->objectName() == QLatin1String("GroupBoxesBackdrop");
             if (auto *styleable = dynamic_cast<TzynStyleable *>(control)) {
                 // The push reaches two levels, the frame and the group boxes on it, and further
                 // only through the containers that pass it on.
@@ -235,12 +241,65 @@ private Q_SLOTS:
         QVERIFY(family);
         auto *find = form->findChild<TMenuItem *>(QStringLiteral("EditFind"));
         find->action()->trigger();
-        QCOMPARE(family->LastCommand(), QStringLiteral("Last command: menu item Find..."));
+        QCOMPARE(family->LastCommand(), QStringLiteral("You chose Find... from the menu"));
         auto *tool = form->findChild<TToolButton *>(QStringLiteral("CentreTool"));
         QTest::mouseClick(tool, Qt::LeftButton, {}, tool->rect().center());
-        QCOMPARE(family->LastCommand(), QStringLiteral("Last command: tool button Centre"));
+        QCOMPARE(family->LastCommand(), QStringLiteral("You clicked the Centre tool"));
         QVERIFY(tool->Down());
         QVERIFY(!form->findChild<TToolButton *>(QStringLiteral("LeftTool"))->Down());
+    }
+
+    // The switch disables every control of every family and gives each its own state back.
+    void theDisabledSwitchDisablesEveryFamily()
+    {
+        auto *off = form->findChild<TzynCheckBox *>(QStringLiteral("CheckBox3"));
+        auto *glyph = form->findChild<TzynButton *>(QStringLiteral("GlyphButton1"));
+        QVERIFY(off && glyph);
+        QVERIFY(!off->isEnabled() && glyph->isEnabled());
+        form->SetFamiliesDisabled(true);
+        QVERIFY(form->DisabledSwitch()->Checked());
+        int controls = 0;
+        for (GalleryFamily *family : form->Families()) {
+            for (QWidget *control : family->findChildren<QWidget *>()) {
+                QVERIFY2(!control->isEnabled(), qPrintable(describe(control)));
+                ++controls;
+            }
+        }
+        QVERIFY(controls > 60);
+        // The pages can still be chosen.
+        QVERIFY(form->Pages()->isEnabled());
+        QVERIFY(form->StyleButton(TzynUIStyle::WinXP)->isEnabled());
+        form->SetFamiliesDisabled(false);
+        QVERIFY(glyph->isEnabled());
+        // What the layouts disable stays disabled, on a family and further in.
+        QVERIFY(!off->isEnabled());
+        QVERIFY(!form->findChild<QWidget *>(QStringLiteral("GalleryComboOff"))->isEnabled());
+        QVERIFY(!form->findChild<QWidget *>(QStringLiteral("HelpTool"))->isEnabled());
+        QVERIFY(form->findChild<QWidget *>(QStringLiteral("GalleryCombo"))->isEnabled());
+    }
+
+    // The tab control shows each tab's own controls; the list view shows a list or icons.
+    void contentsDifferByTabAndByMode()
+    {
+        auto *tabs = form->findChild<TzynTabControl *>(QStringLiteral("GalleryTabs"));
+        auto *check = form->findChild<QWidget *>(QStringLiteral("TabsCheck"));
+        auto *edit = form->findChild<QWidget *>(QStringLiteral("LedgerEdit"));
+        auto *print = form->findChild<QWidget *>(QStringLiteral("ReportsButton"));
+        QVERIFY(tabs && check && edit && print);
+        QVERIFY(!check->isHidden() && edit->isHidden() && print->isHidden());
+        tabs->Strip()->setTabIndex(1, true);
+        QVERIFY(check->isHidden() && !edit->isHidden() && print->isHidden());
+        tabs->Strip()->setTabIndex(2, true);
+        QVERIFY(check->isHidden() && edit->isHidden() && !print->isHidden());
+
+        auto *list = form->findChild<TzynListView *>(QStringLiteral("GalleryList"));
+        auto *icons = form->findChild<TzynRadioButton *>(QStringLiteral("ListModeIcons"));
+        QVERIFY(list && icons);
+        QCOMPARE(list->viewMode(), QListView::ListMode);
+        QTest::mouseClick(icons, Qt::LeftButton, {}, icons->rect().center());
+        QVERIFY(icons->Checked());
+        QCOMPARE(list->viewMode(), QListView::IconMode);
+        QVERIFY(!list->item(0)->icon().isNull());
     }
 
     // The frame pushes nothing for Custom; the gallery gives the controls that take pictures in

@@ -1,0 +1,30 @@
+#include "GalleryFocusGroup.h"
+
+#include "TzynButton.h"
+#include "TzynImagePanel.h"
+
+GalleryFocusGroup::GalleryFocusGroup(QWidget *parent)
+    : GalleryFamily(parent)
+{
+}
+
+void GalleryFocusGroup::Loaded()
+{
+    m_label = Part<TzynImagePanel>("FocusLabel");
+}
+
+QString GalleryFocusGroup::LastClick() const
+{
+    return m_label->Caption();
+}
+
+void GalleryFocusGroup::FocusButtonClick(QObject *Sender)
+{
+    const auto *button = qobject_cast<TzynButton *>(Sender);
+    if (!button)
+        return;
+    const QString role = button->Default() ? QStringLiteral(" (the default button)")
+        : button->Cancel()                 ? QStringLiteral(" (the cancel button)")
+                                           : QString();
+    m_label->setCaption(QStringLiteral("You clicked %1%2").arg(button->Caption(), role));
+}
