@@ -15,8 +15,12 @@
 #include "TzynButton.h"
 #include "TzynCheckBox.h"
 #include "TzynForm.h"
+#include "TzynGroupBox.h"
 #include "TzynImagePanel.h"
+#include "TzynPageControl.h"
 #include "TzynRadioButton.h"
+#include "TzynTab.h"
+#include "TzynTabControl.h"
 #include "TzynTabControlTopPanel.h"
 #include "TzynTabSheet.h"
 #include "TzynTitleBar.h"
@@ -81,6 +85,40 @@ class tst_GalleryWindow : public QObject {
         QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
     }
 
+    // The controls placed on a container, each inside it and clear of its shown neighbours;
+    // then the same within the containers among them (pages, tab controls, group boxes,
+    // panels).
+    void checkPlaced(QWidget *container)
+    {
+        QList<QWidget *> parts;
+        for (QWidget *child : container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            auto *tabs = qobject_cast<TzynTab *>(container);
+            if (!child->isWindow() && !child->isHidden() && !(tabs && child == tabs->Strip()))
+                parts << child;
+        }
+        QRect inside = container->rect().adjusted(1, 1, -1, -1);
+        // A page fills its page control's body, up to its edges.
+        if (qobject_cast<TzynTab *>(container))
+            inside = container->rect();
+        for (int a = 0; a < parts.size(); ++a) {
+            QVERIFY2(inside.contains(parts[a]->geometry()),
+                qPrintable(describe(parts[a]) + " in " + describe(container)));
+            for (int b = a + 1; b < parts.size(); ++b) {
+                if (standOverByDesign(parts[a], parts[b], parts))
+                    continue;
+                QVERIFY2(!parts[a]->geometry().intersects(parts[b]->geometry()),
+                    qPrintable(describe(parts[a]) + " / " + describe(parts[b])));
+            }
+            if (qobject_cast<TzynTabSheet *>(parts[a]) || qobject_cast<TzynTab *>(parts[a])
+                || qobject_cast<TzynGroupBox *>(parts[a])
+                || qobject_cast<TzynImagePanel *>(parts[a])) {
+                checkPlaced(parts[a]);
+                if (QTest::currentTestFailed())
+                    return;
+            }
+        }
+    }
+
     // Every family inside its page, shown, with a margin; every control inside its family and
     // clear of its neighbours; the style row clear of the area and of the title bar; every page's
     // tab inside the strip.
@@ -97,22 +135,9 @@ class tst_GalleryWindow : public QObject {
             QVERIFY(page->isVisible());
             QVERIFY2(page->rect().adjusted(1, 1, -1, -1).contains(families[i]->geometry()),
                 qPrintable(describe(families[i])));
-            const QList<QWidget *> parts
-                = families[i]->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-            for (int a = 0; a < parts.size(); ++a) {
-                if (parts[a]->isWindow() || parts[a]->isHidden())
-                    continue;
-                QVERIFY2(families[i]->rect().adjusted(1, 1, -1, -1).contains(parts[a]->geometry()),
-                    qPrintable(describe(parts[a]) + " " + QString::number(families[i]->width())
-                        + "x" + QString::number(families[i]->height())));
-                for (int b = a + 1; b < parts.size(); ++b) {
-                    if (parts[b]->isWindow() || parts[b]->isHidden()
-                        || standOverByDesign(parts[a], parts[b], parts))
-                        continue;
-                    QVERIFY2(!parts[a]->geometry().intersects(parts[b]->geometry()),
-                        qPrintable(describe(parts[a]) + " / " + describe(parts[b])));
-                }
-            }
+            checkPlaced(families[i]);
+            if (QTest::currentTestFailed())
+                return;
         }
         form->ShowFamily(0);
         QList<QWidget *> row;
@@ -153,6 +178,27 @@ private Q_SLOTS:
 
     // What a user sees at the window's own size.
     void nothingClippedOrOverlapping() { checkNothingClippedOrOverlapping(); }
+
+    // The inner pages and tabs too.
+    void nothingClippedOrOverlappingOnInnerPages()
+    {
+        form->ShowFamily(int(form->Families().size()) - 1);
+        auto *pages = form->findChild<TzynPageControl *>(QStringLiteral("GalleryPages"));
+        auto *tabs = form->findChild<TzynTabControl *>(QStringLiteral("GalleryTabs"));
+        QVERIFY(pages && tabs);
+        for (int i = 0; i < pages->PageCount(); ++i) {
+            pages->setActivePage(pages->Page(i));
+            for (int t = 0; t < tabs->Tabs().size(); ++t) {
+                tabs->Strip()->setTabIndex(t, true);
+                checkPlaced(pages->parentWidget());
+                if (QTest::currentTestFailed())
+                    return;
+            }
+        }
+        pages->setActivePage(pages->Page(0));
+        tabs->Strip()->setTabIndex(0, true);
+        form->ShowFamily(0);
+    }
 
     void checkBoxesToggle()
     {
