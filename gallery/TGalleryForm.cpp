@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMetaEnum>
+#include <QShortcut>
 
 #ifndef SKIN_LIBRARY_VERSION
 #define SKIN_LIBRARY_VERSION "unknown"
@@ -101,7 +102,9 @@ void TGalleryForm::Loaded()
     m_area->installEventFilter(this);
     ArrangeFamilies();
     arrangeStyleRow();
+    keepMinimumSize();
     wireMenu();
+    wirePageKeys();
     TForm::Loaded();
 }
 
@@ -117,12 +120,41 @@ void TGalleryForm::arrangeStyleRow()
     }
 }
 
+void TGalleryForm::keepMinimumSize()
+{
+    Constraints()->setMinWidth(MinimumSize().width());
+    Constraints()->setMinHeight(MinimumSize().height());
+}
+
 void TGalleryForm::wireMenu()
 {
     if (auto *exit = findChild<TMenuItem *>(QStringLiteral("FileExit")))
         connect(exit, &TMenuItem::OnClick, this, [this] { close(); });
     if (auto *about = findChild<TMenuItem *>(QStringLiteral("HelpAbout")))
         connect(about, &TMenuItem::OnClick, this, [this] { ShowAbout(); });
+}
+
+void TGalleryForm::wirePageKeys()
+{
+    // The pages from the keyboard, wherever the focus is in the window: the next and the
+    // previous one, round the end.
+    const auto step = [this](int by) {
+        const int count = m_pages->PageCount();
+        ShowFamily((m_pages->CurrentTabIndex() + by + count) % count);
+    };
+    const QList<QPair<QKeySequence, int>> keys = { { QKeySequence(Qt::CTRL | Qt::Key_Tab), 1 },
+        { QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1 },
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1 },
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1 },
+        { QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1 } };
+    for (const auto &[key, by] : keys) {
+        auto *shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [step, by = by] { step(by); });
+    }
+    m_pages->setHint(QStringLiteral("Ctrl+Tab or Ctrl+Page Down: next page; "
+                                    "Ctrl+Shift+Tab or Ctrl+Page Up: previous page"));
+    m_pages->setShowHint(true);
 }
 
 void TGalleryForm::ShowAbout()
@@ -143,13 +175,19 @@ void TGalleryForm::ChooseStyle(TzynUIStyle style)
         button->setChecked(true);
     // The frame's push passes over controls in Custom: those the sample skin gave pictures
     // take the new style first.
-    if (style != TzynUIStyle::Custom)
+    if (style != TzynUIStyle::Custom) {
         m_customSkin->Remove(style);
+    } else if (m_style != TzynUIStyle::Custom) {
+        // The frame pushes nothing for Custom: what takes no pictures in Custom would keep
+        // the looks of whatever style came before. Custom starts from one base instead.
+        m_frame->setUIStyle(CustomBase);
+    }
     m_frame->setUIStyle(style);
     if (style == TzynUIStyle::Custom)
         m_customSkin->Apply();
     m_style = style;
     arrangeStyleRow();
+    keepMinimumSize();
 }
 
 void TGalleryForm::StyleButtonClick(QObject *Sender)

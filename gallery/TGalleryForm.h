@@ -28,6 +28,11 @@ public:
 
     // The style buttons in their row order: Custom, MacOS, WinXP, DeepBlue, Protein, BlueGlass.
     static QList<TzynUIStyle> Styles();
+    // The smallest size of the window: every page's tab shows and no control is clipped.
+    static QSize MinimumSize() { return QSize(640, 480); }
+    // The built-in style whose looks Custom starts from, for the controls that take no
+    // pictures in Custom, so that Custom looks the same whatever style came before it.
+    static constexpr TzynUIStyle CustomBase = TzynUIStyle::DeepBlue;
     // The version of the skin library that the gallery shows.
     static QString LibraryVersion();
 
@@ -65,6 +70,11 @@ private:
     // Places the style buttons one after another, each as wide as its caption needs.
     void arrangeStyleRow();
     void wireMenu();
+    // Gives the window its own minimum size again: each style's title bar sets one of its own.
+    void keepMinimumSize();
+    // Ctrl+Tab and Ctrl+Page Down show the next page, Ctrl+Shift+Tab and Ctrl+Page Up the
+    // previous one.
+    void wirePageKeys();
 
     TzynForm *m_frame = nullptr;
     TzynImagePanel *m_area = nullptr;

@@ -6,6 +6,7 @@
 #include "GalleryButtonsGroup.h"
 #include "GalleryFamily.h"
 #include "GalleryPages.h"
+#include "GalleryPlacement.h"
 #include "GalleryTitleBarGroup.h"
 #include "SkinClasses.h"
 #include "TApplication.h"
@@ -35,42 +36,12 @@ namespace {
 
 constexpr int kTimeout = 15000;
 
-QString describe(const QWidget *widget)
-{
-    return QStringLiteral("%1 (%2)").arg(
-        widget->objectName(), QLatin1String(widget->metaObject()->className()));
-}
-
 template <class T> T *part(QObject *root, const char *name)
 {
     T *found = root->findChild<T *>(QLatin1String(name));
     if (!found)
         qFatal("no component %s", name);
     return found;
-}
-
-// The skinned scroll bars a list or memo binds: they stand over its edges by design (and the
-// memo's two meet in a small square at the inner corner).
-QList<const QObject *> boundBars(const QWidget *widget)
-{
-    QList<const QObject *> bars;
-    for (const char *name : { "VScrollBar", "HScrollBar" }) {
-        if (const QObject *bar = widget->property(name).value<QObject *>())
-            bars << bar;
-    }
-    return bars;
-}
-
-bool standOverByDesign(const QWidget *a, const QWidget *b, const QList<QWidget *> &siblings)
-{
-    if (boundBars(a).contains(b) || boundBars(b).contains(a))
-        return true;
-    for (const QWidget *view : siblings) {
-        const QList<const QObject *> bars = boundBars(view);
-        if (bars.contains(a) && bars.contains(b))
-            return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -85,38 +56,10 @@ class tst_GalleryWindow : public QObject {
         QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
     }
 
-    // The controls placed on a container, each inside it and clear of its shown neighbours;
-    // then the same within the containers among them (pages, tab controls, group boxes,
-    // panels).
-    void checkPlaced(QWidget *container)
+    void checkPlaced(const QWidget *container)
     {
-        QList<QWidget *> parts;
-        for (QWidget *child : container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            auto *tabs = qobject_cast<TzynTab *>(container);
-            if (!child->isWindow() && !child->isHidden() && !(tabs && child == tabs->Strip()))
-                parts << child;
-        }
-        QRect inside = container->rect().adjusted(1, 1, -1, -1);
-        // A page fills its page control's body, up to its edges.
-        if (qobject_cast<TzynTab *>(container))
-            inside = container->rect();
-        for (int a = 0; a < parts.size(); ++a) {
-            QVERIFY2(inside.contains(parts[a]->geometry()),
-                qPrintable(describe(parts[a]) + " in " + describe(container)));
-            for (int b = a + 1; b < parts.size(); ++b) {
-                if (standOverByDesign(parts[a], parts[b], parts))
-                    continue;
-                QVERIFY2(!parts[a]->geometry().intersects(parts[b]->geometry()),
-                    qPrintable(describe(parts[a]) + " / " + describe(parts[b])));
-            }
-            if (qobject_cast<TzynTabSheet *>(parts[a]) || qobject_cast<TzynTab *>(parts[a])
-                || qobject_cast<TzynGroupBox *>(parts[a])
-                || qobject_cast<TzynImagePanel *>(parts[a])) {
-                checkPlaced(parts[a]);
-                if (QTest::currentTestFailed())
-                    return;
-            }
-        }
+        const QString fault = placementFault(container);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
     // Every family inside its page, shown, with a margin; every control inside its family and
