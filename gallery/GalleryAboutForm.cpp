@@ -41,6 +41,11 @@ void GalleryAboutForm::ShowInStyle(TzynUIStyle style)
         m_frame->setUIStyle(style);
     }
     Show();
+    // Over the middle of the gallery's window.
+    if (QWidget *owner = parentWidget()) {
+        const QRect area = owner->frameGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
 }
 
 void GalleryAboutForm::OkClick(QObject *)

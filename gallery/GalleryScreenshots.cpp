@@ -1,5 +1,6 @@
 #include "GalleryScreenshots.h"
 
+#include "GalleryAboutForm.h"
 #include "GalleryFamilies.h"
 #include "GalleryFamily.h"
 #include "TGalleryForm.h"
@@ -188,6 +189,22 @@ public:
         return true;
     }
 
+    // A family that asks for the focus to be seen ("FocusShown" names a control) with that
+    // control focused from the keyboard.
+    bool TakeFocused(TzynUIStyle style, GalleryFamily *family, const QString &name)
+    {
+        const QString focused = family->property("FocusShown").toString();
+        auto *control = focused.isEmpty() ? nullptr : family->findChild<QWidget *>(focused);
+        if (!control)
+            return true;
+        m_form.activateWindow();
+        waitUntil([&] { return m_form.isActiveWindow(); }, 5000);
+        control->setFocus(Qt::TabFocusReason);
+        const bool ok = Take(style, name, QStringLiteral("focused"));
+        control->clearFocus();
+        return ok;
+    }
+
     // The Edit menu open with an item selected.
     bool TakeMenu(TzynUIStyle style)
     {
@@ -204,6 +221,17 @@ public:
             popup->setActiveAction(actions[3]);
         const bool ok = Take(style, QString(), QStringLiteral("menu-open"), popup);
         popup->close();
+        return ok;
+    }
+
+    // The About box over the window.
+    bool TakeAbout(TzynUIStyle style)
+    {
+        GalleryAboutForm *box = m_form.OpenAbout();
+        waitUntil([&] { return box->windowHandle() && box->windowHandle()->isExposed(); }, 5000);
+        const bool ok = Take(style, QString(), QStringLiteral("about"), box);
+        // No event loop deletes it here: deleting it takes its pending deletion with it.
+        delete box;
         return ok;
     }
 
@@ -281,7 +309,8 @@ int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *err
             const QString family = QLatin1String(GalleryFamilies().at(size_t(f)).name);
             form.ShowFamily(f);
             if (!taker.Take(style, family, QString())
-                || !taker.TakeInnerPages(style, form.Families().at(f), family))
+                || !taker.TakeInnerPages(style, form.Families().at(f), family)
+                || !taker.TakeFocused(style, form.Families().at(f), family))
                 return fail(taker.Error());
             form.SetFamiliesDisabled(true);
             const bool ok = taker.Take(style, family, QStringLiteral("disabled"));
@@ -289,7 +318,7 @@ int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *err
             if (!ok)
                 return fail(taker.Error());
         }
-        if (!taker.TakeMenu(style) || !taker.TakeComboList(style))
+        if (!taker.TakeMenu(style) || !taker.TakeComboList(style) || !taker.TakeAbout(style))
             return fail(taker.Error());
     }
     form.ShowFamily(0);

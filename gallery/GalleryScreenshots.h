@@ -10,8 +10,10 @@ class TGalleryForm;
 //   gallery-<Style>-<Family>-<Page>.png       the other pages and tabs of the page and tab
 //                                             controls inside a family (combo boxes, progress bars)
 //   gallery-<Style>-<Family>-disabled.png     every family with the Disabled switch on
+//   gallery-<Style>-<Family>-focused.png      the focus family with a control focused
 //   gallery-<Style>-menu-open.png             the Edit menu open, an item selected
 //   gallery-<Style>-combo-open.png            a combo box's list open
+//   gallery-<Style>-about.png                 the About box
 // then one contact sheet per family at half size, "gallery-sheet-<Family>.png" (a column per
 // style, a row per picture of the family), and the overview of every family's page at a third,
 // "gallery-contact-sheet.png". Needs a display. Returns the process's exit code and sets error

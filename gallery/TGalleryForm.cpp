@@ -159,8 +159,14 @@ void TGalleryForm::wirePageKeys()
 
 void TGalleryForm::ShowAbout()
 {
+    OpenAbout();
+}
+
+GalleryAboutForm *TGalleryForm::OpenAbout()
+{
     auto *box = new GalleryAboutForm(this);
     box->ShowInStyle(m_style);
+    return box;
 }
 
 TzynRadioButton *TGalleryForm::StyleButton(TzynUIStyle style) const

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPointer>
 
+class GalleryAboutForm;
 class GalleryCustomSkin;
 class GalleryFamily;
 class GalleryPages;
@@ -53,6 +54,9 @@ public:
     // stay disabled when the switch is turned off.
     void SetFamiliesDisabled(bool disabled);
     bool FamiliesDisabled() const;
+
+    // Opens the About box in the window's style; it deletes itself when it is closed.
+    GalleryAboutForm *OpenAbout();
 
     // Fits the page control to the area again (after its size changed).
     void ArrangeFamilies();

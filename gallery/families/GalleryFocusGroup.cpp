@@ -11,6 +11,9 @@ GalleryFocusGroup::GalleryFocusGroup(QWidget *parent)
 void GalleryFocusGroup::Loaded()
 {
     m_label = Part<TzynImagePanel>("FocusLabel");
+    // The control that the screenshots show focused: the cancel button, so that its focus
+    // look and the default button's look show side by side.
+    setProperty("FocusShown", QStringLiteral("FocusCancel"));
 }
 
 QString GalleryFocusGroup::LastClick() const

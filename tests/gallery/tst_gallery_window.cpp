@@ -3,6 +3,7 @@
 // button and the title bar's help and custom buttons, clicked, do what they say; narrowed,
 // the families flow into the narrower area.
 
+#include "GalleryAboutForm.h"
 #include "GalleryButtonsGroup.h"
 #include "GalleryFamily.h"
 #include "GalleryPages.h"
@@ -10,9 +11,11 @@
 #include "GalleryTitleBarGroup.h"
 #include "SkinClasses.h"
 #include "TApplication.h"
+#include "TControlCore.h"
 #include "TFont.h"
 #include "TGalleryForm.h"
 #include "TLayoutLoader.h"
+#include "TMenuItem.h"
 #include "TzynButton.h"
 #include "TzynCheckBox.h"
 #include "TzynForm.h"
@@ -240,6 +243,54 @@ private Q_SLOTS:
         checkNothingClippedOrOverlapping();
         form->resize(before);
         QTRY_COMPARE_WITH_TIMEOUT(form->size(), before, kTimeout);
+    }
+
+    // Help > About opens a skinned box in the window's style with the library's version; OK
+    // closes it.
+    void helpAboutShowsTheVersion()
+    {
+        form->ChooseStyle(TzynUIStyle::Protein);
+        auto *about = form->findChild<TMenuItem *>(QStringLiteral("HelpAbout"));
+        QVERIFY(about);
+        about->action()->trigger();
+        GalleryAboutForm *box = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (box = form->findChild<GalleryAboutForm *>()) && box->isVisible(), kTimeout);
+        QVERIFY(QTest::qWaitForWindowExposed(box, kTimeout));
+        QCOMPARE(box->Frame()->UIStyle(), TzynUIStyle::Protein);
+        QVERIFY(box->VersionText().contains(TGalleryForm::LibraryVersion()));
+        QVERIFY(!TGalleryForm::LibraryVersion().isEmpty());
+        QPointer<GalleryAboutForm> watched(box);
+        click(part<TzynButton>(box, "AboutOk"));
+        QTRY_VERIFY_WITH_TIMEOUT(watched.isNull(), kTimeout);
+        QVERIFY(form->isVisible());
+        form->ChooseStyle(TzynUIStyle::DeepBlue);
+    }
+
+    // The style buttons and the tools say what they do when the pointer rests on them.
+    void styleButtonsAndToolsHaveTips()
+    {
+        QList<QWidget *> tipped;
+        for (TzynUIStyle style : TGalleryForm::Styles())
+            tipped << form->StyleButton(style);
+        tipped << form->DisabledSwitch();
+        for (const char *name : { "OpenTool", "SaveTool", "MarkTool", "FindTool", "CentreTool" })
+            tipped << part<QWidget>(form.get(), name);
+        for (QWidget *widget : tipped) {
+            QVERIFY2(!widget->toolTip().isEmpty(), qPrintable(describe(widget)));
+            QVERIFY2(TControlCore::of(widget)->showHint(), qPrintable(describe(widget)));
+        }
+    }
+
+    // Last but one: File > Exit closes the window (which a test can show again).
+    void fileExitCloses()
+    {
+        auto *exit = form->findChild<TMenuItem *>(QStringLiteral("FileExit"));
+        QVERIFY(exit);
+        exit->action()->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), kTimeout);
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get(), kTimeout));
     }
 
     // Last: it changes the window's size.

@@ -88,8 +88,9 @@ QImage button(int w, int h, State state)
     });
 }
 
-// The title bar: a left cap with a leaf, a middle that is stretched, a right cap.
-QImage titlePiece(int w, int h, int piece)
+// The title bar: a left cap, a middle that is stretched, a right cap, all of one gradient with
+// an amber line beneath (the caption and the buttons stand on them, so nothing else is drawn).
+QImage titlePiece(int w, int h)
 {
     return draw(w, h, kLeafDark, [&](QPainter &p) {
         QLinearGradient g(0, 0, 0, h);
@@ -99,16 +100,6 @@ QImage titlePiece(int w, int h, int piece)
         p.fillRect(QRect(0, 0, w, h), g);
         p.setPen(QPen(kAmber, 2));
         p.drawLine(QPointF(0, h - 1.0), QPointF(w, h - 1.0));
-        if (piece == 0) {
-            // A leaf where the window's icon would stand.
-            QPainterPath leaf;
-            leaf.moveTo(6, h - 8);
-            leaf.cubicTo(6, 6, 20, 4, 24, 6);
-            leaf.cubicTo(22, 16, 16, h - 8, 6, h - 8);
-            p.setPen(QPen(kAmberDark, 1));
-            p.setBrush(kAmber);
-            p.drawPath(leaf);
-        }
     });
 }
 
@@ -193,9 +184,9 @@ int main(int argc, char *argv[])
                     .arg(QLatin1String(type), QLatin1String(stateName(state))),
                 titleButton(QLatin1String(type), state));
     }
-    ok &= save(dir, QStringLiteral("GALLERY_TITLE_LEFT"), titlePiece(97, 32, 0));
-    ok &= save(dir, QStringLiteral("GALLERY_TITLE_CLIENT"), titlePiece(98, 32, 1));
-    ok &= save(dir, QStringLiteral("GALLERY_TITLE_RIGHT"), titlePiece(97, 32, 2));
+    ok &= save(dir, QStringLiteral("GALLERY_TITLE_LEFT"), titlePiece(97, 32));
+    ok &= save(dir, QStringLiteral("GALLERY_TITLE_CLIENT"), titlePiece(98, 32));
+    ok &= save(dir, QStringLiteral("GALLERY_TITLE_RIGHT"), titlePiece(97, 32));
     ok &= save(dir, QStringLiteral("GALLERY_PROGRESSBAR"), progress(false));
     ok &= save(dir, QStringLiteral("GALLERY_PROGRESSBAR_V"), progress(true));
     return ok ? 0 : 1;
