@@ -2,6 +2,7 @@
 
 #include "TzynButton.h"
 #include "TzynImagePanel.h"
+#include "TzynListBox.h"
 
 GalleryFocusGroup::GalleryFocusGroup(QWidget *parent)
     : GalleryFamily(parent)
@@ -11,6 +12,7 @@ GalleryFocusGroup::GalleryFocusGroup(QWidget *parent)
 void GalleryFocusGroup::Loaded()
 {
     m_label = Part<TzynImagePanel>("FocusLabel");
+    m_log = Part<TzynListBox>("FocusLog");
     // The control that the screenshots show focused: the cancel button, so that its focus
     // look and the default button's look show side by side.
     setProperty("FocusShown", QStringLiteral("FocusCancel"));
@@ -29,5 +31,7 @@ void GalleryFocusGroup::FocusButtonClick(QObject *Sender)
     const QString role = button->Default() ? QStringLiteral(" (the default button)")
         : button->Cancel()                 ? QStringLiteral(" (the cancel button)")
                                            : QString();
-    m_label->setCaption(QStringLiteral("You clicked %1%2").arg(button->Caption(), role));
+    const QString text = QStringLiteral("You clicked %1%2").arg(button->Caption(), role);
+    m_label->setCaption(text);
+    m_log->insertItem(0, text);
 }

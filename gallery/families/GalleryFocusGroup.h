@@ -3,6 +3,7 @@
 #include "GalleryFamily.h"
 
 class TzynImagePanel;
+class TzynListBox;
 
 // Focus, default and hover looks to try: an edit, a check box, radio buttons and three push
 // buttons (the default, the cancel and an ordinary one) in tab order; a line says which button
@@ -22,4 +23,6 @@ protected:
 
 private:
     TzynImagePanel *m_label = nullptr;
+    // Every report so far, the latest first.
+    TzynListBox *m_log = nullptr;
 };

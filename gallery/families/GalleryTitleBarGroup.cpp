@@ -2,6 +2,7 @@
 
 #include "TzynForm.h"
 #include "TzynImagePanel.h"
+#include "TzynListBox.h"
 
 #include <QEvent>
 
@@ -13,6 +14,7 @@ GalleryTitleBarGroup::GalleryTitleBarGroup(QWidget *parent)
 void GalleryTitleBarGroup::Loaded()
 {
     m_label = Part<TzynImagePanel>("TitleEventLabel");
+    m_log = Part<TzynListBox>("TitleEventLog");
 }
 
 void GalleryTitleBarGroup::Attach(TzynForm *frame)
@@ -55,4 +57,5 @@ bool GalleryTitleBarGroup::eventFilter(QObject *watched, QEvent *event)
 void GalleryTitleBarGroup::report(const QString &text)
 {
     m_label->setCaption(text);
+    m_log->insertItem(0, text);
 }

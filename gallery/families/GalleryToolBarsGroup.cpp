@@ -5,6 +5,7 @@
 #include "TToolButton.h"
 #include "TzynForm.h"
 #include "TzynImagePanel.h"
+#include "TzynListBox.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ GalleryToolBarsGroup::GalleryToolBarsGroup(QWidget *parent)
 void GalleryToolBarsGroup::Loaded()
 {
     m_label = Part<TzynImagePanel>("CommandLabel");
+    m_log = Part<TzynListBox>("CommandLog");
 }
 
 void GalleryToolBarsGroup::Attach(TzynForm *frame)
@@ -61,4 +63,5 @@ void GalleryToolBarsGroup::ToolClick(QObject *Sender)
 void GalleryToolBarsGroup::report(const QString &text)
 {
     m_label->setCaption(text);
+    m_log->insertItem(0, text);
 }

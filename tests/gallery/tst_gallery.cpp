@@ -245,6 +245,12 @@ private Q_SLOTS:
         auto *tool = form->findChild<TToolButton *>(QStringLiteral("CentreTool"));
         QTest::mouseClick(tool, Qt::LeftButton, {}, tool->rect().center());
         QCOMPARE(family->LastCommand(), QStringLiteral("You clicked the Centre tool"));
+        // The log keeps them all, the latest first.
+        auto *log = form->findChild<QListWidget *>(QStringLiteral("CommandLog"));
+        QVERIFY(log);
+        QCOMPARE(log->count(), 2);
+        QCOMPARE(log->item(0)->text(), QStringLiteral("You clicked the Centre tool"));
+        QCOMPARE(log->item(1)->text(), QStringLiteral("You chose Find... from the menu"));
         QVERIFY(tool->Down());
         QVERIFY(!form->findChild<TToolButton *>(QStringLiteral("LeftTool"))->Down());
     }
