@@ -48,9 +48,6 @@ QList<QSize> buttonSizes()
 
 } // namespace
 
-const QColor GalleryCustomSkin::FrameColor = kMeadow;
-const QColor GalleryCustomSkin::BorderColor = kLeafDark;
-
 GalleryCustomSkin::GalleryCustomSkin(TzynForm *frame)
     : m_frame(frame)
 {

@@ -21,10 +21,6 @@ class TzynProgressBar;
 // controls in Custom.
 class GalleryCustomSkin {
 public:
-    // The skin's colours: the frame's, its border's and the page colour its button pictures sit on.
-    static const QColor FrameColor;
-    static const QColor BorderColor;
-
     explicit GalleryCustomSkin(TzynForm *frame);
 
     // Skins every control under the frame that takes pictures in Custom, except those that

@@ -8,6 +8,7 @@
 #include "GalleryToolBarsGroup.h"
 #include "SkinClasses.h"
 #include "TApplication.h"
+#include "TFont.h"
 #include "TGalleryForm.h"
 #include "TLayoutLoader.h"
 #include "TMenuItem.h"
@@ -107,6 +108,22 @@ private Q_SLOTS:
         }
         QCOMPARE(captions,
             QStringList({ "Custom", "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass" }));
+        // Spaced by their captions: each as wide as its caption needs, one gap between them.
+        const QList<TzynUIStyle> styles = TGalleryForm::Styles();
+        int gap = -1;
+        for (int i = 0; i < styles.size(); ++i) {
+            TzynRadioButton *button = form->StyleButton(styles[i]);
+            const int text
+                = QFontMetrics(button->Font()->toQFont()).horizontalAdvance(button->Caption());
+            QVERIFY2(
+                button->width() >= text + button->PictureWidth(), qPrintable(button->Caption()));
+            if (i == 0)
+                continue;
+            const int between = button->x() - form->StyleButton(styles[i - 1])->geometry().right();
+            QVERIFY(between > 0);
+            QVERIFY(gap < 0 || between == gap);
+            gap = between;
+        }
 
         // A button of every type in the title bar, help and custom among them.
         QSet<int> types;
