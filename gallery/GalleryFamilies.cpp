@@ -4,6 +4,7 @@
 #include "GalleryFamilies.h"
 
 #include "GalleryButtonsGroup.h"
+#include "GalleryFocusGroup.h"
 #include "GalleryGroupBoxesGroup.h"
 #include "GalleryPanelsGroup.h"
 #include "GalleryScrollingGroup.h"
@@ -25,14 +26,15 @@ const std::vector<GalleryFamilyRow> &GalleryFamilies()
 {
     // In the order of the pages: the push buttons first, as the window opens on them.
     static const std::vector<GalleryFamilyRow> rows = {
-        { "Buttons", make<GalleryButtonsGroup> },
-        { "Panels", make<GalleryPanelsGroup> },
-        { "Views", make<GalleryViewsGroup> },
-        { "GroupBoxes", make<GalleryGroupBoxesGroup> },
-        { "TitleBar", make<GalleryTitleBarGroup> },
-        { "Scrolling", make<GalleryScrollingGroup> },
-        { "ToolBars", make<GalleryToolBarsGroup> },
-        { "Tabs", make<GalleryTabsGroup> },
+        { "Buttons", "Buttons", make<GalleryButtonsGroup> },
+        { "Focus", "Focus", make<GalleryFocusGroup> },
+        { "Panels", "Panels", make<GalleryPanelsGroup> },
+        { "Views", "Views", make<GalleryViewsGroup> },
+        { "GroupBoxes", "Group boxes", make<GalleryGroupBoxesGroup> },
+        { "TitleBar", "Title bar", make<GalleryTitleBarGroup> },
+        { "Scrolling", "Scrolling", make<GalleryScrollingGroup> },
+        { "ToolBars", "Tool bars", make<GalleryToolBarsGroup> },
+        { "Tabs", "Tabs", make<GalleryTabsGroup> },
     };
     return rows;
 }

@@ -9,6 +9,9 @@ class QWidget;
 struct GalleryFamilyRow {
     // The family's name: its layout is "layouts/<name>.layout".
     const char *name;
+    // The caption of its page's tab: short, so that every tab shows at the window's minimum
+    // width.
+    const char *tab;
     // Builds the (still empty) family on the window's frame.
     GalleryFamily *(*create)(QWidget *frame);
 };

@@ -1,12 +1,21 @@
 #include "GalleryScreenshots.h"
 
+#include "GalleryAboutForm.h"
 #include "GalleryFamilies.h"
+#include "GalleryFamily.h"
 #include "TGalleryForm.h"
 #include "TToolBar.h"
 #include "TToolButton.h"
+#include "TzynComboBox.h"
 #include "TzynForm.h"
+#include "TzynPageControl.h"
+#include "TzynTabControl.h"
+#include "TzynTabControlTopPanel.h"
+#include "TzynTabSheet.h"
 #include "ZYNThemes.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDeadlineTimer>
@@ -25,6 +34,9 @@
 #include <functional>
 
 namespace {
+
+// How long the window manager and the repaints get after each change before a picture.
+constexpr int kSettleMs = 300;
 
 // Runs the event loop for a while, so that the window manager and the repaints catch up.
 void settle(int ms)
@@ -50,14 +62,39 @@ QString styleName(TzynUIStyle style)
     return QLatin1String(QMetaEnum::fromType<TzynUIStyle>().valueToKey(int(style)));
 }
 
-// Pictures at a third of their size, one column per style and one row per family, each with
-// its name beneath.
-QImage contactSheet(const QList<QImage> &shots, const QStringList &names, int columns)
+QString styleLabel(TzynUIStyle style)
+{
+    return style == TzynUIStyle::Custom ? QStringLiteral("Custom (the gallery's sample skin)")
+                                        : styleName(style);
+}
+
+// One picture of the set: the family it belongs to ("" for the window's popups), the style and
+// what it shows beyond the family's page ("" for the page itself).
+struct Shot {
+    QImage image;
+    QString family;
+    TzynUIStyle style;
+    QString variant;
+};
+
+// What the screen shows of a rectangle in global coordinates.
+QImage grab(QScreen *screen, const QRect &bounds)
+{
+    const QRect area = screen->geometry();
+    return screen
+        ->grabWindow(
+            0, bounds.x() - area.x(), bounds.y() - area.y(), bounds.width(), bounds.height())
+        .toImage();
+}
+
+// The pictures side by side at a scale, in a grid of the given columns, each with its label
+// beneath.
+QImage contactSheet(const QList<QImage> &shots, const QStringList &labels, int columns, qreal scale)
 {
     constexpr int margin = 12, labelHeight = 22;
     QSize cell;
     for (const QImage &shot : shots)
-        cell = cell.expandedTo(shot.size() / 3);
+        cell = cell.expandedTo((QSizeF(shot.size()) * scale).toSize());
     const int rows = (int(shots.size()) + columns - 1) / columns;
     QImage sheet(margin + columns * (cell.width() + margin),
         margin + rows * (cell.height() + labelHeight + margin), QImage::Format_RGB32);
@@ -70,14 +107,180 @@ QImage contactSheet(const QList<QImage> &shots, const QStringList &names, int co
     painter.setFont(font);
     painter.setPen(Qt::white);
     for (int i = 0; i < shots.size(); ++i) {
+        if (shots[i].isNull())
+            continue;
         const QPoint at(margin + (i % columns) * (cell.width() + margin),
             margin + (i / columns) * (cell.height() + labelHeight + margin));
-        painter.drawImage(QRect(at, shots[i].size() / 3), shots[i]);
+        painter.drawImage(QRect(at, (QSizeF(shots[i].size()) * scale).toSize()), shots[i]);
         painter.drawText(QRect(at.x(), at.y() + cell.height() + 2, cell.width(), labelHeight - 2),
-            Qt::AlignLeft | Qt::AlignVCenter, names[i]);
+            Qt::AlignLeft | Qt::AlignVCenter, labels[i]);
     }
     return sheet;
 }
+
+// Takes the pictures of one style and keeps them.
+class ShotTaker {
+public:
+    ShotTaker(TGalleryForm &form, const QString &dir)
+        : m_form(form)
+        , m_dir(dir)
+        , m_screen(form.screen())
+    {
+    }
+
+    const QList<Shot> &Shots() const { return m_shots; }
+    QString Error() const { return m_error; }
+
+    // The window (and a popup over it), saved as "gallery-<Style>-<name>.png".
+    bool Take(TzynUIStyle style, const QString &family, const QString &variant,
+        const QWidget *popup = nullptr)
+    {
+        settle(kSettleMs);
+        QRect bounds = m_form.frameGeometry();
+        if (popup)
+            bounds = bounds.united(popup->frameGeometry());
+        const QImage image = grab(m_screen, bounds);
+        QString name = styleName(style);
+        for (const QString &part : { family, variant }) {
+            if (!part.isEmpty())
+                name += QLatin1Char('-') + part;
+        }
+        QStringList files = { QStringLiteral("gallery-%1.png").arg(name) };
+        if (family == QLatin1String(GalleryFamilies().front().name) && variant.isEmpty())
+            files << QStringLiteral("gallery-%1.png").arg(styleName(style));
+        for (const QString &file : files) {
+            const QString path = QDir(m_dir).filePath(file);
+            if (image.isNull() || !image.save(path)) {
+                m_error = QStringLiteral("cannot write %1").arg(path);
+                return false;
+            }
+        }
+        m_shots.append({ image, family, style, variant });
+        return true;
+    }
+
+    // Every page of the family's page controls and every tab of its tab controls but the one
+    // shown, each as a picture; then the first ones again.
+    bool TakeInnerPages(TzynUIStyle style, GalleryFamily *family, const QString &name)
+    {
+        for (TzynPageControl *pages : family->findChildren<TzynPageControl *>()) {
+            TzynTabSheet *first = pages->ActivePage();
+            for (int i = 0; i < pages->PageCount(); ++i) {
+                TzynTabSheet *page = pages->Page(i);
+                if (page == first || !page->TabVisible())
+                    continue;
+                pages->setActivePage(page);
+                if (!Take(style, name, plain(page->Caption())))
+                    return false;
+            }
+            pages->setActivePage(first);
+        }
+        for (TzynTabControl *tabs : family->findChildren<TzynTabControl *>()) {
+            const int first = tabs->TabIndex();
+            for (int i = 0; i < tabs->Tabs().size(); ++i) {
+                if (i == first)
+                    continue;
+                tabs->Strip()->setTabIndex(i, true);
+                if (!Take(style, name, plain(tabs->Tabs().at(i))))
+                    return false;
+            }
+            tabs->Strip()->setTabIndex(first, true);
+        }
+        return true;
+    }
+
+    // A family that asks for the focus to be seen ("FocusShown" names a control) with that
+    // control focused from the keyboard.
+    bool TakeFocused(TzynUIStyle style, GalleryFamily *family, const QString &name)
+    {
+        const QString focused = family->property("FocusShown").toString();
+        auto *control = focused.isEmpty() ? nullptr : family->findChild<QWidget *>(focused);
+        if (!control)
+            return true;
+        m_form.activateWindow();
+        waitUntil([&] { return m_form.isActiveWindow(); }, 5000);
+        control->setFocus(Qt::TabFocusReason);
+        const bool ok = Take(style, name, QStringLiteral("focused"));
+        control->clearFocus();
+        return ok;
+    }
+
+    // The Edit menu open with an item selected.
+    bool TakeMenu(TzynUIStyle style)
+    {
+        TToolBar *bar = m_form.Frame()->MenuBar();
+        if (!bar || bar->ButtonCount() < 2)
+            return true;
+        TToolButton *edit = bar->Buttons(1);
+        edit->ShowDropDown();
+        QMenu *popup = edit->DropDown();
+        if (!popup)
+            return true;
+        const QList<QAction *> actions = popup->actions();
+        if (actions.size() > 3)
+            popup->setActiveAction(actions[3]);
+        const bool ok = Take(style, QString(), QStringLiteral("menu-open"), popup);
+        popup->close();
+        return ok;
+    }
+
+    // The About box over the window.
+    bool TakeAbout(TzynUIStyle style)
+    {
+        GalleryAboutForm *box = m_form.OpenAbout();
+        waitUntil([&] { return box->windowHandle() && box->windowHandle()->isExposed(); }, 5000);
+        const bool ok = Take(style, QString(), QStringLiteral("about"), box);
+        // No event loop deletes it here: deleting it takes its pending deletion with it.
+        delete box;
+        return ok;
+    }
+
+    // The first combo box's list open, on the page that holds it.
+    bool TakeComboList(TzynUIStyle style)
+    {
+        auto *combo = m_form.findChild<TzynComboBox *>(QStringLiteral("GalleryCombo"));
+        if (!combo)
+            return true;
+        const QList<QPair<TzynPageControl *, TzynTabSheet *>> shown = showPageOf(combo);
+        static_cast<QComboBox *>(combo)->showPopup();
+        QWidget *list = combo->view()->window();
+        waitUntil([&] { return list->isVisible(); }, 5000);
+        const bool ok = Take(style, QString(), QStringLiteral("combo-open"), list);
+        static_cast<QComboBox *>(combo)->hidePopup();
+        for (const auto &[pages, page] : shown)
+            pages->setActivePage(page);
+        return ok;
+    }
+
+private:
+    static QString plain(QString caption)
+    {
+        return caption.remove(QLatin1Char('&')).remove(QLatin1Char(' '));
+    }
+
+    // Shows the family page, and the inner page, that hold the control; returns the page
+    // controls with the pages they showed before.
+    QList<QPair<TzynPageControl *, TzynTabSheet *>> showPageOf(QWidget *control)
+    {
+        QList<QPair<TzynPageControl *, TzynTabSheet *>> shown;
+        for (QWidget *w = control; w; w = w->parentWidget()) {
+            auto *sheet = qobject_cast<TzynTabSheet *>(w);
+            if (!sheet)
+                continue;
+            if (auto *pages = qobject_cast<TzynPageControl *>(sheet->parentWidget())) {
+                shown.append({ pages, pages->ActivePage() });
+                pages->setActivePage(sheet);
+            }
+        }
+        return shown;
+    }
+
+    TGalleryForm &m_form;
+    QString m_dir;
+    QScreen *m_screen;
+    QList<Shot> m_shots;
+    QString m_error;
+};
 
 } // namespace
 
@@ -98,60 +301,79 @@ int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *err
     QCursor::setPos(screen, screen->geometry().bottomRight());
     settle(800);
 
-    // Family by family (one page each), every style: "gallery-<Style>.png" is the first page,
-    // "gallery-<Style>-<Family>.png" each page.
-    QList<QImage> shots;
-    QStringList names;
     const QList<TzynUIStyle> styles = TGalleryForm::Styles();
-    for (int f = 0; f < form.Families().size(); ++f) {
-        form.ShowFamily(f);
-        const QString family = QLatin1String(GalleryFamilies().at(size_t(f)).name);
-        for (TzynUIStyle style : styles) {
-            form.ChooseStyle(style);
-            settle(400);
-            const QRect bounds = form.frameGeometry();
-            const QImage shot
-                = screen
-                      ->grabWindow(0, bounds.x() - screen->geometry().x(),
-                          bounds.y() - screen->geometry().y(), bounds.width(), bounds.height())
-                      .toImage();
-            QStringList files = { QDir(dir).filePath(
-                QStringLiteral("gallery-%1-%2.png").arg(styleName(style), family)) };
-            if (f == 0)
-                files << QDir(dir).filePath(QStringLiteral("gallery-%1.png").arg(styleName(style)));
-            for (const QString &file : files) {
-                if (shot.isNull() || !shot.save(file))
-                    return fail(QStringLiteral("cannot write %1").arg(file));
-            }
-            shots.append(shot);
-            names.append(QStringLiteral("%1: %2").arg(family,
-                style == TzynUIStyle::Custom ? QStringLiteral("Custom (the frame pushes nothing)")
-                                             : styleName(style)));
+    ShotTaker taker(form, dir);
+    for (TzynUIStyle style : styles) {
+        form.ChooseStyle(style);
+        for (int f = 0; f < form.Families().size(); ++f) {
+            const QString family = QLatin1String(GalleryFamilies().at(size_t(f)).name);
+            form.ShowFamily(f);
+            if (!taker.Take(style, family, QString())
+                || !taker.TakeInnerPages(style, form.Families().at(f), family)
+                || !taker.TakeFocused(style, form.Families().at(f), family))
+                return fail(taker.Error());
+            form.SetFamiliesDisabled(true);
+            const bool ok = taker.Take(style, family, QStringLiteral("disabled"));
+            form.SetFamiliesDisabled(false);
+            if (!ok)
+                return fail(taker.Error());
         }
+        if (!taker.TakeMenu(style) || !taker.TakeComboList(style) || !taker.TakeAbout(style))
+            return fail(taker.Error());
     }
-    // One more in the last style, with the Edit menu open and an item selected.
-    if (TToolBar *bar = form.Frame()->MenuBar(); bar && bar->ButtonCount() > 1) {
-        TToolButton *edit = bar->Buttons(1);
-        edit->ShowDropDown();
-        if (QMenu *popup = edit->DropDown()) {
-            const QList<QAction *> actions = popup->actions();
-            if (actions.size() > 3)
-                popup->setActiveAction(actions[3]);
-            settle(500);
-            const QRect bounds = form.frameGeometry().united(popup->geometry());
-            const QImage shot
-                = screen
-                      ->grabWindow(0, bounds.x() - screen->geometry().x(),
-                          bounds.y() - screen->geometry().y(), bounds.width(), bounds.height())
-                      .toImage();
-            popup->close();
-            const QString file = QDir(dir).filePath(QStringLiteral("gallery-menu-open.png"));
-            if (shot.isNull() || !shot.save(file))
-                return fail(QStringLiteral("cannot write %1").arg(file));
+    form.ShowFamily(0);
+
+    // A sheet per family: a column per style, a row per picture of the family (its page, its
+    // inner pages, disabled); the popups have a sheet of their own.
+    QStringList families;
+    for (const GalleryFamilyRow &row : GalleryFamilies())
+        families << QLatin1String(row.name);
+    families << QString();
+    for (const QString &family : std::as_const(families)) {
+        QStringList variants;
+        for (const Shot &shot : taker.Shots()) {
+            if (shot.family == family && !variants.contains(shot.variant))
+                variants << shot.variant;
+        }
+        QList<QImage> images;
+        QStringList labels;
+        for (const QString &variant : std::as_const(variants)) {
+            for (TzynUIStyle style : styles) {
+                QImage image;
+                for (const Shot &shot : taker.Shots()) {
+                    if (shot.family == family && shot.variant == variant && shot.style == style)
+                        image = shot.image;
+                }
+                images << image;
+                labels << (variant.isEmpty()
+                        ? styleLabel(style)
+                        : QStringLiteral("%1: %2").arg(styleLabel(style), variant));
+            }
+        }
+        const QString file
+            = QDir(dir).filePath(QStringLiteral("gallery-sheet-%1.png")
+                                     .arg(family.isEmpty() ? QStringLiteral("popups") : family));
+        if (!contactSheet(images, labels, int(styles.size()), 0.5).save(file))
+            return fail(QStringLiteral("cannot write %1").arg(file));
+    }
+
+    // The overview: every family's page in every style, at a third.
+    QList<QImage> overview;
+    QStringList names;
+    for (const QString &family : std::as_const(families)) {
+        if (family.isEmpty())
+            continue;
+        for (TzynUIStyle style : styles) {
+            for (const Shot &shot : taker.Shots()) {
+                if (shot.family == family && shot.variant.isEmpty() && shot.style == style) {
+                    overview << shot.image;
+                    names << QStringLiteral("%1: %2").arg(family, styleLabel(style));
+                }
+            }
         }
     }
     const QString sheetFile = QDir(dir).filePath(QStringLiteral("gallery-contact-sheet.png"));
-    if (!contactSheet(shots, names, int(styles.size())).save(sheetFile))
+    if (!contactSheet(overview, names, int(styles.size()), 1.0 / 3).save(sheetFile))
         return fail(QStringLiteral("cannot write %1").arg(sheetFile));
     form.close();
     return 0;

@@ -4,10 +4,18 @@
 
 class TGalleryForm;
 
-// Shows the gallery and, for each family's page, chooses each style in the order of the style
-// buttons and saves what the screen shows of the window as "<dir>/gallery-<Style>-<Family>.png"
-// (the first page also as "<dir>/gallery-<Style>.png"), then a contact sheet of them all as
-// "<dir>/gallery-contact-sheet.png", and one of the last style with the Edit menu open as
-// "<dir>/gallery-menu-open.png". Needs a display. Returns the process's exit code and
-// sets error for a failure.
+// Shows the gallery and, style by style in the order of the style buttons, saves what the
+// screen shows of the window into dir:
+//   gallery-<Style>-<Family>.png              every family's page ("gallery-<Style>.png" the first)
+//   gallery-<Style>-<Family>-<Page>.png       the other pages and tabs of the page and tab
+//                                             controls inside a family (combo boxes, progress bars)
+//   gallery-<Style>-<Family>-disabled.png     every family with the Disabled switch on
+//   gallery-<Style>-<Family>-focused.png      the focus family with a control focused
+//   gallery-<Style>-menu-open.png             the Edit menu open, an item selected
+//   gallery-<Style>-combo-open.png            a combo box's list open
+//   gallery-<Style>-about.png                 the About box
+// then one contact sheet per family at half size, "gallery-sheet-<Family>.png" (a column per
+// style, a row per picture of the family), and the overview of every family's page at a third,
+// "gallery-contact-sheet.png". Needs a display. Returns the process's exit code and sets error
+// for a failure.
 int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *error);

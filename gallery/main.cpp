@@ -2,8 +2,8 @@
 // skinned window whose style buttons switch all of them between the six UI styles.
 //
 //     SkinGallery                     shows the window
-//     SkinGallery --screenshots DIR   saves the window in each style and a contact sheet
-//                                     (needs a display), then exits
+//     SkinGallery --screenshots DIR   saves every page, disabled and with its popups, in each
+//                                     style, and contact sheets (needs a display), then exits
 
 #include "GalleryScreenshots.h"
 #include "SkinClasses.h"
@@ -26,7 +26,8 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Every skinned control in every UI style."));
     parser.addHelpOption();
     const QCommandLineOption screenshots(QStringLiteral("screenshots"),
-        QStringLiteral("Save the window in each style and a contact sheet into <dir>, then exit."),
+        QStringLiteral("Save every page in each style, disabled and with its popups, and contact "
+                       "sheets into <dir>, then exit."),
         QStringLiteral("dir"));
     parser.addOption(screenshots);
     parser.process(app);

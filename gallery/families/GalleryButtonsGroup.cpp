@@ -32,10 +32,10 @@ void GalleryButtonsGroup::DialogButtonClick(QObject *Sender)
     const auto *button = qobject_cast<TzynButton *>(Sender);
     if (!button)
         return;
-    const QString role = button->Default() ? QStringLiteral("default (Enter)")
-        : button->Cancel()                 ? QStringLiteral("cancel (Escape)")
+    const QString role = button->Default() ? QStringLiteral(", the default button (Enter)")
+        : button->Cancel()                 ? QStringLiteral(", the cancel button (Escape)")
                                            : QString();
-    m_dialogLabel->setCaption(QStringLiteral("Last: %1 %2").arg(button->Caption(), role));
+    m_dialogLabel->setCaption(QStringLiteral("You clicked %1%2").arg(button->Caption(), role));
 }
 
 void GalleryButtonsGroup::showRepeats()

@@ -40,7 +40,7 @@ void GalleryScrollingGroup::BarChange(QObject *)
     // The layout wires the handler before the family has found its parts.
     if (!m_label)
         return;
-    m_label->setCaption(QStringLiteral("Bars %1, %2; track bars %3, %4")
+    m_label->setCaption(QStringLiteral("Scroll bars at %1 and %2; track bars at %3 and %4")
                             .arg(m_hBar->Position())
                             .arg(m_vBar->Position())
                             .arg(m_hTrack->Position())

@@ -4,6 +4,7 @@
 #include "TzynPageControl.h"
 #include "TzynProgressBar.h"
 #include "TzynTabControl.h"
+#include "TzynTabControlTopPanel.h"
 #include "TzynTabSheet.h"
 
 GalleryTabsGroup::GalleryTabsGroup(QWidget *parent)
@@ -16,6 +17,8 @@ void GalleryTabsGroup::Loaded()
     m_label = Part<TzynImagePanel>("TabsLabel");
     m_bar = Part<TzynProgressBar>("GalleryProgress");
     m_upright = Part<TzynProgressBar>("GalleryProgressUpright");
+    m_tabs = Part<TzynTabControl>("GalleryTabs");
+    showTabContents(m_tabs->TabIndex());
     // The side channel docks inside the family's frame line, not over it.
     setContentsMargins(1, 1, 1, 1);
     TControlCore::realignChildren(this);
@@ -23,16 +26,19 @@ void GalleryTabsGroup::Loaded()
 
 void GalleryTabsGroup::TabsChange(QObject *Sender)
 {
-    if (auto *tabs = qobject_cast<TzynTabControl *>(Sender))
+    if (auto *tabs = qobject_cast<TzynTabControl *>(Sender)) {
         m_label->setCaption(
-            QStringLiteral("Tab chosen: %1").arg(tabs->Tabs().value(tabs->TabIndex())));
+            QStringLiteral("You chose the %1 tab").arg(tabs->Tabs().value(tabs->TabIndex())));
+        showTabContents(tabs->TabIndex());
+    }
 }
 
 void GalleryTabsGroup::PagesChange(QObject *Sender)
 {
     auto *pages = qobject_cast<TzynPageControl *>(Sender);
     if (pages && pages->ActivePage())
-        m_label->setCaption(QStringLiteral("Page shown: %1").arg(pages->ActivePage()->Caption()));
+        m_label->setCaption(
+            QStringLiteral("You chose the %1 page").arg(pages->ActivePage()->Caption()));
 }
 
 void GalleryTabsGroup::StepClick(QObject *)
@@ -41,4 +47,19 @@ void GalleryTabsGroup::StepClick(QObject *)
     const int next = m_bar->Position() >= 120 ? 0 : m_bar->Position() + 10;
     m_bar->setPosition(next);
     m_upright->setPosition(next);
+}
+
+void GalleryTabsGroup::showTabContents(int index)
+{
+    // A tab control is one surface whatever tab is chosen: its controls are told apart by the
+    // tab their names begin with ("Tabs" for the first).
+    static const char *const prefixes[] = { "Tabs", "Ledger", "Reports" };
+    for (QWidget *child : m_tabs->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child == m_tabs->Strip())
+            continue;
+        for (int i = 0; i < 3; ++i) {
+            if (child->objectName().startsWith(QLatin1String(prefixes[i])))
+                child->setVisible(i == index);
+        }
+    }
 }

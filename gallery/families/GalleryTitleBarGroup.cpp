@@ -2,6 +2,7 @@
 
 #include "TzynForm.h"
 #include "TzynImagePanel.h"
+#include "TzynListBox.h"
 
 #include <QEvent>
 
@@ -13,6 +14,7 @@ GalleryTitleBarGroup::GalleryTitleBarGroup(QWidget *parent)
 void GalleryTitleBarGroup::Loaded()
 {
     m_label = Part<TzynImagePanel>("TitleEventLabel");
+    m_log = Part<TzynListBox>("TitleEventLog");
 }
 
 void GalleryTitleBarGroup::Attach(TzynForm *frame)
@@ -31,28 +33,29 @@ QString GalleryTitleBarGroup::LastEvent() const
     return m_label->Caption();
 }
 
-void GalleryTitleBarGroup::HelpButtonClick(QObject *, int ButtonIndex)
+void GalleryTitleBarGroup::HelpButtonClick(QObject *, int)
 {
-    report(QStringLiteral("help button %1 clicked").arg(ButtonIndex));
+    report(QStringLiteral("Clicked the help button of the title bar"));
 }
 
-void GalleryTitleBarGroup::CustomButtonClick(QObject *, int ButtonIndex)
+void GalleryTitleBarGroup::CustomButtonClick(QObject *, int)
 {
-    report(QStringLiteral("custom button %1 clicked").arg(ButtonIndex));
+    report(QStringLiteral("Clicked the custom title-bar button (the arrow)"));
 }
 
 bool GalleryTitleBarGroup::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_host && event->type() == QEvent::WindowStateChange) {
         const Qt::WindowStates state = m_host->windowState();
-        report(state.testFlag(Qt::WindowMinimized)    ? QStringLiteral("window minimised")
-                : state.testFlag(Qt::WindowMaximized) ? QStringLiteral("window maximised")
-                                                      : QStringLiteral("window restored"));
+        report(state.testFlag(Qt::WindowMinimized)    ? QStringLiteral("The window was minimised")
+                : state.testFlag(Qt::WindowMaximized) ? QStringLiteral("The window was maximised")
+                                                      : QStringLiteral("The window was restored"));
     }
     return GalleryFamily::eventFilter(watched, event);
 }
 
 void GalleryTitleBarGroup::report(const QString &text)
 {
-    m_label->setCaption(QStringLiteral("Last title-bar event: ") + text);
+    m_label->setCaption(text);
+    m_log->insertItem(0, text);
 }

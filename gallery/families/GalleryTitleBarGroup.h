@@ -3,6 +3,7 @@
 #include "GalleryFamily.h"
 
 class TzynImagePanel;
+class TzynListBox;
 
 // The window's own title bar carries a button of every type; this family explains them and
 // shows the last thing the title bar did: a help or custom button clicked, the window
@@ -27,5 +28,7 @@ private:
     void report(const QString &text);
 
     TzynImagePanel *m_label = nullptr;
+    // Every report so far, the latest first.
+    TzynListBox *m_log = nullptr;
     QWidget *m_host = nullptr;
 };

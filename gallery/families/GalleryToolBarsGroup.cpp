@@ -5,6 +5,7 @@
 #include "TToolButton.h"
 #include "TzynForm.h"
 #include "TzynImagePanel.h"
+#include "TzynListBox.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ GalleryToolBarsGroup::GalleryToolBarsGroup(QWidget *parent)
 void GalleryToolBarsGroup::Loaded()
 {
     m_label = Part<TzynImagePanel>("CommandLabel");
+    m_log = Part<TzynListBox>("CommandLog");
 }
 
 void GalleryToolBarsGroup::Attach(TzynForm *frame)
@@ -41,8 +43,9 @@ void GalleryToolBarsGroup::listenTo(TMenuItem *item)
         if (sub->Count() > 0)
             listenTo(sub);
         else if (!sub->IsLine())
-            connect(sub, &TMenuItem::OnClick, this,
-                [this, sub] { report(QStringLiteral("menu item ") + plain(sub->Caption())); });
+            connect(sub, &TMenuItem::OnClick, this, [this, sub] {
+                report(QStringLiteral("You chose %1 from the menu").arg(plain(sub->Caption())));
+            });
     }
 }
 
@@ -54,10 +57,11 @@ QString GalleryToolBarsGroup::LastCommand() const
 void GalleryToolBarsGroup::ToolClick(QObject *Sender)
 {
     if (auto *button = qobject_cast<TToolButton *>(Sender))
-        report(QStringLiteral("tool button ") + plain(button->Caption()));
+        report(QStringLiteral("You clicked the %1 tool").arg(plain(button->Caption())));
 }
 
 void GalleryToolBarsGroup::report(const QString &text)
 {
-    m_label->setCaption(QStringLiteral("Last command: ") + text);
+    m_label->setCaption(text);
+    m_log->insertItem(0, text);
 }

@@ -4,6 +4,7 @@
 
 class TMenuItem;
 class TzynImagePanel;
+class TzynListBox;
 
 // Two skinned tool bars (pictures with captions, and a row of grouped check buttons) and the
 // window's menu at work: the family says which menu item or tool button was chosen last.
@@ -26,4 +27,6 @@ private:
     void report(const QString &text);
 
     TzynImagePanel *m_label = nullptr;
+    // Every report so far, the latest first.
+    TzynListBox *m_log = nullptr;
 };

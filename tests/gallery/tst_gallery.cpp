@@ -8,25 +8,33 @@
 #include "GalleryToolBarsGroup.h"
 #include "SkinClasses.h"
 #include "TApplication.h"
+#include "TFont.h"
 #include "TGalleryForm.h"
 #include "TLayoutLoader.h"
 #include "TMenuItem.h"
+#include "TPicture.h"
 #include "TToolBar.h"
 #include "TToolButton.h"
 #include "TzynButton.h"
+#include "TzynCheckBox.h"
 #include "TzynCheckGroup.h"
 #include "TzynForm.h"
 #include "TzynGroupBox.h"
 #include "TzynImagePanel.h"
+#include "TzynListView.h"
 #include "TzynMainMenu.h"
+#include "TzynProgressBar.h"
 #include "TzynRadioButton.h"
 #include "TzynSideChannel.h"
 #include "TzynSkinnedControl.h"
 #include "TzynTab.h"
+#include "TzynTabControl.h"
+#include "TzynTabControlTopPanel.h"
 #include "TzynTabSheet.h"
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButton.h"
 #include "TzynTitleBarButtons.h"
+#include "TzynTitleBarSections.h"
 
 #include <QtTest>
 
@@ -100,6 +108,22 @@ private Q_SLOTS:
         }
         QCOMPARE(captions,
             QStringList({ "Custom", "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass" }));
+        // Spaced by their captions: each as wide as its caption needs, one gap between them.
+        const QList<TzynUIStyle> styles = TGalleryForm::Styles();
+        int gap = -1;
+        for (int i = 0; i < styles.size(); ++i) {
+            TzynRadioButton *button = form->StyleButton(styles[i]);
+            const int text
+                = QFontMetrics(button->Font()->toQFont()).horizontalAdvance(button->Caption());
+            QVERIFY2(
+                button->width() >= text + button->PictureWidth(), qPrintable(button->Caption()));
+            if (i == 0)
+                continue;
+            const int between = button->x() - form->StyleButton(styles[i - 1])->geometry().right();
+            QVERIFY(between > 0);
+            QVERIFY(gap < 0 || between == gap);
+            gap = between;
+        }
 
         // A button of every type in the title bar, help and custom among them.
         QSet<int> types;
@@ -109,7 +133,8 @@ private Q_SLOTS:
         QCOMPARE(types, QSet<int>({ zynMax, zynMin, zynClose, zynHelp, zynControlBox, zynCustom }));
 
         // One family per row of the table, each loaded from its own layout onto a page of the
-        // page control on the frame, the page's tab captioned like the family; the first shows.
+        // page control on the frame, the page's tab with the table's short caption; the first
+        // shows.
         const auto &rows = GalleryFamilies();
         GalleryPages *pages = form->Pages();
         QCOMPARE(pages->parentWidget(), frame);
@@ -120,7 +145,7 @@ private Q_SLOTS:
             GalleryFamily *family = form->Families()[int(i)];
             QCOMPARE(family->objectName(), QLatin1String(rows[i].name) + QStringLiteral("Group"));
             QCOMPARE(family->parentWidget(), pages->Page(int(i)));
-            QCOMPARE(pages->Page(int(i))->Caption(), family->Caption().trimmed());
+            QCOMPARE(pages->Page(int(i))->Caption(), QLatin1String(rows[i].tab));
             QVERIFY2(!family->findChildren<QWidget *>().isEmpty(), rows[i].name);
             QVERIFY2(!family->Caption().trimmed().isEmpty(), rows[i].name);
         }
@@ -178,11 +203,13 @@ private Q_SLOTS:
                 && qobject_cast<TzynSideChannel *>(control->parentWidget()->parentWidget()))
                 continue;
             // Tab and page controls (and their pages) and check groups pass the style on
-            // themselves, one level further.
+            // themselves, one level further; so does the group-box family to the boxes on its
+            // picture.
             QWidget *parent = control->parentWidget();
             const bool inFamily = qobject_cast<GalleryFamily *>(parent)
                 || qobject_cast<TzynTab *>(parent) || qobject_cast<TzynTabSheet *>(parent)
-                || qobject_cast<TzynCheckGroup *>(parent);
+                || qobject_cast<TzynCheckGroup *>(parent)
+                || parent->objectName() == QLatin1String("GroupBoxesBackdrop");
             if (auto *styleable = dynamic_cast<TzynStyleable *>(control)) {
                 // The push reaches two levels, the frame and the group boxes on it, and further
                 // only through the containers that pass it on.
@@ -231,27 +258,129 @@ private Q_SLOTS:
         QVERIFY(family);
         auto *find = form->findChild<TMenuItem *>(QStringLiteral("EditFind"));
         find->action()->trigger();
-        QCOMPARE(family->LastCommand(), QStringLiteral("Last command: menu item Find..."));
+        QCOMPARE(family->LastCommand(), QStringLiteral("You chose Find... from the menu"));
         auto *tool = form->findChild<TToolButton *>(QStringLiteral("CentreTool"));
         QTest::mouseClick(tool, Qt::LeftButton, {}, tool->rect().center());
-        QCOMPARE(family->LastCommand(), QStringLiteral("Last command: tool button Centre"));
+        QCOMPARE(family->LastCommand(), QStringLiteral("You clicked the Centre tool"));
+        // The log keeps them all, the latest first.
+        auto *log = form->findChild<QListWidget *>(QStringLiteral("CommandLog"));
+        QVERIFY(log);
+        QCOMPARE(log->count(), 2);
+        QCOMPARE(log->item(0)->text(), QStringLiteral("You clicked the Centre tool"));
+        QCOMPARE(log->item(1)->text(), QStringLiteral("You chose Find... from the menu"));
         QVERIFY(tool->Down());
         QVERIFY(!form->findChild<TToolButton *>(QStringLiteral("LeftTool"))->Down());
     }
 
-    void choosingCustomPushesNothing()
+    // The switch disables every control of every family and gives each its own state back.
+    void theDisabledSwitchDisablesEveryFamily()
+    {
+        auto *off = form->findChild<TzynCheckBox *>(QStringLiteral("CheckBox3"));
+        auto *glyph = form->findChild<TzynButton *>(QStringLiteral("GlyphButton1"));
+        QVERIFY(off && glyph);
+        QVERIFY(!off->isEnabled() && glyph->isEnabled());
+        form->SetFamiliesDisabled(true);
+        QVERIFY(form->DisabledSwitch()->Checked());
+        int controls = 0;
+        for (GalleryFamily *family : form->Families()) {
+            for (QWidget *control : family->findChildren<QWidget *>()) {
+                QVERIFY2(!control->isEnabled(), qPrintable(describe(control)));
+                ++controls;
+            }
+        }
+        QVERIFY(controls > 60);
+        // The pages can still be chosen.
+        QVERIFY(form->Pages()->isEnabled());
+        QVERIFY(form->StyleButton(TzynUIStyle::WinXP)->isEnabled());
+        form->SetFamiliesDisabled(false);
+        QVERIFY(glyph->isEnabled());
+        // What the layouts disable stays disabled, on a family and further in.
+        QVERIFY(!off->isEnabled());
+        QVERIFY(!form->findChild<QWidget *>(QStringLiteral("GalleryComboOff"))->isEnabled());
+        QVERIFY(!form->findChild<QWidget *>(QStringLiteral("HelpTool"))->isEnabled());
+        QVERIFY(form->findChild<QWidget *>(QStringLiteral("GalleryCombo"))->isEnabled());
+    }
+
+    // The tab control shows each tab's own controls; the list view shows a list or icons.
+    void contentsDifferByTabAndByMode()
+    {
+        auto *tabs = form->findChild<TzynTabControl *>(QStringLiteral("GalleryTabs"));
+        auto *check = form->findChild<QWidget *>(QStringLiteral("TabsCheck"));
+        auto *edit = form->findChild<QWidget *>(QStringLiteral("LedgerEdit"));
+        auto *print = form->findChild<QWidget *>(QStringLiteral("ReportsButton"));
+        QVERIFY(tabs && check && edit && print);
+        QVERIFY(!check->isHidden() && edit->isHidden() && print->isHidden());
+        tabs->Strip()->setTabIndex(1, true);
+        QVERIFY(check->isHidden() && !edit->isHidden() && print->isHidden());
+        tabs->Strip()->setTabIndex(2, true);
+        QVERIFY(check->isHidden() && edit->isHidden() && !print->isHidden());
+
+        auto *list = form->findChild<TzynListView *>(QStringLiteral("GalleryList"));
+        auto *icons = form->findChild<TzynRadioButton *>(QStringLiteral("ListModeIcons"));
+        QVERIFY(list && icons);
+        QCOMPARE(list->viewMode(), QListView::ListMode);
+        QTest::mouseClick(icons, Qt::LeftButton, {}, icons->rect().center());
+        QVERIFY(icons->Checked());
+        QCOMPARE(list->viewMode(), QListView::IconMode);
+        QVERIFY(!list->item(0)->icon().isNull());
+    }
+
+    // The frame pushes nothing for Custom; the gallery gives the controls that take pictures in
+    // Custom its own sample skin instead, and gives them back the next style it is asked for.
+    void choosingCustomGivesTheSampleSkinAndTakesItBack()
     {
         form->ChooseStyle(TzynUIStyle::WinXP);
         auto *glyph = form->findChild<TzynButton *>(QStringLiteral("GlyphButton1"));
+        auto *ok = form->findChild<TzynButton *>(QStringLiteral("OkButton"));
+        auto *ownLook = form->findChild<TzynButton *>(QStringLiteral("OwnLookButton"));
+        auto *progress = form->findChild<TzynProgressBar *>(QStringLiteral("GalleryProgress"));
         auto *box = form->findChild<TzynGroupBox *>(QStringLiteral("CaptionedBox"));
-        QVERIFY(glyph && box);
-        const TColor boxColor = box->Color();
+        QVERIFY(glyph && ok && ownLook && progress && box);
         form->ChooseStyle(TzynUIStyle::Custom);
         QCOMPARE(form->Frame()->UIStyle(), TzynUIStyle::Custom);
         QVERIFY(form->StyleButton(TzynUIStyle::Custom)->Checked());
         QVERIFY(!form->StyleButton(TzynUIStyle::WinXP)->Checked());
-        QCOMPARE(glyph->UIStyle(), TzynUIStyle::WinXP);
-        QCOMPARE(box->Color(), boxColor);
+        // What takes no pictures starts from the base style, whatever came before.
+        QCOMPARE(
+            box->Color(), GetThemeColor(TGalleryForm::CustomBase, TzynThemeEntry::ControlColor));
+        QVERIFY(form->minimumWidth() >= TGalleryForm::MinimumSize().width());
+        // Each push button gets the skin's picture that covers it, and the picture is there.
+        for (TzynButton *button : { glyph, ok }) {
+            QCOMPARE(button->UIStyle(), TzynUIStyle::Custom);
+            const QString name = button->PicNormalResName();
+            QVERIFY2(name.startsWith(QStringLiteral("GALLERY_BUTTON_")), qPrintable(name));
+            const QImage picture = ThemeImageOrNull(name);
+            QVERIFY2(!picture.isNull(), qPrintable(name));
+            QVERIFY(picture.width() >= button->width() && picture.height() >= button->height());
+            QVERIFY(!ThemeImageOrNull(button->PicMouseOnResName()).isNull());
+            QVERIFY(!ThemeImageOrNull(button->PicMouseDownResName()).isNull());
+        }
+        QCOMPARE(ownLook->PicNormalResName(), QStringLiteral("MACOS_BUTTON_NORMAL"));
+        QCOMPARE(progress->UIStyle(), TzynUIStyle::Custom);
+        QCOMPARE(progress->Picture()->graphic()->width(), 1);
+        QCOMPARE(form->Frame()->TitleBar()->Sections()->Count(), 3);
+        TzynTitleBarButtons *buttons = form->Frame()->TitleBarButtons();
+        for (int i = 0; i < buttons->Count(); ++i) {
+            TzynTitleBarButton *button = buttons->Items(i);
+            QVERIFY(!button->PicNormal()->isEmpty());
+            QCOMPARE(button->UIStyle() == TzynUIStyle::Custom, button->ButtonType() != zynCustom);
+        }
+
+        // Back to a built-in style: everything follows it again, the own look excepted.
+        form->ChooseStyle(TzynUIStyle::MacOS);
+        QCOMPARE(glyph->UIStyle(), TzynUIStyle::MacOS);
+        QCOMPARE(ok->UIStyle(), TzynUIStyle::MacOS);
+        QCOMPARE(progress->UIStyle(), TzynUIStyle::MacOS);
+        QCOMPARE(ownLook->UIStyle(), TzynUIStyle::Custom);
+        for (int i = 0; i < buttons->Count(); ++i) {
+            if (buttons->Items(i)->ButtonType() != zynCustom)
+                QCOMPARE(buttons->Items(i)->UIStyle(), TzynUIStyle::MacOS);
+        }
+        // Twice round changes nothing.
+        form->ChooseStyle(TzynUIStyle::Custom);
+        form->ChooseStyle(TzynUIStyle::Custom);
+        form->ChooseStyle(TzynUIStyle::Protein);
+        QCOMPARE(glyph->UIStyle(), TzynUIStyle::Protein);
     }
 };
 

@@ -3,19 +3,30 @@
 // button and the title bar's help and custom buttons, clicked, do what they say; narrowed,
 // the families flow into the narrower area.
 
+#include "GalleryAboutForm.h"
 #include "GalleryButtonsGroup.h"
 #include "GalleryFamily.h"
 #include "GalleryPages.h"
+#include "GalleryPlacement.h"
 #include "GalleryTitleBarGroup.h"
 #include "SkinClasses.h"
 #include "TApplication.h"
+#include "TControlCore.h"
+#include "TFont.h"
 #include "TGalleryForm.h"
 #include "TLayoutLoader.h"
+#include "TMenuItem.h"
 #include "TzynButton.h"
 #include "TzynCheckBox.h"
 #include "TzynForm.h"
+#include "TzynGroupBox.h"
 #include "TzynImagePanel.h"
+#include "TzynPageControl.h"
 #include "TzynRadioButton.h"
+#include "TzynTab.h"
+#include "TzynTabControl.h"
+#include "TzynTabControlTopPanel.h"
+#include "TzynTabSheet.h"
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButton.h"
 #include "TzynTitleBarButtons.h"
@@ -28,48 +39,12 @@ namespace {
 
 constexpr int kTimeout = 15000;
 
-QString describe(const QWidget *widget)
-{
-    return QStringLiteral("%1 (%2)").arg(
-        widget->objectName(), QLatin1String(widget->metaObject()->className()));
-}
-
 template <class T> T *part(QObject *root, const char *name)
 {
     T *found = root->findChild<T *>(QLatin1String(name));
     if (!found)
         qFatal("no component %s", name);
     return found;
-}
-
-// The skinned scroll bars a list or memo binds: they stand over its edges by design (and the
-// memo's two meet at a corner square, which the binding fills: it stands over the memo too).
-QList<const QObject *> boundBars(const QWidget *widget)
-{
-    QList<const QObject *> bars;
-    for (const char *name : { "VScrollBar", "HScrollBar" }) {
-        if (const QObject *bar = widget->property(name).value<QObject *>())
-            bars << bar;
-    }
-    return bars;
-}
-
-bool standOverByDesign(const QWidget *a, const QWidget *b, const QList<QWidget *> &siblings)
-{
-    if (boundBars(a).contains(b) || boundBars(b).contains(a))
-        return true;
-    const QString corner = QStringLiteral("scrollCorner");
-    if (a->objectName() == corner || b->objectName() == corner) {
-        const QWidget *other = a->objectName() == corner ? b : a;
-        if (boundBars(other).size() == 2)
-            return true;
-    }
-    for (const QWidget *view : siblings) {
-        const QList<const QObject *> bars = boundBars(view);
-        if (bars.contains(a) && bars.contains(b))
-            return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -84,6 +59,57 @@ class tst_GalleryWindow : public QObject {
         QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
     }
 
+    void checkPlaced(const QWidget *container)
+    {
+        const QString fault = placementFault(container);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // Every family inside its page, shown, with a margin; every control inside its family and
+    // clear of its neighbours; the style row clear of the area and of the title bar; every page's
+    // tab inside the strip.
+    void checkNothingClippedOrOverlapping()
+    {
+        const QRect area = form->FamilyArea()->geometry();
+        const QRect frame = form->Frame()->rect();
+        QVERIFY(frame.contains(area));
+        QCOMPARE(form->Pages()->geometry(), area);
+        const QList<GalleryFamily *> &families = form->Families();
+        for (int i = 0; i < families.size(); ++i) {
+            form->ShowFamily(i);
+            QWidget *page = families[i]->parentWidget();
+            QVERIFY(page->isVisible());
+            QVERIFY2(page->rect().adjusted(1, 1, -1, -1).contains(families[i]->geometry()),
+                qPrintable(describe(families[i])));
+            checkPlaced(families[i]);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        form->ShowFamily(0);
+        QList<QWidget *> row;
+        for (TzynUIStyle style : TGalleryForm::Styles())
+            row << form->StyleButton(style);
+        row << form->DisabledSwitch();
+        for (int a = 0; a < row.size(); ++a) {
+            QVERIFY2(frame.contains(row[a]->geometry()), qPrintable(describe(row[a])));
+            QVERIFY(!row[a]->geometry().intersects(area));
+            QVERIFY(!row[a]->geometry().intersects(form->Frame()->TitleBar()->geometry()));
+            for (int b = a + 1; b < row.size(); ++b)
+                QVERIFY2(!row[a]->geometry().intersects(row[b]->geometry()),
+                    qPrintable(describe(row[a]) + " / " + describe(row[b])));
+        }
+        const QRect strip = form->Pages()->Strip()->rect();
+        int right = 0;
+        for (int i = 0; i < form->Pages()->PageCount(); ++i)
+            right += TzynTabControlTopPanel::TabWidths({ form->Pages()->Page(i)->Caption() },
+                { true }, QFontMetrics(form->Pages()->TabFont()->toQFont()))
+                         .value(0);
+        QVERIFY2(form->Pages()->LeftMargin() + right <= strip.width(),
+            qPrintable(QStringLiteral("tabs %1 wide in a strip of %2")
+                           .arg(form->Pages()->LeftMargin() + right)
+                           .arg(strip.width())));
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -96,45 +122,28 @@ private Q_SLOTS:
 
     void cleanupTestCase() { form.reset(); }
 
-    // What a user sees at the window's own size: the pages fill the area, every family inside
-    // its page, every control inside its family and clear of its neighbours.
-    void nothingClippedOrOverlapping()
+    // What a user sees at the window's own size.
+    void nothingClippedOrOverlapping() { checkNothingClippedOrOverlapping(); }
+
+    // The inner pages and tabs too.
+    void nothingClippedOrOverlappingOnInnerPages()
     {
-        const QRect area = form->FamilyArea()->geometry();
-        const QRect frame = form->Frame()->rect();
-        QVERIFY(frame.contains(area));
-        QCOMPARE(form->Pages()->geometry(), area);
-        const QList<GalleryFamily *> &families = form->Families();
-        for (int i = 0; i < families.size(); ++i) {
-            // Each family inside its page, shown, with a margin.
-            form->ShowFamily(i);
-            QWidget *page = families[i]->parentWidget();
-            QVERIFY(page->isVisible());
-            QVERIFY2(page->rect().adjusted(1, 1, -1, -1).contains(families[i]->geometry()),
-                qPrintable(describe(families[i])));
-            const QList<QWidget *> parts
-                = families[i]->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-            for (int a = 0; a < parts.size(); ++a) {
-                if (parts[a]->isWindow())
-                    continue;
-                QVERIFY2(families[i]->rect().adjusted(1, 1, -1, -1).contains(parts[a]->geometry()),
-                    qPrintable(describe(parts[a])));
-                for (int b = a + 1; b < parts.size(); ++b) {
-                    if (parts[b]->isWindow() || standOverByDesign(parts[a], parts[b], parts))
-                        continue;
-                    QVERIFY2(!parts[a]->geometry().intersects(parts[b]->geometry()),
-                        qPrintable(describe(parts[a]) + " / " + describe(parts[b])));
-                }
+        form->ShowFamily(int(form->Families().size()) - 1);
+        auto *pages = form->findChild<TzynPageControl *>(QStringLiteral("GalleryPages"));
+        auto *tabs = form->findChild<TzynTabControl *>(QStringLiteral("GalleryTabs"));
+        QVERIFY(pages && tabs);
+        for (int i = 0; i < pages->PageCount(); ++i) {
+            pages->setActivePage(pages->Page(i));
+            for (int t = 0; t < tabs->Tabs().size(); ++t) {
+                tabs->Strip()->setTabIndex(t, true);
+                checkPlaced(pages->parentWidget());
+                if (QTest::currentTestFailed())
+                    return;
             }
         }
-        // The tests that follow use the first family.
+        pages->setActivePage(pages->Page(0));
+        tabs->Strip()->setTabIndex(0, true);
         form->ShowFamily(0);
-        // The style row clear of the area and of the title bar.
-        for (TzynUIStyle style : TGalleryForm::Styles()) {
-            const QRect button = form->StyleButton(style)->geometry();
-            QVERIFY(!button.intersects(area));
-            QVERIFY(!button.intersects(form->Frame()->TitleBar()->geometry()));
-        }
     }
 
     void checkBoxesToggle()
@@ -220,6 +229,68 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(group->LastEvent().contains(QStringLiteral("help")), kTimeout);
         QVERIFY(clickType(zynCustom));
         QTRY_VERIFY_WITH_TIMEOUT(group->LastEvent().contains(QStringLiteral("custom")), kTimeout);
+    }
+
+    // At the smallest size the window allows, the families still hold every control unclipped
+    // and every page's tab shows.
+    void nothingClippedAtTheMinimumSize()
+    {
+        const QSize before = form->size();
+        QVERIFY(form->minimumWidth() <= 640 && form->minimumHeight() <= 480);
+        form->resize(640, 480);
+        QTRY_COMPARE_WITH_TIMEOUT(form->size(), QSize(640, 480), kTimeout);
+        QTRY_COMPARE(form->Pages()->geometry(), form->FamilyArea()->geometry());
+        checkNothingClippedOrOverlapping();
+        form->resize(before);
+        QTRY_COMPARE_WITH_TIMEOUT(form->size(), before, kTimeout);
+    }
+
+    // Help > About opens a skinned box in the window's style with the library's version; OK
+    // closes it.
+    void helpAboutShowsTheVersion()
+    {
+        form->ChooseStyle(TzynUIStyle::Protein);
+        auto *about = form->findChild<TMenuItem *>(QStringLiteral("HelpAbout"));
+        QVERIFY(about);
+        about->action()->trigger();
+        GalleryAboutForm *box = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (box = form->findChild<GalleryAboutForm *>()) && box->isVisible(), kTimeout);
+        QVERIFY(QTest::qWaitForWindowExposed(box, kTimeout));
+        QCOMPARE(box->Frame()->UIStyle(), TzynUIStyle::Protein);
+        QVERIFY(box->VersionText().contains(TGalleryForm::LibraryVersion()));
+        QVERIFY(!TGalleryForm::LibraryVersion().isEmpty());
+        QPointer<GalleryAboutForm> watched(box);
+        click(part<TzynButton>(box, "AboutOk"));
+        QTRY_VERIFY_WITH_TIMEOUT(watched.isNull(), kTimeout);
+        QVERIFY(form->isVisible());
+        form->ChooseStyle(TzynUIStyle::DeepBlue);
+    }
+
+    // The style buttons and the tools say what they do when the pointer rests on them.
+    void styleButtonsAndToolsHaveTips()
+    {
+        QList<QWidget *> tipped;
+        for (TzynUIStyle style : TGalleryForm::Styles())
+            tipped << form->StyleButton(style);
+        tipped << form->DisabledSwitch();
+        for (const char *name : { "OpenTool", "SaveTool", "MarkTool", "FindTool", "CentreTool" })
+            tipped << part<QWidget>(form.get(), name);
+        for (QWidget *widget : tipped) {
+            QVERIFY2(!widget->toolTip().isEmpty(), qPrintable(describe(widget)));
+            QVERIFY2(TControlCore::of(widget)->showHint(), qPrintable(describe(widget)));
+        }
+    }
+
+    // Last but one: File > Exit closes the window (which a test can show again).
+    void fileExitCloses()
+    {
+        auto *exit = form->findChild<TMenuItem *>(QStringLiteral("FileExit"));
+        QVERIFY(exit);
+        exit->action()->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), kTimeout);
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get(), kTimeout));
     }
 
     // Last: it changes the window's size.
