@@ -496,6 +496,27 @@ void TControlCore::setTabOrderValue(int order)
         updateTabChain(m_self->parentWidget());
 }
 
+QList<QWidget *> TControlCore::tabOrderedChildren(const QWidget *parent)
+{
+    QList<QWidget *> ordered;
+    QList<QWidget *> placed;
+    for (QObject *object : parent->children()) {
+        auto *widget = qobject_cast<QWidget *>(object);
+        if (!widget || widget->isWindow())
+            continue;
+        TControlCore *core = of(widget);
+        if (core && core->m_tabOrder >= 0)
+            placed.append(widget);
+        else
+            ordered.append(widget);
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+        [](QWidget *a, QWidget *b) { return of(a)->m_tabOrder < of(b)->m_tabOrder; });
+    for (QWidget *widget : placed)
+        ordered.insert(std::min<qsizetype>(of(widget)->m_tabOrder, ordered.size()), widget);
+    return ordered;
+}
+
 void TControlCore::updateTabChain(QWidget *parent)
 {
     QList<QWidget *> ordered;

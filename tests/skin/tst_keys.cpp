@@ -7,6 +7,7 @@
 #include "TzynCheckBox.h"
 #include "TzynComboBox.h"
 #include "TzynEdit.h"
+#include "TzynGroupBox.h"
 #include "TzynListBox.h"
 #include "TzynMemo.h"
 #include "TzynRadioButton.h"
@@ -96,6 +97,9 @@ private Q_SLOTS:
     void defaultMarkFollowsWhatEnterClicks();
     void defaultFrameFollowsTheShape_data();
     void defaultFrameFollowsTheShape();
+    void radioGroupIsOneTabStop();
+    void arrowsMoveTheCheck_data();
+    void arrowsMoveTheCheck();
 };
 
 void tst_Keys::enterReachesTheDefaultButton_data()
@@ -228,6 +232,118 @@ void tst_Keys::defaultFrameFollowsTheShape()
     // The focus rectangle keeps off the rounded ends.
     const QRect focus = TzynButtonShape::FocusRect(b->rect(), radius);
     QVERIFY(focus.left() >= radius && focus.top() >= 3);
+}
+
+namespace {
+
+// An edit, a group box with radio buttons A B C D (D disabled, B checked) and, in a second
+// group of the same box, E F (none checked); then a button.
+struct RadioForm {
+    QWidget form;
+    TzynEdit *before;
+    TzynGroupBox *box;
+    QList<TzynRadioButton *> radios;
+    TzynButton *after;
+
+    RadioForm()
+    {
+        form.resize(300, 260);
+        before = new TzynEdit(&form);
+        before->setBounds(10, 10, 100, 21);
+        box = new TzynGroupBox(&form);
+        box->setBounds(10, 40, 200, 170);
+        const char *names[] = { "A", "B", "C", "D", "E", "F" };
+        for (int i = 0; i < 6; ++i) {
+            auto *radio = new TzynRadioButton(box);
+            radio->setObjectName(QLatin1String(names[i]));
+            radio->setCaption(QLatin1String(names[i]));
+            radio->setBounds(10, 20 + 24 * i, 120, 20);
+            radio->setGroupIndex(i < 4 ? 1 : 2);
+            radios.append(radio);
+        }
+        radios[1]->setChecked(true);
+        radios[3]->setEnabled(false);
+        after = new TzynButton(&form);
+        after->setBounds(10, 220, 80, 27);
+    }
+};
+
+QString focusName()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+} // namespace
+
+void tst_Keys::radioGroupIsOneTabStop()
+{
+    RadioForm f;
+    f.before->setObjectName(QStringLiteral("before"));
+    f.after->setObjectName(QStringLiteral("after"));
+    QVERIFY(showActive(&f.form));
+    f.before->setFocus();
+    // Tab enters the first group on its checked button, the second (none checked) on its
+    // first, then leaves the box.
+    typeKey(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("B"));
+    typeKey(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("E"));
+    typeKey(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("after"));
+    typeKey(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(focusName(), QStringLiteral("E"));
+    typeKey(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(focusName(), QStringLiteral("B"));
+    // The stop follows the check, however it was set.
+    f.radios[2]->setChecked(true);
+    QVERIFY(!f.radios[1]->TabStop());
+    QVERIFY(f.radios[2]->TabStop());
+    f.before->setFocus();
+    typeKey(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("C"));
+    // A click still gives an unchecked button the focus (and the check).
+    QTest::mouseClick(f.radios[0], Qt::LeftButton, {}, QPoint(5, 10));
+    QCOMPARE(focusName(), QStringLiteral("A"));
+    QVERIFY(f.radios[0]->Checked());
+}
+
+void tst_Keys::arrowsMoveTheCheck_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("Down") << "B" << int(Qt::Key_Down) << "C";
+    QTest::newRow("Right") << "B" << int(Qt::Key_Right) << "C";
+    QTest::newRow("Up") << "B" << int(Qt::Key_Up) << "A";
+    QTest::newRow("Left") << "B" << int(Qt::Key_Left) << "A";
+    QTest::newRow("past the disabled one, round to the first") << "C" << int(Qt::Key_Down) << "A";
+    QTest::newRow("round from the first to the last enabled") << "A" << int(Qt::Key_Up) << "C";
+    QTest::newRow("within the second group") << "E" << int(Qt::Key_Down) << "F";
+    QTest::newRow("round in the second group") << "F" << int(Qt::Key_Right) << "E";
+}
+
+void tst_Keys::arrowsMoveTheCheck()
+{
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, to);
+    RadioForm f;
+    f.radios[4]->setChecked(true);
+    QVERIFY(showActive(&f.form));
+    auto *start = f.box->findChild<TzynRadioButton *>(from);
+    auto *target = f.box->findChild<TzynRadioButton *>(to);
+    start->setChecked(true);
+    start->setFocus();
+    QSignalSpy clicks(target, &TControl::OnClick);
+    typeKey(Qt::Key(key));
+    QCOMPARE(focusName(), to);
+    QVERIFY(target->Checked());
+    QVERIFY(!start->Checked());
+    QCOMPARE(clicks.count(), 1);
+    // The other group is left alone.
+    const int otherChecked = int(std::count_if(
+        f.radios.begin(), f.radios.end(), [](TzynRadioButton *r) { return r->Checked(); }));
+    QCOMPARE(otherChecked, 2);
 }
 
 QTEST_MAIN(tst_Keys)
