@@ -10,7 +10,11 @@
 #include "TzynGroupBox.h"
 #include "TzynListBox.h"
 #include "TzynMemo.h"
+#include "TzynPageControl.h"
 #include "TzynRadioButton.h"
+#include "TzynTabControl.h"
+#include "TzynTabControlTopPanel.h"
+#include "TzynTabSheet.h"
 #include "TzynTrackBar.h"
 
 #include <QtTest>
@@ -100,6 +104,9 @@ private Q_SLOTS:
     void radioGroupIsOneTabStop();
     void arrowsMoveTheCheck_data();
     void arrowsMoveTheCheck();
+    void ctrlTabChangesPages_data();
+    void ctrlTabChangesPages();
+    void tabRowTakesTheFocus();
 };
 
 void tst_Keys::enterReachesTheDefaultButton_data()
@@ -344,6 +351,125 @@ void tst_Keys::arrowsMoveTheCheck()
     const int otherChecked = int(std::count_if(
         f.radios.begin(), f.radios.end(), [](TzynRadioButton *r) { return r->Checked(); }));
     QCOMPARE(otherChecked, 2);
+}
+
+namespace {
+
+// A page control with pages P0 to P3 (P2's tab hidden), an edit on P0 and a button after it.
+struct PagesForm {
+    QWidget form;
+    TzynPageControl *pages;
+    QList<TzynTabSheet *> sheets;
+    TzynEdit *edit;
+    TzynButton *after;
+
+    PagesForm()
+    {
+        form.resize(400, 260);
+        pages = new TzynPageControl(&form);
+        pages->setBounds(10, 10, 360, 200);
+        for (int i = 0; i < 4; ++i) {
+            auto *sheet = new TzynTabSheet(pages);
+            sheet->setObjectName(QStringLiteral("P%1").arg(i));
+            sheet->setCaption(QStringLiteral("Page %1").arg(i));
+            sheets.append(sheet);
+        }
+        sheets[2]->setTabVisible(false);
+        edit = new TzynEdit(sheets[0]);
+        edit->setBounds(10, 10, 100, 21);
+        pages->setActivePage(sheets[0]);
+        after = new TzynButton(&form);
+        after->setBounds(10, 220, 80, 27);
+    }
+    QString active() const { return pages->ActivePage()->objectName(); }
+};
+
+} // namespace
+
+void tst_Keys::ctrlTabChangesPages_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QStringList>("visits");
+    const int ctrl = int(Qt::ControlModifier);
+    const int ctrlShift = int(Qt::ControlModifier | Qt::ShiftModifier);
+    // Round past the ends, past the hidden tab.
+    QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab) << ctrl << QStringList { "P1", "P3", "P0" };
+    QTest::newRow("Ctrl+PgDn") << int(Qt::Key_PageDown) << ctrl << QStringList { "P1", "P3", "P0" };
+    QTest::newRow("Ctrl+Shift+Tab")
+        << int(Qt::Key_Backtab) << ctrlShift << QStringList { "P3", "P1", "P0" };
+    QTest::newRow("Ctrl+PgUp") << int(Qt::Key_PageUp) << ctrl << QStringList { "P3", "P1", "P0" };
+}
+
+void tst_Keys::ctrlTabChangesPages()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QStringList, visits);
+    PagesForm f;
+    QSignalSpy changes(f.pages, &TzynTab::OnChange);
+    QVERIFY(showActive(&f.form));
+    // From a control on the page: the page goes, and the tab row keeps the focus.
+    f.edit->setFocus();
+    for (const QString &page : visits) {
+        typeKey(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(f.active(), page);
+        QVERIFY(f.pages->Strip()->hasFocus());
+    }
+    QCOMPARE(changes.count(), visits.size());
+    // OnChanging may refuse.
+    connect(f.pages, &TzynTab::OnChanging, this, [](QObject *, bool &allow) { allow = false; });
+    typeKey(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(f.active(), visits.last());
+}
+
+void tst_Keys::tabRowTakesTheFocus()
+{
+    PagesForm f;
+    f.after->setObjectName(QStringLiteral("after"));
+    QVERIFY(showActive(&f.form));
+    TzynTabControlTopPanel *strip = f.pages->Strip();
+    // Tab order: the tab row, the page's edit, then what follows the control.
+    strip->setFocus();
+    const QImage unfocused = [&] {
+        f.after->setFocus();
+        return shot(strip);
+    }();
+    strip->setFocus();
+    QVERIFY(strip->hasFocus());
+    // The focused tab shows it.
+    QVERIFY(shot(strip) != unfocused);
+    typeKey(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.edit);
+    typeKey(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("after"));
+    // Right and Left move between the shown tabs and stop at the ends; Home and End jump.
+    strip->setFocus();
+    typeKey(Qt::Key_Left);
+    QCOMPARE(f.active(), QStringLiteral("P0"));
+    typeKey(Qt::Key_Right);
+    QCOMPARE(f.active(), QStringLiteral("P1"));
+    typeKey(Qt::Key_Right);
+    QCOMPARE(f.active(), QStringLiteral("P3"));
+    typeKey(Qt::Key_Right);
+    QCOMPARE(f.active(), QStringLiteral("P3"));
+    typeKey(Qt::Key_Home);
+    QCOMPARE(f.active(), QStringLiteral("P0"));
+    typeKey(Qt::Key_End);
+    QCOMPARE(f.active(), QStringLiteral("P3"));
+    QVERIFY(strip->hasFocus());
+    // The plain tab control does the same with its tabs.
+    auto *tabs = new TzynTabControl(&f.form);
+    tabs->setBounds(10, 10, 300, 100);
+    tabs->setTabs({ QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c") });
+    tabs->show();
+    tabs->Strip()->setFocus();
+    typeKey(Qt::Key_Right);
+    QCOMPARE(tabs->TabIndex(), 1);
+    typeKey(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->TabIndex(), 2);
+    typeKey(Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(tabs->TabIndex(), 0);
 }
 
 QTEST_MAIN(tst_Keys)
