@@ -2,6 +2,8 @@
 // of a shown, active window: Enter and Escape reach the default and cancel buttons from every
 // control that does not use them itself, and the default button wears its mark.
 
+#include "SkinClasses.h"
+#include "TLayoutLoader.h"
 #include "TzynButton.h"
 #include "TzynButtonShape.h"
 #include "TzynCheckBox.h"
@@ -107,6 +109,7 @@ private Q_SLOTS:
     void ctrlTabChangesPages_data();
     void ctrlTabChangesPages();
     void tabRowTakesTheFocus();
+    void tabOrderFollowsTheLayout();
 };
 
 void tst_Keys::enterReachesTheDefaultButton_data()
@@ -470,6 +473,66 @@ void tst_Keys::tabRowTakesTheFocus()
     QCOMPARE(tabs->TabIndex(), 2);
     typeKey(Qt::Key_PageDown, Qt::ControlModifier);
     QCOMPARE(tabs->TabIndex(), 0);
+}
+
+void tst_Keys::tabOrderFollowsTheLayout()
+{
+    TLayoutLoader::registerFrameworkClasses();
+    registerSkinClasses();
+    // Created in one order, numbered in another: the box (with its own two buttons, also
+    // numbered against their creation) comes between the two edits; the last button has no
+    // number and keeps its place among the others by creation.
+    const QString layout = QStringLiteral(R"(object Form: QWidget
+  object Second: TzynEdit
+    Left = 10
+    Top = 40
+    TabOrder = 2
+  end
+  object Box: TzynGroupBox
+    Left = 10
+    Top = 70
+    Width = 200
+    Height = 80
+    TabOrder = 1
+    object Inner2: TzynButton
+      Left = 100
+      Top = 20
+      TabOrder = 1
+    end
+    object Inner1: TzynButton
+      Left = 10
+      Top = 20
+      TabOrder = 0
+    end
+  end
+  object First: TzynEdit
+    Left = 10
+    Top = 10
+    TabOrder = 0
+  end
+  object Last: TzynButton
+    Left = 10
+    Top = 160
+  end
+end
+)");
+    QWidget form;
+    form.resize(300, 220);
+    TLayoutLoader loader;
+    loader.loadFromText(&form, layout, QStringLiteral("order.layout"));
+    QVERIFY(showActive(&form));
+    form.findChild<QWidget *>(QStringLiteral("First"))->setFocus();
+    QStringList visited { focusName() };
+    for (int i = 0; i < 5; ++i) {
+        typeKey(Qt::Key_Tab);
+        visited << focusName();
+    }
+    QCOMPARE(visited, QStringList({ "First", "Inner1", "Inner2", "Second", "Last", "First" }));
+    // A number changed later re-lays the chain.
+    qobject_cast<TzynEdit *>(form.findChild<QWidget *>(QStringLiteral("Second")))->setTabOrder(0);
+    form.findChild<QWidget *>(QStringLiteral("Second"))->setFocus();
+    typeKey(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("First"));
 }
 
 QTEST_MAIN(tst_Keys)
