@@ -97,7 +97,7 @@ QRect TzynCustomButtonEx::FocusRect(const QFont &font, const QString &caption) c
     const QFontMetrics metrics(font);
     const QRect text = CaptionRect();
     const QSize size = metrics.size(Qt::TextSingleLine | Qt::TextShowMnemonic, caption);
-    const QRect around = QRect(text.topLeft(), size).adjusted(-2, -1, 2, 1);
+    const QRect around = QRect(text.topLeft(), size).adjusted(-2, -2, 2, 1);
     return around & rect();
 }
 

@@ -110,6 +110,10 @@ private Q_SLOTS:
     void ctrlTabChangesPages();
     void tabRowTakesTheFocus();
     void tabOrderFollowsTheLayout();
+    void focusRectangleClearsTheCaption_data();
+    void focusRectangleClearsTheCaption();
+    void focusRectangleKeepsOffRoundedEnds_data();
+    void focusRectangleKeepsOffRoundedEnds();
 };
 
 void tst_Keys::enterReachesTheDefaultButton_data()
@@ -533,6 +537,107 @@ end
     form.findChild<QWidget *>(QStringLiteral("Second"))->setFocus();
     typeKey(Qt::Key_Tab);
     QCOMPARE(focusName(), QStringLiteral("First"));
+}
+
+namespace {
+
+// The bounding box of the pixels where two pictures differ.
+QRect differences(const QImage &a, const QImage &b)
+{
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+void tst_Keys::focusRectangleClearsTheCaption_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("radio");
+    for (S style : { S::Custom, S::MacOS, S::WinXP, S::DeepBlue, S::Protein, S::BlueGlass }) {
+        QTest::addRow("check %d", int(style)) << int(style) << false;
+        QTest::addRow("radio %d", int(style)) << int(style) << true;
+    }
+}
+
+void tst_Keys::focusRectangleClearsTheCaption()
+{
+    QFETCH(int, style);
+    QFETCH(bool, radio);
+    QWidget form;
+    form.resize(300, 80);
+    auto *field = new TzynEdit(&form);
+    field->setBounds(200, 10, 80, 21);
+    TzynCheckBox *box = radio ? new TzynRadioButton(&form) : new TzynCheckBox(&form);
+    box->setBounds(10, 10, 160, 24);
+    box->setUIStyle(S(style));
+    box->setCaption(QString());
+    QVERIFY(showActive(&form));
+    field->setFocus();
+    const QImage empty = shot(box);
+    box->setCaption(QStringLiteral("Ågjy"));
+    const QImage plain = shot(box);
+    box->setFocus();
+    QVERIFY(box->hasFocus());
+    const QImage focused = shot(box);
+    const QRect ink = differences(empty, plain);
+    const QRect dots = differences(plain, focused);
+    QVERIFY(!ink.isEmpty() && !dots.isEmpty());
+    // At least one clear pixel between the caption's ink and the dots on every side, and the
+    // dots inside the control.
+    QVERIFY2(dots.adjusted(2, 2, -2, -2).contains(ink),
+        qPrintable(QStringLiteral("ink %1,%2 %3x%4 dots %5,%6 %7x%8")
+                       .arg(ink.x())
+                       .arg(ink.y())
+                       .arg(ink.width())
+                       .arg(ink.height())
+                       .arg(dots.x())
+                       .arg(dots.y())
+                       .arg(dots.width())
+                       .arg(dots.height())));
+    QVERIFY(box->rect().contains(dots));
+}
+
+void tst_Keys::focusRectangleKeepsOffRoundedEnds_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("ownPicture");
+    QTest::addColumn<int>("minimumInset");
+    // A pill, a button with its own pill pictures (measured from them), square-ish corners.
+    QTest::newRow("Protein") << int(S::Protein) << QString() << 9;
+    QTest::newRow("own MacOS pictures") << int(S::Custom) << "MACOS_BUTTON_NORMAL" << 9;
+    QTest::newRow("DeepBlue") << int(S::DeepBlue) << QString() << 3;
+    QTest::newRow("WinXP") << int(S::WinXP) << QString() << 3;
+}
+
+void tst_Keys::focusRectangleKeepsOffRoundedEnds()
+{
+    QFETCH(int, style);
+    QFETCH(QString, ownPicture);
+    QFETCH(int, minimumInset);
+    QWidget form;
+    form.resize(300, 80);
+    auto *field = new TzynEdit(&form);
+    field->setBounds(200, 10, 80, 21);
+    auto *b = new TzynButton(&form);
+    b->setUIStyle(S(style));
+    if (!ownPicture.isEmpty())
+        b->setPicNormalResName(ownPicture);
+    b->setBounds(10, 10, 84, 23);
+    b->setCaption(QString());
+    QVERIFY(showActive(&form));
+    field->setFocus();
+    const QImage plain = shot(b);
+    b->setFocus();
+    const QRect dots = differences(plain, shot(b));
+    QVERIFY(!dots.isEmpty());
+    QVERIFY2(dots.left() >= minimumInset && b->width() - 1 - dots.right() >= minimumInset,
+        qPrintable(QStringLiteral("%1..%2").arg(dots.left()).arg(dots.right())));
+    QVERIFY(dots.top() >= 3 && b->height() - 1 - dots.bottom() >= 3);
 }
 
 QTEST_MAIN(tst_Keys)
