@@ -704,7 +704,11 @@ bool TControlCore::raiseInputEvent(QEvent *event, const QPoint &offset)
         }
         return false;
     case QEvent::ToolTip:
-        // Hints show only where ShowHint (own or inherited) is on.
+        // Hints show only where ShowHint (own or inherited) is on. A control without a hint
+        // of its own leaves the question to its parent, so that the parts of a composite
+        // control (a track bar's slider, a scroll bar's arrows) show the control's hint.
+        if (m_self->toolTip().isEmpty())
+            return false;
         return !showHint();
     default:
         return false;
