@@ -70,7 +70,14 @@ public:
     bool Visible() const { return !this->isHidden(); }
     bool Enabled() const { return this->isEnabled(); }
     QString Hint() const { return this->toolTip(); }
-    void setHint(const QString &v) { this->setToolTip(v); }
+    // The hint is also what a screen reader names a control without a caption by (Qt's own
+    // editors and lists read their accessible name); a name given otherwise is kept.
+    void setHint(const QString &v)
+    {
+        if (this->accessibleName().isEmpty() || this->accessibleName() == this->toolTip())
+            this->setAccessibleName(v);
+        this->setToolTip(v);
+    }
     TConstraints *Constraints() const { return constraints(); }
 
     virtual QString Caption() const { return caption(); }

@@ -3,6 +3,7 @@
 #include "TAlignFilter.h"
 #include "TConstraints.h"
 #include "TFont.h"
+#include "TLayoutLoader.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>
@@ -541,24 +542,77 @@ Qt::CursorShape TControlCore::cursorShape(Fw::TCursor cursor)
 
 void TControlCore::setTabOrderValue(int order)
 {
-    m_tabOrder = order;
-    if (m_self->parentWidget())
-        updateTabChain(m_self->parentWidget());
+    QWidget *parent = m_self->parentWidget();
+    // A layout numbers every control itself, and the chain is laid once it is all read.
+    if (!parent || !TLayoutLoader::currentPosition().isEmpty()) {
+        m_tabOrder = order;
+        return;
+    }
+    // Set by the program: the control takes that place among its siblings and the others
+    // move up or down, numbered from 0 as they then stand.
+    QList<QWidget *> siblings = tabOrderedChildren(parent);
+    siblings.removeOne(m_self);
+    siblings.insert(std::clamp<qsizetype>(order, 0, siblings.size()), m_self);
+    for (int i = 0; i < siblings.size(); ++i) {
+        if (TControlCore *core = of(siblings[i]))
+            core->m_tabOrder = i;
+    }
+    updateTabChain(parent);
+}
+
+QList<QWidget *> TControlCore::tabOrderedChildren(const QWidget *parent)
+{
+    QList<QWidget *> ordered;
+    QList<QWidget *> placed;
+    for (QObject *object : parent->children()) {
+        auto *widget = qobject_cast<QWidget *>(object);
+        if (!widget || widget->isWindow())
+            continue;
+        TControlCore *core = of(widget);
+        if (core && core->m_tabOrder >= 0)
+            placed.append(widget);
+        else
+            ordered.append(widget);
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+        [](QWidget *a, QWidget *b) { return of(a)->m_tabOrder < of(b)->m_tabOrder; });
+    for (QWidget *widget : placed)
+        ordered.insert(std::min<qsizetype>(of(widget)->m_tabOrder, ordered.size()), widget);
+    return ordered;
 }
 
 void TControlCore::updateTabChain(QWidget *parent)
 {
-    QList<QWidget *> ordered;
-    for (QObject *object : parent->children()) {
-        auto *widget = qobject_cast<QWidget *>(object);
-        TControlCore *core = widget ? of(widget) : nullptr;
-        if (core && core->m_tabOrder >= 0)
-            ordered.append(widget);
+    applyTabOrder(parent);
+}
+
+namespace {
+
+void collectTabChain(QWidget *parent, QList<QWidget *> &chain)
+{
+    for (QWidget *child : TControlCore::tabOrderedChildren(parent)) {
+        if (child->focusPolicy() != Qt::NoFocus)
+            chain.append(child);
+        // A compound control with a focus proxy inside keeps its own inner order.
+        QWidget *proxy = child->focusProxy();
+        if (proxy && child->isAncestorOf(proxy))
+            continue;
+        collectTabChain(child, chain);
     }
-    std::stable_sort(ordered.begin(), ordered.end(),
-        [](QWidget *a, QWidget *b) { return of(a)->m_tabOrder < of(b)->m_tabOrder; });
-    for (int i = 1; i < ordered.size(); ++i)
-        QWidget::setTabOrder(ordered[i - 1], ordered[i]);
+}
+
+} // namespace
+
+void TControlCore::applyTabOrder(QWidget *root)
+{
+    if (!root)
+        return;
+    QList<QWidget *> chain;
+    if (root->focusPolicy() != Qt::NoFocus && !root->isWindow())
+        chain.append(root);
+    collectTabChain(root, chain);
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void TControlCore::setCaptionValue(const QString &caption)
@@ -700,7 +754,11 @@ bool TControlCore::raiseInputEvent(QEvent *event, const QPoint &offset)
         }
         return false;
     case QEvent::ToolTip:
-        // Hints show only where ShowHint (own or inherited) is on.
+        // Hints show only where ShowHint (own or inherited) is on. A control without a hint
+        // of its own leaves the question to its parent, so that the parts of a composite
+        // control (a track bar's slider, a scroll bar's arrows) show the control's hint.
+        if (m_self->toolTip().isEmpty())
+            return false;
         return !showHint();
     default:
         return false;

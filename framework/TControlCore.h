@@ -93,6 +93,14 @@ public:
     static void realignChildren(QWidget *parent);
     // Rebuilds the Tab-key chain among a parent's children from their TabOrder values.
     static void updateTabChain(QWidget *parent);
+    // Lays the Tab-key chain of everything inside root (root first): each parent's children
+    // in tabOrderedChildren order, each followed by its own children. A widget whose focus
+    // goes to a part of its own (a focus proxy) moves with its parts.
+    static void applyTabOrder(QWidget *root);
+    // A parent's child widgets in Tab order: in creation order, except that each control
+    // with a TabOrder of its own takes that place among them (lowest first; a place beyond
+    // the end is the end).
+    static QList<QWidget *> tabOrderedChildren(const QWidget *parent);
     // The core of a widget, or null for a plain Qt widget.
     static TControlCore *of(QWidget *widget);
     static Qt::CursorShape cursorShape(Fw::TCursor cursor);

@@ -3,6 +3,7 @@
 #include "TApplicationEvents.h"
 #include "TColor.h"
 #include "TComponentHolder.h"
+#include "TControlCore.h"
 #include "TCustomPanel.h"
 #include "TImage.h"
 #include "TImageList.h"
@@ -265,6 +266,10 @@ public:
             if (auto *status = dynamic_cast<TLayoutStatus *>(component.data()))
                 status->Loaded();
         }
+        // The Tab key follows TabOrder, which each control took as it was read: with every
+        // control in place, the chain is laid once over the whole of what was loaded.
+        if (auto *widget = qobject_cast<QWidget *>(m_root))
+            TControlCore::applyTabOrder(widget);
     }
 
 private:

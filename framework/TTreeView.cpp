@@ -380,18 +380,22 @@ bool TTreeView::viewportEvent(QEvent *event)
     case QEvent::ToolTip: {
         auto *help = static_cast<QHelpEvent *>(event);
         QTreeWidgetItem *item = itemAt(help->pos());
-        if (!m_toolTips || !item) {
-            QToolTip::hideText();
+        // Where no entry's text needs showing, the control's own hint does (under ShowHint).
+        auto showOwnHint = [&] {
+            if (showHint() && !toolTip().isEmpty())
+                QToolTip::showText(help->globalPos(), toolTip(), viewport());
+            else
+                QToolTip::hideText();
             return true;
-        }
+        };
+        if (!m_toolTips || !item)
+            return showOwnHint();
         // Only a text that does not fit is shown whole.
         const QRect shown = visualItemRect(item);
         const int needed = shown.left() + fontMetrics().horizontalAdvance(item->text(0))
             + iconSize().width() + 8;
-        if (needed <= viewport()->width()) {
-            QToolTip::hideText();
-            return true;
-        }
+        if (needed <= viewport()->width())
+            return showOwnHint();
         QToolTip::showText(help->globalPos(), item->text(0), viewport(), shown);
         return true;
     }

@@ -1,6 +1,7 @@
 #include "SkinClasses.h"
 
 #include "TLayoutLoader.h"
+#include "TzynAccessible.h"
 #include "TzynButton.h"
 #include "TzynCheckBox.h"
 #include "TzynCheckGroup.h"
@@ -84,6 +85,8 @@ const SkinClass *findSkinClass(const char *name)
 
 void registerSkinClasses()
 {
+    // A screen reader reads every skinned control the program makes from now on.
+    TzynAccessible::install();
     for (const SkinClass &skin : skinClasses()) {
         TLayoutLoader::registerClass(QString::fromLatin1(skin.name()),
             [create = skin.create](

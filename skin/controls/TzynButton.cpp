@@ -225,6 +225,14 @@ void TzynButton::PaintFocus(QPainter &canvas, const TzynButtonOption &option) co
         TzynCustomButton::PaintFocus(canvas, option);
 }
 
+QRect TzynButton::PictureRect(const TzynButtonOption &option) const
+{
+    // A style's picture is stretched over the whole button.
+    if (option.style != TzynUIStyle::Custom)
+        return option.rect;
+    return TzynCustomButton::PictureRect(option);
+}
+
 void TzynButton::ActionChange()
 {
     TzynCustomButton::ActionChange();

@@ -65,6 +65,7 @@ protected:
     void PaintPicture(QPainter &canvas, const TzynButtonOption &option) const override;
     void PaintCaption(QPainter &canvas, const TzynButtonOption &option) const override;
     void PaintFocus(QPainter &canvas, const TzynButtonOption &option) const override;
+    QRect PictureRect(const TzynButtonOption &option) const override;
     void ActionChange() override;
 
 private:

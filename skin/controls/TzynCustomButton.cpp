@@ -4,6 +4,7 @@
 #include "TCustomAction.h"
 #include "TForm.h"
 #include "TProperty.h"
+#include "TzynButtonShape.h"
 #include "TzynDialogKeys.h"
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
@@ -228,6 +229,7 @@ void TzynCustomButton::initButtonOption(TzynButtonOption &option) const
     option.state = PictureState(option.enabled, Pressed(), Hovered());
     option.focused = hasFocus() && TabStop();
     option.boldCaption = false;
+    option.isDefault = ShowsDefault();
     option.picture = StatePicture(option.state);
     option.pictureTransparent = m_pictureTransparent;
     option.font = Font()->toQFont();
@@ -251,6 +253,8 @@ void TzynCustomButton::paintEvent(QPaintEvent *)
         else
             canvas.fillRect(rect(), toQColor(Color()));
         PaintPicture(canvas, option);
+        if (option.isDefault)
+            PaintDefault(canvas, option);
         if (option.focused)
             PaintFocus(canvas, option);
         canvas.setFont(option.font);
@@ -286,7 +290,26 @@ void TzynCustomButton::PaintCaption(QPainter &canvas, const TzynButtonOption &op
 
 void TzynCustomButton::PaintFocus(QPainter &canvas, const TzynButtonOption &option) const
 {
-    DrawFocusRect(canvas, option.rect.adjusted(2, 2, -2, -2));
+    DrawFocusRect(
+        canvas, TzynButtonShape::FocusRect(PictureRect(option), PictureCornerRadius(option)));
+}
+
+void TzynCustomButton::PaintDefault(QPainter &canvas, const TzynButtonOption &option) const
+{
+    TzynButtonShape::DrawDefaultFrame(canvas, PictureRect(option), PictureCornerRadius(option));
+}
+
+QRect TzynCustomButton::PictureRect(const TzynButtonOption &option) const
+{
+    // A picture drawn at its own size from the top-left corner; none covers the button.
+    if (option.picture.isNull())
+        return option.rect;
+    return QRect(QPoint(0, 0), option.picture.size()) & option.rect;
+}
+
+int TzynCustomButton::PictureCornerRadius(const TzynButtonOption &option) const
+{
+    return TzynButtonShape::CornerRadius(option.style, option.picture);
 }
 
 // --- clicks and keys -------------------------------------------------------------------------
@@ -313,6 +336,46 @@ void TzynCustomButton::FrameworkClick()
         m_action->Execute();
     else
         Q_EMIT OnClick(this);
+}
+
+bool TzynCustomButton::ShowsDefault() const
+{
+    if (!TakesEnter() || !isEnabled())
+        return false;
+    const QWidget *form = window();
+    if (!form || form == this)
+        return m_default;
+    // The mark moves only on forms that have a default button: elsewhere Enter on a focused
+    // button is its own business and nothing is marked.
+    bool formHasDefault = false;
+    const QList<TzynCustomButton *> buttons = form->findChildren<TzynCustomButton *>();
+    for (const TzynCustomButton *button : buttons) {
+        if (button->m_default && button->window() == form && button->isEnabled()
+            && button->TakesEnter()) {
+            formHasDefault = true;
+            break;
+        }
+    }
+    if (!formHasDefault)
+        return false;
+    const auto *focused = qobject_cast<const TzynCustomButton *>(form->focusWidget());
+    if (focused && focused->TakesEnter() && focused->isEnabled() && focused->isVisible())
+        return focused == this;
+    return m_default;
+}
+
+void TzynCustomButton::SkinStateChanged(TzynSkinState old)
+{
+    update();
+    const bool focusChanged = (old ^ SkinState()).testFlag(TzynSkinStateFlag::Focused);
+    QWidget *form = window();
+    if (!focusChanged || !TakesEnter() || !form || form == this)
+        return;
+    const QList<TzynCustomButton *> buttons = form->findChildren<TzynCustomButton *>();
+    for (TzynCustomButton *button : buttons) {
+        if (button != this && button->TakesEnter())
+            button->update();
+    }
 }
 
 bool TzynCustomButton::DialogKey(int key, Qt::KeyboardModifiers modifiers)
@@ -403,8 +466,8 @@ void TzynCustomButton::keyPressEvent(QKeyEvent *event)
 {
     TzynStyled::keyPressEvent(event);
     const int key = event->key();
-    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && hasFocus()
-        && isEnabled()) {
+    const bool enter = (key == Qt::Key_Return || key == Qt::Key_Enter) && TakesEnter();
+    if ((key == Qt::Key_Space || enter) && hasFocus() && isEnabled()) {
         setSkinState(TzynSkinStateFlag::Pressed, true);
         event->accept();
     }
@@ -417,8 +480,8 @@ void TzynCustomButton::keyReleaseEvent(QKeyEvent *event)
     // Qt repeats a held key as release and press pairs; only the real release counts.
     if (event->isAutoRepeat())
         return;
-    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && hasFocus()
-        && Pressed() && isEnabled()) {
+    const bool enter = (key == Qt::Key_Return || key == Qt::Key_Enter) && TakesEnter();
+    if ((key == Qt::Key_Space || enter) && hasFocus() && Pressed() && isEnabled()) {
         setSkinState(TzynSkinStateFlag::Pressed, false);
         event->accept();
         Click();

@@ -24,6 +24,8 @@ struct TzynButtonOption {
     bool focused = false;
     // The centred caption is bold, the way some styles show the focus.
     bool boldCaption = false;
+    // Enter clicks this button: it wears the default button's mark.
+    bool isDefault = false;
     // The state's picture; null draws none.
     QImage picture;
     bool pictureTransparent = false;
@@ -86,6 +88,13 @@ public:
     bool DialogChar(QChar ch);
     // Whether the control can take the focus: shown and enabled with all its parents.
     bool CanFocus() const;
+    // Whether Enter clicks the button and it shows the default mark: the focused push button
+    // on a form that has a default button, or else the default button itself (as Enter from
+    // any other control clicks it).
+    bool ShowsDefault() const;
+    // Whether Enter on the focused button clicks it. Check boxes and radio buttons leave it
+    // to the form's default button, as Space is theirs.
+    virtual bool TakesEnter() const { return true; }
 
     // The program's bitmap resource of that name from a module; raises EResNotFound.
     static QImage LoadResourceBitmap(uint module, const QString &name);
@@ -117,6 +126,13 @@ protected:
     virtual void PaintPicture(QPainter &canvas, const TzynButtonOption &option) const;
     virtual void PaintCaption(QPainter &canvas, const TzynButtonOption &option) const;
     virtual void PaintFocus(QPainter &canvas, const TzynButtonOption &option) const;
+    // The default mark over the picture: a dark frame inside its edge.
+    virtual void PaintDefault(QPainter &canvas, const TzynButtonOption &option) const;
+    // Where the state picture lies on the button, which the focus and default marks keep
+    // within.
+    virtual QRect PictureRect(const TzynButtonOption &option) const;
+    // The rounding of the picture's corners (TzynButtonShape).
+    int PictureCornerRadius(const TzynButtonOption &option) const;
     // The linked action changed: the framework takes its texts and state, then Caption follows.
     virtual void ActionChange();
 
@@ -124,8 +140,9 @@ protected:
     // The framework's click: the action, or OnClick.
     void FrameworkClick();
 
-    // A button shows hover, press and focus: any change repaints it.
-    void SkinStateChanged(TzynSkinState) override { update(); }
+    // A button shows hover, press and focus: any change repaints it, and a push button's focus
+    // moves the default mark.
+    void SkinStateChanged(TzynSkinState old) override;
     void PointerEntered() override;
     void PointerLeft() override;
     void AutoRepeatStep() override;

@@ -90,9 +90,20 @@ void TzynCustomButtonEx::PaintCaption(QPainter &canvas, const TzynButtonOption &
         option.fontColor, option.enabled ? CaptionLook::Enabled : CaptionLook::DisabledGrey);
 }
 
-void TzynCustomButtonEx::PaintFocus(QPainter &canvas, const TzynButtonOption &) const
+QRect TzynCustomButtonEx::FocusRect(const QFont &font, const QString &caption) const
 {
-    DrawFocusRect(canvas, CaptionRect().adjusted(-1, 0, 0, 0));
+    // Around the caption's text with a margin, so that the dots touch no ascender or
+    // descender; kept inside the control.
+    const QFontMetrics metrics(font);
+    const QRect text = CaptionRect();
+    const QSize size = metrics.size(Qt::TextSingleLine | Qt::TextShowMnemonic, caption);
+    const QRect around = QRect(text.topLeft(), size).adjusted(-2, -2, 2, 1);
+    return around & rect();
+}
+
+void TzynCustomButtonEx::PaintFocus(QPainter &canvas, const TzynButtonOption &option) const
+{
+    DrawFocusRect(canvas, FocusRect(option.font, option.caption));
 }
 
 void TzynCustomButtonEx::Click()

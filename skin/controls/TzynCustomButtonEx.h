@@ -14,11 +14,15 @@ public:
 
     bool Checked() const { return m_checked; }
     void setChecked(bool value);
-    // The rectangle of the caption, also the focus rectangle.
+    // The rectangle the caption is drawn in (from its top-left corner).
     QRect CaptionRect() const;
+    // Where the focus rectangle goes around a caption in that font.
+    QRect FocusRect(const QFont &font, const QString &caption) const;
 
     virtual int PictureWidth() const = 0;
     virtual int PictureHeight() const = 0;
+    // Space toggles; Enter is the form's default button's.
+    bool TakesEnter() const override { return false; }
 
 protected:
     virtual void Toggle() { }

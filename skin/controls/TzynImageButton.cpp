@@ -72,3 +72,8 @@ void TzynImageButton::PaintPicture(QPainter &canvas, const TzynButtonOption &opt
     else
         canvas.drawImage(0, 0, drawn);
 }
+
+QRect TzynImageButton::PictureRect(const TzynButtonOption &option) const
+{
+    return m_stretch ? option.rect : TzynCustomButton::PictureRect(option);
+}

@@ -41,6 +41,7 @@ protected:
     void ApplyUIStylePictures(TzynUIStyle) override { }
     QImage StatePicture(TzynPictureState state) const override;
     void PaintPicture(QPainter &canvas, const TzynButtonOption &option) const override;
+    QRect PictureRect(const TzynButtonOption &option) const override;
 
 private:
     void setPicture(int index, const TPicture *picture);

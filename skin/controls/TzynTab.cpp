@@ -7,6 +7,8 @@
 #include "ZYNLooks.h"
 #include "ZYNStylePropagation.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 
 TzynTab::TzynTab(QWidget *parent)
@@ -121,4 +123,31 @@ void TzynTab::resizeEvent(QResizeEvent *event)
     TzynCustomPanel::resizeEvent(event);
     // A size set on the widget while it was hidden reaches the strip and the pages only here.
     TControlCore::realignChildren(this);
+}
+
+void TzynTab::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    int direction = 0;
+    if (mods == Qt::ControlModifier && (key == Qt::Key_Tab || key == Qt::Key_PageDown))
+        direction = 1;
+    else if ((mods == (Qt::ControlModifier | Qt::ShiftModifier)
+                 && (key == Qt::Key_Backtab || key == Qt::Key_Tab))
+        || (mods == Qt::ControlModifier && key == Qt::Key_PageUp))
+        direction = -1;
+    if (!direction || !m_strip) {
+        TzynStyled::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const int next = m_strip->NeighbourTab(direction > 0);
+    if (next < 0 || next == m_strip->TabIndex())
+        return;
+    QWidget *focus = QApplication::focusWidget();
+    m_strip->SelectTab(next);
+    // The focus was on the page that went away: the tab row keeps it.
+    if (focus && (!focus->isVisible() || QApplication::focusWidget() != focus)
+        && m_strip->isVisible())
+        m_strip->setFocus(Qt::TabFocusReason);
 }

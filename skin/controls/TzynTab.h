@@ -61,6 +61,9 @@ protected:
 
     void paintPanel(QPainter &canvas) override;
     void resizeEvent(QResizeEvent *event) override;
+    // Ctrl+Tab and Ctrl+PgDn select the next tab, Ctrl+Shift+Tab and Ctrl+PgUp the one
+    // before, round past the ends, from wherever the focus is inside the control.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     TColor m_borderColor = Colors::clBlack;

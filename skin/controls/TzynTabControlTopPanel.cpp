@@ -6,6 +6,7 @@
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -22,6 +23,7 @@ TzynTabControlTopPanel::TzynTabControlTopPanel(TzynTab *owner)
     setBorderWidth(0);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TzynTabControlTopPanel::setTabs(const QStringList &tabs)
@@ -183,6 +185,13 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
         if (!face.isNull())
             DrawThreeSliceBitmap(face, canvas, box, true);
         canvas.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
+        if (selected && hasFocus()) {
+            // Around the caption with a margin, inside the tab's picture.
+            const QFontMetrics metrics(font);
+            QRect text = metrics.boundingRect(box, Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
+            text = text.adjusted(-3, -1, 3, 1) & box.adjusted(3, 2, -3, -1);
+            DrawFocusRect(canvas, text);
+        }
         x += widths[i];
     }
     if (overflow) {
@@ -346,4 +355,75 @@ void TzynTabControlTopPanel::mousePressEvent(QMouseEvent *event)
     const int hit = TabAt(at, left, widths, StripHeight());
     if (hit >= 0 && hit >= FirstTab())
         setTabIndex(hit, true);
+}
+
+int TzynTabControlTopPanel::NeighbourTab(bool forward) const
+{
+    const int n = int(m_tabs.size());
+    for (int step = 1; step <= n; ++step) {
+        const int from = m_tabIndex < 0 ? (forward ? -1 : n) : m_tabIndex;
+        const int i = ((from + (forward ? step : -step)) % n + n) % n;
+        if (TabVisible(i))
+            return i;
+    }
+    return -1;
+}
+
+bool TzynTabControlTopPanel::SelectTab(int index)
+{
+    if (index < 0 || index >= m_tabs.size())
+        return false;
+    if (index == m_tabIndex)
+        return true;
+    setTabIndex(index, true);
+    return m_tabIndex == index;
+}
+
+void TzynTabControlTopPanel::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods != Qt::NoModifier) {
+        TCustomPanel::keyPressEvent(event);
+        return;
+    }
+    int target = -1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int next = NeighbourTab(event->key() == Qt::Key_Right);
+        // The arrows stop at the ends, as a tab row does; only Ctrl+Tab goes round.
+        const bool wrapped
+            = event->key() == Qt::Key_Right ? next <= m_tabIndex : next >= m_tabIndex;
+        target = wrapped ? -1 : next;
+        break;
+    }
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        for (int i = 0; i < m_tabs.size(); ++i) {
+            const int at = event->key() == Qt::Key_Home ? i : int(m_tabs.size()) - 1 - i;
+            if (TabVisible(at)) {
+                target = at;
+                break;
+            }
+        }
+        break;
+    default:
+        TCustomPanel::keyPressEvent(event);
+        return;
+    }
+    if (target >= 0)
+        SelectTab(target);
+    event->accept();
+}
+
+void TzynTabControlTopPanel::focusInEvent(QFocusEvent *event)
+{
+    TCustomPanel::focusInEvent(event);
+    update();
+}
+
+void TzynTabControlTopPanel::focusOutEvent(QFocusEvent *event)
+{
+    TCustomPanel::focusOutEvent(event);
+    update();
 }

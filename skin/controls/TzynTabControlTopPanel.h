@@ -60,6 +60,13 @@ public:
     // for a hidden one. Paint and hit-test both measure with it.
     static QList<int> TabWidths(
         const QStringList &tabs, const QList<bool> &visible, const QFontMetrics &metrics);
+    // The next shown tab from the selected one, forward or back, round past the ends; -1
+    // without a shown tab.
+    int NeighbourTab(bool forward) const;
+    // Selects the tab as a click would (asking OnChanging first); false when it was refused
+    // or the tab is not there.
+    bool SelectTab(int index);
+
     // The tab under a point, strictly inside its box; -1 for none.
     static int TabAt(
         const QPoint &point, int leftMargin, const QList<int> &widths, int stripHeight);
@@ -68,6 +75,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // The tab row takes the focus: Left and Right (and Home and End) move between the tabs.
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // The tabs' widths as drawn (every tab, hidden ones 0).

@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -381,6 +382,29 @@ void TzynTitleBar::DrawSections(QImage &bitmap)
         if (!image.isNull() && target.width() > 0)
             canvas.drawImage(target, image);
     }
+}
+
+bool TzynTitleBar::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return TCustomPanel::event(event);
+    auto *help = static_cast<QHelpEvent *>(event);
+    const int hit = TzynTitleBarLayout::HitButton(ButtonLayout(width()), help->pos());
+    const TzynTitleBarButton *button = hit >= 0 ? m_buttons->Items(hit) : nullptr;
+    const QString text = button && showHint() ? button->ShownHint() : QString();
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    const TzynTitleBarLayout::Layout layout = ButtonLayout(width());
+    QRect area;
+    for (const TzynTitleBarLayout::ButtonPlace &place : layout.buttons) {
+        if (place.index == hit)
+            area = place.rect;
+    }
+    QToolTip::showText(help->globalPos(), text, this, area);
+    return true;
 }
 
 TzynTitleBarLayout::Layout TzynTitleBar::ButtonLayout(int width) const

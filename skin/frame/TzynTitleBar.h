@@ -106,6 +106,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    // A tool tip over a button shows its hint (while ShowHint is on).
+    bool event(QEvent *event) override;
 
 private:
     // What a button does to the window; runs when a button asks for its action.

@@ -169,4 +169,26 @@ void TzynTitleBarButton::Assign(const TzynTitleBarButton *source)
     setPicMouseOn(source->m_picMouseOn);
     setPicMouseDown(source->m_picMouseDown);
     m_controlBoxMenu = source->m_controlBoxMenu;
+    m_hint = source->m_hint;
+}
+
+QString TzynTitleBarButton::ShownHint() const
+{
+    if (!m_hint.isEmpty())
+        return m_hint;
+    switch (m_type) {
+    case zynMax:
+        return m_collection && m_collection->WindowMaximized() ? tr("Restore") : tr("Maximise");
+    case zynMin:
+        return tr("Minimise");
+    case zynClose:
+        return tr("Close");
+    case zynHelp:
+        return tr("Help");
+    case zynControlBox:
+        return tr("Window menu");
+    case zynCustom:
+        break;
+    }
+    return QString();
 }

@@ -25,6 +25,7 @@ class TzynTitleBarButton : public QObject {
     Q_PROPERTY(TPicture *PicMouseOn READ PicMouseOn WRITE setPicMouseOn)
     Q_PROPERTY(TPicture *PicMouseDown READ PicMouseDown WRITE setPicMouseDown)
     Q_PROPERTY(QMenu *ControlBoxMenu READ ControlBoxMenu WRITE setControlBoxMenu)
+    Q_PROPERTY(QString Hint READ Hint WRITE setHint)
 public:
     enum TzynTitleBarBtnType { zynMax, zynMin, zynClose, zynHelp, zynControlBox, zynCustom };
     Q_ENUM(TzynTitleBarBtnType)
@@ -55,6 +56,13 @@ public:
     void setPicMouseDown(const TPicture *picture);
     QMenu *ControlBoxMenu() const { return m_controlBoxMenu; }
     void setControlBoxMenu(QMenu *menu) { m_controlBoxMenu = menu; }
+    // The button's own tool tip text; empty gives a built-in button the name of what it does.
+    QString Hint() const { return m_hint; }
+    void setHint(const QString &hint) { m_hint = hint; }
+    // What the tool tip says: the hint, else the built-in button's action (the maximise
+    // button says Restore while the window is maximised); a custom button without a hint
+    // says nothing. Also the button's accessible name.
+    QString ShownHint() const;
 
     // The pictures, transparency and top of the button's type in its style; Custom keeps them.
     void LoadStylePictures();
@@ -72,6 +80,7 @@ Q_SIGNALS:
 
 private:
     void Changed();
+    QString m_hint;
     void loadPictures(TzynThemeEntry normal, TzynThemeEntry mouseOn, TzynThemeEntry mouseDown);
 
     TzynTitleBarButtons *m_collection;
