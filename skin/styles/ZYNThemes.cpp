@@ -279,8 +279,11 @@ QStringList ThemeBitmapNames()
     const QStringList files
         = QDir(themeResourceDir)
               .entryList({ QLatin1Char('*') + themeSuffix }, QDir::Files, QDir::Name);
-    for (const QString &file : files)
-        names << file.chopped(themeSuffix.size());
+    for (const QString &file : files) {
+        // The twins for high-density screens are not names of their own.
+        if (!file.contains(QLatin1Char('@')))
+            names << file.chopped(themeSuffix.size());
+    }
     return names;
 }
 
