@@ -1,4 +1,5 @@
 #include "TzynProgressBar.h"
+#include "TPictureTwin.h"
 
 #include "TBitmap.h"
 #include "TFont.h"
@@ -158,7 +159,8 @@ QImage TzynProgressBar::mirroredPicture(const TGraphic &graphic) const
 {
     const QImage image = GraphicImage(graphic);
     if (image.cacheKey() != m_mirroredFrom || m_mirrored.isNull()) {
-        m_mirrored = image.mirrored(false, true);
+        m_mirrored = TPictureTwin::derive(image.mirrored(false, true), image,
+            [](const QImage &twin) { return twin.mirrored(false, true); });
         m_mirroredFrom = image.cacheKey();
     }
     return m_mirrored;
@@ -171,26 +173,33 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
         return;
     const TGraphic *graphic = m_picture->graphic();
     const bool hasPicture = graphic && !graphic->isEmpty();
+    // Drawn at the screen's density; `size` is the bitmap's size in the bar's pixels.
+    const qreal ratio = devicePixelRatioF();
     QImage bitmap;
+    QSize size;
+    const auto makeBitmap = [&](int bw, int bh) {
+        size = QSize(bw, bh);
+        bitmap = QImage(size * ratio, QImage::Format_RGB32);
+        bitmap.setDevicePixelRatio(ratio);
+        bitmap.fill(Qt::white);
+    };
     if (m_orientation == zyn::zynHorizontal) {
         const int filled = std::max(1, FilledLength(m_min, m_max, m_position, w - 1));
-        bitmap = QImage(w, hasPicture ? graphic->height() + 2 : h, QImage::Format_RGB32);
-        bitmap.fill(Qt::white);
+        makeBitmap(w, hasPicture ? graphic->height() + 2 : h);
         QPainter canvas(&bitmap);
-        const int bottom = bitmap.height() - 1;
+        const int bottom = size.height() - 1;
         if (hasPicture)
             graphic->draw(canvas, QRect(QPoint(1, 1), QPoint(filled - 1, bottom - 1)));
         canvas.fillRect(QRect(QPoint(filled, 1), QPoint(w - 2, bottom - 1)), toQColor(Color()));
     } else {
         const int top = std::max(1, (h - 1) - FilledLength(m_min, m_max, m_position, h - 1));
-        bitmap = QImage(hasPicture ? graphic->width() + 2 : w, h, QImage::Format_RGB32);
-        bitmap.fill(Qt::white);
+        makeBitmap(hasPicture ? graphic->width() + 2 : w, h);
         QPainter canvas(&bitmap);
-        const int right = bitmap.width() - 1;
+        const int right = size.width() - 1;
         // The filled part grows from the bottom, so its picture is turned upside down.
         if (hasPicture)
-            canvas.drawImage(
-                QRect(QPoint(1, top), QPoint(right - 1, h - 2)), mirroredPicture(*graphic));
+            TPictureTwin::draw(
+                canvas, QRect(QPoint(1, top), QPoint(right - 1, h - 2)), mirroredPicture(*graphic));
         canvas.fillRect(QRect(QPoint(1, 1), QPoint(right - 1, top - 1)), toQColor(Color()));
     }
     QPainter canvas(&bitmap);
@@ -204,8 +213,8 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
         const QString text = Caption();
         canvas.setFont(font);
         canvas.setPen(toQColor(m_captionColor));
-        const int x = (bitmap.width() - metrics.horizontalAdvance(text)) / 2;
-        const int y = (bitmap.height() - metrics.height()) / 2;
+        const int x = (size.width() - metrics.horizontalAdvance(text)) / 2;
+        const int y = (size.height() - metrics.height()) / 2;
         canvas.drawText(QPoint(x, y + metrics.ascent()), text);
     }
     const QColor border = toQColor(m_borderColor);
@@ -217,7 +226,7 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
     QPainter screen(this);
     // Where the bitmap (sized by the picture) is smaller than the control, the rest shows the
     // colour, as a fresh control would.
-    if (bitmap.size() != size())
+    if (size != this->size())
         screen.fillRect(rect(), toQColor(Color()));
     screen.drawImage(0, 0, bitmap);
 }

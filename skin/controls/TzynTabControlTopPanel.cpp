@@ -1,4 +1,5 @@
 #include "TzynTabControlTopPanel.h"
+#include "TPictureTwin.h"
 
 #include "TFont.h"
 #include "TProperty.h"
@@ -150,7 +151,7 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
     const int stripHeight = active.height();
     const int w = width();
     if (!line.isNull())
-        canvas.drawImage(QRect(1, stripHeight, w - 2, line.height()), line);
+        TPictureTwin::draw(canvas, QRect(1, stripHeight, w - 2, line.height()), line);
     const QColor border = toQColor(m_owner->BorderColor());
     canvas.fillRect(QRect(0, stripHeight, 1, line.height()), border);
     canvas.fillRect(QRect(w - 1, stripHeight, 1, line.height()), border);

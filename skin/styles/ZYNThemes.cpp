@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "TBitmap.h"
+#include "TPictureTwin.h"
 #include "TzynSkinnedControl.h"
 
 #include <QDir>
@@ -303,8 +304,13 @@ QImage ThemeImageOrNull(const QString &name)
         QImageReader reader(path, "bmp");
         image = reader.read();
     }
-    if (!image.isNull())
+    if (!image.isNull()) {
         image = image.convertToFormat(QImage::Format_RGB32);
+        // The twin painted for high-density screens, drawn in its place where the device pixel
+        // ratio is above 1.
+        QImageReader twin(TPictureTwin::twinPath(path), "bmp");
+        TPictureTwin::attach(image, twin.read().convertToFormat(QImage::Format_RGB32));
+    }
     cache.insert(key, image);
     return image;
 }
