@@ -171,7 +171,10 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
         const QImage &face = selected ? active : inactive;
         if (!face.isNull())
             DrawThreeSliceBitmap(face, canvas, box, true);
-        canvas.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
+        // An unselected tab's face starts two pixels lower than the strip: its caption is
+        // centred in the face, not against the strip's top.
+        canvas.drawText(selected ? box : box.adjusted(0, 2, 0, 0),
+            Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
         x += widths[i];
     }
 }

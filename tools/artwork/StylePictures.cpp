@@ -200,23 +200,27 @@ MarkLook markLook(Style s, bool checked, bool disabled, State st)
     return {};
 }
 
-QImage checkPicture(
-    Style s, QSize size, QColor bg, bool checked, bool disabled, State st, bool round)
+// A list's mark (listMark) is a plain square box in every style, a pixel inside its picture: in
+// the list's small cell the rounder box of a check box would read as a radio button.
+QImage checkPicture(Style s, QSize size, QColor bg, bool checked, bool disabled, State st,
+    bool round, bool listMark = false)
 {
     const int w = size.width(), h = size.height();
     QImage img = layer(w, h);
     QPainter p;
     begin(p, img);
-    const qreal side = qMin(w, h) - 1 - (s == MacOS ? 2 : 0);
-    QRectF box(
-        0.5 + (w - 1 - side) / 2.0, 0.5 + (s == MacOS ? 1 : (h - 1 - side) / 2.0), side, side);
+    // The MacOS box stands a pixel high over its shadow. A list's mark keeps a pixel of the
+    // list's colour around it, so that it does not touch the list's border.
+    const bool shadowed = s == MacOS && !listMark;
+    const qreal side = qMin(w, h) - 1 - (shadowed || listMark ? 2 : 0);
+    QRectF box(0.5 + (w - 1 - side) / 2.0, 0.5 + (shadowed ? 1 : (h - 1 - side) / 2.0), side, side);
     const MarkLook look = markLook(s, checked, disabled, st);
     QPainterPath shape;
     if (round)
         shape.addEllipse(box);
     else
-        shape = roundRect(box, s == WinXP ? 1 : (s == DeepBlue ? 1.5 : 2.5));
-    if (s == MacOS && !disabled) {
+        shape = roundRect(box, s == WinXP ? 1 : (s == DeepBlue || listMark ? 1.5 : 2.5));
+    if (shadowed && !disabled) {
         p.setPen(QPen(QColor(0, 0, 0, 45), 1));
         p.setBrush(Qt::NoBrush);
         p.drawPath(shape.translated(0, 1));
@@ -707,7 +711,9 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
     }
     case Protein:
     case BlueGlass: {
-        const QRectF b = full.adjusted(0.5, 0.5, -0.5, -0.5);
+        // The round button keeps a pixel clear of the picture's edges: an outline touching them
+        // leaves single keyed pixels standing out at north, east, south and west.
+        const QRectF b = full.adjusted(1, 1, -1, -1);
         QColor base;
         if (s == Protein)
             base = kind == Close && st != Normal ? c(0xD6504A) : c(0xC9CCD1);
@@ -731,7 +737,7 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
         p.drawEllipse(gl);
         const QColor ink
             = s == Protein && !(kind == Close && st != Normal) ? c(0x3A3E45) : c(0xFFFFFF);
-        const QRectF gb = b.adjusted(5.5, 5.5, -5.5, -5.5);
+        const QRectF gb = b.adjusted(5, 5, -5, -5);
         switch (kind) {
         case Close:
             glyphCross(p, gb, QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap));
@@ -1350,9 +1356,9 @@ void paintAllPictures(const PictureSink &sink, int pictureScale)
         for (const bool checked : { true, false }) {
             const QString mark = checked ? QStringLiteral("CHECK") : QStringLiteral("UNCHECK");
             put(QStringLiteral("CHECKLIST_") + mark,
-                checkPicture(s, sp.checkList, Qt::white, checked, false, Normal, false));
+                checkPicture(s, sp.checkList, Qt::white, checked, false, Normal, false, true));
             put(QStringLiteral("CHECKLIST_DISABLE_") + mark,
-                checkPicture(s, sp.checkList, Qt::white, checked, true, Normal, false));
+                checkPicture(s, sp.checkList, Qt::white, checked, true, Normal, false, true));
         }
 
         put(QStringLiteral("PROGRESSBAR"), progressPicture(s, false));
