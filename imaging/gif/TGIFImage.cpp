@@ -314,13 +314,18 @@ void TGIFImage::loadFromStream(QIODevice &stream)
     loadFromBytes(GifReader::readDevice(stream), true);
     m_twin.reset();
     if (!twinFile().isEmpty()) {
+        // A twin that cannot be read only leaves the picture without one.
         QFile file(twinFile());
         auto twin = std::make_shared<TGIFImage>();
-        if (file.open(QIODevice::ReadOnly)) {
-            twin->loadFromStream(file);
-            if (twin->width() == 2 * width() && twin->height() == 2 * height()
-                && twin->frameCount() == frameCount())
-                m_twin = std::move(twin);
+        try {
+            if (file.open(QIODevice::ReadOnly)) {
+                twin->loadFromStream(file);
+                if (twin->width() == 2 * width() && twin->height() == 2 * height()
+                    && twin->frameCount() == frameCount())
+                    m_twin = std::move(twin);
+            }
+        } catch (const std::exception &) {
+            m_twin.reset();
         }
     }
 }

@@ -241,6 +241,22 @@ void tst_PictureDensity::filesBringTheirTwins()
         odd.draw(p, QRect(0, 0, 4, 3));
     }
     QCOMPARE(shown.pixel(7, 5), one);
+    // Nor one that is not a GIF at all; the picture itself still loads.
+    QVERIFY(writeGif("k.gif", plain(4, 3, one)));
+    {
+        QFile broken(dir.filePath("k@2x.gif"));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("GIF89a not really");
+    }
+    TGIFImage damaged;
+    damaged.loadFromFile(dir.filePath("k.gif"));
+    QCOMPARE(damaged.width(), 4);
+    QImage plainShown = canvas(QSize(4, 3), 2);
+    {
+        QPainter p(&plainShown);
+        damaged.draw(p, QRect(0, 0, 4, 3));
+    }
+    QCOMPARE(plainShown.pixel(7, 5), one);
 }
 
 void tst_PictureDensity::imageListCellsHaveTwins()
