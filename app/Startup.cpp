@@ -29,7 +29,10 @@ void InitializeApplication(TApplication &app)
     registerWebClasses();
     registerSkinClasses();
     app.setTitle(QStringLiteral("Veltrix考试Lumora"));
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.ico")));
+    // The icon file's 32 and 16 pixel images, and their twin for high-density screens.
+    QIcon icon(QStringLiteral(":/icons/MAINICON.ico"));
+    icon.addFile(QStringLiteral(":/icons/MAINICON@2x.png"));
+    app.setWindowIcon(icon);
     // The page view's engine starts helper processes of its own. Starting it before the window
     // is built lets them get ready while the tree, the fonts and the pictures are prepared,
     // instead of after; the page view then finds the engine running.

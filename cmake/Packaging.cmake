@@ -43,6 +43,10 @@ foreach(size 16 32 48 64 128 256)
     install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/desktop/guide-${size}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
         RENAME ${GUIDE_APP_ID}.png)
+    # The same icon for high-density screens, twice the pixels.
+    install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/desktop/guide-${size}@2x.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}@2/apps
+        RENAME ${GUIDE_APP_ID}.png)
 endforeach()
 
 set(CPACK_GENERATOR DEB)

@@ -1,6 +1,7 @@
 #include "TBitmap.h"
 
 #include "Exception.h"
+#include "TPictureTwin.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -48,6 +49,12 @@ void TBitmap::draw(QPainter &painter, const QRect &rect) const
 {
     if (m_image.isNull())
         return;
+    const QImage twin = TPictureTwin::ratio(painter) > 1.0 ? TPictureTwin::of(m_image) : QImage();
+    if (!twin.isNull()) {
+        const QImage shown = transparent() ? KeyedImage(twin, transparentColor()) : twin;
+        TPictureTwin::drawTwin(painter, rect, shown, shown.rect());
+        return;
+    }
     painter.drawImage(rect, transparent() ? toImage() : m_image);
 }
 
@@ -57,6 +64,10 @@ void TBitmap::loadFromStream(QIODevice &stream)
     QImage image = reader.read();
     if (image.isNull())
         throw EInvalidGraphicOperation(QStringLiteral("Bitmap image is not valid"));
+    // The twin is attached before anyone hears of the new picture, so that what they make
+    // of it can have its twin too.
+    if (!twinFile().isEmpty())
+        TPictureTwin::attach(image, QImageReader(twinFile()).read());
     setImage(std::move(image));
 }
 

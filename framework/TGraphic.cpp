@@ -2,6 +2,8 @@
 
 #include "Exception.h"
 
+#include "TPictureTwin.h"
+
 #include <QFile>
 
 TGraphic::~TGraphic() = default;
@@ -27,7 +29,15 @@ void TGraphic::loadFromFile(const QString &fileName)
     if (!file.open(QIODevice::ReadOnly))
         throw Exception(
             QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
-    loadFromStream(file);
+    const QString twin = TPictureTwin::twinPath(fileName);
+    m_twinFile = QFile::exists(twin) ? twin : QString();
+    try {
+        loadFromStream(file);
+    } catch (...) {
+        m_twinFile.clear();
+        throw;
+    }
+    m_twinFile.clear();
 }
 
 void TGraphic::saveToFile(const QString &fileName) const

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -39,14 +40,19 @@ public:
 
     void setOnChange(std::function<void()> callback) { m_onChange = std::move(callback); }
 
+    // Reads the file; a picture format that has twins for high-density screens reads the
+    // file's twin (NAME@2x.ext, see TPictureTwin) too, when there is one.
     void loadFromFile(const QString &fileName);
     void saveToFile(const QString &fileName) const;
 
 protected:
     void changed();
+    // While loadFromFile reads a file that has a twin: the twin's path, else empty.
+    const QString &twinFile() const { return m_twinFile; }
     virtual void transparentChanged() { }
 
 private:
     bool m_transparent = false;
+    QString m_twinFile;
     std::function<void()> m_onChange;
 };

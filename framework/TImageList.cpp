@@ -1,4 +1,6 @@
 #include "TImageList.h"
+#include "TBitmap.h"
+#include "TPictureTwin.h"
 
 #include <QPixmap>
 
@@ -30,9 +32,22 @@ void TImageList::splitBitmap()
     m_images.clear();
     if (const TGraphic *graphic = m_bitmap->graphic()) {
         const QImage strip = graphic->toImage().convertToFormat(QImage::Format_ARGB32);
+        // A strip loaded with its twin for high-density screens gives each image its twin.
+        QImage twinStrip;
+        if (const auto *bitmap = dynamic_cast<const TBitmap *>(graphic)) {
+            twinStrip = TPictureTwin::of(bitmap->image());
+            if (!twinStrip.isNull() && bitmap->transparent())
+                twinStrip = KeyedImage(twinStrip, bitmap->transparentColor());
+            twinStrip = twinStrip.convertToFormat(QImage::Format_ARGB32);
+        }
         for (int y = 0; y + m_height <= strip.height(); y += m_height) {
-            for (int x = 0; x + m_width <= strip.width(); x += m_width)
-                m_images.append(strip.copy(x, y, m_width, m_height));
+            for (int x = 0; x + m_width <= strip.width(); x += m_width) {
+                const QImage cell = strip.copy(x, y, m_width, m_height);
+                if (!twinStrip.isNull())
+                    TPictureTwin::attach(
+                        cell, twinStrip.copy(2 * x, 2 * y, 2 * m_width, 2 * m_height));
+                m_images.append(cell);
+            }
         }
     }
     Q_EMIT OnChange(this);
@@ -47,17 +62,26 @@ QIcon TImageList::icon(int index, int selectedIndex) const
 {
     QIcon icon;
     const QImage normal = image(index);
-    if (!normal.isNull())
-        icon.addPixmap(QPixmap::fromImage(normal), QIcon::Normal);
-    const QImage selected = image(selectedIndex);
-    if (!selected.isNull())
-        icon.addPixmap(QPixmap::fromImage(selected), QIcon::Selected);
+    // Each with its twin, which the icon gives where the screen's device pixel ratio is 2.
+    const auto add = [&icon](const QImage &picture, QIcon::Mode mode) {
+        if (picture.isNull())
+            return;
+        icon.addPixmap(QPixmap::fromImage(picture), mode);
+        if (const QImage twin = TPictureTwin::of(picture); !twin.isNull())
+            icon.addPixmap(QPixmap::fromImage(twin), mode);
+    };
+    add(normal, QIcon::Normal);
+    add(image(selectedIndex), QIcon::Selected);
     return icon;
 }
 
 void TImageList::Add(const QImage &image)
 {
-    m_images.append(image.scaled(m_width, m_height).convertToFormat(QImage::Format_ARGB32));
+    const int w = m_width, h = m_height;
+    m_images.append(TPictureTwin::derive(image.scaled(w, h).convertToFormat(QImage::Format_ARGB32),
+        image, [w, h](const QImage &twin) {
+            return twin.scaled(2 * w, 2 * h).convertToFormat(QImage::Format_ARGB32);
+        }));
     Q_EMIT OnChange(this);
 }
 

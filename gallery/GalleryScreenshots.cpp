@@ -27,6 +27,7 @@
 #include <QMetaEnum>
 #include <QPainter>
 #include <QPixmap>
+#include <QProcess>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -376,5 +377,19 @@ int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *err
     if (!contactSheet(overview, names, int(styles.size()), 1.0 / 3).save(sheetFile))
         return fail(QStringLiteral("cannot write %1").arg(sheetFile));
     form.close();
+    // The same set at 200 % into "<dir>/200": the scale belongs to the process, so the gallery
+    // runs once more at a device pixel ratio of 2, where the pictures' twins are drawn.
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+        QProcess again;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        again.setProcessEnvironment(environment);
+        again.setProcessChannelMode(QProcess::ForwardedChannels);
+        again.start(QCoreApplication::applicationFilePath(),
+            { QStringLiteral("--screenshots"), QDir(dir).filePath(QStringLiteral("200")) });
+        if (!again.waitForFinished(-1) || again.exitStatus() != QProcess::NormalExit
+            || again.exitCode() != 0)
+            return fail(QStringLiteral("the screenshots at 200 % failed"));
+    }
     return 0;
 }

@@ -16,6 +16,7 @@ class TGalleryForm;
 //   gallery-<Style>-about.png                 the About box
 // then one contact sheet per family at half size, "gallery-sheet-<Family>.png" (a column per
 // style, a row per picture of the family), and the overview of every family's page at a third,
-// "gallery-contact-sheet.png". Needs a display. Returns the process's exit code and sets error
+// "gallery-contact-sheet.png"; then the same set at 200 % (device pixel ratio 2) in "<dir>/200".
+// Needs a display. Returns the process's exit code and sets error
 // for a failure.
 int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *error);

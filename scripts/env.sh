@@ -22,8 +22,8 @@ fi
 
 BUILD_DIR="${BUILD_DIR:-build}"
 
-# Starts Xvfb and openbox when there is no display; sets DISPLAY. Returns the Xvfb pid in
-# XVFB_PID (empty when a display was already there).
+# Starts Xvfb (screen XVFB_SCREEN, 1280x800x24 unless set) and openbox when there is no display;
+# sets DISPLAY. Returns the Xvfb pid in XVFB_PID (empty when a display was already there).
 start_display() {
     XVFB_PID=""
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
@@ -31,7 +31,7 @@ start_display() {
     fi
     local n=99
     while [ -e "/tmp/.X${n}-lock" ]; do n=$((n + 1)); done
-    Xvfb ":${n}" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":${n}" -screen 0 "${XVFB_SCREEN:-1280x800x24}" -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":${n}"
     for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done

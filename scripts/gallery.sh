@@ -11,7 +11,8 @@ cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$BUILD_DIR" --parallel "$(nproc)" --target SkinGallery
 
 gallery="$BUILD_DIR/gallery/SkinGallery"
-start_display
+# Room for the screenshots at 200 %, which take twice the pixels each way.
+XVFB_SCREEN=2600x1700x24 start_display
 trap stop_display EXIT
 if [ $# -eq 0 ] && [ -n "$XVFB_PID" ]; then
     dir="$(pwd)/$BUILD_DIR/gallery-screens"

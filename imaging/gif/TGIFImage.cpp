@@ -5,7 +5,9 @@
 #include "GifReader.h"
 #include "TBitmap.h"
 #include "TPicture.h"
+#include "TPictureTwin.h"
 
+#include <QFile>
 #include <QIODevice>
 #include <QMimeData>
 #include <QPainter>
@@ -123,6 +125,7 @@ TGIFImage::~TGIFImage() = default;
 
 void TGIFImage::copyFrom(const TGIFImage &other)
 {
+    m_twin = other.m_twin;
     m_frames.clear();
     for (const auto &source : other.m_frames) {
         auto frame = std::make_unique<TGIFFrame>(this);
@@ -209,6 +212,13 @@ void TGIFImage::draw(QPainter &painter, const QRect &rect) const
     if (m_current < 0 || m_current >= frameCount())
         return;
     TGIFFrame &f = *m_frames[size_t(m_current)];
+    if (m_twin && TPictureTwin::ratio(painter) > 1.0 && m_current < m_twin->frameCount()) {
+        const QImage &twin = m_twin->m_frames[size_t(m_current)]->drawImage(isTransparent());
+        if (!twin.isNull()) {
+            TPictureTwin::drawTwin(painter, rect, twin, twin.rect());
+            return;
+        }
+    }
     const QImage &image = f.drawImage(isTransparent());
     if (image.isNull())
         return;
@@ -302,6 +312,22 @@ void TGIFImage::resetImage()
 void TGIFImage::loadFromStream(QIODevice &stream)
 {
     loadFromBytes(GifReader::readDevice(stream), true);
+    m_twin.reset();
+    if (!twinFile().isEmpty()) {
+        // A twin that cannot be read only leaves the picture without one.
+        QFile file(twinFile());
+        auto twin = std::make_shared<TGIFImage>();
+        try {
+            if (file.open(QIODevice::ReadOnly)) {
+                twin->loadFromStream(file);
+                if (twin->width() == 2 * width() && twin->height() == 2 * height()
+                    && twin->frameCount() == frameCount())
+                    m_twin = std::move(twin);
+            }
+        } catch (const std::exception &) {
+            m_twin.reset();
+        }
+    }
 }
 
 void TGIFImage::readData(QIODevice &stream)

@@ -163,6 +163,9 @@ private:
     quint16 m_repeatCount = 1;
     bool m_looping = false;
     bool m_corrupted = false;
+    // The picture's twin for high-density screens (NAME@2x.gif beside the file, decoded alike),
+    // drawn in its place where the device pixel ratio is above 1.
+    std::shared_ptr<const TGIFImage> m_twin;
     int m_screenWidth = 0;
     int m_screenHeight = 0;
     ProgressHandler m_onProgress;

@@ -1,4 +1,5 @@
 #include "TzynButton.h"
+#include "TPictureTwin.h"
 
 #include "TBitmap.h"
 #include "TCustomAction.h"
@@ -191,7 +192,7 @@ void TzynButton::PaintPicture(QPainter &canvas, const TzynButtonOption &option) 
     // part shown taken from it.
     const QImage prepared
         = PreparedPicture(glyph, true, TopLeftKey(glyph), !twoImages && !option.enabled);
-    canvas.drawImage(at, prepared,
+    TPictureTwin::draw(canvas, QRect(at, place.glyphSize), prepared,
         QRect(
             index * place.glyphSize.width(), 0, place.glyphSize.width(), place.glyphSize.height()));
 }

@@ -1,4 +1,5 @@
 #include "TzynCheckListBox.h"
+#include "TPictureTwin.h"
 
 #include "ZYNControlUtils.h"
 
@@ -34,8 +35,8 @@ public:
 
         const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
         painter->fillRect(m_list->MarkArea(option.rect), toQColor(m_list->Color()));
-        painter->drawImage(
-            m_list->MarkOrigin(option.rect), ThemeImage(m_list->MarkPictureName(checked)));
+        TPictureTwin::draw(*painter, m_list->MarkOrigin(option.rect),
+            ThemeImage(m_list->MarkPictureName(checked)));
     }
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override

@@ -1,4 +1,5 @@
 #include "TzynCustomButton.h"
+#include "TPictureTwin.h"
 
 #include "Exception.h"
 #include "TCustomAction.h"
@@ -244,8 +245,7 @@ void TzynCustomButton::paintEvent(QPaintEvent *)
     TzynButtonOption option;
     initButtonOption(option);
 
-    QImage buffer(size(), QImage::Format_RGB32);
-    buffer.fill(Qt::white);
+    QImage buffer = WidgetBuffer(this, QImage::Format_RGB32, Qt::white);
     {
         QPainter canvas(&buffer);
         if (m_transparent)
@@ -269,7 +269,7 @@ void TzynCustomButton::PaintPicture(QPainter &canvas, const TzynButtonOption &op
     const QImage &image = option.picture;
     if (image.width() <= 0 || image.height() <= 0)
         return;
-    canvas.drawImage(0, 0,
+    TPictureTwin::draw(canvas, QPoint(0, 0),
         PreparedPicture(image, option.pictureTransparent, TopLeftKey(image), !option.enabled));
 }
 

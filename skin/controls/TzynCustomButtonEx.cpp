@@ -1,4 +1,5 @@
 #include "TzynCustomButtonEx.h"
+#include "TPictureTwin.h"
 
 #include "ZYNControlUtils.h"
 
@@ -78,7 +79,7 @@ void TzynCustomButtonEx::PaintPicture(QPainter &canvas, const TzynButtonOption &
     if (image.width() <= 0 || image.height() <= 0)
         return;
     // Disabled looks come from the theme pictures: never greyed here.
-    canvas.drawImage(1, (height() - PictureHeight()) / 2,
+    TPictureTwin::draw(canvas, QPoint(1, (height() - PictureHeight()) / 2),
         PreparedPicture(image, option.pictureTransparent, TopLeftKey(image), false));
 }
 

@@ -1,4 +1,5 @@
 #include "TzynCustomComboBox.h"
+#include "TPictureTwin.h"
 
 #include "TProperty.h"
 #include "ZYNControlUtils.h"
@@ -219,7 +220,7 @@ void TzynCustomComboBox::paintEvent(QPaintEvent *event)
     QPainter canvas(this);
     const QRect button = ButtonRect();
     if (const char *picture = StyleLook(UIStyle()).comboBoxButton)
-        canvas.drawImage(button, ThemeImage(QString::fromLatin1(picture)));
+        TPictureTwin::draw(canvas, button, ThemeImage(QString::fromLatin1(picture)));
     else
         canvas.fillRect(button, toQColor(m_buttonColor));
     const QPoint at = ArrowOrigin(button);

@@ -1,4 +1,5 @@
 #include "TzynImageButton.h"
+#include "TPictureTwin.h"
 
 #include "TBitmap.h"
 #include "TPicture.h"
@@ -68,9 +69,9 @@ void TzynImageButton::PaintPicture(QPainter &canvas, const TzynButtonOption &opt
     const QImage drawn
         = PreparedPicture(image, option.pictureTransparent, TopLeftKey(image), false);
     if (m_stretch)
-        canvas.drawImage(option.rect, drawn);
+        TPictureTwin::draw(canvas, option.rect, drawn);
     else
-        canvas.drawImage(0, 0, drawn);
+        TPictureTwin::draw(canvas, QPoint(0, 0), drawn);
 }
 
 QRect TzynImageButton::PictureRect(const TzynButtonOption &option) const

@@ -1,4 +1,5 @@
 #include "TzynProgressBar.h"
+#include "TPictureTwin.h"
 
 #include "TBitmap.h"
 #include "TFont.h"
@@ -241,7 +242,8 @@ QImage TzynProgressBar::mirroredPicture(const TGraphic &graphic) const
 {
     const QImage image = GraphicImage(graphic);
     if (image.cacheKey() != m_mirroredFrom || m_mirrored.isNull()) {
-        m_mirrored = image.mirrored(false, true);
+        m_mirrored = TPictureTwin::derive(image.mirrored(false, true), image,
+            [](const QImage &twin) { return twin.mirrored(false, true); });
         m_mirroredFrom = image.cacheKey();
     }
     return m_mirrored;
@@ -254,13 +256,21 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
         return;
     const TGraphic *graphic = m_picture->graphic();
     const bool hasPicture = graphic && !graphic->isEmpty();
+    // Drawn at the screen's density; `size` is the bitmap's size in the bar's pixels.
+    const qreal ratio = devicePixelRatioF();
     QImage bitmap;
+    QSize size;
+    const auto makeBitmap = [&](int bw, int bh) {
+        size = QSize(bw, bh);
+        bitmap = QImage(size * ratio, QImage::Format_RGB32);
+        bitmap.setDevicePixelRatio(ratio);
+        bitmap.fill(Qt::white);
+    };
     if (m_orientation == zyn::zynHorizontal) {
         const int filled = std::max(1, FilledLength(m_min, m_max, m_position, w - 1));
-        bitmap = QImage(w, hasPicture ? graphic->height() + 2 : h, QImage::Format_RGB32);
-        bitmap.fill(Qt::white);
+        makeBitmap(w, hasPicture ? graphic->height() + 2 : h);
         QPainter canvas(&bitmap);
-        const int bottom = bitmap.height() - 1;
+        const int bottom = size.height() - 1;
         const QRect fill(QPoint(1, 1), QPoint(filled - 1, bottom - 1));
         if (hasPicture && tilesPicture()) {
             // Stretched, a picture of blocks or stripes would stop short of the percentage in
@@ -273,10 +283,9 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
         canvas.fillRect(QRect(QPoint(filled, 1), QPoint(w - 2, bottom - 1)), toQColor(Color()));
     } else {
         const int top = std::max(1, (h - 1) - FilledLength(m_min, m_max, m_position, h - 1));
-        bitmap = QImage(hasPicture ? graphic->width() + 2 : w, h, QImage::Format_RGB32);
-        bitmap.fill(Qt::white);
+        makeBitmap(hasPicture ? graphic->width() + 2 : w, h);
         QPainter canvas(&bitmap);
-        const int right = bitmap.width() - 1;
+        const int right = size.width() - 1;
         // The filled part grows from the bottom, so its picture is turned upside down; a pattern
         // is repeated upward from the bottom row.
         const QRect fill(QPoint(1, top), QPoint(right - 1, h - 2));
@@ -284,7 +293,7 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
             canvas.setBrushOrigin(1, h - 1);
             canvas.fillRect(fill, QBrush(mirroredPicture(*graphic)));
         } else if (hasPicture) {
-            canvas.drawImage(fill, mirroredPicture(*graphic));
+            TPictureTwin::draw(canvas, fill, mirroredPicture(*graphic));
         }
         canvas.fillRect(QRect(QPoint(1, 1), QPoint(right - 1, top - 1)), toQColor(Color()));
     }
@@ -298,8 +307,8 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
         const QFontMetrics metrics(font);
         const QString text = Caption();
         canvas.setFont(font);
-        const int x = (bitmap.width() - metrics.horizontalAdvance(text)) / 2;
-        const int y = (bitmap.height() - metrics.height()) / 2;
+        const int x = (size.width() - metrics.horizontalAdvance(text)) / 2;
+        const int y = (size.height() - metrics.height()) / 2;
         const QPoint at(x, y + metrics.ascent());
         // The part of the caption over the fill takes a colour that reads on the fill; the rest
         // is in CaptionColor on Color, as given.
@@ -308,10 +317,10 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
         const QColor fillColor
             = hasPicture ? averageColor(GraphicImage(*graphic)) : QColor(Qt::white);
         canvas.save();
-        canvas.setClipRect(QRect(0, 0, filled, bitmap.height()));
+        canvas.setClipRect(QRect(0, 0, filled, size.height()));
         canvas.setPen(ReadableOn(caption, fillColor));
         canvas.drawText(at, text);
-        canvas.setClipRect(QRect(filled, 0, bitmap.width() - filled, bitmap.height()));
+        canvas.setClipRect(QRect(filled, 0, size.width() - filled, size.height()));
         canvas.setPen(caption);
         canvas.drawText(at, text);
         canvas.restore();
@@ -325,7 +334,7 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
     QPainter screen(this);
     // Where the bitmap (sized by the picture) is smaller than the control, the rest shows the
     // colour, as a fresh control would.
-    if (bitmap.size() != size())
+    if (size != this->size())
         screen.fillRect(rect(), toQColor(Color()));
     screen.drawImage(0, 0, bitmap);
 }

@@ -1,4 +1,5 @@
 #include "TzynScrollBar.h"
+#include "TPictureTwin.h"
 
 #include "TBitmap.h"
 #include "TProperty.h"
@@ -243,17 +244,28 @@ void TzynScrollBar::loadStylePictures()
     m_track->BarImage()->clear();
 
     // The thumb is stored upright: start cap, body and end cap from top to bottom.
-    QImage thumb = ThemeImage(GetThemeResName(UIStyle(), E::ScrollBarTrackImage));
-    RotateBitmapLeft(thumb);
-    const int cell = thumb.width() / 3;
-    m_thumbStart = thumb.copy(0, 0, cell, thumb.height());
-    m_thumbMiddle = thumb.copy(cell, 0, cell, thumb.height());
-    m_thumbEnd = thumb.copy(2 * cell, 0, cell, thumb.height());
-    if (vertical()) {
-        RotateBitmapRight(m_thumbStart);
-        RotateBitmapRight(m_thumbMiddle);
-        RotateBitmapRight(m_thumbEnd);
-    }
+    // Every piece keeps the twin of the picture for high-density screens, cut and turned alike.
+    const auto left = [](QImage image) {
+        RotateBitmapLeft(image);
+        return image;
+    };
+    const auto right = [](QImage image) {
+        RotateBitmapRight(image);
+        return image;
+    };
+    const QImage upright = ThemeImage(GetThemeResName(UIStyle(), E::ScrollBarTrackImage));
+    const QImage thumb = TPictureTwin::derive(left(upright), upright, left);
+    const auto part = [&](int index) {
+        const auto cut = [index](const QImage &image) {
+            const int w = image.width() / 3;
+            return image.copy(index * w, 0, w, image.height());
+        };
+        QImage piece = TPictureTwin::derive(cut(thumb), thumb, cut);
+        return vertical() ? TPictureTwin::derive(right(piece), piece, right) : piece;
+    };
+    m_thumbStart = part(0);
+    m_thumbMiddle = part(1);
+    m_thumbEnd = part(2);
 
     // The arrows are stored for the vertical form.
     struct Arrow {
@@ -270,7 +282,7 @@ void TzynScrollBar::loadStylePictures()
         auto load = [&](TPicture *picture, E entry) {
             QImage image = ThemeImage(GetThemeResName(UIStyle(), entry));
             if (!vertical())
-                RotateBitmapLeft(image);
+                image = TPictureTwin::derive(left(image), image, left);
             setPictureImage(picture, image);
         };
         load(arrow.button->PicNormal(), arrow.normal);
@@ -331,27 +343,41 @@ void TzynScrollBar::buildThumb()
         m_track->UpdateLayout();
         return;
     }
-    QImage thumb(
-        vertical() ? QSize(thickness, length) : QSize(length, thickness), QImage::Format_RGB32);
-    thumb.fill(Qt::black);
-    QPainter canvas(&thumb);
-    canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (vertical()) {
-        const int start = m_thumbStart.height();
-        const int end = m_thumbEnd.height();
-        canvas.drawImage(0, 0, m_thumbStart);
-        canvas.drawImage(0, length - end, m_thumbEnd);
-        if (length - end > start)
-            canvas.drawImage(QRect(0, start, thickness, length - end - start), m_thumbMiddle);
-    } else {
-        const int start = m_thumbStart.width();
-        const int end = m_thumbEnd.width();
-        canvas.drawImage(0, 0, m_thumbStart);
-        canvas.drawImage(length - end, 0, m_thumbEnd);
-        if (length - end > start)
-            canvas.drawImage(QRect(start, 0, length - end - start, thickness), m_thumbMiddle);
-    }
-    canvas.end();
+    // The thumb at the pieces' density and, where they have twins, at twice it.
+    const auto compose = [&](int scale) {
+        QImage thumb((vertical() ? QSize(thickness, length) : QSize(length, thickness)) * scale,
+            QImage::Format_RGB32);
+        thumb.setDevicePixelRatio(scale);
+        thumb.fill(Qt::black);
+        QPainter canvas(&thumb);
+        canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        const auto piece
+            = [scale](const QImage &image) { return scale == 1 ? image : TPictureTwin::of(image); };
+        if (vertical()) {
+            const int start = m_thumbStart.height();
+            const int end = m_thumbEnd.height();
+            canvas.drawImage(QRect(0, 0, thickness, start), piece(m_thumbStart));
+            canvas.drawImage(QRect(0, length - end, thickness, end), piece(m_thumbEnd));
+            if (length - end > start)
+                canvas.drawImage(
+                    QRect(0, start, thickness, length - end - start), piece(m_thumbMiddle));
+        } else {
+            const int start = m_thumbStart.width();
+            const int end = m_thumbEnd.width();
+            canvas.drawImage(QRect(0, 0, start, thickness), piece(m_thumbStart));
+            canvas.drawImage(QRect(length - end, 0, end, thickness), piece(m_thumbEnd));
+            if (length - end > start)
+                canvas.drawImage(
+                    QRect(start, 0, length - end - start, thickness), piece(m_thumbMiddle));
+        }
+        canvas.end();
+        thumb.setDevicePixelRatio(1);
+        return thumb;
+    };
+    const QImage thumb = compose(1);
+    if (!TPictureTwin::of(m_thumbStart).isNull() && !TPictureTwin::of(m_thumbMiddle).isNull()
+        && !TPictureTwin::of(m_thumbEnd).isNull())
+        TPictureTwin::attach(thumb, compose(2));
     m_track->setSliderImage(thumb);
     // The slider took the thumb's size: the track fits and places it again.
     m_track->UpdateLayout();

@@ -1,4 +1,5 @@
 #include "TzynSideChannel.h"
+#include "TPictureTwin.h"
 
 #include "TFont.h"
 #include "TProperty.h"
@@ -17,7 +18,12 @@ namespace {
 QIcon glyphIcon(const char *name)
 {
     const QImage image = ThemeImage(QString::fromLatin1(name));
-    return QIcon(QPixmap::fromImage(PreparedPicture(image, true, TopLeftKey(image), false)));
+    const QImage prepared = PreparedPicture(image, true, TopLeftKey(image), false);
+    QIcon icon(QPixmap::fromImage(prepared));
+    // The twin for high-density screens, which the icon gives where the ratio is 2.
+    if (const QImage twin = TPictureTwin::of(prepared); !twin.isNull())
+        icon.addPixmap(QPixmap::fromImage(twin));
+    return icon;
 }
 
 // The side bar and the caption panel: plain panels without bevels, reporting pointer moves.

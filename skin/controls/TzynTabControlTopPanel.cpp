@@ -1,4 +1,5 @@
 #include "TzynTabControlTopPanel.h"
+#include "TPictureTwin.h"
 
 #include "TFont.h"
 #include "TProperty.h"
@@ -158,7 +159,7 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
     const int stripHeight = active.height();
     const int w = width();
     if (!line.isNull())
-        canvas.drawImage(QRect(1, stripHeight, w - 2, line.height()), line);
+        TPictureTwin::draw(canvas, QRect(1, stripHeight, w - 2, line.height()), line);
     const QColor border = toQColor(m_owner->BorderColor());
     canvas.fillRect(QRect(0, stripHeight, 1, line.height()), border);
     canvas.fillRect(QRect(w - 1, stripHeight, 1, line.height()), border);
@@ -184,7 +185,10 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
         const QImage &face = selected ? active : inactive;
         if (!face.isNull())
             DrawThreeSliceBitmap(face, canvas, box, true);
-        canvas.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
+        // An unselected tab's face starts two pixels lower than the strip: its caption is
+        // centred in the face, not against the strip's top.
+        canvas.drawText(selected ? box : box.adjusted(0, 2, 0, 0),
+            Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
         if (selected && hasFocus()) {
             // Around the caption with a margin, inside the tab's picture.
             const QFontMetrics metrics(font);

@@ -1,4 +1,5 @@
 #include "TzynToolBar.h"
+#include "TPictureTwin.h"
 
 #include "TFont.h"
 #include "TImageList.h"
@@ -100,7 +101,8 @@ void TzynToolBar::drawLook(TToolButton *button, QPainter &canvas, bool down)
     const TImageList *images = HotImages() ? HotImages() : Images();
     int captionTop = down ? 5 : 4;
     if (images) {
-        canvas.drawImage(QPoint(r.left() + (r.width() - images->Width()) / 2, down ? 3 : 2),
+        TPictureTwin::draw(canvas,
+            QPoint(r.left() + (r.width() - images->Width()) / 2, down ? 3 : 2),
             images->image(button->ImageIndex()));
         captionTop = images->Height() + 4;
     }

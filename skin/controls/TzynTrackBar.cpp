@@ -1,4 +1,5 @@
 #include "TzynTrackBar.h"
+#include "TPictureTwin.h"
 
 #include "TBitmap.h"
 #include "TProperty.h"
@@ -279,12 +280,21 @@ void TzynTrackBar::prepareBar()
         setPictureImage(m_barImage, bar);
         m_barBitmap = QImage();
         if (length > 0 && !bar.isNull()) {
-            m_barBitmap = QImage(length, bar.height(), QImage::Format_RGB32);
-            QPainter canvas(&m_barBitmap);
-            DrawThreeSliceBitmap(bar, canvas, m_barBitmap.rect(), false);
-            canvas.end();
-            if (!horizontal())
-                RotateBitmapLeft(m_barBitmap);
+            // The bar at the picture's density and, where the picture has a twin, at twice it.
+            const auto compose = [&](int scale) {
+                QImage out(length * scale, bar.height() * scale, QImage::Format_RGB32);
+                out.setDevicePixelRatio(scale);
+                QPainter canvas(&out);
+                DrawThreeSliceBitmap(bar, canvas, QRect(0, 0, length, bar.height()), false);
+                canvas.end();
+                if (!horizontal())
+                    RotateBitmapLeft(out);
+                out.setDevicePixelRatio(1);
+                return out;
+            };
+            m_barBitmap = compose(1);
+            if (!TPictureTwin::of(bar).isNull())
+                TPictureTwin::attach(m_barBitmap, compose(2));
         }
         setPictureImage(m_slider->Picture(),
             ThemeImage(GetThemeResName(UIStyle(),
@@ -333,7 +343,7 @@ void TzynTrackBar::paintEvent(QPaintEvent *)
     if (!m_barBitmap.isNull()) {
         const QPoint at = horizontal() ? QPoint(0, (height() - m_barBitmap.height()) / 2)
                                        : QPoint((width() - m_barBitmap.width()) / 2, 0);
-        painter.drawImage(at, m_barBitmap);
+        TPictureTwin::draw(painter, at, m_barBitmap);
     }
     // The dotted rectangle round the control while it has the focus; the slider, a child,
     // covers it where it stands.

@@ -1,4 +1,5 @@
 #include "TzynMainMenu.h"
+#include "TPictureTwin.h"
 
 #include "TBitmap.h"
 #include "TFont.h"
@@ -23,7 +24,9 @@ TzynMainMenu::TzynMainMenu(QObject *owner)
     , m_checkImages(new TImageList(this))
     , m_popupStyle(new TzynMenuStyle(this))
 {
-    m_checkImages->Add(KeyedImage(ThemeImage(QStringLiteral("MENU_CHECKED")), 0xFFFFFF));
+    const QImage checked = ThemeImage(QStringLiteral("MENU_CHECKED"));
+    const auto keyed = [](const QImage &image) { return KeyedImage(image, 0xFFFFFF); };
+    m_checkImages->Add(TPictureTwin::derive(keyed(checked), checked, keyed));
     setUIStyle(FindFormUIStyle(owner));
     // Made on a form: the form's frame shows the menu.
     if (auto *form = qobject_cast<TForm *>(owner)) {
@@ -278,8 +281,8 @@ void TzynMainMenu::PaintSkinnedMenuItem(
             FillColorRect(
                 canvas, QRect(QPoint(l + 3, t + 2), QPoint(l + 19, t + 18)), m_selectedColor);
         } else {
-            canvas.drawImage(
-                QPoint(l + 4, t + 3), PreparedPicture(m_checkImages->image(0), false, 0, !enabled));
+            TPictureTwin::draw(canvas, QPoint(l + 4, t + 3),
+                PreparedPicture(m_checkImages->image(0), false, 0, !enabled));
         }
     }
     if (image)

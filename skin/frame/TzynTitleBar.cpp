@@ -1,5 +1,7 @@
 #include "TzynTitleBar.h"
 
+#include "TPictureTwin.h"
+
 #include "TBitmap.h"
 #include "TConstraints.h"
 #include "TFont.h"
@@ -342,7 +344,10 @@ QString TzynTitleBar::FittedCaption(int room) const
 void TzynTitleBar::DrawSections(QImage &bitmap)
 {
     QPainter canvas(&bitmap);
-    const int W = bitmap.width(), H = bitmap.height();
+    // The bitmap may have more pixels than the bar (a high-density screen): the layout is in
+    // the bar's own, logical pixels.
+    const QSize size = bitmap.deviceIndependentSize().toSize();
+    const int W = size.width(), H = size.height();
     int L = -1, R = W + 1;
     const TzynTitleBarSection *client = nullptr;
     auto place = [&](const TzynTitleBarSection *section, int x) {
@@ -351,11 +356,11 @@ void TzynTitleBar::DrawSections(QImage &bitmap)
             return;
         const QRect target(x, 0, section->Width(), H);
         if (section->Stretch()) {
-            canvas.drawImage(target, image);
+            TPictureTwin::draw(canvas, target, image);
         } else {
             const QRect source(
                 0, 0, std::min(target.width(), image.width()), std::min(H, image.height()));
-            canvas.drawImage(target.topLeft(), image, source);
+            TPictureTwin::draw(canvas, QRect(target.topLeft(), source.size()), image, source);
         }
     };
     for (int i = 0; i < m_sections->Count(); ++i) {
@@ -380,7 +385,7 @@ void TzynTitleBar::DrawSections(QImage &bitmap)
         const QImage image = pictureImage(client->Picture());
         const QRect target(L + 1, 0, (R - 1) - (L + 1), H);
         if (!image.isNull() && target.width() > 0)
-            canvas.drawImage(target, image);
+            TPictureTwin::draw(canvas, target, image);
     }
 }
 
@@ -447,9 +452,10 @@ QList<int> TzynTitleBar::litButtons() const
 void TzynTitleBar::DrawButtons(QImage &bitmap)
 {
     QPainter canvas(&bitmap);
-    const int H = bitmap.height();
+    const QSize size = bitmap.deviceIndependentSize().toSize();
+    const int H = size.height();
     const QPoint mouse = hoverPoint();
-    const TzynTitleBarLayout::Layout layout = ButtonLayout(bitmap.width());
+    const TzynTitleBarLayout::Layout layout = ButtonLayout(size.width());
 
     auto drawButton = [&](const TzynTitleBarButton *button, const QRect &hit) {
         const TPicture *shown = button->PicNormal();
@@ -457,13 +463,15 @@ void TzynTitleBar::DrawButtons(QImage &bitmap)
             shown = m_mouseIsDown ? button->PicMouseDown() : button->PicMouseOn();
         const QSize cellSize(button->PicNormal()->width(), button->PicNormal()->height());
         if (!cellSize.isEmpty())
-            canvas.drawImage(hit.topLeft(), buttonCell(shown, cellSize, button->Transparent()));
+            TPictureTwin::draw(
+                canvas, hit.topLeft(), buttonCell(shown, cellSize, button->Transparent()));
     };
 
     for (const TzynTitleBarLayout::ButtonPlace &place : layout.buttons) {
         const TzynTitleBarButton *button = m_buttons->Items(place.index);
         if (button->ButtonType() == zynControlBox && !layout.appIcon.isEmpty()) {
-            const QPixmap icon = QApplication::windowIcon().pixmap(16, 16);
+            const QPixmap icon
+                = QApplication::windowIcon().pixmap(QSize(16, 16), TPictureTwin::ratio(canvas));
             if (!icon.isNull())
                 canvas.drawPixmap(layout.appIcon, icon);
         } else {
@@ -493,7 +501,10 @@ void TzynTitleBar::paintEvent(QPaintEvent *)
 {
     if (width() <= 0 || height() <= 0)
         return;
-    QImage bitmap(size(), QImage::Format_RGB32);
+    // Drawn at the screen's density, so that caption and pictures keep their detail.
+    const qreal ratio = devicePixelRatioF();
+    QImage bitmap(size() * ratio, QImage::Format_RGB32);
+    bitmap.setDevicePixelRatio(ratio);
     bitmap.fill(toQColor(Color()));
     DrawSections(bitmap);
     DrawButtons(bitmap);

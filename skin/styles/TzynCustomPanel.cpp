@@ -1,4 +1,5 @@
 #include "TzynCustomPanel.h"
+#include "TPictureTwin.h"
 
 #include "TPicture.h"
 #include "TProperty.h"
@@ -183,11 +184,15 @@ void TzynCustomPanel::paintEvent(QPaintEvent *event)
         PaintOnto(canvas, exposed);
         return;
     }
-    if (m_buffer.size() != size())
-        m_buffer = QImage(size(), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    if (m_buffer.size() != size() * ratio || m_buffer.devicePixelRatio() != ratio) {
+        m_buffer = QImage(size() * ratio, QImage::Format_RGB32);
+        m_buffer.setDevicePixelRatio(ratio);
+    }
     {
         QPainter canvas(&m_buffer);
         PaintOnto(canvas, exposed);
     }
-    QPainter(this).drawImage(exposed.topLeft(), m_buffer, exposed);
+    const QRectF source(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio);
+    QPainter(this).drawImage(QRectF(exposed), m_buffer, source);
 }

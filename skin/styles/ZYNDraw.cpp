@@ -4,6 +4,7 @@
 #include "TBitmap.h"
 #include "TControlCore.h"
 #include "TPicture.h"
+#include "TPictureTwin.h"
 
 #include <QCache>
 #include <QGuiApplication>
@@ -141,13 +142,25 @@ void DrawNineSliceBitmap(
     // and press does it): the composed layer is kept and drawn again. The image's cache key
     // changes whenever its pixels do.
     static QCache<DrawingKey, QImage> layers(4096); // in KiB
+    // On a high-density canvas the pieces come from the picture's twin: the same slices at
+    // twice the pixels, so the layer has the logical size and twice the resolution.
+    const QImage twin = TPictureTwin::forPainter(canvas, sourceImage);
+    const int k = twin.cacheKey() == sourceImage.cacheKey() ? 1 : 2;
     const DrawingKey layerKey { sourceImage.cacheKey(), dest.x(), dest.y(), dest.width(),
-        dest.height(), int(cornersKeyed) };
+        dest.height(), int(cornersKeyed) + 2 * k };
+    const auto show = [&canvas, k](const QImage &layer) {
+        if (k == 1)
+            canvas.drawImage(0, 0, layer);
+        else
+            TPictureTwin::drawTwin(
+                canvas, QRect(QPoint(0, 0), layer.size() / k), layer, layer.rect());
+    };
     if (const QImage *layer = layers.object(layerKey)) {
-        canvas.drawImage(0, 0, *layer);
+        show(*layer);
         return;
     }
     const QImage source = asRgb32(sourceImage);
+    const QImage pixels = k == 1 ? source : asRgb32(twin);
     const int W = source.width(), H = source.height();
     const int hw = W / 2, hh = H / 2;
     const int DW = dest.width(), DH = dest.height();
@@ -155,9 +168,15 @@ void DrawNineSliceBitmap(
     const int R = dest.x() + DW, B = dest.y() + DH;
     if (source.isNull() || R <= 0 || B <= 0)
         return;
-    QImage layer(R, B, QImage::Format_ARGB32_Premultiplied);
+    QImage layer(R * k, B * k, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     const QRgb key = nineSliceKey;
+    // Every piece is cut and placed in the picture's pixels, then copied at the layer's scale.
+    const auto blit = [&pixels, k](QImage &into, const QImage &, const QRect &src, const QRect &dst,
+                          bool keyed, QRgb key) {
+        ::blit(into, pixels, QRect(src.topLeft() * k, src.size() * k),
+            QRect(dst.topLeft() * k, dst.size() * k), keyed, key);
+    };
 
     // Corners: never stretched, cut to the part against the outer corner.
     const int tlW = std::max(0, std::min(hw, dw)), tlH = std::max(0, std::min(hh, dh));
@@ -212,7 +231,7 @@ void DrawNineSliceBitmap(
         const QRect src = ltrb(hw, H - srcHeight, W - hw + 1, H);
         blit(layer, source, src, dst, true, key);
     }
-    canvas.drawImage(0, 0, layer);
+    show(layer);
     layers.insert(layerKey, new QImage(layer), int(layer.sizeInBytes() / 1024 + 1));
 }
 
@@ -223,42 +242,66 @@ void DrawThreeSliceBitmap(
         return;
     // Composed once per picture, size and keying, like the nine-slice layers.
     static QCache<DrawingKey, QImage> layers(2048); // in KiB
+    // On a high-density canvas the pieces come from the picture's twin, as in the nine-slice.
+    const QImage twin = TPictureTwin::forPainter(canvas, sourceImage);
+    const int k = twin.cacheKey() == sourceImage.cacheKey() ? 1 : 2;
     const DrawingKey layerKey { sourceImage.cacheKey(), 0, 0, dest.width(), dest.height(),
-        int(keyed) };
+        int(keyed) + 2 * k };
     // The caps keep their full size even where the destination is narrower or lower, so the
     // layer reaches as far as they do.
     const int capsWidth = sourceImage.width() / 3;
     const QPoint origin(std::min(0, dest.width() - capsWidth), 0);
+    const auto show = [&canvas, k, at = dest.topLeft() + origin](const QImage &layer) {
+        if (k == 1)
+            canvas.drawImage(at, layer);
+        else
+            TPictureTwin::drawTwin(canvas, QRect(at, layer.size() / k), layer, layer.rect());
+    };
     if (const QImage *layer = layers.object(layerKey)) {
-        canvas.drawImage(dest.topLeft() + origin, *layer);
+        show(*layer);
         return;
     }
-    const QImage source = asRgb32(sourceImage);
+    const QImage source = asRgb32(k == 1 ? sourceImage : twin);
     if (source.isNull())
         return;
-    const int cell = source.width() / 3, H = source.height();
+    const int cell = sourceImage.width() / 3, H = sourceImage.height();
     if (cell <= 0)
         return;
     const QRgb key = source.pixel(0, 0) & 0x00FFFFFFu;
     const int W = dest.width();
+    // A piece of the source in the picture's pixels, made at the layer's scale.
+    const auto cut = [&source, k, keyed, key](const QRect &src, const QSize &size, bool keyOut) {
+        QImage out = piece(
+            source, QRect(src.topLeft() * k, src.size() * k), size * k, keyed && keyOut, key);
+        out.setDevicePixelRatio(k);
+        return out;
+    };
     // Keyed pixels are fully transparent and the rest opaque, so drawing the pieces into a
     // clear layer and the layer over the canvas gives what drawing them in turn would.
-    QImage layer(std::max(W, cell) - origin.x(), std::max(dest.height(), H),
+    QImage layer((std::max(W, cell) - origin.x()) * k, std::max(dest.height(), H) * k,
         QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(k);
     layer.fill(Qt::transparent);
     {
         QPainter p(&layer);
         p.translate(-origin);
-        p.drawImage(0, 0, piece(source, QRect(0, 0, cell, H), { cell, H }, keyed, key));
-        p.drawImage(
-            W - cell, 0, piece(source, QRect(2 * cell, 0, cell, H), { cell, H }, keyed, key));
+        p.drawImage(0, 0, cut(QRect(0, 0, cell, H), { cell, H }, true));
+        p.drawImage(W - cell, 0, cut(QRect(2 * cell, 0, cell, H), { cell, H }, true));
         const QRect middle = ltrb(cell, 0, W - cell, dest.height());
         if (middle.width() > 0 && middle.height() > 0)
-            p.drawImage(middle.topLeft(),
-                piece(source, QRect(cell, 0, cell, H), middle.size(), false, key));
+            p.drawImage(middle.topLeft(), cut(QRect(cell, 0, cell, H), middle.size(), false));
     }
-    canvas.drawImage(dest.topLeft() + origin, layer);
+    show(layer);
     layers.insert(layerKey, new QImage(layer), int(layer.sizeInBytes() / 1024 + 1));
+}
+
+QImage WidgetBuffer(const QWidget *widget, QImage::Format format, const QColor &fill)
+{
+    const qreal ratio = widget->devicePixelRatioF();
+    QImage buffer(widget->size() * ratio, format);
+    buffer.setDevicePixelRatio(ratio);
+    buffer.fill(fill);
+    return buffer;
 }
 
 QRgb TopLeftKey(const QImage &image)
@@ -299,9 +342,12 @@ QImage PreparedPicture(const QImage &image, bool keyed, QRgb key, bool greyed)
         (keyed ? int(key & 0xFFFFFFu) : -1) * 2 + int(greyed) };
     if (const Prepared *found = cache.object(id))
         return found->image;
-    QImage out = keyed ? KeyedImage(image, key) : image;
-    if (greyed)
-        out = GreyedImage(out);
+    const auto treat = [keyed, key, greyed](const QImage &picture) {
+        QImage out = keyed ? KeyedImage(picture, key) : picture;
+        return greyed ? GreyedImage(out) : out;
+    };
+    // The twin for high-density screens is prepared alike and goes with the prepared picture.
+    const QImage out = TPictureTwin::derive(treat(image), image, treat);
     cache.insert(id, new Prepared { out }, int(std::min<qsizetype>(out.sizeInBytes(), 1 << 30)));
     return out;
 }
@@ -320,7 +366,19 @@ void TilePicture(QPainter &canvas, const QImage &picture, const QRect &rect)
         return;
     canvas.save();
     canvas.setBrushOrigin(0, 0);
-    canvas.fillRect(QRect(0, 0, columns * w, rows * h), QBrush(widenedTile(picture)));
+    const QImage twin = TPictureTwin::forPainter(canvas, picture);
+    if (twin.cacheKey() == picture.cacheKey()) {
+        canvas.fillRect(QRect(0, 0, columns * w, rows * h), QBrush(widenedTile(picture)));
+    } else {
+        // The twin's pixels are half a logical pixel each: the same tiles at twice the detail,
+        // laid in the twin's own pixels (at ratio 2 those are the device's, the fast plain fill).
+        QImage texture = widenedTile(twin);
+        texture.setDevicePixelRatio(1);
+        canvas.scale(0.5, 0.5);
+        canvas.setBrushOrigin(0, 0);
+        canvas.setRenderHint(QPainter::SmoothPixmapTransform, TPictureTwin::ratio(canvas) != 2.0);
+        canvas.fillRect(QRect(0, 0, columns * w * 2, rows * h * 2), QBrush(texture));
+    }
     canvas.restore();
 }
 

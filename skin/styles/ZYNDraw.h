@@ -19,6 +19,10 @@ class TBitmap;
 class TGraphic;
 class TPicture;
 
+// An off-screen image for drawing the widget at its screen's density: the widget's size in
+// logical pixels, times the device pixel ratio in pixels, filled with `fill`.
+QImage WidgetBuffer(const QWidget *widget, QImage::Format format, const QColor &fill);
+
 // Paints a button picture over dest by the nine-slice rule. Pieces on the left and top are
 // placed at x = 0 and y = 0, those on the right and bottom against dest's right and bottom
 // edges; callers pass their client rectangle. Corners are never stretched and are keyed on

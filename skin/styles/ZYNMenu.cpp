@@ -1,4 +1,5 @@
 #include "ZYNMenu.h"
+#include "TPictureTwin.h"
 
 #include "TFont.h"
 #include "ZYNThemes.h"
@@ -36,7 +37,8 @@ void DrawMenuPicture(QPainter &canvas, const QRect &rect, const char *picture, i
     if (!picture)
         return;
     const QImage image = ThemeImage(QString::fromLatin1(picture));
-    canvas.drawImage(rect, image, QRect(0, 0, image.width(), std::min(rows, image.height())));
+    TPictureTwin::draw(
+        canvas, rect, image, QRect(0, 0, image.width(), std::min(rows, image.height())));
 }
 
 void DrawMacSeparator(QPainter &canvas, const QRect &rect, const char *barPicture)

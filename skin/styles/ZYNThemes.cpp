@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "TBitmap.h"
+#include "TPictureTwin.h"
 #include "TzynSkinnedControl.h"
 
 #include <QDir>
@@ -279,8 +280,11 @@ QStringList ThemeBitmapNames()
     const QStringList files
         = QDir(themeResourceDir)
               .entryList({ QLatin1Char('*') + themeSuffix }, QDir::Files, QDir::Name);
-    for (const QString &file : files)
-        names << file.chopped(themeSuffix.size());
+    for (const QString &file : files) {
+        // The twins for high-density screens are not names of their own.
+        if (!file.contains(QLatin1Char('@')))
+            names << file.chopped(themeSuffix.size());
+    }
     return names;
 }
 
@@ -300,8 +304,13 @@ QImage ThemeImageOrNull(const QString &name)
         QImageReader reader(path, "bmp");
         image = reader.read();
     }
-    if (!image.isNull())
+    if (!image.isNull()) {
         image = image.convertToFormat(QImage::Format_RGB32);
+        // The twin painted for high-density screens, drawn in its place where the device pixel
+        // ratio is above 1.
+        QImageReader twin(TPictureTwin::twinPath(path), "bmp");
+        TPictureTwin::attach(image, twin.read().convertToFormat(QImage::Format_RGB32));
+    }
     cache.insert(key, image);
     return image;
 }

@@ -5,16 +5,21 @@
 // same pixels. Partial repaints, repaints after a resize and after a style change are compared
 // too, since those are where cached pictures go stale.
 //
+// The same test runs a second time at a device pixel ratio of 2 (QT_SCALE_FACTOR=2), where the
+// pictures' twins for high-density screens are drawn: its references carry "@2x" in their names.
+// At both ratios every widget must keep the same logical geometry (one list of geometries serves
+// both), and at ratio 2 the pictures' edges must not come out pixel-doubled.
+//
 // The control sheets are kept as PNG files; the window pictures, at some 130 KB each, only as
 // a checksum of their pixels. To look at them, or to redraw the references after a deliberate
 // change of the look, run
 //     SKIN_REFERENCE_WRITE=1 QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE=$PWD/scripts/fonts.conf
 //         build/tests/skin/tst_paint_reference
-// from the source folder, under the test run's font configuration as scripts/test.sh runs it,
-// which writes the sheets and the checksums into tests/skin/reference/ and the window pictures
-// into the temporary folder (and then checks nothing). A mismatch leaves the picture drawn
-// (and for a sheet a mask of the differing pixels) in the temporary folder, named in the
-// failure.
+// (and again with QT_SCALE_FACTOR=2 for the references at ratio 2) from the source folder, under
+// the test run's font configuration as scripts/test.sh runs it, which writes the sheets and the
+// checksums into tests/skin/reference/ and the window pictures into the temporary folder (and then
+// checks nothing). A mismatch leaves the picture drawn (and for a sheet a mask of the differing
+// pixels) in the temporary folder, named in the failure.
 
 #include "MainWindowLayout.h"
 #include "TApplication.h"
@@ -26,13 +31,40 @@
 #include "ZYNThemes.h"
 
 #include <QCryptographicHash>
+
 #include <QDir>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
 const QString referenceDir = QStringLiteral(GUIDE_SOURCE_DIR "/tests/skin/reference/");
-const QString checksumFile = referenceDir + QStringLiteral("window-checksums.txt");
+
+// The device pixel ratio of the run, and the names' mark for references at ratio 2.
+qreal ratio()
+{
+    return qApp->devicePixelRatio();
+}
+
+QString densityMark()
+{
+    return ratio() > 1 ? QStringLiteral("@2x") : QString();
+}
+
+QString checksumFile()
+{
+    return referenceDir + QStringLiteral("window-checksums") + densityMark()
+        + QStringLiteral(".txt");
+}
+
+// A logical rectangle in a grab's pixels.
+QRect devicePixels(const QRect &rect)
+{
+    const qreal r = ratio();
+    return QRect(QPoint(qRound(rect.x() * r), qRound(rect.y() * r)),
+        QSize(qRound(rect.width() * r), qRound(rect.height() * r)));
+}
 
 bool writingReferences()
 {
@@ -56,7 +88,7 @@ const QList<TzynUIStyle> allStyles = { TzynUIStyle::MacOS, TzynUIStyle::WinXP,
 // and a mask of the differing pixels are kept for a look, and the first difference is reported.
 void compareWithReference(const QImage &actual, const QString &name)
 {
-    const QString path = referenceDir + name + QStringLiteral(".png");
+    const QString path = referenceDir + name + densityMark() + QStringLiteral(".png");
     if (writingReferences()) {
         QDir().mkpath(referenceDir);
         QVERIFY2(actual.save(path), qPrintable(path));
@@ -80,7 +112,7 @@ void compareWithReference(const QImage &actual, const QString &name)
             }
         }
     }
-    const QString keep = keptPicture(name);
+    const QString keep = keptPicture(name + densityMark());
     actual.save(keep + QStringLiteral("-actual.png"));
     mask.save(keep + QStringLiteral("-diff.png"));
     QFAIL(qPrintable(QStringLiteral("%1 pixels differ, first at (%2, %3): %4 instead of %5; "
@@ -118,11 +150,11 @@ void compareWithChecksum(const QImage &actual, const QString &name)
     const QByteArray sum = pixelChecksum(actual);
     if (writingReferences()) {
         writtenChecksums().insert(name, sum);
-        QVERIFY(actual.save(keptPicture(name) + QStringLiteral(".png")));
+        QVERIFY(actual.save(keptPicture(name + densityMark()) + QStringLiteral(".png")));
         return;
     }
-    QFile file(checksumFile);
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(checksumFile));
+    QFile file(checksumFile());
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(checksumFile()));
     QByteArray expected;
     for (const QByteArray &line : file.readAll().split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
@@ -131,10 +163,97 @@ void compareWithChecksum(const QImage &actual, const QString &name)
     }
     QVERIFY2(!expected.isEmpty(), qPrintable(QStringLiteral("no checksum for ") + name));
     if (sum != expected) {
-        actual.save(keptPicture(name) + QStringLiteral("-actual.png"));
+        actual.save(keptPicture(name + densityMark()) + QStringLiteral("-actual.png"));
         QFAIL(qPrintable(QStringLiteral("the pixels differ from the reference; see %1-actual.png")
-                             .arg(keptPicture(name))));
+                             .arg(keptPicture(name + densityMark()))));
     }
+}
+
+// Among the aligned 2 x 2 blocks of an area that lie on an edge (somewhere in the block and
+// the ring of pixels around it two colours differ by more than a faint texture does), how many
+// have their four pixels of one colour. A picture drawn at half the pixels and magnified has
+// nearly every such block of one colour; one drawn for the pixels it has, far fewer (straight
+// edges on whole logical pixels, as boxes have, stay of one colour in both).
+struct EdgeBlocks {
+    int edges = 0, uniform = 0;
+    EdgeBlocks &operator+=(const EdgeBlocks &o)
+    {
+        edges += o.edges;
+        uniform += o.uniform;
+        return *this;
+    }
+    double share() const { return edges ? double(uniform) / edges : 0.0; }
+};
+
+EdgeBlocks edgeBlocks(const QImage &image, const QRect &area)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    const auto apart = [](QRgb a, QRgb b) {
+        return std::max({ std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                   std::abs(qBlue(a) - qBlue(b)) })
+            > 24;
+    };
+    const QRect inside = area & pixels.rect().adjusted(1, 1, -1, -1);
+    EdgeBlocks blocks;
+    for (int y = (inside.top() + 1) & ~1; y + 2 <= inside.bottom(); y += 2) {
+        for (int x = (inside.left() + 1) & ~1; x + 2 <= inside.right(); x += 2) {
+            const QRgb c = pixels.pixel(x, y);
+            bool edge = false;
+            for (int dy = -1; dy <= 2 && !edge; ++dy)
+                for (int dx = -1; dx <= 2 && !edge; ++dx)
+                    edge = apart(pixels.pixel(x + dx, y + dy), c);
+            if (!edge)
+                continue;
+            ++blocks.edges;
+            const QRgb block = c & 0xFFFFFF;
+            if ((pixels.pixel(x + 1, y) & 0xFFFFFF) == block
+                && (pixels.pixel(x, y + 1) & 0xFFFFFF) == block
+                && (pixels.pixel(x + 1, y + 1) & 0xFFFFFF) == block)
+                ++blocks.uniform;
+        }
+    }
+    return blocks;
+}
+
+// Every widget's geometry under the root, in the root's logical coordinates, one per line.
+QStringList geometries(const QWidget *root)
+{
+    QStringList lines;
+    for (const QWidget *widget : root->findChildren<QWidget *>()) {
+        if (widget->isWindow() || !widget->isVisibleTo(root))
+            continue;
+        const QRect r(widget->mapTo(root, QPoint(0, 0)), widget->size());
+        lines << QStringLiteral("%1 %2 %3,%4 %5x%6")
+                     .arg(QString::fromLatin1(widget->metaObject()->className()),
+                         widget->objectName().isEmpty() ? QStringLiteral("-")
+                                                        : widget->objectName())
+                     .arg(r.x())
+                     .arg(r.y())
+                     .arg(r.width())
+                     .arg(r.height());
+    }
+    lines.sort();
+    return lines;
+}
+
+// Compares with the geometry list of that name, which the run at ratio 1 writes.
+void compareWithGeometry(const QStringList &actual, const QString &name)
+{
+    const QString path = referenceDir + name + QStringLiteral(".txt");
+    if (writingReferences()) {
+        if (ratio() == 1) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(actual.join(QLatin1Char('\n')).toUtf8() + '\n');
+        }
+        return;
+    }
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    const QStringList expected
+        = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (int i = 0; i < std::max(actual.size(), expected.size()); ++i)
+        QCOMPARE(actual.value(i), expected.value(i));
 }
 
 QImage grabOf(QWidget *widget, const QRect &rect = QRect(QPoint(0, 0), QSize(-1, -1)))
@@ -339,7 +458,7 @@ private Q_SLOTS:
     {
         window.reset();
         if (writingReferences()) {
-            QFile file(checksumFile);
+            QFile file(checksumFile());
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             for (auto it = writtenChecksums().cbegin(); it != writtenChecksums().cend(); ++it)
                 file.write(it.key().toUtf8() + ' ' + it.value() + '\n');
@@ -352,6 +471,10 @@ private Q_SLOTS:
     void screenShowsWhatGrabsShow();
     void controls_data();
     void controls();
+    void logicalGeometry_data();
+    void logicalGeometry();
+    void picturesAreSharp_data();
+    void picturesAreSharp();
 };
 
 void tst_PaintReference::mainWindow_data()
@@ -392,12 +515,12 @@ void tst_PaintReference::partialRepaintMatchesWhole()
         window->frame()->setUIStyle(style);
         window->showAt(QSize(1001, 667));
         const QImage whole = window->grabFrame();
-        const QSize frame = whole.size();
+        const QSize frame = window->frame()->size();
         for (const QRect piece : { QRect(3, 5, 17, 13), QRect(280, 100, 333, 211),
                  QRect(301, 20, 97, 90), QRect(0, 0, frame.width(), 40),
                  QRect(500, 400, frame.width() - 500, frame.height() - 400) }) {
             const QImage part = grabOf(window->frame(), piece);
-            QVERIFY2(part == whole.copy(piece),
+            QVERIFY2(part == whole.copy(devicePixels(piece)),
                 qPrintable(QStringLiteral("%1: piece at (%2, %3) %4x%5")
                                .arg(styleName(style))
                                .arg(piece.x())
@@ -412,6 +535,9 @@ void tst_PaintReference::screenShowsWhatGrabsShow()
 {
     // On screen the controls paint into the window's backing store, which is not what a grab
     // paints into; both must come out the same, after a full repaint and after partial ones.
+    if (ratio() != 1)
+        QSKIP("the offscreen platform's screen grab covers only the window's logical size in "
+              "pixels at other ratios");
     for (const TzynUIStyle style : { TzynUIStyle::MacOS, TzynUIStyle::Custom }) {
         window->frame()->setUIStyle(style);
         window->showAt(QSize(1003, 671));
@@ -419,7 +545,8 @@ void tst_PaintReference::screenShowsWhatGrabsShow()
             QApplication::processEvents();
             const QImage screen
                 = QGuiApplication::primaryScreen()->grabWindow(window->winId()).toImage();
-            return screen.copy(window->frame()->geometry()).convertToFormat(QImage::Format_RGB32);
+            return screen.copy(devicePixels(window->frame()->geometry()))
+                .convertToFormat(QImage::Format_RGB32);
         };
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         // Opaque children are not repainted with their parent: every widget is asked.
@@ -452,7 +579,7 @@ void tst_PaintReference::controls()
     // Pieces across the see-through panels, the group boxes and the buttons on them.
     for (const QRect piece : { QRect(150, 33, 61, 40), QRect(0, 100, 230, 130),
              QRect(20, 140, 50, 20), QRect(100, 230, 200, 50) })
-        QVERIFY2(grabOf(frame, piece) == before.copy(piece),
+        QVERIFY2(grabOf(frame, piece) == before.copy(devicePixels(piece)),
             qPrintable(QStringLiteral("piece at (%1, %2)").arg(piece.x()).arg(piece.y())));
     // A resize redraws from scratch: smaller, then back, it shows the same picture again.
     sheet->resize(sheet->size() - QSize(37, 23));
@@ -460,6 +587,88 @@ void tst_PaintReference::controls()
     sheet->resize(sheet->size() + QSize(37, 23));
     QVERIFY(smaller.size() != before.size());
     QCOMPARE(grabOf(frame), before);
+}
+
+void tst_PaintReference::logicalGeometry_data()
+{
+    QTest::addColumn<TzynUIStyle>("style");
+    for (const TzynUIStyle style : allStyles)
+        QTest::newRow(qPrintable(styleName(style))) << style;
+}
+
+void tst_PaintReference::logicalGeometry()
+{
+    // Whatever the density, every control sits where it sits at ratio 1, and a grab has the
+    // ratio's pixels for each logical one.
+    QFETCH(TzynUIStyle, style);
+    window->frame()->setUIStyle(style);
+    window->showAt(QSize(991, 660));
+    const QImage grab = window->grabFrame();
+    QCOMPARE(grab.size(), window->frame()->size() * ratio());
+    compareWithGeometry(
+        geometries(window->frame()), QStringLiteral("geometry-window-") + styleName(style));
+    const auto sheet = makeSheet(style);
+    auto *frame = sheet->findChild<TzynForm *>(QStringLiteral("Frame"));
+    QCOMPARE(grabOf(frame).size(), frame->size() * ratio());
+    compareWithGeometry(geometries(frame), QStringLiteral("geometry-controls-") + styleName(style));
+}
+
+void tst_PaintReference::picturesAreSharp_data()
+{
+    QTest::addColumn<TzynUIStyle>("style");
+    for (const TzynUIStyle style : allStyles)
+        if (style != TzynUIStyle::Custom) // drawn without pictures
+            QTest::newRow(qPrintable(styleName(style))) << style;
+}
+
+void tst_PaintReference::picturesAreSharp()
+{
+    if (ratio() != 2)
+        QSKIP("measured at a device pixel ratio of 2");
+    QFETCH(TzynUIStyle, style);
+    // The areas drawn from pictures: the title bar's buttons at its right end, the push
+    // buttons, and on the sheet the marks of the check and radio boxes.
+    // Each area's blocks are counted, and the shares of all of them together judged: a single
+    // small box with straight edges says little on its own.
+    const auto measure = [](const QImage &grab, const QList<QRect> &areas, const QString &what) {
+        EdgeBlocks sharp, coarse;
+        for (const QRect &area : areas) {
+            const QRect pixels = devicePixels(area);
+            sharp += edgeBlocks(grab, pixels);
+            // The measure itself: the same area at half the pixels, magnified, is found out.
+            const QImage magnified
+                = grab.copy(pixels)
+                      .scaled(pixels.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                      .scaled(pixels.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            coarse += edgeBlocks(magnified, magnified.rect());
+        }
+        qInfo("%s: %d edge blocks, %.2f of them of one colour (magnified: %.2f)", qPrintable(what),
+            sharp.edges, sharp.share(), coarse.share());
+        QVERIFY(sharp.edges > 200);
+        QVERIFY(coarse.share() > 0.9);
+        QVERIFY2(sharp.share() < 0.6, qPrintable(what));
+    };
+    window->frame()->setUIStyle(style);
+    window->showAt(QSize(991, 660));
+    const QImage grab = window->grabFrame();
+    const QRect bar = window->frame()->TitleBar()->geometry();
+    QList<QRect> areas = { QRect(bar.right() - 80, bar.top(), 80, bar.height()) };
+    for (const char *name : { "zynButton1", "zynButton5" }) {
+        const QWidget *button = window->findChild<QWidget *>(QString::fromLatin1(name));
+        areas << QRect(button->mapTo(window->frame(), QPoint(0, 0)), button->size());
+    }
+    measure(grab, areas, QStringLiteral("window"));
+
+    const auto sheet = makeSheet(style);
+    auto *frame = sheet->findChild<TzynForm *>(QStringLiteral("Frame"));
+    const QImage sheetGrab = grabOf(frame);
+    QList<QRect> marks;
+    for (const QWidget *box : frame->findChildren<QWidget *>())
+        if (QByteArray(box->metaObject()->className()).contains("Check")
+            || QByteArray(box->metaObject()->className()).contains("Radio"))
+            marks << QRect(box->mapTo(frame, QPoint(0, 0)), QSize(18, box->height()));
+    QVERIFY(!marks.isEmpty());
+    measure(sheetGrab, marks, QStringLiteral("controls"));
 }
 
 int main(int argc, char *argv[])

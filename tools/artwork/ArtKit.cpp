@@ -4,11 +4,53 @@
 
 namespace art {
 
+namespace {
+int paintScale = 1;
+} // namespace
+
+int scale()
+{
+    return paintScale;
+}
+
+void setScale(int s)
+{
+    paintScale = s;
+}
+
 QImage layer(int w, int h)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * paintScale, h * paintScale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(paintScale);
     img.fill(Qt::transparent);
     return img;
+}
+
+void clearPixel(QImage &img, int x, int y)
+{
+    setPixel(img, x, y, 0);
+}
+
+void setPixel(QImage &img, int x, int y, QRgb color)
+{
+    const int s = qRound(img.devicePixelRatio());
+    for (int dy = 0; dy < s; ++dy)
+        for (int dx = 0; dx < s; ++dx)
+            img.setPixel(x * s + dx, y * s + dy, color);
+}
+
+void copyRow(QImage &img, int from, int to)
+{
+    const int s = qRound(img.devicePixelRatio());
+    for (int dy = 0; dy < s; ++dy)
+        for (int x = 0; x < img.width(); ++x)
+            img.setPixel(x, to * s + dy, img.pixel(x, from * s + dy));
+}
+
+QSize pictureSize(const QImage &img)
+{
+    const int s = qRound(img.devicePixelRatio());
+    return QSize(img.width() / s, img.height() / s);
 }
 
 void begin(QPainter &p, QImage &img)
@@ -77,6 +119,7 @@ QImage compose(
 {
     const QImage src = layerImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage out(src.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(src.devicePixelRatio());
     for (int y = 0; y < src.height(); ++y) {
         const auto *s = reinterpret_cast<const QRgb *>(src.constScanLine(y));
         auto *d = reinterpret_cast<QRgb *>(out.scanLine(y));
@@ -117,11 +160,13 @@ QImage opaqueOver(const QImage &l, const QImage &background)
 
 QImage stripOf(const QImage &picture, int top, int w, int h)
 {
-    QImage out(w, h, QImage::Format_RGB32);
+    const int s = qRound(picture.devicePixelRatio());
+    QImage out(w * s, h * s, QImage::Format_RGB32);
+    out.setDevicePixelRatio(s);
     const int column = picture.width() / 2;
-    for (int y = 0; y < h; ++y) {
-        const QRgb c = picture.pixel(column, qBound(0, top + y, picture.height() - 1));
-        for (int x = 0; x < w; ++x)
+    for (int y = 0; y < out.height(); ++y) {
+        const QRgb c = picture.pixel(column, qBound(0, top * s + y, picture.height() - 1));
+        for (int x = 0; x < out.width(); ++x)
             out.setPixel(x, y, c);
     }
     return out;

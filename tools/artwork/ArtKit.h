@@ -18,9 +18,25 @@ constexpr QRgb fuchsia = 0xFFFF00FF;
 
 using Stops = std::initializer_list<std::pair<qreal, QColor>>;
 
-// A transparent ARGB layer to draw on, and a painter with antialiasing set up for it.
+// Every picture is painted twice from the same code: once for ordinary screens and once at twice
+// the size for high-density ones. Drawing code works in the picture's own (1x) pixels: the images
+// made here carry the scale as their device pixel ratio, so a painter on them scales by itself.
+// Code that reads or writes pixels directly works in device pixels (width() * scale()).
+int scale();
+void setScale(int scale);
+
+// A transparent ARGB layer of w x h picture pixels to draw on, and a painter with antialiasing
+// set up for it.
 QImage layer(int w, int h);
 void begin(QPainter &p, QImage &img);
+// The picture pixel (x, y) made fully transparent (all scale x scale device pixels of it).
+void clearPixel(QImage &img, int x, int y);
+// The picture pixel (x, y) of an opaque picture set to one colour.
+void setPixel(QImage &img, int x, int y, QRgb color);
+// Picture row `from` copied over row `to` (every device row of it).
+void copyRow(QImage &img, int from, int to);
+// The picture's size in picture pixels.
+QSize pictureSize(const QImage &img);
 
 QLinearGradient vgrad(qreal y0, qreal y1, Stops stops);
 QLinearGradient hgrad(qreal x0, qreal x1, Stops stops);

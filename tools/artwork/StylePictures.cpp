@@ -165,8 +165,7 @@ QImage buttonPicture(Style s, State st)
     // in its right edge: the two rows must be alike, or the right end of a tall button shows as
     // a band of another shade.
     const int hh = h / 2;
-    for (int x = 0; x < w; ++x)
-        out.setPixel(x, h - hh, out.pixel(x, hh));
+    copyRow(out, hh, h - hh);
     return out;
 }
 
@@ -201,23 +200,27 @@ MarkLook markLook(Style s, bool checked, bool disabled, State st)
     return {};
 }
 
-QImage checkPicture(
-    Style s, QSize size, QColor bg, bool checked, bool disabled, State st, bool round)
+// A list's mark (listMark) is a plain square box in every style, a pixel inside its picture: in
+// the list's small cell the rounder box of a check box would read as a radio button.
+QImage checkPicture(Style s, QSize size, QColor bg, bool checked, bool disabled, State st,
+    bool round, bool listMark = false)
 {
     const int w = size.width(), h = size.height();
     QImage img = layer(w, h);
     QPainter p;
     begin(p, img);
-    const qreal side = qMin(w, h) - 1 - (s == MacOS ? 2 : 0);
-    QRectF box(
-        0.5 + (w - 1 - side) / 2.0, 0.5 + (s == MacOS ? 1 : (h - 1 - side) / 2.0), side, side);
+    // The MacOS box stands a pixel high over its shadow. A list's mark keeps a pixel of the
+    // list's colour around it, so that it does not touch the list's border.
+    const bool shadowed = s == MacOS && !listMark;
+    const qreal side = qMin(w, h) - 1 - (shadowed || listMark ? 2 : 0);
+    QRectF box(0.5 + (w - 1 - side) / 2.0, 0.5 + (shadowed ? 1 : (h - 1 - side) / 2.0), side, side);
     const MarkLook look = markLook(s, checked, disabled, st);
     QPainterPath shape;
     if (round)
         shape.addEllipse(box);
     else
-        shape = roundRect(box, s == WinXP ? 1 : (s == DeepBlue ? 1.5 : 2.5));
-    if (s == MacOS && !disabled) {
+        shape = roundRect(box, s == WinXP ? 1 : (s == DeepBlue || listMark ? 1.5 : 2.5));
+    if (shadowed && !disabled) {
         p.setPen(QPen(QColor(0, 0, 0, 45), 1));
         p.setBrush(Qt::NoBrush);
         p.drawPath(shape.translated(0, 1));
@@ -268,7 +271,7 @@ QImage checkPicture(
     }
     p.end();
     // Marks are drawn through their top-left colour: that corner is always surroundings.
-    img.setPixel(0, 0, 0);
+    clearPixel(img, 0, 0);
     return flatten(img, bg, bg.rgb(), 64);
 }
 
@@ -399,12 +402,13 @@ void titleBase(QPainter &p, Style s, int w, int h)
 void roundCorner(QImage &img, Style s, int radius, bool left)
 {
     const QColor outside = s == WinXP ? c(0x002CC8) : c(0x000000);
-    QImage mask = layer(img.width(), img.height());
+    const QSize size = pictureSize(img);
+    QImage mask = layer(size.width(), size.height());
     QPainter p;
     begin(p, mask);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
-    const qreal x = left ? 0 : img.width() - 2 * radius;
+    const qreal x = left ? 0 : size.width() - 2 * radius;
     QPainterPath outsidePath;
     outsidePath.addRect(QRectF(x, 0, 2 * radius, 2 * radius));
     QPainterPath circle;
@@ -414,7 +418,7 @@ void roundCorner(QImage &img, Style s, int radius, bool left)
     keep.addRect(QRectF(left ? x + radius : x, 0, radius, 2 * radius));
     p.drawPath(outsidePath.subtracted(circle.united(keep)));
     p.end();
-    for (int y = 0; y < radius; ++y)
+    for (int y = 0; y < radius * scale(); ++y)
         for (int xx = 0; xx < img.width(); ++xx) {
             const int a = qAlpha(mask.pixel(xx, y));
             if (a > 0) {
@@ -433,17 +437,17 @@ void roundCorner(QImage &img, Style s, int radius, bool left)
 QImage titleClient(Style s)
 {
     const StyleArt &sp = styleArt[s];
-    QImage img(sp.titleClient, QImage::Format_ARGB32_Premultiplied);
+    QImage img = layer(sp.titleClient.width(), sp.titleClient.height());
     QPainter p(&img);
-    titleBase(p, s, img.width(), img.height());
+    titleBase(p, s, sp.titleClient.width(), sp.titleClient.height());
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
 QImage titleLeft(Style s)
 {
     const StyleArt &sp = styleArt[s];
-    QImage img(sp.titleLeft, QImage::Format_ARGB32_Premultiplied);
-    const int w = img.width(), h = img.height();
+    QImage img = layer(sp.titleLeft.width(), sp.titleLeft.height());
+    const int w = sp.titleLeft.width(), h = sp.titleLeft.height();
     QPainter p(&img);
     titleBase(p, s, w, h);
     p.setRenderHint(QPainter::Antialiasing);
@@ -498,15 +502,16 @@ QImage titleLeft(Style s)
         p.setPen(QPen(c(0x666C75), 1));
         p.drawPath(cap);
         // Fade the right end of the cap into the plain bar so the client section continues it.
-        QImage plain(w, h, QImage::Format_ARGB32_Premultiplied);
+        QImage plain = layer(w, h);
         {
             QPainter q(&plain);
             titleBase(q, s, w, h);
         }
         p.end();
-        for (int x = w - 24; x < w; ++x) {
-            const qreal t = qreal(x - (w - 24)) / 23.0;
-            for (int y = 0; y < h; ++y)
+        const int k = scale();
+        for (int x = (w - 24) * k; x < w * k; ++x) {
+            const qreal t = qreal(x - (w - 24) * k) / (23.0 * k);
+            for (int y = 0; y < h * k; ++y)
                 img.setPixelColor(x, y, mix(img.pixelColor(x, y), plain.pixelColor(x, y), t));
         }
         p.begin(&img);
@@ -534,8 +539,8 @@ QImage titleLeft(Style s)
 QImage titleRight(Style s)
 {
     const StyleArt &sp = styleArt[s];
-    QImage img(sp.titleRight, QImage::Format_ARGB32_Premultiplied);
-    const int w = img.width(), h = img.height();
+    QImage img = layer(sp.titleRight.width(), sp.titleRight.height());
+    const int w = sp.titleRight.width(), h = sp.titleRight.height();
     QPainter p(&img);
     titleBase(p, s, w, h);
     p.end();
@@ -706,7 +711,9 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
     }
     case Protein:
     case BlueGlass: {
-        const QRectF b = full.adjusted(0.5, 0.5, -0.5, -0.5);
+        // The round button keeps a pixel clear of the picture's edges: an outline touching them
+        // leaves single keyed pixels standing out at north, east, south and west.
+        const QRectF b = full.adjusted(1, 1, -1, -1);
         QColor base;
         if (s == Protein)
             base = kind == Close && st != Normal ? c(0xD6504A) : c(0xC9CCD1);
@@ -730,7 +737,7 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
         p.drawEllipse(gl);
         const QColor ink
             = s == Protein && !(kind == Close && st != Normal) ? c(0x3A3E45) : c(0xFFFFFF);
-        const QRectF gb = b.adjusted(5.5, 5.5, -5.5, -5.5);
+        const QRectF gb = b.adjusted(5, 5, -5, -5);
         switch (kind) {
         case Close:
             glyphCross(p, gb, QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap));
@@ -756,7 +763,7 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
     const QImage under = stripOf(client, sp.titleButtonTop, n, n);
     if (sp.titleButtonTransparent) {
         // Keyed on the bottom-left pixel, which the round shape leaves uncovered.
-        img.setPixel(0, n - 1, 0);
+        clearPixel(img, 0, n - 1);
         return flattenOver(img, under, fuchsia, 80);
     }
     return opaqueOver(img, under);
@@ -825,13 +832,13 @@ QImage tabPicture(Style s, bool active)
     p.setPen(QPen(border, 1));
     p.drawPath(shape);
     p.end();
-    img.setPixel(0, 0, 0);
+    clearPixel(img, 0, 0);
     QImage out = flatten(img, sp.control, fuchsia, 90);
     // The middle cell is stretched and drawn opaque: above a lower inactive tab it shows the
     // strip's colour, never the key.
     const QRgb strip = sp.control.rgb() | 0xFF000000u;
-    for (int y = 0; y < h; ++y)
-        for (int x = cell; x < 2 * cell; ++x)
+    for (int y = 0; y < h * scale(); ++y)
+        for (int x = cell * scale(); x < 2 * cell * scale(); ++x)
             if ((out.pixel(x, y) | 0xFF000000u) == (fuchsia | 0xFF000000u))
                 out.setPixel(x, y, strip);
     return out;
@@ -841,7 +848,7 @@ QImage tabLine(Style s)
 {
     const StyleArt &sp = styleArt[s];
     const int w = sp.tabLine.width(), h = sp.tabLine.height();
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img = layer(w, h);
     QPainter p(&img);
     switch (s) {
     case MacOS:
@@ -982,14 +989,14 @@ QImage trackBarSlider(Style s, bool vertical)
     for (int i = -1; i <= 1; ++i)
         p.drawLine(QPointF(3, mid + 2 * i + 0.5), QPointF(w - 3, mid + 2 * i + 0.5));
     p.end();
-    img.setPixel(0, 0, 0);
+    clearPixel(img, 0, 0);
     if (vertical) {
         // Turn clockwise so that the point faces the scale on the right.
         QImage turned = layer(h, w);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                turned.setPixel(h - 1 - y, x, img.pixel(x, y));
-        turned.setPixel(0, 0, 0);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                turned.setPixel(img.height() - 1 - y, x, img.pixel(x, y));
+        clearPixel(turned, 0, 0);
         return flatten(turned, sp.track, sp.track.rgb(), 64);
     }
     return flatten(img, sp.track, sp.track.rgb(), 64);
@@ -1098,7 +1105,7 @@ QImage scrollButton(Style s, bool top, State st)
     const QRectF ab(w / 2.0 - aw / 2, h / 2.0 - ah / 2, aw, ah);
     glyphArrow(p, ab, arrow, top);
     p.end();
-    img.setPixel(0, 0, 0);
+    clearPixel(img, 0, 0);
     return flatten(img, sp.scroll, sp.scroll.rgb(), 64);
 }
 
@@ -1147,18 +1154,18 @@ QImage menuChecked()
 
 QImage macMenuBar()
 {
-    QImage img(1, 22, QImage::Format_RGB32);
+    QImage img = layer(1, 22);
     for (int y = 0; y < 22; ++y) {
         const int v = 0xFB - y * 0x14 / 21;
-        img.setPixel(0, y, qRgb(v, v, v));
+        setPixel(img, 0, y, qRgb(v, v, v));
     }
-    img.setPixel(0, 21, qRgb(0xB8, 0xB8, 0xB8));
-    return img;
+    setPixel(img, 0, 21, qRgb(0xB8, 0xB8, 0xB8));
+    return img.convertToFormat(QImage::Format_RGB32);
 }
 
 QImage macMenuSelect()
 {
-    QImage img(1, 21, QImage::Format_ARGB32_Premultiplied);
+    QImage img = layer(1, 21);
     QPainter p(&img);
     p.fillRect(
         img.rect(), vgrad(0, 21, { { 0, c(0x6F9DEB) }, { 0.5, c(0x3D72D8) }, { 1, c(0x2758C0) } }));
@@ -1170,25 +1177,25 @@ QImage macFormBackground()
 {
     // Fine horizontal pinstripes with a faint brushed grain; rows repeat every 8 pixels.
     static const int rows[8] = { 0xE9, 0xE5, 0xE8, 0xE4, 0xE9, 0xE6, 0xE8, 0xE5 };
-    QImage img(8, 8, QImage::Format_RGB32);
+    QImage img = layer(8, 8);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) {
             const int v = rows[y] + ((x * 5 + y * 3) % 7 == 0 ? 1 : 0);
-            img.setPixel(x, y, qRgb(v, v, v));
+            setPixel(img, x, y, qRgb(v, v, v));
         }
-    return img;
+    return img.convertToFormat(QImage::Format_RGB32);
 }
 
 QImage proteinFormBackground()
 {
     // White with a faint diamond lattice of silver dots.
-    QImage img(8, 8, QImage::Format_RGB32);
+    QImage img = layer(8, 8);
     img.fill(qRgb(0xFB, 0xFB, 0xFB));
-    img.setPixel(0, 0, qRgb(0xEE, 0xEE, 0xEE));
-    img.setPixel(4, 4, qRgb(0xEE, 0xEE, 0xEE));
-    img.setPixel(1, 0, qRgb(0xF6, 0xF6, 0xF6));
-    img.setPixel(5, 4, qRgb(0xF6, 0xF6, 0xF6));
-    return img;
+    setPixel(img, 0, 0, qRgb(0xEE, 0xEE, 0xEE));
+    setPixel(img, 4, 4, qRgb(0xEE, 0xEE, 0xEE));
+    setPixel(img, 1, 0, qRgb(0xF6, 0xF6, 0xF6));
+    setPixel(img, 5, 4, qRgb(0xF6, 0xF6, 0xF6));
+    return img.convertToFormat(QImage::Format_RGB32);
 }
 
 QImage macComboButton()
@@ -1233,7 +1240,7 @@ QImage sideChannelBar(bool hot)
     p.drawPath(arrow);
     p.drawPath(arrow.translated(0, h - 34));
     p.end();
-    img.setPixel(0, 0, 0);
+    clearPixel(img, 0, 0);
     return flatten(img, bg, bg.rgb(), 64);
 }
 
@@ -1256,8 +1263,8 @@ QImage sideChannelPin(bool onTop)
     p.setPen(QPen(c(0x303030), 1));
     p.drawLine(QPointF(-4, 0.5), QPointF(4, 0.5));
     p.end();
-    img.setPixel(0, 0, 0);
-    img.setPixel(0, n - 1, 0);
+    clearPixel(img, 0, 0);
+    clearPixel(img, 0, n - 1);
     return flatten(img, bg, fuchsia, 64);
 }
 
@@ -1289,14 +1296,16 @@ QImage fontComboPicture(bool trueType)
         p.drawPoint(QPointF(14, 6));
     }
     p.end();
-    img.setPixel(0, 0, 0);
+    clearPixel(img, 0, 0);
     return flatten(img, Qt::white, 0xFFFFFFFF, 48);
 }
 
 } // namespace
 
-void paintAllPictures(const PictureSink &sink)
+void paintAllPictures(const PictureSink &sink, int pictureScale)
 {
+    const int previousScale = scale();
+    setScale(pictureScale);
     const char *const stateNames[] = { "NORMAL", "MOUSEON", "MOUSEDOWN" };
     for (int si = 0; si < int(styleArt.size()); ++si) {
         const Style s = Style(si);
@@ -1347,9 +1356,9 @@ void paintAllPictures(const PictureSink &sink)
         for (const bool checked : { true, false }) {
             const QString mark = checked ? QStringLiteral("CHECK") : QStringLiteral("UNCHECK");
             put(QStringLiteral("CHECKLIST_") + mark,
-                checkPicture(s, sp.checkList, Qt::white, checked, false, Normal, false));
+                checkPicture(s, sp.checkList, Qt::white, checked, false, Normal, false, true));
             put(QStringLiteral("CHECKLIST_DISABLE_") + mark,
-                checkPicture(s, sp.checkList, Qt::white, checked, true, Normal, false));
+                checkPicture(s, sp.checkList, Qt::white, checked, true, Normal, false, true));
         }
 
         put(QStringLiteral("PROGRESSBAR"), progressPicture(s, false));
@@ -1385,4 +1394,5 @@ void paintAllPictures(const PictureSink &sink)
     sink(shared, QStringLiteral("SIDECHANNEL_BTN_NOONTOP"), sideChannelPin(false));
     sink(shared, QStringLiteral("FONTCOMBO_TRUETYPE_FNT"), fontComboPicture(true));
     sink(shared, QStringLiteral("FONTCOMBO_DEVICE_FNT"), fontComboPicture(false));
+    setScale(previousScale);
 }

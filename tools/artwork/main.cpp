@@ -1,5 +1,6 @@
 // theme-artwork: paints the theme bitmaps of the five UI styles and writes them as BMP files,
-// plus a contact sheet (every bitmap of every style, scaled up, with a title-bar and button
+// each with its twin for high-density screens (NAME@2x.bmp, painted by the same code at twice the
+// size), plus a contact sheet (every bitmap of every style, scaled up, with a title-bar and button
 // preview per style) for checking the set by eye.
 //
 //   theme-artwork --out resources/themes --sheet resources/themes/contact-sheet.png
@@ -222,6 +223,21 @@ int main(int argc, char *argv[])
         byStyle[style].push_back({ name, image });
         all.insert(name, image);
     });
+    QMap<QString, QImage> twins;
+    paintAllPictures(
+        [&](const QString &, const QString &name, const QImage &image) {
+            if (!all.contains(name) || image.size() != all.value(name).size() * 2) {
+                std::fprintf(
+                    stderr, "picture %s has no twin of twice its size\n", qPrintable(name));
+                std::exit(1);
+            }
+            twins.insert(name + QStringLiteral("@2x"), image);
+        },
+        2);
+    if (twins.size() != all.size()) {
+        std::fprintf(stderr, "%d pictures but %d twins\n", int(all.size()), int(twins.size()));
+        return 1;
+    }
 
     if (parser.isSet(outOption)) {
         const QDir dir(parser.value(outOption));
@@ -229,7 +245,9 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "cannot create %s\n", qPrintable(dir.path()));
             return 1;
         }
-        for (auto it = all.cbegin(); it != all.cend(); ++it) {
+        QMap<QString, QImage> files = all;
+        files.insert(twins);
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
             // 24-bit bitmaps: no alpha, so key colours stay exact.
             QImageWriter writer(dir.filePath(it.key() + QStringLiteral(".bmp")), "bmp");
             if (!writer.write(it.value().convertToFormat(QImage::Format_RGB888))) {
@@ -238,7 +256,8 @@ int main(int argc, char *argv[])
                 return 1;
             }
         }
-        std::printf("wrote %d bitmaps to %s\n", int(all.size()), qPrintable(dir.path()));
+        std::printf("wrote %d bitmaps and their twins at twice the size to %s\n", int(all.size()),
+            qPrintable(dir.path()));
     }
     if (parser.isSet(sheetOption)) {
         const QString file = parser.value(sheetOption);

@@ -1,4 +1,5 @@
-// Draws the glyphs of the main window's eight buttons: 32 x 32 pictures on black, the colour
+// Draws the glyphs of the main window's eight buttons: 32 x 32 pictures on black, each with its
+// 64 x 64 twin for high-density screens (NAME@2x.bmp) drawn by the same code, the colour
 // that the button keys out (its top-left pixel). Seven are stored in the sixteen colours of the
 // standard palette, the contact glyph in 24-bit colour. Black is the key, so nothing inside a
 // picture is black: outlines use the dark palette colours.
@@ -65,20 +66,22 @@ enum : int {
 };
 
 // Renders at kScale times the size on a transparent ground and reduces by averaging, so that
-// edges are smooth before the colours are chosen.
-QImage render(const std::function<void(QPainter &)> &draw)
+// edges are smooth before the colours are chosen. The drawing is in the 32 x 32 picture's
+// coordinates; `scale` 2 gives the twin at twice the size.
+QImage render(const std::function<void(QPainter &)> &draw, int scale)
 {
-    QImage big(kSize * kScale, kSize * kScale, QImage::Format_ARGB32_Premultiplied);
+    const int size = kSize * scale;
+    QImage big(size * kScale, size * kScale, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(kScale, kScale);
+        p.scale(kScale * scale, kScale * scale);
         draw(p);
     }
-    QImage out(kSize, kSize, QImage::Format_ARGB32);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
+    QImage out(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             long r = 0, g = 0, b = 0, a = 0;
             for (int sy = 0; sy < kScale; ++sy) {
                 const auto *line
@@ -111,9 +114,9 @@ QImage flatten(const QImage &art, bool sixteen)
 {
     static const int bayer[4][4]
         = { { 0, 8, 2, 10 }, { 12, 4, 14, 6 }, { 3, 11, 1, 9 }, { 15, 7, 13, 5 } };
-    QImage out(kSize, kSize, QImage::Format_RGB32);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
+    QImage out(art.size(), QImage::Format_RGB32);
+    for (int y = 0; y < art.height(); ++y) {
+        for (int x = 0; x < art.width(); ++x) {
             const QRgb c = art.pixel(x, y);
             if (qAlpha(c) < 110) {
                 out.setPixel(x, y, 0xFF000000);
@@ -532,11 +535,17 @@ int main(int argc, char *argv[])
     sheet.fill(QColor(0xE7, 0xE7, 0xE7));
     int i = 0;
     for (const Glyph &glyph : kGlyphs) {
-        const QImage image = flatten(render(glyph.draw), glyph.sixteen);
-        QFile file(dir.filePath(QString::fromLatin1(glyph.file)));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bmp(image, glyph.sixteen)) < 0) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
-            return 1;
+        const QImage image = flatten(render(glyph.draw, 1), glyph.sixteen);
+        const QImage twin = flatten(render(glyph.draw, 2), glyph.sixteen);
+        const QString name = QString::fromLatin1(glyph.file);
+        const QString twinName = name.chopped(4) + QStringLiteral("@2x.bmp");
+        for (const auto &[fileName, picture] :
+            { std::pair(name, image), std::pair(twinName, twin) }) {
+            QFile file(dir.filePath(fileName));
+            if (!file.open(QIODevice::WriteOnly) || file.write(bmp(picture, glyph.sixteen)) < 0) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+                return 1;
+            }
         }
         QPainter(&sheet).drawImage(QRect(i * 80 + 8, 8, 64, 64), image);
         ++i;

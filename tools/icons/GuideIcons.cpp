@@ -1,7 +1,10 @@
 // Draws the study guide's own icons: the thirteen 16 x 16 images of the chapter tree (one
 // strip, 32-bit colour with a one-bit mask), the program's icon, a row of standing books,
 // at 32 x 32 and 16 x 16 in 16 colours, and the same row of books in full colour for the
-// desktop's menus at 16, 32, 48, 64, 128 and 256 pixels, each drawn for its size.
+// desktop's menus at 16, 32, 48, 64, 128 and 256 pixels, each drawn for its size. Every picture
+// has its twin for high-density screens (NAME@2x.png), drawn by the same code at twice the pixels:
+// the tree strip, the program's icon (a 64 x 64 PNG beside the icon file) and each desktop icon,
+// whose detail stays that of its logical size.
 
 #include <QBuffer>
 #include <QDir>
@@ -262,18 +265,20 @@ void penguin(QPainter &p)
 }
 
 // Renders one drawing and reduces its alpha to a one-bit mask.
-QImage renderIcon(const std::function<void(QPainter &)> &draw)
+QImage renderIcon(const std::function<void(QPainter &)> &draw, int scale)
 {
-    QImage image(kIcon, kIcon, QImage::Format_ARGB32);
+    const int size = kIcon * scale;
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(scale, scale);
     draw(p);
     p.end();
-    for (int y = 0; y < kIcon; ++y) {
+    for (int y = 0; y < size; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < kIcon; ++x) {
+        for (int x = 0; x < size; ++x) {
             const QRgb c = line[x];
             if (qAlpha(c) < 128) {
                 line[x] = 0;
@@ -341,13 +346,15 @@ QImage mainIcon(int size)
 // added only where there are pixels for it: small sizes keep flat, outlined spines; from 48
 // the spines are shaded and banded, a last volume leans on the row, and from 128 the spines
 // carry labels and the shelf casts a shadow.
-QImage desktopIcon(int size)
+// `size` is the icon's logical size and chooses the detail; `scale` 2 gives its twin.
+QImage desktopIcon(int size, int scale)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    const int pixels = size * scale;
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, size >= 32);
-    const double unit = size / 32.0;
+    const double unit = pixels / 32.0;
     auto snap = [&](double v) { return std::round(v * unit); };
     const double line = std::max(1.0, std::round(unit * 0.75));
 
@@ -367,7 +374,7 @@ QImage desktopIcon(int size)
             QPointF(16 * unit, 30.5 * unit), 16 * unit, QPointF(16 * unit, 30.5 * unit));
         shadow.setColorAt(0, QColor(0, 0, 0, 70));
         shadow.setColorAt(1, QColor(0, 0, 0, 0));
-        p.fillRect(QRectF(0, 28 * unit, size, 4 * unit), shadow);
+        p.fillRect(QRectF(0, 28 * unit, pixels, 4 * unit), shadow);
     }
 
     auto spine = [&](const QRectF &r, QColor cover) {
@@ -429,8 +436,8 @@ QImage desktopIcon(int size)
     }
 
     // The shelf.
-    const QRectF shelf(
-        snap(0.5), snap(shelfTop), size - 2 * snap(0.5), std::max(2.0, snap(size <= 16 ? 4 : 3.5)));
+    const QRectF shelf(snap(0.5), snap(shelfTop), pixels - 2 * snap(0.5),
+        std::max(2.0, snap(size <= 16 ? 4 : 3.5)));
     QLinearGradient wood(shelf.topLeft(), shelf.bottomLeft());
     wood.setColorAt(0, QColor(0xC8, 0x8E, 0x4E));
     wood.setColorAt(1, QColor(0x86, 0x56, 0x2A));
@@ -572,13 +579,18 @@ int main(int argc, char *argv[])
         returnArrow,
         penguin,
     };
-    QImage strip(kIcon * int(std::size(drawings)), kIcon, QImage::Format_ARGB32);
-    strip.fill(Qt::transparent);
-    QPainter sp(&strip);
-    for (int i = 0; i < int(std::size(drawings)); ++i)
-        sp.drawImage(i * kIcon, 0, renderIcon(drawings[i]));
-    sp.end();
-    if (!strip.save(out.filePath(QStringLiteral("tree-icons.png"))))
+    const auto makeStrip = [&](int scale) {
+        const int size = kIcon * scale;
+        QImage strip(size * int(std::size(drawings)), size, QImage::Format_ARGB32);
+        strip.fill(Qt::transparent);
+        QPainter sp(&strip);
+        for (int i = 0; i < int(std::size(drawings)); ++i)
+            sp.drawImage(i * size, 0, renderIcon(drawings[i], scale));
+        return strip;
+    };
+    const QImage strip = makeStrip(1);
+    if (!strip.save(out.filePath(QStringLiteral("tree-icons.png")))
+        || !makeStrip(2).save(out.filePath(QStringLiteral("tree-icons@2x.png"))))
         return 1;
     // The strip four times enlarged, for looking at the icons, only where it is asked for.
     if (argc == 3
@@ -591,10 +603,15 @@ int main(int argc, char *argv[])
     QFile ico(out.filePath(QStringLiteral("MAINICON.ico")));
     if (!ico.open(QIODevice::WriteOnly) || ico.write(icoFile({ big, small })) < 0)
         return 1;
+    // The icon file keeps its two classic images; the window takes this one as well.
+    if (!quantised(mainIcon(64)).save(out.filePath(QStringLiteral("MAINICON@2x.png"))))
+        return 1;
     const QDir desktop(out.filePath(QStringLiteral("desktop")));
     QDir().mkpath(desktop.path());
     for (int size : { 16, 32, 48, 64, 128, 256 }) {
-        if (!desktopIcon(size).save(desktop.filePath(QStringLiteral("guide-%1.png").arg(size))))
+        if (!desktopIcon(size, 1).save(desktop.filePath(QStringLiteral("guide-%1.png").arg(size)))
+            || !desktopIcon(size, 2).save(
+                desktop.filePath(QStringLiteral("guide-%1@2x.png").arg(size))))
             return 1;
     }
     std::printf("wrote %s\n", qPrintable(out.path()));

@@ -1,6 +1,7 @@
 // Draws the 180 x 66 logo: the brand in large letters, each in its own colour, above the
 // web address, on white. Written as one frame with a 256-colour global table, not
-// interlaced, without extension blocks, by the program's own encoder.
+// interlaced, without extension blocks, by the program's own encoder. Its twin for
+// high-density screens (NAME@2x.gif, 360 x 132) is drawn by the same code at twice the pixels.
 #include "TBitmap.h"
 #include "TGIFImage.h"
 
@@ -16,9 +17,13 @@
 
 namespace {
 
-QImage drawLogo()
+constexpr int kWidth = 180, kHeight = 66;
+
+// The drawing is in the logo's own 180 x 66 pixels; `scale` 2 gives the twin.
+QImage drawLogo(int scale)
 {
-    QImage image(180, 66, QImage::Format_RGB32);
+    QImage image(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -42,7 +47,7 @@ QImage drawLogo()
     const QFontMetrics fm(font);
     const int textWidth = fm.horizontalAdvance(brand);
     const qreal baseline = 40;
-    qreal x = (image.width() - textWidth) / 2.0;
+    qreal x = (kWidth - textWidth) / 2.0;
 
     for (int i = 0; i < brand.size(); ++i) {
         QPainterPath glyph;
@@ -55,7 +60,7 @@ QImage drawLogo()
         p.fillPath(glyph, gradient);
         // A thin highlight along the top half gives the letters a little gloss.
         p.save();
-        p.setClipRect(QRectF(0, 0, image.width(), baseline - 16));
+        p.setClipRect(QRectF(0, 0, kWidth, baseline - 16));
         p.fillPath(glyph, QColor(255, 255, 255, 55));
         p.restore();
         x += fm.horizontalAdvance(brand.at(i)) - 1;
@@ -63,7 +68,7 @@ QImage drawLogo()
 
     // A rule in the letters' colours between brand and address.
     const qreal ruleY = 47.5;
-    const qreal ruleLeft = 22, ruleRight = image.width() - 22;
+    const qreal ruleLeft = 22, ruleRight = kWidth - 22;
     QLinearGradient rule(ruleLeft, 0, ruleRight, 0);
     for (int i = 0; i < 6; ++i)
         rule.setColorAt(i / 5.0, colours[i][0]);
@@ -75,10 +80,32 @@ QImage drawLogo()
     small.setLetterSpacing(QFont::PercentageSpacing, 104);
     p.setFont(small);
     p.setPen(QColor(0x55, 0x5B, 0x66));
-    p.drawText(QRect(0, 50, image.width(), 14), Qt::AlignHCenter | Qt::AlignVCenter,
+    p.drawText(QRect(0, 50, kWidth, 14), Qt::AlignHCenter | Qt::AlignVCenter,
         QStringLiteral("www.example.com"));
     p.end();
+    image.setDevicePixelRatio(1);
     return image;
+}
+
+QByteArray encode(const QImage &logo)
+{
+    TBitmap bitmap(logo);
+    bitmap.setTransparent(false);
+    TGIFImage gif;
+    gif.addFrame(bitmap);
+    gif.setBackgroundColor(Colors::clWhite);
+    return gif.saveToBytes();
+}
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s: %lld bytes\n", qPrintable(path), qint64(bytes.size()));
+    return true;
 }
 
 } // namespace
@@ -91,21 +118,16 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     const QString output = args.value(1, QStringLiteral(LOGO_DEFAULT_OUTPUT));
 
-    const QImage logo = drawLogo();
-    TBitmap bitmap(logo);
-    bitmap.setTransparent(false);
-    TGIFImage gif;
-    gif.addFrame(bitmap);
-    gif.setBackgroundColor(Colors::clWhite);
-    const QByteArray bytes = gif.saveToBytes();
-
-    QFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        std::fprintf(stderr, "Cannot write %s\n", qPrintable(output));
+    const QByteArray bytes = encode(drawLogo(1));
+    const QString twin = output.endsWith(QLatin1String(".gif"))
+        ? output.chopped(4) + QStringLiteral("@2x.gif")
+        : output + QStringLiteral("@2x");
+    if (!write(output, bytes) || !write(twin, encode(drawLogo(2))))
         return 1;
-    }
-    if (args.size() > 2)
+    if (args.size() > 2) {
+        TGIFImage gif;
+        gif.loadFromBytes(bytes);
         gif.frame(0)->bitmap().save(args[2]);
-    std::printf("%s: %lld bytes\n", qPrintable(output), qint64(bytes.size()));
+    }
     return 0;
 }
