@@ -2,6 +2,7 @@
 
 #include "TControlBase.h"
 #include "TzynSkinned.h"
+#include "ZYNLooks.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -49,6 +50,9 @@ public:
     // The triangle's top-left corner for a button rectangle: centred across the button, half
     // the button's height down from the control's top.
     static QPoint ArrowOrigin(const QRect &button);
+    // The drop-down button's look: pressed while the list is open, under the pointer (anywhere
+    // on a list-style box, on the button of an editable one), or normal.
+    TzynPictureState ButtonState() const;
 
 Q_SIGNALS:
     void OnChange(QObject *Sender);
@@ -67,8 +71,12 @@ protected:
     void showPopup() override;
     void hidePopup() override;
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void SkinStateChanged(TzynSkinState) override { update(); }
 
 private:
+    void setPointerOnButton(bool on);
     QString cased(const QString &text) const;
     // Raises OnChange, then OnClick, held back while Qt handled an event of the box.
     void raiseHeldBack();
@@ -83,4 +91,6 @@ private:
     bool m_changeHeldBack = false;
     bool m_clickHeldBack = false;
     bool m_pickPending = false;
+    bool m_pointerOnButton = false;
+    bool m_popupOpen = false;
 };

@@ -7,6 +7,7 @@
 #include "TzynScrollTrackBar.h"
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
+#include "ZYNLooks.h"
 
 #include <QPainter>
 #include <QPointer>
@@ -38,6 +39,11 @@ TzynScrollBar::TzynScrollBar(QWidget *parent)
     , m_decButton(new TzynImageButton(this))
 {
     m_track->setUIStyle(TzynUIStyle::Custom);
+    // The thumb shows hover and press as the arrows do.
+    m_track->setSliderStateHandler([this] {
+        cutThumb();
+        buildThumb();
+    });
     connect(m_track, &TzynTrackBar::OnChange, this, [this] {
         QPointer<TzynScrollBar> self(this);
         Q_EMIT OnChange(this);
@@ -195,17 +201,13 @@ void TzynScrollBar::loadStylePictures()
     m_track->BarImage()->clear();
 
     // The thumb is stored upright: start cap, body and end cap from top to bottom.
-    QImage thumb = ThemeImage(GetThemeResName(UIStyle(), E::ScrollBarTrackImage));
-    RotateBitmapLeft(thumb);
-    const int cell = thumb.width() / 3;
-    m_thumbStart = thumb.copy(0, 0, cell, thumb.height());
-    m_thumbMiddle = thumb.copy(cell, 0, cell, thumb.height());
-    m_thumbEnd = thumb.copy(2 * cell, 0, cell, thumb.height());
-    if (vertical()) {
-        RotateBitmapRight(m_thumbStart);
-        RotateBitmapRight(m_thumbMiddle);
-        RotateBitmapRight(m_thumbEnd);
-    }
+    const QString thumbName = GetThemeResName(UIStyle(), E::ScrollBarTrackImage);
+    ThemeImage(thumbName); // raises for a missing picture
+    const TzynPictureState states[]
+        = { TzynPictureState::Normal, TzynPictureState::MouseOn, TzynPictureState::MouseDown };
+    for (int i = 0; i < 3; ++i)
+        m_thumbPictures[i] = ThemeStateImage(thumbName, states[i]);
+    cutThumb();
 
     // The arrows are stored for the vertical form.
     struct Arrow {
@@ -229,6 +231,34 @@ void TzynScrollBar::loadStylePictures()
         load(arrow.button->PicMouseOn(), arrow.mouseOn);
         load(arrow.button->PicMouseDown(), arrow.mouseDown);
         arrow.button->setAutoSize(true);
+    }
+}
+
+void TzynScrollBar::cutThumb()
+{
+    int index = 0;
+    switch (m_track->SliderState()) {
+    case TzynPictureState::MouseOn:
+        index = 1;
+        break;
+    case TzynPictureState::MouseDown:
+        index = 2;
+        break;
+    default:
+        break;
+    }
+    QImage thumb = m_thumbPictures[index];
+    if (thumb.isNull())
+        return;
+    RotateBitmapLeft(thumb);
+    const int cell = thumb.width() / 3;
+    m_thumbStart = thumb.copy(0, 0, cell, thumb.height());
+    m_thumbMiddle = thumb.copy(cell, 0, cell, thumb.height());
+    m_thumbEnd = thumb.copy(2 * cell, 0, cell, thumb.height());
+    if (vertical()) {
+        RotateBitmapRight(m_thumbStart);
+        RotateBitmapRight(m_thumbMiddle);
+        RotateBitmapRight(m_thumbEnd);
     }
 }
 

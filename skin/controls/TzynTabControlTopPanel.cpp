@@ -4,6 +4,7 @@
 #include "TProperty.h"
 #include "TzynTab.h"
 #include "ZYNDraw.h"
+#include "ZYNLooks.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,6 +22,7 @@ TzynTabControlTopPanel::TzynTabControlTopPanel(TzynTab *owner)
     setBorderWidth(0);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
 }
 
 void TzynTabControlTopPanel::setTabs(const QStringList &tabs)
@@ -146,6 +148,8 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
     DrawParentBackground(canvas, m_owner);
     const QImage active = picture(TzynThemeEntry::TabActiveImage);
     const QImage inactive = picture(TzynThemeEntry::TabInactiveImage);
+    const QImage hot = ThemeStateImage(
+        GetThemeResName(m_style, TzynThemeEntry::TabInactiveImage), TzynPictureState::MouseOn);
     const QImage line = picture(TzynThemeEntry::TabLineImage);
     const int stripHeight = active.height();
     const int w = width();
@@ -167,7 +171,7 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
         const bool selected = i == m_tabIndex;
         const QRect box
             = selected ? QRect(x, 1, widths[i], stripHeight) : QRect(x, 0, widths[i], stripHeight);
-        const QImage &face = selected ? active : inactive;
+        const QImage &face = selected ? active : i == m_hotTab && isEnabled() ? hot : inactive;
         if (!face.isNull())
             DrawThreeSliceBitmap(face, canvas, box, true);
         canvas.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
@@ -183,4 +187,20 @@ void TzynTabControlTopPanel::mousePressEvent(QMouseEvent *event)
         = TabAt(event->position().toPoint(), m_leftMargin, clickableWidths(), StripHeight());
     if (hit >= 0)
         setTabIndex(hit, true);
+}
+
+void TzynTabControlTopPanel::mouseMoveEvent(QMouseEvent *event)
+{
+    TCustomPanel::mouseMoveEvent(event);
+    const int hit
+        = TabAt(event->position().toPoint(), m_leftMargin, clickableWidths(), StripHeight());
+    if (AssignIfChanged(m_hotTab, hit))
+        update();
+}
+
+void TzynTabControlTopPanel::leaveEvent(QEvent *event)
+{
+    TCustomPanel::leaveEvent(event);
+    if (AssignIfChanged(m_hotTab, -1))
+        update();
 }

@@ -43,6 +43,9 @@ public:
     int StripHeight() const;
     // The width of each tab as the last paint or click measured it, -1 where none was.
     int TabWidth(int index) const;
+    // The tab under the pointer, drawn with the style's hover picture while not selected; -1
+    // for none.
+    int HotTab() const { return m_hotTab; }
 
     // The width of every tab: caption width + 20, 80 for an empty caption, at least 15, and 0
     // for a hidden one. Paint and hit-test both measure with it.
@@ -55,6 +58,8 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     QList<bool> visibility() const;
@@ -66,6 +71,7 @@ private:
     QStringList m_tabs;
     int m_leftMargin = 10;
     int m_tabIndex = 0;
+    int m_hotTab = -1;
     TzynUIStyle m_style = TzynUIStyle::DeepBlue;
     std::array<bool, MaxTabs> m_visible;
 };

@@ -66,3 +66,9 @@ TzynThemeEntry PictureEntry(TzynPictureKind kind, TzynPictureState state, bool c
 // has no picture of the kind at all (the control then draws none). Decoded once per style,
 // kind, state and check, and never raises.
 QImage ThemePicture(TzynUIStyle style, TzynPictureKind kind, TzynPictureState state, bool checked);
+
+// The picture a theme bitmap without state entries of its own (a thumb, a slider, a tab, the
+// combo box's button) shows in a state: the bitmap named "<name>_MOUSEON" or "<name>_MOUSEDOWN"
+// beside it, the normal one where there is none (and for the normal and disabled states). Null
+// when not even the normal picture exists; never raises.
+QImage ThemeStateImage(const QString &name, TzynPictureState state);
