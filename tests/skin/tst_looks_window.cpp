@@ -6,9 +6,16 @@
 
 #include "RealPointer.h"
 #include "TForm.h"
+#include "TGraphic.h"
+#include "TMenuItem.h"
+#include "TPicture.h"
 #include "TzynCheckBox.h"
 #include "TzynComboBox.h"
+#include "TzynForm.h"
 #include "TzynImagePanel.h"
+#include "TzynTitleBar.h"
+#include "TzynTitleBarButton.h"
+#include "TzynWindowMenu.h"
 
 #include "TzynRadioButton.h"
 #include "TzynScrollBar.h"
@@ -16,6 +23,7 @@
 #include "TzynTabControl.h"
 #include "TzynTabControlTopPanel.h"
 #include "TzynTrackBar.h"
+#include <QMenu>
 
 #include <QDir>
 #include <QProcess>
@@ -175,6 +183,152 @@ private Q_SLOTS:
 
         checkStates(combo, combo, combo->ButtonRect().center(), QStringLiteral("combo"), false,
             [combo] { return combo->ButtonState() == TzynPictureState::MouseOn; });
+    }
+
+    // The control box opens the window menu in the frame's menu style; the keyboard runs it
+    // (Escape closes, a letter chooses); Maximise from it shows the restore look on the
+    // maximise button, Restore brings the maximise look back.
+    void windowMenuFromTheControlBox()
+    {
+        auto host = std::make_unique<TForm>();
+        host->setGeometry(150, 150, 600, 300);
+        auto *frame = new TzynForm(host.get());
+        frame->setUIStyle(S::DeepBlue);
+        TzynTitleBar *bar = frame->TitleBar();
+        host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+        host->activateWindow();
+        TzynTitleBarButton *max = nullptr;
+        for (int i = 0; i < bar->Buttons()->Count(); ++i)
+            if (bar->Buttons()->Items(i)->ButtonType() == zynMax)
+                max = bar->Buttons()->Items(i);
+        QVERIFY(max);
+        auto normalPicture = [max] {
+            return max->PicNormal()->graphic()->toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage maxLook = normalPicture();
+        QCOMPARE(maxLook, ThemeImage(QStringLiteral("DEEPBLUE_TITLEBTN_MAX_NORMAL")));
+
+        // The control box sits at the left offset, at the buttons' top.
+        auto openMenu = [&] {
+            const QPoint box
+                = bar->mapToGlobal(QPoint(bar->LeftBtnXOffset() + 8, max->Top() + 8));
+            QVERIFY(pointerTo(box));
+            QVERIFY(xdotool({ QStringLiteral("click"), QStringLiteral("1") }));
+            QTRY_VERIFY(bar->WindowMenu()->Popup() && bar->WindowMenu()->Popup()->isVisible());
+        };
+        openMenu();
+        if (QTest::currentTestFailed())
+            return;
+        TzynWindowMenu *menu = bar->WindowMenu();
+        QCOMPARE(menu->UIStyle(), S::DeepBlue);
+        QVERIFY(!menu->Item(TzynWindowMenu::Restore)->Enabled());
+        QVERIFY(menu->Item(TzynWindowMenu::Maximize)->Enabled());
+        QVERIFY(menu->Item(TzynWindowMenu::Size)->Enabled());
+        // Drawn by the skinned menu: the highlight is the style's menu colour.
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("Down") }));
+        QTRY_VERIFY(menu->Popup()->activeAction());
+        const QImage drawn = menu->Popup()->grab().toImage();
+        const QRect row = menu->Popup()->actionGeometry(menu->Popup()->activeAction());
+        QCOMPARE(QColor(drawn.pixel(row.center().x(), row.top() + 1)),
+            toQColor(GetThemeColor(S::DeepBlue, TzynThemeEntry::MainMenuSelectedColor)));
+        save(drawn, QStringLiteral("DeepBlue"), QStringLiteral("window-menu"));
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("Escape") }));
+        QTRY_VERIFY(!menu->Popup()->isVisible());
+        QVERIFY(!host->isMaximized());
+
+        openMenu();
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("x") }));
+        QTRY_VERIFY(host->isMaximized());
+        QTRY_COMPARE(normalPicture(), ThemeImage(QStringLiteral("DEEPBLUE_TITLEBTN_RST_NORMAL")));
+        QVERIFY(normalPicture() != maxLook);
+
+        openMenu();
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(menu->Item(TzynWindowMenu::Restore)->Enabled());
+        QVERIFY(!menu->Item(TzynWindowMenu::Maximize)->Enabled());
+        QVERIFY(!menu->Item(TzynWindowMenu::Move)->Enabled());
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("r") }));
+        QTRY_VERIFY(!host->isMaximized());
+        QTRY_COMPARE(normalPicture(), maxLook);
+    }
+
+    // Maximised by any way (here the program's own call, as the desktop would), the maximise
+    // button shows the restore look in every style.
+    void maximisedShowsTheRestoreLook_data() { hoverAndPressedLooks_data(); }
+    void maximisedShowsTheRestoreLook()
+    {
+        QFETCH(S, style);
+        auto host = std::make_unique<TForm>();
+        host->setGeometry(150, 150, 600, 300);
+        auto *frame = new TzynForm(host.get());
+        frame->setUIStyle(style);
+        TzynTitleBar *bar = frame->TitleBar();
+        host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+        const QImage before = bar->grab().toImage();
+        host->showMaximized();
+        QTRY_VERIFY(host->isMaximized());
+        const QString restore = ThemeStyleName(style) + QStringLiteral("_TITLEBTN_RST_NORMAL");
+        TzynTitleBarButton *max = bar->Buttons()->Items(2);
+        QCOMPARE(max->ButtonType(), zynMax);
+        QTRY_COMPARE(max->PicNormal()->graphic()->toImage().convertToFormat(QImage::Format_RGB32),
+            ThemeImage(restore));
+        QVERIFY(ThemeImage(restore)
+            != ThemeImage(ThemeStyleName(style) + QStringLiteral("_TITLEBTN_MAX_NORMAL")));
+        save(bar->grab().toImage().copy(bar->width() - 80, 0, 80, bar->height()),
+            QString::fromLatin1(QTest::currentDataTag()), QStringLiteral("restore"));
+        Q_UNUSED(before);
+    }
+
+    // Resizing the window from its edge keeps the caption active all along.
+    void captionStaysActiveDuringResize()
+    {
+        auto host = std::make_unique<TForm>();
+        host->setGeometry(150, 150, 500, 300);
+        auto *frame = new TzynForm(host.get());
+        frame->setUIStyle(S::DeepBlue);
+        TzynTitleBar *bar = frame->TitleBar();
+        host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+        host->activateWindow();
+        QTRY_VERIFY(host->isActiveWindow());
+        QTRY_VERIFY(bar->FormActive());
+        bool sawInactive = false;
+        struct Watch : QObject {
+            TzynTitleBar *bar;
+            bool *seen;
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                if (e->type() == QEvent::Paint && !bar->FormActive())
+                    *seen = true;
+                return false;
+            }
+        } watch;
+        watch.bar = bar;
+        watch.seen = &sawInactive;
+        bar->installEventFilter(&watch);
+        const QRect g = host->geometry();
+        // The one-pixel border strip on the right.
+        const QPoint from(g.x() + g.width() - 1, g.top() + g.height() / 2);
+        QStringList args { QStringLiteral("mousemove"), n(from.x()), n(from.y()),
+            QStringLiteral("sleep"), QStringLiteral("0.2"), QStringLiteral("mousedown"),
+            QStringLiteral("1"), QStringLiteral("sleep"), QStringLiteral("0.2") };
+        for (int i = 1; i <= 8; ++i)
+            args << QStringLiteral("mousemove") << n(from.x() + 10 * i) << n(from.y())
+                 << QStringLiteral("sleep") << QStringLiteral("0.15");
+        args << QStringLiteral("sleep") << QStringLiteral("0.3");
+        args << QStringLiteral("mouseup") << QStringLiteral("1") << QStringLiteral("sleep")
+             << QStringLiteral("0.3");
+        QVERIFY(xdotool(args));
+        QTRY_VERIFY(host->width() > 500);
+        QVERIFY(pointerTo(host->mapToGlobal(QPoint(200, 150))));
+        QTRY_VERIFY(bar->FormActive());
+        bar->removeEventFilter(&watch);
+        QVERIFY(!sawInactive);
     }
 };
 
