@@ -1,5 +1,7 @@
 #include "TzynCheckListBox.h"
 
+#include "ZYNLooks.h"
+
 #include "ZYNControlUtils.h"
 
 #include <QApplication>
@@ -82,6 +84,7 @@ void TzynCheckListBox::InitialStyle(TzynUIStyle style)
 void TzynCheckListBox::ApplyUIStyle(TzynUIStyle style)
 {
     setBorderColor(GetThemeColor(style, TzynThemeEntry::ControlBorderColor));
+    ApplyStyleHighlight(this, style);
     viewport()->update();
 }
 

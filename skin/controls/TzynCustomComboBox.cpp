@@ -1,6 +1,8 @@
 #include "TzynCustomComboBox.h"
 
 #include "TProperty.h"
+#include "TzynComboPopupStyle.h"
+#include "TzynMenuRowDelegate.h"
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
 #include "ZYNLooks.h"
@@ -30,6 +32,9 @@ TzynCustomComboBox::TzynCustomComboBox(QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // Both kinds open their list below the field, its rows drawn as the style's menus.
+    QWidget::setStyle(TzynComboPopupStyle::instance());
+    setItemDelegate(m_rowDelegate = new TzynMenuRowDelegate(this));
     setColor(Colors::clWindow);
     setStyle(csDropDown);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
@@ -80,6 +85,9 @@ void TzynCustomComboBox::ApplyUIStyle(TzynUIStyle style)
     setButtonColor(GetThemeColor(style, E::ComboBoxButtonColor));
     setArrowColor(GetThemeColor(style, E::ControlBorderColor));
     setBorderColor(GetThemeColor(style, E::ControlBorderColor));
+    m_rowDelegate->setUIStyle(style);
+    ApplyStyleHighlight(view(), style);
+    view()->viewport()->update();
 }
 
 void TzynCustomComboBox::setBorderColor(TColor color)

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QStringList>
 
+class TzynMenuRowDelegate;
+
 // The combo box repainted after Qt's own painting: its drop-down button (where Qt's style puts
 // it) filled with ButtonColor, or with the MacOS button picture, and carrying a small triangle
 // in ArrowColor (white-shadowed grey when disabled), and the flat two-line border of the
@@ -93,4 +95,5 @@ private:
     bool m_pickPending = false;
     bool m_pointerOnButton = false;
     bool m_popupOpen = false;
+    TzynMenuRowDelegate *m_rowDelegate = nullptr;
 };

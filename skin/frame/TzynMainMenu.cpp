@@ -278,8 +278,16 @@ void TzynMainMenu::PaintSkinnedMenuItem(
             FillColorRect(
                 canvas, QRect(QPoint(l + 3, t + 2), QPoint(l + 19, t + 18)), m_selectedColor);
         } else {
-            canvas.drawImage(
-                QPoint(l + 4, t + 3), PreparedPicture(m_checkImages->image(0), false, 0, !enabled));
+            QImage mark = PreparedPicture(m_checkImages->image(0), false, 0, !enabled);
+            if (selected && enabled) {
+                // On the highlight the mark takes the selected text's colour, so that a dark
+                // mark does not vanish on a dark highlight.
+                mark = mark.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+                QPainter tint(&mark);
+                tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+                tint.fillRect(mark.rect(), toQColor(m_selectedFontColor));
+            }
+            canvas.drawImage(QPoint(l + 4, t + 3), mark);
         }
     }
     if (image)

@@ -1,6 +1,9 @@
 #include "ZYNLooks.h"
 
+#include <QApplication>
 #include <QHash>
+#include <QPalette>
+#include <QWidget>
 
 namespace {
 
@@ -111,4 +114,22 @@ QImage ThemeStateImage(const QString &name, TzynPictureState state)
             return picture;
     }
     return ThemeImageOrNull(name);
+}
+
+void ApplyStyleHighlight(QWidget *widget, TzynUIStyle style)
+{
+    if (!widget)
+        return;
+    QPalette palette = widget->palette();
+    QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+    QColor text = QApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
+    if (style != TzynUIStyle::Custom) {
+        highlight = toQColor(GetThemeColor(style, TzynThemeEntry::MainMenuSelectedColor));
+        text = toQColor(GetThemeColor(style, TzynThemeEntry::MainMenuSelectedFontColor));
+    }
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+        palette.setColor(group, QPalette::Highlight, highlight);
+        palette.setColor(group, QPalette::HighlightedText, text);
+    }
+    widget->setPalette(palette);
 }

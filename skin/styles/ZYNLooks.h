@@ -9,6 +9,10 @@
 
 #include "ZYNThemes.h"
 
+#include <QImage>
+
+class QWidget;
+
 #include <optional>
 
 struct TzynStyleLook {
@@ -72,3 +76,8 @@ QImage ThemePicture(TzynUIStyle style, TzynPictureKind kind, TzynPictureState st
 // beside it, the normal one where there is none (and for the normal and disabled states). Null
 // when not even the normal picture exists; never raises.
 QImage ThemeStateImage(const QString &name, TzynPictureState state);
+
+// One selection highlight per style, the one its menus use: the selected item's colour and
+// its text colour. Lists, trees, check lists and the combo box's list take it into their
+// palette (both for the active and the inactive window); Custom gives the application's own.
+void ApplyStyleHighlight(QWidget *widget, TzynUIStyle style);
