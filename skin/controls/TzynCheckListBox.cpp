@@ -1,6 +1,8 @@
 #include "TzynCheckListBox.h"
 #include "TPictureTwin.h"
 
+#include "ZYNLooks.h"
+
 #include "ZYNControlUtils.h"
 
 #include <QApplication>
@@ -83,6 +85,7 @@ void TzynCheckListBox::InitialStyle(TzynUIStyle style)
 void TzynCheckListBox::ApplyUIStyle(TzynUIStyle style)
 {
     setBorderColor(GetThemeColor(style, TzynThemeEntry::ControlBorderColor));
+    ApplyStyleHighlight(this, style);
     viewport()->update();
 }
 

@@ -2,12 +2,15 @@
 #include "TPictureTwin.h"
 
 #include "TProperty.h"
+#include "TzynComboPopupStyle.h"
+#include "TzynMenuRowDelegate.h"
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
 #include "ZYNLooks.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 
@@ -30,6 +33,10 @@ TzynCustomComboBox::TzynCustomComboBox(QWidget *parent)
     , m_items(new TStrings(this, itemStore()))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    // Both kinds open their list below the field, its rows drawn as the style's menus.
+    QWidget::setStyle(TzynComboPopupStyle::instance());
+    setItemDelegate(m_rowDelegate = new TzynMenuRowDelegate(this));
     setColor(Colors::clWindow);
     setStyle(csDropDown);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
@@ -82,6 +89,9 @@ void TzynCustomComboBox::ApplyUIStyle(TzynUIStyle style)
     setButtonColor(GetThemeColor(style, E::ComboBoxButtonColor));
     setArrowColor(GetThemeColor(style, E::ControlBorderColor));
     setBorderColor(GetThemeColor(style, E::ControlBorderColor));
+    m_rowDelegate->setUIStyle(style);
+    ApplyStyleHighlight(view(), style);
+    view()->viewport()->update();
 }
 
 void TzynCustomComboBox::setBorderColor(TColor color)
@@ -110,6 +120,8 @@ void TzynCustomComboBox::setStyle(TComboBoxStyle style)
     // Each new edit field keeps to CharCase as the user types.
     if (QLineEdit *edit = lineEdit(); edit && edit != m_casedEdit) {
         m_casedEdit = edit;
+        // The pointer going into the edit field leaves the button.
+        edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString &text) {
             const QString wanted = cased(text);
             if (wanted != text) {
@@ -219,10 +231,24 @@ void TzynCustomComboBox::paintEvent(QPaintEvent *event)
     QComboBox::paintEvent(event);
     QPainter canvas(this);
     const QRect button = ButtonRect();
-    if (const char *picture = StyleLook(UIStyle()).comboBoxButton)
-        TPictureTwin::draw(canvas, button, ThemeImage(QString::fromLatin1(picture)));
-    else
+    const TzynPictureState state = ButtonState();
+    if (const char *picture = StyleLook(UIStyle()).comboBoxButton) {
+        TPictureTwin::draw(canvas, button, ThemeStateImage(QString::fromLatin1(picture), state));
+    } else if (state == TzynPictureState::MouseOn || state == TzynPictureState::MouseDown) {
+        // The style's tool-button colours are its hover and pressed colours.
+        using E = TzynThemeEntry;
+        const TzynUIStyle style
+            = UIStyle() == TzynUIStyle::Custom ? TzynUIStyle::DeepBlue : UIStyle();
+        canvas.fillRect(button,
+            toQColor(GetThemeColor(style,
+                state == TzynPictureState::MouseDown ? E::ToolBarButtonDownColor
+                                                     : E::ToolBarButtonColor)));
+        canvas.setPen(toQColor(GetThemeColor(style, E::ToolBarButtonBorderColor)));
+        canvas.setBrush(Qt::NoBrush);
+        canvas.drawRect(button.adjusted(0, 0, -1, -1));
+    } else {
         canvas.fillRect(button, toQColor(m_buttonColor));
+    }
     const QPoint at = ArrowOrigin(button);
     if (isEnabled()) {
         fillTriangle(canvas, at, toQColor(m_arrowColor));
@@ -231,6 +257,36 @@ void TzynCustomComboBox::paintEvent(QPaintEvent *event)
         fillTriangle(canvas, at, QColor(0x80, 0x80, 0x80));
     }
     DrawWindowFrame(canvas, size(), m_borderColor, Color());
+}
+
+TzynPictureState TzynCustomComboBox::ButtonState() const
+{
+    if (!isEnabled())
+        return TzynPictureState::Disabled;
+    if (m_popupOpen)
+        return TzynPictureState::MouseDown;
+    if (Hovered() && (!isEditable() || m_pointerOnButton))
+        return TzynPictureState::MouseOn;
+    return TzynPictureState::Normal;
+}
+
+void TzynCustomComboBox::setPointerOnButton(bool on)
+{
+    if (AssignIfChanged(m_pointerOnButton, on))
+        update();
+}
+
+void TzynCustomComboBox::mouseMoveEvent(QMouseEvent *event)
+{
+    setPointerOnButton(ButtonRect().contains(event->position().toPoint()));
+    TControlBase<QComboBox>::mouseMoveEvent(event);
+}
+
+bool TzynCustomComboBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::Enter)
+        setPointerOnButton(false);
+    return TzynStyled::eventFilter(watched, event);
 }
 
 void TzynCustomComboBox::changeEvent(QEvent *event)
@@ -252,6 +308,8 @@ void TzynCustomComboBox::colorChanged()
 void TzynCustomComboBox::showPopup()
 {
     Q_EMIT OnDropDown(this);
+    m_popupOpen = true;
+    update();
     QComboBox::showPopup();
 }
 
@@ -272,5 +330,7 @@ void TzynCustomComboBox::hidePopup()
             Qt::QueuedConnection);
     }
     QComboBox::hidePopup();
+    m_popupOpen = false;
+    update();
     Q_EMIT OnCloseUp(this);
 }

@@ -3,6 +3,7 @@
 #include "TControlBase.h"
 #include "TStrings.h"
 #include "TzynSkinned.h"
+#include "ZYNLooks.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+class TzynMenuRowDelegate;
 
 // The combo box repainted after Qt's own painting: its drop-down button (where Qt's style puts
 // it) filled with ButtonColor, or with the MacOS button picture, and carrying a small triangle
@@ -54,6 +56,9 @@ public:
     // The triangle's top-left corner for a button rectangle: centred across the button, half
     // the button's height down from the control's top.
     static QPoint ArrowOrigin(const QRect &button);
+    // The drop-down button's look: pressed while the list is open, under the pointer (anywhere
+    // on a list-style box, on the button of an editable one), or normal.
+    TzynPictureState ButtonState() const;
 
 Q_SIGNALS:
     void OnChange(QObject *Sender);
@@ -72,8 +77,12 @@ protected:
     void showPopup() override;
     void hidePopup() override;
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void SkinStateChanged(TzynSkinState) override { update(); }
 
 private:
+    void setPointerOnButton(bool on);
     QString cased(const QString &text) const;
     TStrings::Store itemStore();
     void assignItems(const QStringList &items);
@@ -93,4 +102,7 @@ private:
     bool m_clickHeldBack = false;
     bool m_pickPending = false;
     bool m_editingItems = false;
+    bool m_pointerOnButton = false;
+    bool m_popupOpen = false;
+    TzynMenuRowDelegate *m_rowDelegate = nullptr;
 };

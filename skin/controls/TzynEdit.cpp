@@ -1,9 +1,12 @@
 #include "TzynEdit.h"
 
 #include "TProperty.h"
+#include "TzynMenuPaintStyle.h"
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -79,4 +82,14 @@ void TzynEdit::fontChanged()
     QPalette pal = palette();
     pal.setColor(QPalette::Text, Font()->qColor());
     setPalette(pal);
+}
+
+void TzynEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    if (!menu)
+        return;
+    TzynMenuPaintStyle::Apply(menu, FindFormUIStyle(window()));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }

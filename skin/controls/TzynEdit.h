@@ -45,6 +45,8 @@ Q_SIGNALS:
     T_CONTROL_EVENTS
 
 protected:
+    // The stock context menu, drawn as the menus of the window's frame.
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

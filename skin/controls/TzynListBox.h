@@ -2,6 +2,7 @@
 
 #include "TzynCustomListBox.h"
 #include "TzynSkinned.h"
+#include "ZYNLooks.h"
 
 // The skinned list box: a standard list with the flat two-pixel border (BorderColor outside,
 // the list's colour inside) and, when VScrollBar names a skinned scroll bar on the same
@@ -17,6 +18,8 @@ public:
 
     TColor BorderColor() const override { return border().color(); }
     void setBorderColor(TColor color) override { border().setColor(color); }
+    // Selected rows wear the style's highlight, the one its menus use.
+    void StyleHighlight(TzynUIStyle style) override { ApplyStyleHighlight(this, style); }
     int BorderWidth() const { return border().width(); }
     void setBorderWidth(int width) { border().setWidth(width); }
     Fw::TBorderStyle BorderStyle() const { return m_borderStyle; }

@@ -3,6 +3,7 @@
 #include "TControlBase.h"
 #include "TzynSkinned.h"
 #include "TzynViewBorder.h"
+#include "ZYNLooks.h"
 
 #include <QListWidget>
 
@@ -20,6 +21,8 @@ public:
 
     TColor BorderColor() const override { return m_border.color(); }
     void setBorderColor(TColor color) override;
+    // Selected rows wear the style's highlight, the one its menus use.
+    void StyleHighlight(TzynUIStyle style) override { ApplyStyleHighlight(this, style); }
 
     int BorderWidth() const { return m_border.width(); }
     void setBorderWidth(int width);

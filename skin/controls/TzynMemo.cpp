@@ -1,8 +1,11 @@
 #include "TzynMemo.h"
 
 #include "TProperty.h"
+#include "TzynMenuPaintStyle.h"
 #include "ZYNControlUtils.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -191,4 +194,14 @@ bool TzynMemo::event(QEvent *event)
     const bool result = TzynSkinned::event(event);
     m_border.viewEvent(event);
     return result;
+}
+
+void TzynMemo::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    if (!menu)
+        return;
+    TzynMenuPaintStyle::Apply(menu, FindFormUIStyle(window()));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }

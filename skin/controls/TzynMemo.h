@@ -65,6 +65,8 @@ Q_SIGNALS:
     T_CONTROL_EVENTS
 
 protected:
+    // The stock context menu, drawn as the menus of the window's frame.
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool event(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
     void colorChanged() override;

@@ -8,6 +8,7 @@
 #include "TzynScrollTrackBar.h"
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
+#include "ZYNLooks.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -42,6 +43,11 @@ TzynScrollBar::TzynScrollBar(QWidget *parent)
     , m_decButton(new TzynImageButton(this))
 {
     m_track->setUIStyle(TzynUIStyle::Custom);
+    // The thumb shows hover and press as the arrows do.
+    m_track->setSliderStateHandler([this] {
+        cutThumb();
+        buildThumb();
+    });
     connect(m_track, &TzynTrackBar::OnChange, this, [this] {
         QPointer<TzynScrollBar> self(this);
         Q_EMIT OnChange(this);
@@ -249,23 +255,13 @@ void TzynScrollBar::loadStylePictures()
         RotateBitmapLeft(image);
         return image;
     };
-    const auto right = [](QImage image) {
-        RotateBitmapRight(image);
-        return image;
-    };
-    const QImage upright = ThemeImage(GetThemeResName(UIStyle(), E::ScrollBarTrackImage));
-    const QImage thumb = TPictureTwin::derive(left(upright), upright, left);
-    const auto part = [&](int index) {
-        const auto cut = [index](const QImage &image) {
-            const int w = image.width() / 3;
-            return image.copy(index * w, 0, w, image.height());
-        };
-        QImage piece = TPictureTwin::derive(cut(thumb), thumb, cut);
-        return vertical() ? TPictureTwin::derive(right(piece), piece, right) : piece;
-    };
-    m_thumbStart = part(0);
-    m_thumbMiddle = part(1);
-    m_thumbEnd = part(2);
+    const QString thumbName = GetThemeResName(UIStyle(), E::ScrollBarTrackImage);
+    ThemeImage(thumbName); // raises for a missing picture
+    const TzynPictureState states[]
+        = { TzynPictureState::Normal, TzynPictureState::MouseOn, TzynPictureState::MouseDown };
+    for (int i = 0; i < 3; ++i)
+        m_thumbPictures[i] = ThemeStateImage(thumbName, states[i]);
+    cutThumb();
 
     // The arrows are stored for the vertical form.
     struct Arrow {
@@ -290,6 +286,45 @@ void TzynScrollBar::loadStylePictures()
         load(arrow.button->PicMouseDown(), arrow.mouseDown);
         arrow.button->setAutoSize(true);
     }
+}
+
+void TzynScrollBar::cutThumb()
+{
+    int index = 0;
+    switch (m_track->SliderState()) {
+    case TzynPictureState::MouseOn:
+        index = 1;
+        break;
+    case TzynPictureState::MouseDown:
+        index = 2;
+        break;
+    default:
+        break;
+    }
+    const QImage upright = m_thumbPictures[index];
+    if (upright.isNull())
+        return;
+    // Every piece keeps the twin of the picture for high-density screens, cut and turned alike.
+    const auto left = [](QImage image) {
+        RotateBitmapLeft(image);
+        return image;
+    };
+    const auto right = [](QImage image) {
+        RotateBitmapRight(image);
+        return image;
+    };
+    const QImage thumb = TPictureTwin::derive(left(upright), upright, left);
+    const auto part = [&](int cell) {
+        const auto cut = [cell](const QImage &image) {
+            const int w = image.width() / 3;
+            return image.copy(cell * w, 0, w, image.height());
+        };
+        const QImage piece = TPictureTwin::derive(cut(thumb), thumb, cut);
+        return vertical() ? TPictureTwin::derive(right(piece), piece, right) : piece;
+    };
+    m_thumbStart = part(0);
+    m_thumbMiddle = part(1);
+    m_thumbEnd = part(2);
 }
 
 void TzynScrollBar::arrangeParts()

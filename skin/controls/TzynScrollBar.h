@@ -89,6 +89,8 @@ private:
     void loadStylePictures();
     void arrangeParts();
     void buildThumb();
+    // Cuts the thumb picture of the track's slider state into its three parts.
+    void cutThumb();
     void step(qint64 delta);
 
     TzynScrollTrackBar *m_track;
@@ -97,6 +99,8 @@ private:
     QImage m_thumbStart;
     QImage m_thumbMiddle;
     QImage m_thumbEnd;
+    // The upright thumb pictures of the normal, mouse-on and mouse-down states.
+    QImage m_thumbPictures[3];
     TzynProgressBarOrientation m_orientation = zynHorizontal;
     int m_smallChange = 1;
     int m_lineButton = 0;

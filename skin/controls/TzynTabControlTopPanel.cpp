@@ -6,6 +6,7 @@
 #include "TzynTab.h"
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
+#include "ZYNLooks.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -25,6 +26,7 @@ TzynTabControlTopPanel::TzynTabControlTopPanel(TzynTab *owner)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
 }
 
 void TzynTabControlTopPanel::setTabs(const QStringList &tabs)
@@ -155,6 +157,8 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
     DrawParentBackground(canvas, m_owner);
     const QImage active = picture(TzynThemeEntry::TabActiveImage);
     const QImage inactive = picture(TzynThemeEntry::TabInactiveImage);
+    const QImage hot = ThemeStateImage(
+        GetThemeResName(m_style, TzynThemeEntry::TabInactiveImage), TzynPictureState::MouseOn);
     const QImage line = picture(TzynThemeEntry::TabLineImage);
     const int stripHeight = active.height();
     const int w = width();
@@ -182,7 +186,7 @@ void TzynTabControlTopPanel::paintEvent(QPaintEvent *)
         const bool selected = i == m_tabIndex;
         const QRect box
             = selected ? QRect(x, 1, widths[i], stripHeight) : QRect(x, 0, widths[i], stripHeight);
-        const QImage &face = selected ? active : inactive;
+        const QImage &face = selected ? active : i == m_hotTab && isEnabled() ? hot : inactive;
         if (!face.isNull())
             DrawThreeSliceBitmap(face, canvas, box, true);
         // An unselected tab's face starts two pixels lower than the strip: its caption is
@@ -349,16 +353,22 @@ void TzynTabControlTopPanel::mousePressEvent(QMouseEvent *event)
             return;
         }
     }
-    // Tabs scrolled out to the left, and any part of a tab under the arrows, take no click.
+    const int hit = tabUnder(at);
+    if (hit >= 0)
+        setTabIndex(hit, true);
+}
+
+int TzynTabControlTopPanel::tabUnder(const QPoint &at) const
+{
+    // Tabs scrolled out to the left, and any part of a tab under the arrows, are not there.
     if (at.x() >= tabsRight())
-        return;
+        return -1;
     const QList<int> widths = clickableWidths();
     int left = m_leftMargin;
     for (int i = 0; i < FirstTab() && i < widths.size(); ++i)
         left -= widths[i];
     const int hit = TabAt(at, left, widths, StripHeight());
-    if (hit >= 0 && hit >= FirstTab())
-        setTabIndex(hit, true);
+    return hit >= FirstTab() ? hit : -1;
 }
 
 int TzynTabControlTopPanel::NeighbourTab(bool forward) const
@@ -430,4 +440,18 @@ void TzynTabControlTopPanel::focusOutEvent(QFocusEvent *event)
 {
     TCustomPanel::focusOutEvent(event);
     update();
+}
+
+void TzynTabControlTopPanel::mouseMoveEvent(QMouseEvent *event)
+{
+    TCustomPanel::mouseMoveEvent(event);
+    if (AssignIfChanged(m_hotTab, tabUnder(event->position().toPoint())))
+        update();
+}
+
+void TzynTabControlTopPanel::leaveEvent(QEvent *event)
+{
+    TCustomPanel::leaveEvent(event);
+    if (AssignIfChanged(m_hotTab, -1))
+        update();
 }

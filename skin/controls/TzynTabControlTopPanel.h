@@ -55,6 +55,9 @@ public:
     QRect ScrollArrowRect(int which) const;
     // The width of each tab as the last paint or click measured it, -1 where none was.
     int TabWidth(int index) const;
+    // The tab under the pointer, drawn with the style's hover picture while not selected; -1
+    // for none.
+    int HotTab() const { return m_hotTab; }
 
     // The width of every tab: caption width + 20, 80 for an empty caption, at least 15, and 0
     // for a hidden one. Paint and hit-test both measure with it.
@@ -79,6 +82,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     // The tabs' widths as drawn (every tab, hidden ones 0).
@@ -91,6 +96,8 @@ private:
     // Scrolls so that the tab at index is in full view.
     void bringIntoView(int index);
     void drawArrow(QPainter &canvas, int which) const;
+    // The tab a press or the pointer at that point would reach, -1 for none.
+    int tabUnder(const QPoint &at) const;
     QList<bool> visibility() const;
     // The widths of the tabs a click can reach, as the paint lays them out.
     QList<int> clickableWidths() const;
@@ -100,6 +107,7 @@ private:
     QStringList m_tabs;
     int m_leftMargin = 10;
     int m_tabIndex = 0;
+    int m_hotTab = -1;
     TzynUIStyle m_style = TzynUIStyle::DeepBlue;
     std::array<bool, MaxTabs> m_visible;
     int m_firstTab = 0;

@@ -296,14 +296,47 @@ void TzynTrackBar::prepareBar()
             if (!TPictureTwin::of(bar).isNull())
                 TPictureTwin::attach(m_barBitmap, compose(2));
         }
-        setPictureImage(m_slider->Picture(),
-            ThemeImage(GetThemeResName(UIStyle(),
-                horizontal() ? E::TrackBarSliderImage : E::TrackBarVerticalSliderImage)));
+        // Raises for a missing picture, as the bar's does.
+        ThemeImage(GetThemeResName(
+            UIStyle(), horizontal() ? E::TrackBarSliderImage : E::TrackBarVerticalSliderImage));
+        loadSliderPicture();
     } else {
         m_barBitmap = pictureImage(m_barImage);
         if (!m_barBitmap.isNull() && !horizontal())
             RotateBitmapLeft(m_barBitmap);
     }
+}
+
+void TzynTrackBar::loadSliderPicture()
+{
+    if (UIStyle() == TzynUIStyle::Custom)
+        return;
+    using E = TzynThemeEntry;
+    const QString name = GetThemeResName(
+        UIStyle(), horizontal() ? E::TrackBarSliderImage : E::TrackBarVerticalSliderImage);
+    setPictureImage(m_slider->Picture(), ThemeStateImage(name, SliderState()));
+}
+
+TzynPictureState TzynTrackBar::SliderState() const
+{
+    return PictureState(isEnabled(), m_dragging, m_sliderHovered);
+}
+
+void TzynTrackBar::setSliderHovered(bool hovered)
+{
+    const TzynPictureState old = SliderState();
+    m_sliderHovered = hovered;
+    sliderStateChanged(old);
+}
+
+void TzynTrackBar::sliderStateChanged(TzynPictureState old)
+{
+    if (SliderState() == old)
+        return;
+    loadSliderPicture();
+    if (m_sliderStateHandler)
+        m_sliderStateHandler();
+    m_slider->update();
 }
 
 void TzynTrackBar::fitThickness()
@@ -388,7 +421,9 @@ void TzynTrackBar::AutoRepeatStep()
 void TzynTrackBar::endDrag()
 {
     stopStepping();
+    const TzynPictureState old = SliderState();
     m_dragging = false;
+    sliderStateChanged(old);
 }
 
 void TzynTrackBar::dragTo(int pointer)
@@ -450,9 +485,17 @@ bool TzynTrackBar::eventFilter(QObject *watched, QEvent *event)
         // stands in for capturing the mouse for the track bar: they are handled here.
         const auto *mouse = static_cast<QMouseEvent *>(event);
         m_grabOffset = along(mouse->position().toPoint());
+        const TzynPictureState old = SliderState();
         m_dragging = true;
+        sliderStateChanged(old);
         return true;
     }
+    case QEvent::Enter:
+        setSliderHovered(true);
+        return false;
+    case QEvent::Leave:
+        setSliderHovered(false);
+        return false;
     case QEvent::MouseMove: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         m_pointer = m_slider->mapToParent(mouse->position().toPoint());

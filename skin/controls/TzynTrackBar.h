@@ -3,6 +3,7 @@
 #include "TCustomPanel.h"
 #include "TPicture.h"
 #include "TzynSkinned.h"
+#include "ZYNLooks.h"
 #include "ZYNThemes.h"
 
 #include <QImage>
@@ -99,6 +100,15 @@ public:
     // Runs on every OnChange, after the signal; the scroll bar's binding hangs here.
     void setChangeHandler(std::function<void()> handler) { m_changeHandler = std::move(handler); }
 
+    // The slider's look: held while dragged, under the pointer, or normal.
+    TzynPictureState SliderState() const;
+    // Runs when SliderState changes; a built-in style shows the slider's picture of the state
+    // by itself, the scroll bar builds its thumb of the state here.
+    void setSliderStateHandler(std::function<void()> handler)
+    {
+        m_sliderStateHandler = std::move(handler);
+    }
+
 Q_SIGNALS:
     void OnChange(QObject *Sender);
 
@@ -128,6 +138,9 @@ private:
     void stopStepping();
     void endDrag();
     void dragTo(int pointer);
+    void loadSliderPicture();
+    void setSliderHovered(bool hovered);
+    void sliderStateChanged(TzynPictureState old);
 
     TPicture *m_barImage;
     TzynImagePanel *m_slider;
@@ -147,4 +160,6 @@ private:
     // since under X11 the cursor position ignores simulated input.
     QPoint m_pointer;
     std::function<void()> m_changeHandler;
+    std::function<void()> m_sliderStateHandler;
+    bool m_sliderHovered = false;
 };

@@ -3,6 +3,7 @@
 #include "TTreeView.h"
 #include "TzynSkinned.h"
 #include "TzynViewBorder.h"
+#include "ZYNLooks.h"
 
 // The framework's tree view with a flat two-pixel border instead of the platform's sunken
 // edge: an outer line in BorderColor and an inner line in the control's own colour, drawn over
@@ -16,6 +17,13 @@ public:
 
     TColor BorderColor() const override { return m_border.color(); }
     void setBorderColor(TColor color) override;
+    // Selected rows wear the style's highlight, the one its menus use.
+    // The inactive colours are HideSelection's to derive again from the active ones.
+    void StyleHighlight(TzynUIStyle style) override
+    {
+        ApplyStyleHighlight(this, style);
+        setHideSelection(HideSelection());
+    }
 
     int BorderWidth() const { return m_border.width(); }
     void setBorderWidth(int width);

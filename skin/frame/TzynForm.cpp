@@ -59,6 +59,12 @@ TzynForm::TzynForm(QWidget *parent)
     connect(
         m_titleBar, &TzynTitleBar::OnCustomBtnsClick, this, &TzynForm::OnTitleBarCustomBtnsClick);
     connect(m_titleBar, &TzynTitleBar::OnHelpBtnClick, this, &TzynForm::OnTitleBarHelpBtnClick);
+    // After a move or resize the caption shows whether the window is active.
+    for (TzynWindowDrag *drag : { m_drag, m_titleBar->Drag() })
+        connect(drag, &TzynWindowDrag::Ended, this, [this] {
+            if (m_host)
+                m_titleBar->setFormActive(m_host->isActiveWindow());
+        });
     m_menus->setColor(Color());
     m_savedBorderStyle = host->BorderStyle();
 
@@ -412,8 +418,14 @@ bool TzynForm::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         return m_menus->ShortCut(static_cast<QKeyEvent *>(event));
     case QEvent::WindowActivate:
+        m_titleBar->setFormActive(true);
+        break;
     case QEvent::WindowDeactivate:
-        m_titleBar->setFormActive(event->type() == QEvent::WindowActivate);
+        // The desktop's move and size loop may take the focus for its while: the user's own
+        // move or resize does not turn the caption inactive. It turns when the loop ends with
+        // the window still inactive.
+        if (!m_drag->isActive() && !m_titleBar->Dragging())
+            m_titleBar->setFormActive(false);
         break;
     case QEvent::Resize:
     case QEvent::WindowStateChange:

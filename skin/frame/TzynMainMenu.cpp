@@ -19,6 +19,20 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+namespace {
+
+// The mark in one colour, its shape kept by its alpha.
+QImage tinted(const QImage &mark, const QColor &ink)
+{
+    QImage result = mark.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter tint(&result);
+    tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    tint.fillRect(result.rect(), ink);
+    return result;
+}
+
+} // namespace
+
 TzynMainMenu::TzynMainMenu(QObject *owner)
     : TMainMenu(owner)
     , m_checkImages(new TImageList(this))
@@ -281,8 +295,16 @@ void TzynMainMenu::PaintSkinnedMenuItem(
             FillColorRect(
                 canvas, QRect(QPoint(l + 3, t + 2), QPoint(l + 19, t + 18)), m_selectedColor);
         } else {
-            TPictureTwin::draw(canvas, QPoint(l + 4, t + 3),
-                PreparedPicture(m_checkImages->image(0), false, 0, !enabled));
+            const QImage plain = PreparedPicture(m_checkImages->image(0), false, 0, !enabled);
+            QImage mark = plain;
+            if (selected && enabled) {
+                // On the highlight the mark takes the selected text's colour, so that a dark
+                // mark does not vanish on a dark highlight.
+                const QColor ink = toQColor(m_selectedFontColor);
+                mark = TPictureTwin::derive(tinted(plain, ink), plain,
+                    [ink](const QImage &twin) { return tinted(twin, ink); });
+            }
+            TPictureTwin::draw(canvas, QPoint(l + 4, t + 3), mark);
         }
     }
     if (image)

@@ -15,6 +15,7 @@
 #include "TzynTitleBarSection.h"
 #include "TzynTitleBarSections.h"
 #include "TzynWindowDrag.h"
+#include "TzynWindowMenu.h"
 #include "ZYNDraw.h"
 #include "ZYNLooks.h"
 
@@ -266,7 +267,17 @@ void TzynTitleBar::PlaceMaximizedHost()
 void TzynTitleBar::WindowStateChanged()
 {
     const QWidget *form = ParentForm();
-    m_buttons->setWindowMaximized(form && form->isMaximized());
+    const bool maximized = form && form->isMaximized();
+    if (maximized == m_buttons->WindowMaximized())
+        return;
+    m_buttons->setWindowMaximized(maximized);
+    // However the window got there (the button, a double click, the window menu, the desktop),
+    // the maximise button shows restore while it is maximised, in the styles that have it.
+    for (int i = 0; i < m_buttons->Count(); ++i) {
+        TzynTitleBarButton *button = m_buttons->Items(i);
+        if (StyleLook(button->UIStyle()).maxButtonShowsRestore)
+            button->UpdateMaxPictures();
+    }
 }
 
 void TzynTitleBar::performAction(TzynTitleBarButton *button)
@@ -305,11 +316,25 @@ void TzynTitleBar::performAction(TzynTitleBarButton *button)
     case zynControlBox:
         if (QMenu *menu = button->ControlBoxMenu())
             menu->popup(mapToGlobal(QPoint(0, height())));
+        else
+            WindowMenu()->Open(mapToGlobal(QPoint(0, height())));
         break;
     case zynHelp:
     case zynCustom:
         break;
     }
+}
+
+TzynWindowMenu *TzynTitleBar::WindowMenu()
+{
+    if (!m_windowMenu)
+        m_windowMenu = new TzynWindowMenu(this);
+    return m_windowMenu;
+}
+
+bool TzynTitleBar::Dragging() const
+{
+    return m_drag->isActive();
 }
 
 Qt::Edges TzynTitleBar::HitZone(const QPoint &pos) const

@@ -15,6 +15,7 @@ class QImage;
 class TzynForm;
 class TzynTitleBarButton;
 class TzynWindowDrag;
+class TzynWindowMenu;
 
 // The handler form of the bar's button events: the bar and the button's index in Buttons.
 using TzynTitleBarButtonClickEvent = std::function<void(QObject *Sender, int ButtonIndex)>;
@@ -85,6 +86,13 @@ public:
     // The host's window state changed: the buttons learn whether it is maximised.
     void WindowStateChanged();
 
+    // The menu the control box opens when it has no ControlBoxMenu of its own; made when
+    // first asked for.
+    TzynWindowMenu *WindowMenu();
+    // A move or resize of the window that a press on the bar started is under way.
+    bool Dragging() const;
+    TzynWindowDrag *Drag() const { return m_drag; }
+
     // Where the buttons, the icon and the caption go in a bar of that width.
     TzynTitleBarLayout::Layout ButtonLayout(int width) const;
 
@@ -138,4 +146,5 @@ private:
     QPoint m_mousePos { -1, -1 };
     bool m_mouseInside = false;
     TzynWindowDrag *m_drag;
+    TzynWindowMenu *m_windowMenu = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "TzynWindowDrag.h"
 
+#include <utility>
+
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QWidget>
@@ -47,7 +49,8 @@ bool TzynWindowDrag::handOver()
 
 void TzynWindowDrag::deliverRelease()
 {
-    m_mode = Mode::None;
+    if (std::exchange(m_mode, Mode::None) != Mode::None)
+        Q_EMIT Ended();
     QWindow *handle = m_window ? m_window->windowHandle() : nullptr;
     if (!handle)
         return;
@@ -98,8 +101,9 @@ bool TzynWindowDrag::mouseMoved(const QPoint &globalPos, Qt::MouseButtons button
 
 void TzynWindowDrag::released()
 {
-    m_mode = Mode::None;
     m_manual = false;
+    if (std::exchange(m_mode, Mode::None) != Mode::None)
+        Q_EMIT Ended();
 }
 
 QRect TzynWindowDrag::resizedGeometry(const QRect &start, Qt::Edges edges, const QPoint &delta,

@@ -34,6 +34,11 @@ public:
 
     bool isActive() const { return m_mode != Mode::None; }
 
+Q_SIGNALS:
+    // The move or resize is over (or a pending move ended without starting).
+    void Ended();
+
+public:
     // The geometry a manual resize from edges gives, within the window's size limits; the
     // opposite edges stay where they are.
     static QRect resizedGeometry(const QRect &start, Qt::Edges edges, const QPoint &delta,

@@ -13,6 +13,7 @@ void TzynBorderColored::InitialStyle(TzynUIStyle style)
 {
     // A frame in Custom, like no frame at all, gives black.
     setBorderColor(GetThemeColor(style, TzynThemeEntry::ControlBorderColor));
+    StyleHighlight(style);
 }
 
 TzynStyleContainer::~TzynStyleContainer() = default;

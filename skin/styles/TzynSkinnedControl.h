@@ -62,6 +62,9 @@ class TzynBorderColored : public virtual TzynSkinnedControl {
 public:
     virtual TColor BorderColor() const = 0;
     virtual void setBorderColor(TColor color) = 0;
+    // A style given to the control (its first one, or one pushed over its container): a
+    // control that selects rows takes the style's highlight here.
+    virtual void StyleHighlight(TzynUIStyle) { }
 
     void InitialStyle(TzynUIStyle style) override;
 };

@@ -1,6 +1,9 @@
 #include "ZYNLooks.h"
 
+#include <QApplication>
 #include <QHash>
+#include <QPalette>
+#include <QWidget>
 
 namespace {
 
@@ -14,19 +17,19 @@ const TzynStyleLook looks[] = {
     // Custom
     {},
     // MacOS
-    { true, true, true, TColor(0x000000), std::nullopt, "MACOS_FORM_BACKGROUND", false,
+    { true, true, true, TColor(0x000000), std::nullopt, "MACOS_FORM_BACKGROUND", true,
         "MACOS_MENU_BAR", "MACOS_MENU_SELECT", true, true, std::nullopt, "MACOS_COMBOBOX_BUTTON" },
     // WinXP: the tab body is white.
     { false, false, false, std::nullopt, std::nullopt, nullptr, true, nullptr, nullptr, false,
         false, TColor(0xFFFFFF), nullptr },
     // DeepBlue
-    { false, false, false, std::nullopt, 4, nullptr, false, nullptr, nullptr, false, false,
+    { false, false, false, std::nullopt, 4, nullptr, true, nullptr, nullptr, false, false,
         std::nullopt, nullptr },
     // Protein
-    { false, false, true, std::nullopt, std::nullopt, "PROTEIN_FORM_BACKGROUND", false, nullptr,
+    { false, false, true, std::nullopt, std::nullopt, "PROTEIN_FORM_BACKGROUND", true, nullptr,
         nullptr, false, false, std::nullopt, nullptr },
     // BlueGlass
-    { true, true, false, std::nullopt, std::nullopt, nullptr, false, nullptr, nullptr, false, false,
+    { true, true, false, std::nullopt, std::nullopt, nullptr, true, nullptr, nullptr, false, false,
         std::nullopt, nullptr },
 };
 
@@ -96,4 +99,37 @@ QImage ThemePicture(TzynUIStyle style, TzynPictureKind kind, TzynPictureState st
     }
     cache.insert(key, picture);
     return picture;
+}
+
+QImage ThemeStateImage(const QString &name, TzynPictureState state)
+{
+    QString suffix;
+    if (state == TzynPictureState::MouseOn)
+        suffix = QStringLiteral("_MOUSEON");
+    else if (state == TzynPictureState::MouseDown)
+        suffix = QStringLiteral("_MOUSEDOWN");
+    if (!suffix.isEmpty() && !name.isEmpty()) {
+        const QImage picture = ThemeImageOrNull(name + suffix);
+        if (!picture.isNull())
+            return picture;
+    }
+    return ThemeImageOrNull(name);
+}
+
+void ApplyStyleHighlight(QWidget *widget, TzynUIStyle style)
+{
+    if (!widget)
+        return;
+    QPalette palette = widget->palette();
+    QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+    QColor text = QApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
+    if (style != TzynUIStyle::Custom) {
+        highlight = toQColor(GetThemeColor(style, TzynThemeEntry::MainMenuSelectedColor));
+        text = toQColor(GetThemeColor(style, TzynThemeEntry::MainMenuSelectedFontColor));
+    }
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+        palette.setColor(group, QPalette::Highlight, highlight);
+        palette.setColor(group, QPalette::HighlightedText, text);
+    }
+    widget->setPalette(palette);
 }

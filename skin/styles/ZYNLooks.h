@@ -9,6 +9,10 @@
 
 #include "ZYNThemes.h"
 
+#include <QImage>
+
+class QWidget;
+
 #include <optional>
 
 struct TzynStyleLook {
@@ -66,3 +70,14 @@ TzynThemeEntry PictureEntry(TzynPictureKind kind, TzynPictureState state, bool c
 // has no picture of the kind at all (the control then draws none). Decoded once per style,
 // kind, state and check, and never raises.
 QImage ThemePicture(TzynUIStyle style, TzynPictureKind kind, TzynPictureState state, bool checked);
+
+// The picture a theme bitmap without state entries of its own (a thumb, a slider, a tab, the
+// combo box's button) shows in a state: the bitmap named "<name>_MOUSEON" or "<name>_MOUSEDOWN"
+// beside it, the normal one where there is none (and for the normal and disabled states). Null
+// when not even the normal picture exists; never raises.
+QImage ThemeStateImage(const QString &name, TzynPictureState state);
+
+// One selection highlight per style, the one its menus use: the selected item's colour and
+// its text colour. Lists, trees, check lists and the combo box's list take it into their
+// palette (both for the active and the inactive window); Custom gives the application's own.
+void ApplyStyleHighlight(QWidget *widget, TzynUIStyle style);

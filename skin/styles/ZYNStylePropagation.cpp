@@ -80,10 +80,12 @@ void applyRow(QWidget *child, const TzynStyleRow &row, TzynUIStyle style)
     case A::AssignUIStyle:
         require<TzynStyleable>(child, row, "follows no style")->setUIStyle(style);
         break;
-    case A::BorderColor:
-        require<TzynBorderColored>(child, row, "has no border colour")
-            ->setBorderColor(GetThemeColor(style, E::ControlBorderColor));
+    case A::BorderColor: {
+        auto *bordered = require<TzynBorderColored>(child, row, "has no border colour");
+        bordered->setBorderColor(GetThemeColor(style, E::ControlBorderColor));
+        bordered->StyleHighlight(style);
         break;
+    }
     case A::GroupBoxColors: {
         auto *bordered = require<TzynBorderColored>(child, row, "has no border colour");
         TControlCore *core = requireCore(child, row);

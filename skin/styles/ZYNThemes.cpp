@@ -85,8 +85,8 @@ constexpr ValueRow valueRows[] = {
     { E::ScrollBarColor, { 0xC9C9C9, 0xF9F9F9, 0xF5F5F5, 0xF5F5F5, 0xF4F4F4 } },
 };
 
-// Resource-name entries. Every built-in style names "<STYLE>_<suffix>"; WinXP alone has
-// separate hover and pressed check marks and separate restore buttons, so it may differ.
+// Resource-name entries. Every built-in style names "<STYLE>_<suffix>"; WinXP names its normal
+// check marks by state as well, so it may differ.
 // A null prefix marks a bitmap shared by all styles.
 struct NameRow {
     E entry;
@@ -103,19 +103,18 @@ constexpr NameRow nameRows[] = {
     { E::CheckBoxDisabledUncheckedImage, "CHECKBOX_DISABLE_UNCHECK", nullptr, false },
     { E::CheckBoxCheckedImage, "CHECKBOX_CHECK", "CHECKBOX_NORMAL_CHECK", false },
     { E::CheckBoxUncheckedImage, "CHECKBOX_UNCHECK", "CHECKBOX_NORMAL_UNCHECK", false },
-    { E::CheckBoxMouseOnCheckedImage, "CHECKBOX_CHECK", "CHECKBOX_MOUSEON_CHECK", false },
-    { E::CheckBoxMouseOnUncheckedImage, "CHECKBOX_UNCHECK", "CHECKBOX_MOUSEON_UNCHECK", false },
-    { E::CheckBoxMouseDownCheckedImage, "CHECKBOX_CHECK", "CHECKBOX_MOUSEDOWN_CHECK", false },
-    { E::CheckBoxMouseDownUncheckedImage, "CHECKBOX_UNCHECK", "CHECKBOX_MOUSEDOWN_UNCHECK", false },
+    { E::CheckBoxMouseOnCheckedImage, "CHECKBOX_MOUSEON_CHECK", nullptr, false },
+    { E::CheckBoxMouseOnUncheckedImage, "CHECKBOX_MOUSEON_UNCHECK", nullptr, false },
+    { E::CheckBoxMouseDownCheckedImage, "CHECKBOX_MOUSEDOWN_CHECK", nullptr, false },
+    { E::CheckBoxMouseDownUncheckedImage, "CHECKBOX_MOUSEDOWN_UNCHECK", nullptr, false },
     { E::RadioDisabledCheckedImage, "RADIOBUTTON_DISABLE_CHECK", nullptr, false },
     { E::RadioDisabledUncheckedImage, "RADIOBUTTON_DISABLE_UNCHECK", nullptr, false },
     { E::RadioCheckedImage, "RADIOBUTTON_CHECK", "RADIOBUTTON_NORMAL_CHECK", false },
     { E::RadioUncheckedImage, "RADIOBUTTON_UNCHECK", "RADIOBUTTON_NORMAL_UNCHECK", false },
-    { E::RadioMouseOnCheckedImage, "RADIOBUTTON_CHECK", "RADIOBUTTON_MOUSEON_CHECK", false },
-    { E::RadioMouseOnUncheckedImage, "RADIOBUTTON_UNCHECK", "RADIOBUTTON_MOUSEON_UNCHECK", false },
-    { E::RadioMouseDownCheckedImage, "RADIOBUTTON_CHECK", "RADIOBUTTON_MOUSEDOWN_CHECK", false },
-    { E::RadioMouseDownUncheckedImage, "RADIOBUTTON_UNCHECK", "RADIOBUTTON_MOUSEDOWN_UNCHECK",
-        false },
+    { E::RadioMouseOnCheckedImage, "RADIOBUTTON_MOUSEON_CHECK", nullptr, false },
+    { E::RadioMouseOnUncheckedImage, "RADIOBUTTON_MOUSEON_UNCHECK", nullptr, false },
+    { E::RadioMouseDownCheckedImage, "RADIOBUTTON_MOUSEDOWN_CHECK", nullptr, false },
+    { E::RadioMouseDownUncheckedImage, "RADIOBUTTON_MOUSEDOWN_UNCHECK", nullptr, false },
     { E::ProgressBarImage, "PROGRESSBAR", nullptr, false },
     { E::ProgressBarVerticalImage, "PROGRESSBAR_V", nullptr, false },
     { E::TitleLeftImage, "TITLE_LEFT", nullptr, false },
@@ -136,9 +135,9 @@ constexpr NameRow nameRows[] = {
     { E::TitleControlBoxNormalImage, "TITLEBTN_CTLBOX_NORMAL", nullptr, false },
     { E::TitleControlBoxMouseOnImage, "TITLEBTN_CTLBOX_MOUSEON", nullptr, false },
     { E::TitleControlBoxMouseDownImage, "TITLEBTN_CTLBOX_MOUSEDOWN", nullptr, false },
-    { E::TitleRestoreNormalImage, "TITLEBTN_MAX_NORMAL", "TITLEBTN_RST_NORMAL", false },
-    { E::TitleRestoreMouseOnImage, "TITLEBTN_MAX_MOUSEON", "TITLEBTN_RST_MOUSEON", false },
-    { E::TitleRestoreMouseDownImage, "TITLEBTN_MAX_MOUSEDOWN", "TITLEBTN_RST_MOUSEDOWN", false },
+    { E::TitleRestoreNormalImage, "TITLEBTN_RST_NORMAL", nullptr, false },
+    { E::TitleRestoreMouseOnImage, "TITLEBTN_RST_MOUSEON", nullptr, false },
+    { E::TitleRestoreMouseDownImage, "TITLEBTN_RST_MOUSEDOWN", nullptr, false },
     { E::TabActiveImage, "TAB_ACTIVE", nullptr, false },
     { E::TabInactiveImage, "TAB_INACTIVE", nullptr, false },
     { E::TabLineImage, "TAB_LINE", nullptr, false },

@@ -160,16 +160,18 @@ void tst_Themes::resourceNames_data()
         << S::WinXP << E::CheckBoxCheckedImage << "WINXP_CHECKBOX_NORMAL_CHECK";
     QTest::newRow("WinXP hover unchecked")
         << S::WinXP << E::CheckBoxMouseOnUncheckedImage << "WINXP_CHECKBOX_MOUSEON_UNCHECK";
-    QTest::newRow("MacOS hover repeats plain")
-        << S::MacOS << E::CheckBoxMouseOnCheckedImage << "MACOS_CHECKBOX_CHECK";
+    QTest::newRow("MacOS hover has its own picture")
+        << S::MacOS << E::CheckBoxMouseOnCheckedImage << "MACOS_CHECKBOX_MOUSEON_CHECK";
+    QTest::newRow("MacOS normal keeps the plain name")
+        << S::MacOS << E::CheckBoxCheckedImage << "MACOS_CHECKBOX_CHECK";
     QTest::newRow("Protein radio down")
-        << S::Protein << E::RadioMouseDownUncheckedImage << "PROTEIN_RADIOBUTTON_UNCHECK";
+        << S::Protein << E::RadioMouseDownUncheckedImage << "PROTEIN_RADIOBUTTON_MOUSEDOWN_UNCHECK";
     QTest::newRow("WinXP radio down")
         << S::WinXP << E::RadioMouseDownCheckedImage << "WINXP_RADIOBUTTON_MOUSEDOWN_CHECK";
     QTest::newRow("WinXP restore")
         << S::WinXP << E::TitleRestoreMouseOnImage << "WINXP_TITLEBTN_RST_MOUSEON";
-    QTest::newRow("DeepBlue restore repeats max")
-        << S::DeepBlue << E::TitleRestoreNormalImage << "DEEPBLUE_TITLEBTN_MAX_NORMAL";
+    QTest::newRow("DeepBlue restore has its own picture")
+        << S::DeepBlue << E::TitleRestoreNormalImage << "DEEPBLUE_TITLEBTN_RST_NORMAL";
     QTest::newRow("vertical bar is the bar")
         << S::Protein << E::TrackBarVerticalBarImage << "PROTEIN_TRACKBAR_BAR";
     QTest::newRow("vertical slider")
@@ -286,10 +288,19 @@ void tst_Themes::everyResourceIsNamedSomewhere()
         "PROTEIN_FORM_BACKGROUND", "MACOS_COMBOBOX_BUTTON", "SIDECHANNEL_BAR_NORMAL",
         "SIDECHANNEL_BAR_MOUSEON", "SIDECHANNEL_BTN_ONTOP", "SIDECHANNEL_BTN_NOONTOP",
         "FONTCOMBO_TRUETYPE_FNT", "FONTCOMBO_DEVICE_FNT" };
-    for (int s = 1; s <= 5; ++s)
+    for (int s = 1; s <= 5; ++s) {
         for (int n = 1; n <= 95; ++n)
             if (GetThemeKind(E(n)) == TzynThemeValueKind::ResName)
                 named.insert(GetThemeResName(S(s), E(n)));
+        // Hover and pressed pictures named after the normal one.
+        const QString prefix = ThemeStyleName(S(s)) + QLatin1Char('_');
+        for (const char *base : { "TRACKBAR_SLIDER", "TRACKBAR_SLIDER_V", "SCROLLBAR_TRACK" })
+            for (const char *state : { "_MOUSEON", "_MOUSEDOWN" })
+                named.insert(prefix + QLatin1String(base) + QLatin1String(state));
+        named.insert(prefix + QStringLiteral("TAB_INACTIVE_MOUSEON"));
+    }
+    named.insert(QStringLiteral("MACOS_COMBOBOX_BUTTON_MOUSEON"));
+    named.insert(QStringLiteral("MACOS_COMBOBOX_BUTTON_MOUSEDOWN"));
     const QStringList resources = ThemeBitmapNames();
     QCOMPARE(QSet<QString>(resources.begin(), resources.end()), named);
 }

@@ -297,6 +297,11 @@ void tst_TrackBar::styleGivesPicturesColourAndThickness()
     QCOMPARE(bar->height(), 21);
     QCOMPARE(bar->Slider()->size(), QSize(11, 21));
     QCOMPARE(bar->BarBitmap().size(), QSize(211, 8));
+    // The off-screen desktop's pointer may rest on the new slider: the normal picture is
+    // asked for with the pointer gone.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(bar->Slider(), &leave);
+    QCOMPARE(bar->SliderState(), TzynPictureState::Normal);
     QCOMPARE(bar->SliderImage()->graphic()->toImage().convertToFormat(QImage::Format_RGB32),
         ThemeImage("WINXP_TRACKBAR_SLIDER").convertToFormat(QImage::Format_RGB32));
     // The bar keeps its caps unstretched at both ends.

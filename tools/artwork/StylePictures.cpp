@@ -56,6 +56,19 @@ QColor c(QRgb rgb)
     return QColor::fromRgb(rgb);
 }
 
+// The hover and pressed shades of a picture drawn from colour stops (thumbs, sliders, tabs,
+// the combo button): under the pointer a colour leans toward a light hover blue, pressed it
+// darkens, so either state reads at a glance on every style's surroundings.
+QColor shade(const QColor &color, State st)
+{
+    if (st == MouseOn)
+        return QColor::fromRgb(qRgb((color.red() * 60 + 0x8E * 40) / 100,
+            (color.green() * 60 + 0xBE * 40) / 100, (color.blue() * 60 + 0xF0 * 40) / 100));
+    if (st == MouseDown)
+        return color.darker(125);
+    return color;
+}
+
 // ---------------------------------------------------------------- push buttons (nine-slice)
 
 QImage buttonPicture(Style s, State st)
@@ -182,20 +195,35 @@ MarkLook markLook(Style s, bool checked, bool disabled, State st)
         return { c(0xB4B4B4), c(0xF4F4F4), c(0xE2E2E2), c(0xA8A8A8), QColor() };
     switch (s) {
     case MacOS:
+        if (st == MouseDown)
+            return checked
+                ? MarkLook { c(0x2F4F7A), c(0x6FA5EA), c(0x2A5FAE), c(0xFFFFFF), QColor() }
+                : MarkLook { c(0x5A5A5A), c(0xC9C9C9), c(0xEFEFEF), c(0x000000), QColor() };
         if (checked)
-            return { c(0x4A6E9C), c(0xB9D6F8), c(0x3C7CD6), c(0xFFFFFF), QColor() };
-        return { c(0x7C7C7C), c(0xFFFFFF), c(0xD9D9D9), c(0x000000), QColor() };
+            return { c(0x4A6E9C), c(0xB9D6F8), c(0x3C7CD6), c(0xFFFFFF),
+                st == MouseOn ? c(0x9CC8FA) : QColor() };
+        return { st == MouseOn ? c(0x4A7FC4) : c(0x7C7C7C), c(0xFFFFFF), c(0xD9D9D9), c(0x000000),
+            st == MouseOn ? c(0x9CC8FA) : QColor() };
     case WinXP:
         if (st == MouseDown)
             return { c(0x1C5180), c(0xB0B0A7), c(0xE3E1D5), c(0x21A121), QColor() };
         return { c(0x1C5180), c(0xDCDCD7), c(0xFFFFFF), c(0x21A121),
             st == MouseOn ? c(0xF8B330) : QColor() };
     case DeepBlue:
-        return { c(0x22304D), c(0xF7F9FC), c(0xC3CDDB), c(0x15264A), QColor() };
+        if (st == MouseDown)
+            return { c(0x22304D), c(0xA9B6CA), c(0xE6EBF2), c(0x15264A), QColor() };
+        return { c(0x22304D), c(0xF7F9FC), c(0xC3CDDB), c(0x15264A),
+            st == MouseOn ? c(0x4F7BC4) : QColor() };
     case Protein:
-        return { c(0x8C8C8C), c(0xFFFFFF), c(0xD6D6D6), c(0x2F2F2F), QColor() };
+        if (st == MouseDown)
+            return { c(0x5E5E5E), c(0xC8C8C8), c(0xEEEEEE), c(0x2F2F2F), QColor() };
+        return { st == MouseOn ? c(0x3F6FB0) : c(0x8C8C8C), c(0xFFFFFF), c(0xD6D6D6), c(0x2F2F2F),
+            st == MouseOn ? c(0x9EC3EE) : QColor() };
     case BlueGlass:
-        return { c(0x3F78BE), c(0xF4F9FF), c(0xB3D5F5), c(0x0D3D7A), QColor() };
+        if (st == MouseDown)
+            return { c(0x2E5F9E), c(0x8DBDEB), c(0xD2E8FC), c(0x0D3D7A), QColor() };
+        return { c(0x3F78BE), c(0xF4F9FF), c(0xB3D5F5), c(0x0D3D7A),
+            st == MouseOn ? c(0x5EB6F2) : QColor() };
     }
     return {};
 }
@@ -585,10 +613,14 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
     switch (s) {
     case MacOS: {
         // Round lozenges: red close, amber minimise, green maximise, graphite for the rest.
+        // Help is blue so that its white "?" reads as a live button, not a disabled one.
         QColor base = kind == Close            ? c(0xE2463F)
             : kind == Min                      ? c(0xE9A928)
             : (kind == Max || kind == Restore) ? c(0x4BB244)
+            : kind == Help                     ? c(0x2F7BE0)
                                                : c(0x8D96A3);
+        if (st == MouseOn && (kind == Help || kind == CtlBox))
+            base = base.lighter(118);
         if (st == MouseDown)
             base = base.darker(135);
         const QRectF b = full.adjusted(1, 1, -1, -1);
@@ -603,7 +635,7 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
         p.setBrush(vgrad(gl.top(), gl.bottom(),
             { { 0, QColor(255, 255, 255, 210) }, { 1, QColor(255, 255, 255, 30) } }));
         p.drawEllipse(gl);
-        if (st != Normal || kind == Help || kind == CtlBox) {
+        if (st != Normal || kind == Help || kind == CtlBox || kind == Restore) {
             const QColor ink = st == MouseDown ? QColor(40, 0, 0, 220) : QColor(70, 20, 10, 200);
             const QRectF gb = b.adjusted(
                 b.width() * 0.3, b.height() * 0.3, -b.width() * 0.3, -b.height() * 0.3);
@@ -617,11 +649,13 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
                 glyphMinus(p, gb, pen);
                 break;
             case Max:
-            case Restore:
                 glyphPlus(p, gb, pen);
                 break;
+            case Restore:
+                glyphRestore(p, gb.adjusted(-0.5, -0.5, 0.5, 0.5), QPen(ink, 1.1));
+                break;
             case Help:
-                glyphHelp(p, b.translated(0, 0.5), QColor(255, 255, 255, 240), 10);
+                glyphHelp(p, b.translated(0, 0.5), QColor(255, 255, 255, 250), 11);
                 break;
             case CtlBox:
                 glyphMenu(p, gb.adjusted(-0.5, 0, 0.5, 0), QPen(QColor(255, 255, 255, 235), 1.2));
@@ -746,8 +780,10 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
             glyphMinus(p, gb, QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap));
             break;
         case Max:
-        case Restore:
             glyphPlus(p, gb, QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap));
+            break;
+        case Restore:
+            glyphRestore(p, gb.adjusted(-0.5, -0.5, 0.5, 0.5), QPen(ink, 1.2));
             break;
         case Help:
             glyphHelp(p, b.translated(0, 0.5), ink, 11);
@@ -771,7 +807,7 @@ QImage titleButton(Style s, TitleKind kind, State st, const QImage &client)
 
 // ---------------------------------------------------------------- tabs
 
-QImage tabPicture(Style s, bool active)
+QImage tabPicture(Style s, bool active, State st = Normal)
 {
     const StyleArt &sp = styleArt[s];
     const int w = sp.tab.width(), h = sp.tab.height();
@@ -819,6 +855,10 @@ QImage tabPicture(Style s, bool active)
             : vgrad(0, h, { { 0, c(0xF3F6FA) }, { 0.5, c(0xDDE4EC) }, { 1, c(0xCBD5E1) } });
         break;
     }
+    QGradientStops stops = fill.stops();
+    for (QGradientStop &stop : stops)
+        stop.second = shade(stop.second, st);
+    fill.setStops(stops);
     const QPainterPath shape = roundTopRect(r, radius);
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
@@ -920,7 +960,7 @@ QImage trackBarBar(Style s)
     return opaque(img, sp.track);
 }
 
-QImage trackBarSlider(Style s, bool vertical)
+QImage trackBarSlider(Style s, bool vertical, State st = Normal)
 {
     const StyleArt &sp = styleArt[s];
     const QSize size = vertical ? sp.sliderV : sp.slider;
@@ -958,6 +998,8 @@ QImage trackBarSlider(Style s, bool vertical)
         bottom = c(0x5C9BE0);
         break;
     }
+    top = shade(top, st);
+    bottom = shade(bottom, st);
     QPainterPath shape;
     const QRectF r(0.5, 0.5, w - 1, h - 1);
     if (s == WinXP || s == DeepBlue) {
@@ -1109,7 +1151,7 @@ QImage scrollButton(Style s, bool top, State st)
     return flatten(img, sp.scroll, sp.scroll.rgb(), 64);
 }
 
-QImage scrollTrack(Style s)
+QImage scrollTrack(Style s, State st = Normal)
 {
     // The thumb, upright: top cap, body and bottom cap stacked in equal thirds.
     const StyleArt &sp = styleArt[s];
@@ -1127,6 +1169,8 @@ QImage scrollTrack(Style s)
         a = c(0xD2E8FC);
         b = c(0x5C9BE0);
     }
+    a = shade(a, st);
+    b = shade(b, st);
     const QRectF r(1.5, 0.5, w - 3, h - 1);
     p.setPen(QPen(border, 1));
     p.setBrush(hgrad(r.left(), r.right(), { { 0, a }, { 0.5, mix(a, b, 0.5) }, { 1, b } }));
@@ -1198,14 +1242,15 @@ QImage proteinFormBackground()
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage macComboButton()
+QImage macComboButton(State st)
 {
     QImage img = layer(16, 17);
     QPainter p;
     begin(p, img);
     p.setPen(QPen(c(0x8A8A8A), 1));
     p.setBrush(vgrad(0, 17,
-        { { 0, c(0xFFFFFF) }, { 0.5, c(0xEDEDED) }, { 0.52, c(0xDCDCDC) }, { 1, c(0xF4F4F4) } }));
+        { { 0, shade(c(0xFFFFFF), st) }, { 0.5, shade(c(0xEDEDED), st) },
+            { 0.52, shade(c(0xDCDCDC), st) }, { 1, shade(c(0xF4F4F4), st) } }));
     p.drawPath(roundRect(QRectF(0.5, 0.5, 15, 16), 2));
     p.end();
     return opaque(img, c(0xE7E7E7));
@@ -1326,10 +1371,9 @@ void paintAllPictures(const PictureSink &sink, int pictureScale)
                 put(QStringLiteral("TITLEBTN_%1_%2")
                         .arg(QLatin1String(k.second), QLatin1String(stateNames[st])),
                     titleButton(s, k.first, State(st), client));
-        if (s == WinXP)
-            for (int st = 0; st < 3; ++st)
-                put(QStringLiteral("TITLEBTN_RST_%1").arg(QLatin1String(stateNames[st])),
-                    titleButton(s, Restore, State(st), client));
+        for (int st = 0; st < 3; ++st)
+            put(QStringLiteral("TITLEBTN_RST_%1").arg(QLatin1String(stateNames[st])),
+                titleButton(s, Restore, State(st), client));
 
         for (int st = 0; st < 3; ++st)
             put(QStringLiteral("BUTTON_%1").arg(QLatin1String(stateNames[st])),
@@ -1342,14 +1386,13 @@ void paintAllPictures(const PictureSink &sink, int pictureScale)
                 const QString mark = checked ? QStringLiteral("CHECK") : QStringLiteral("UNCHECK");
                 put(kind + QStringLiteral("_DISABLE_") + mark,
                     checkPicture(s, size, sp.control, checked, true, Normal, round));
-                if (s == WinXP) {
-                    for (int st = 0; st < 3; ++st)
-                        put(QStringLiteral("%1_%2_%3")
-                                .arg(kind, QLatin1String(stateNames[st]), mark),
-                            checkPicture(s, size, sp.control, checked, false, State(st), round));
-                } else {
-                    put(kind + QLatin1Char('_') + mark,
-                        checkPicture(s, size, sp.control, checked, false, Normal, round));
+                // WinXP names its normal picture by state too; the others keep the plain name
+                // for it and add their hover and pressed pictures beside it.
+                for (int st = 0; st < 3; ++st) {
+                    const QString name = s != WinXP && st == Normal
+                        ? kind + QLatin1Char('_') + mark
+                        : QStringLiteral("%1_%2_%3").arg(kind, QLatin1String(stateNames[st]), mark);
+                    put(name, checkPicture(s, size, sp.control, checked, false, State(st), round));
                 }
             }
         }
@@ -1365,10 +1408,18 @@ void paintAllPictures(const PictureSink &sink, int pictureScale)
         put(QStringLiteral("PROGRESSBAR_V"), progressPicture(s, true));
         put(QStringLiteral("TAB_ACTIVE"), tabPicture(s, true));
         put(QStringLiteral("TAB_INACTIVE"), tabPicture(s, false));
+        put(QStringLiteral("TAB_INACTIVE_MOUSEON"), tabPicture(s, false, MouseOn));
         put(QStringLiteral("TAB_LINE"), tabLine(s));
         put(QStringLiteral("TRACKBAR_BAR"), trackBarBar(s));
         put(QStringLiteral("TRACKBAR_SLIDER"), trackBarSlider(s, false));
         put(QStringLiteral("TRACKBAR_SLIDER_V"), trackBarSlider(s, true));
+        // The thumbs under the pointer and held: "<normal name>_MOUSEON" and "_MOUSEDOWN".
+        for (int st = 1; st < 3; ++st) {
+            const QString state = QLatin1Char('_') + QLatin1String(stateNames[st]);
+            put(QStringLiteral("TRACKBAR_SLIDER") + state, trackBarSlider(s, false, State(st)));
+            put(QStringLiteral("TRACKBAR_SLIDER_V") + state, trackBarSlider(s, true, State(st)));
+            put(QStringLiteral("SCROLLBAR_TRACK") + state, scrollTrack(s, State(st)));
+        }
         for (int st = 0; st < 3; ++st) {
             put(QStringLiteral("SCROLLBAR_TOPBUTTON_%1").arg(QLatin1String(stateNames[st])),
                 scrollButton(s, true, State(st)));
@@ -1381,7 +1432,9 @@ void paintAllPictures(const PictureSink &sink, int pictureScale)
             put(QStringLiteral("MENU_BAR"), macMenuBar());
             put(QStringLiteral("MENU_SELECT"), macMenuSelect());
             put(QStringLiteral("FORM_BACKGROUND"), macFormBackground());
-            put(QStringLiteral("COMBOBOX_BUTTON"), macComboButton());
+            put(QStringLiteral("COMBOBOX_BUTTON"), macComboButton(Normal));
+            put(QStringLiteral("COMBOBOX_BUTTON_MOUSEON"), macComboButton(MouseOn));
+            put(QStringLiteral("COMBOBOX_BUTTON_MOUSEDOWN"), macComboButton(MouseDown));
         }
         if (s == Protein)
             put(QStringLiteral("FORM_BACKGROUND"), proteinFormBackground());

@@ -1,0 +1,46 @@
+#include "TzynMenuRowDelegate.h"
+
+#include "ZYNLooks.h"
+#include "ZYNMenu.h"
+
+#include <QPainter>
+
+TzynMenuRowDelegate::TzynMenuRowDelegate(QObject *parent)
+    : QStyledItemDelegate(parent)
+{
+}
+
+void TzynMenuRowDelegate::paint(
+    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    if (m_style == TzynUIStyle::Custom) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    using E = TzynThemeEntry;
+    const TzynStyleLook &look = StyleLook(m_style);
+    const QRect rect = option.rect;
+    const bool enabled = option.state & QStyle::State_Enabled;
+    const bool selected = enabled && (option.state & QStyle::State_Selected);
+    painter->save();
+    if (selected) {
+        if (look.menuSelectPicture) {
+            DrawMacSelection(*painter, rect, look.menuSelectPicture);
+        } else {
+            FillColorRect(*painter, rect, GetThemeColor(m_style, E::MainMenuSelectedColor));
+            FrameColorRect(*painter, rect, GetThemeColor(m_style, E::MainMenuSelectedBorderColor));
+        }
+    } else if (look.menuBarPicture) {
+        DrawMacItem(*painter, rect, look.menuBarPicture);
+    } else {
+        FillColorRect(*painter, rect, GetThemeColor(m_style, E::MainMenuColor));
+    }
+    painter->setFont(option.font);
+    painter->setPen(toQColor(!enabled ? Colors::clGrayText
+            : selected                ? GetThemeColor(m_style, E::MainMenuSelectedFontColor)
+                                      : GetThemeColor(m_style, E::MainMenuFontColor)));
+    painter->drawText(rect.adjusted(4, 0, -2, 0),
+        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+        index.data(Qt::DisplayRole).toString());
+    painter->restore();
+}
