@@ -125,17 +125,40 @@ void TzynTab::resizeEvent(QResizeEvent *event)
     TControlCore::realignChildren(this);
 }
 
-void TzynTab::keyPressEvent(QKeyEvent *event)
+namespace {
+
+// Ctrl+Tab and Ctrl+PgDn: the next page (1); Ctrl+Shift+Tab and Ctrl+PgUp: the previous one
+// (-1); 0 for any other key.
+int pageKeyDirection(const QKeyEvent *event)
 {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     const int key = event->key();
-    int direction = 0;
     if (mods == Qt::ControlModifier && (key == Qt::Key_Tab || key == Qt::Key_PageDown))
-        direction = 1;
-    else if ((mods == (Qt::ControlModifier | Qt::ShiftModifier)
-                 && (key == Qt::Key_Backtab || key == Qt::Key_Tab))
+        return 1;
+    if ((mods == (Qt::ControlModifier | Qt::ShiftModifier)
+            && (key == Qt::Key_Backtab || key == Qt::Key_Tab))
         || (mods == Qt::ControlModifier && key == Qt::Key_PageUp))
-        direction = -1;
+        return -1;
+    return 0;
+}
+
+} // namespace
+
+bool TzynTab::event(QEvent *event)
+{
+    // With the focus inside, the page keys belong to this control, before any window-wide
+    // shortcut on the same keys (the innermost of nested page controls wins).
+    if (event->type() == QEvent::ShortcutOverride && m_strip
+        && pageKeyDirection(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    return TzynStyled::event(event);
+}
+
+void TzynTab::keyPressEvent(QKeyEvent *event)
+{
+    const int direction = pageKeyDirection(event);
     if (!direction || !m_strip) {
         TzynStyled::keyPressEvent(event);
         return;

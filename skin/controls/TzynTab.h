@@ -63,6 +63,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     // Ctrl+Tab and Ctrl+PgDn select the next tab, Ctrl+Shift+Tab and Ctrl+PgUp the one
     // before, round past the ends, from wherever the focus is inside the control.
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

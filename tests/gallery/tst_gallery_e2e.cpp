@@ -57,24 +57,6 @@ QString n(int v)
     return QString::number(v);
 }
 
-// Press at from, move there in steps (the first moves start the resize; the window follows the
-// later ones), release.
-QStringList drag(const QPoint &from, const QPoint &to)
-{
-    QStringList args { QStringLiteral("mousemove"), n(from.x()), n(from.y()),
-        QStringLiteral("sleep"), QStringLiteral("0.2"), QStringLiteral("mousedown"),
-        QStringLiteral("1"), QStringLiteral("sleep"), QStringLiteral("0.2") };
-    constexpr int steps = 8;
-    for (int i = 1; i <= steps; ++i) {
-        const QPoint p = from + (to - from) * i / steps;
-        args << QStringLiteral("mousemove") << n(p.x()) << n(p.y()) << QStringLiteral("sleep")
-             << QStringLiteral("0.15");
-    }
-    args << QStringLiteral("sleep") << QStringLiteral("0.3") << QStringLiteral("mouseup")
-         << QStringLiteral("1");
-    return args;
-}
-
 bool clickAt(const QPoint &global)
 {
     return xdotool(
@@ -154,11 +136,11 @@ class tst_GalleryE2E : public QObject {
         // Both edges dragged far in: the window stops at its minimum.
         const QRect g = form->geometry();
         const QPoint right(g.right(), g.y() + g.height() / 2);
-        QVERIFY(xdotool(drag(right, QPoint(g.x() + 100, right.y()))));
+        QVERIFY(xdotool(pointerDrag(right, QPoint(g.x() + 100, right.y()))));
         QTRY_COMPARE_WITH_TIMEOUT(form->width(), form->minimumWidth(), kTimeout);
         const QRect h = form->geometry();
         const QPoint bottom(h.x() + h.width() / 2, h.bottom());
-        QVERIFY(xdotool(drag(bottom, QPoint(bottom.x(), h.y() + 100))));
+        QVERIFY(xdotool(pointerDrag(bottom, QPoint(bottom.x(), h.y() + 100))));
         QTRY_COMPARE_WITH_TIMEOUT(form->height(), form->minimumHeight(), kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(
             form->Pages()->geometry(), form->FamilyArea()->geometry(), kTimeout);
@@ -190,10 +172,10 @@ private Q_SLOTS:
         const QSize start = form->size();
         const QRect g = form->geometry();
         const QPoint right(g.right(), g.y() + g.height() / 2);
-        QVERIFY(xdotool(drag(right, right + QPoint(120, 0))));
+        QVERIFY(xdotool(pointerDrag(right, right + QPoint(120, 0))));
         QTRY_COMPARE_WITH_TIMEOUT(form->width(), start.width() + 120, kTimeout);
         const QPoint bottom(g.x() + g.width() / 2, form->geometry().bottom());
-        QVERIFY(xdotool(drag(bottom, bottom + QPoint(0, 60))));
+        QVERIFY(xdotool(pointerDrag(bottom, bottom + QPoint(0, 60))));
         QTRY_COMPARE_WITH_TIMEOUT(form->height(), start.height() + 60, kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(
             form->Pages()->geometry(), form->FamilyArea()->geometry(), kTimeout);

@@ -25,26 +25,6 @@ namespace {
 
 constexpr int kTimeout = 15000;
 
-QStringList moveTo(const QPoint &p)
-{
-    return { QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
-        QStringLiteral("sleep"), QStringLiteral("0.2") };
-}
-
-// Press at from, move there in steps, release: a drag the window manager follows.
-QStringList drag(const QPoint &from, const QPoint &to)
-{
-    QStringList args = moveTo(from);
-    args << QStringLiteral("mousedown") << QStringLiteral("1") << QStringLiteral("sleep")
-         << QStringLiteral("0.2");
-    constexpr int steps = 8;
-    for (int i = 1; i <= steps; ++i)
-        args << moveTo(from + (to - from) * i / steps);
-    args << QStringLiteral("mouseup") << QStringLiteral("1") << QStringLiteral("sleep")
-         << QStringLiteral("0.3");
-    return args;
-}
-
 // What a person sees placed: the menu titles, the page control, the shown page and the family
 // on it (in the frame's coordinates), and the window's size.
 struct Placement {
@@ -101,7 +81,7 @@ class tst_GalleryStylesWindow : public QObject {
     void doubleClickTitleBar()
     {
         const QPoint caption = form->geometry().topLeft() + QPoint(300, 11);
-        QVERIFY(xdotool(moveTo(caption)
+        QVERIFY(xdotool(pointerMoveTo(caption)
             << QStringLiteral("click") << QStringLiteral("--repeat") << QStringLiteral("2")
             << QStringLiteral("--delay") << QStringLiteral("80") << QStringLiteral("1")));
     }
@@ -133,11 +113,11 @@ private Q_SLOTS:
 
         // The right edge dragged in and out again by the same distance.
         const QPoint edge(form->geometry().right(), form->geometry().top() + 200);
-        QVERIFY(xdotool(drag(edge, edge - QPoint(80, 0))));
+        QVERIFY(xdotool(pointerDrag(edge, edge - QPoint(80, 0))));
         QTRY_COMPARE_WITH_TIMEOUT(form->width(), start.window.width() - 80, kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(placement().titles, start.titles, kTimeout);
         const QPoint back(form->geometry().right(), edge.y());
-        QVERIFY(xdotool(drag(back, back + QPoint(80, 0))));
+        QVERIFY(xdotool(pointerDrag(back, back + QPoint(80, 0))));
         QTRY_COMPARE_WITH_TIMEOUT(form->width(), start.window.width(), kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(same(placement(), start), QString(), kTimeout);
 

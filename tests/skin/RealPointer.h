@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QProcess>
 #include <QStringList>
 #include <QTest>
@@ -16,4 +17,26 @@ inline bool xdotool(const QStringList &arguments)
     if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000))
         return false;
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// The xdotool words that move the pointer to p and give the window a moment to see it.
+inline QStringList pointerMoveTo(const QPoint &p)
+{
+    return { QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
+        QStringLiteral("sleep"), QStringLiteral("0.2") };
+}
+
+// The xdotool words of a drag the window manager follows: press at from, move to `to` in eight
+// steps (the first ones start a move or resize, the window follows the later ones), release.
+inline QStringList pointerDrag(const QPoint &from, const QPoint &to)
+{
+    QStringList args = pointerMoveTo(from);
+    args << QStringLiteral("mousedown") << QStringLiteral("1") << QStringLiteral("sleep")
+         << QStringLiteral("0.2");
+    constexpr int steps = 8;
+    for (int i = 1; i <= steps; ++i)
+        args << pointerMoveTo(from + (to - from) * i / steps);
+    args << QStringLiteral("sleep") << QStringLiteral("0.3") << QStringLiteral("mouseup")
+         << QStringLiteral("1") << QStringLiteral("sleep") << QStringLiteral("0.3");
+    return args;
 }

@@ -16,24 +16,6 @@ namespace {
 
 constexpr int kTimeout = 15000;
 
-// Press at from, move there in small steps, release: the window manager follows.
-QStringList drag(const QPoint &from, const QPoint &to)
-{
-    const auto n = [](int v) { return QString::number(v); };
-    QStringList args { QStringLiteral("mousemove"), n(from.x()), n(from.y()),
-        QStringLiteral("sleep"), QStringLiteral("0.2"), QStringLiteral("mousedown"),
-        QStringLiteral("1"), QStringLiteral("sleep"), QStringLiteral("0.2") };
-    constexpr int steps = 8;
-    for (int i = 1; i <= steps; ++i) {
-        const QPoint p = from + (to - from) * i / steps;
-        args << QStringLiteral("mousemove") << n(p.x()) << n(p.y()) << QStringLiteral("sleep")
-             << QStringLiteral("0.15");
-    }
-    args << QStringLiteral("sleep") << QStringLiteral("0.3") << QStringLiteral("mouseup")
-         << QStringLiteral("1") << QStringLiteral("sleep") << QStringLiteral("0.3");
-    return args;
-}
-
 const QList<TzynUIStyle> kStyles { TzynUIStyle::MacOS, TzynUIStyle::WinXP, TzynUIStyle::DeepBlue,
     TzynUIStyle::Protein, TzynUIStyle::BlueGlass, TzynUIStyle::Custom, TzynUIStyle::WinXP };
 
@@ -107,14 +89,14 @@ private Q_SLOTS:
             QCOMPARE(host->minimumSize(), QSize(640, 480));
             QCOMPARE(host->maximumSize(), QSize(1000, 700));
             // Far in from the right and from the bottom edge.
-            QVERIFY(xdotool(drag(rightEdge(), rightEdge() - QPoint(500, 0))));
+            QVERIFY(xdotool(pointerDrag(rightEdge(), rightEdge() - QPoint(500, 0))));
             QTRY_COMPARE_WITH_TIMEOUT(host->width(), 640, kTimeout);
-            QVERIFY(xdotool(drag(bottomEdge(), bottomEdge() - QPoint(0, 400))));
+            QVERIFY(xdotool(pointerDrag(bottomEdge(), bottomEdge() - QPoint(0, 400))));
             QTRY_COMPARE_WITH_TIMEOUT(host->height(), 480, kTimeout);
             // Far out again.
-            QVERIFY(xdotool(drag(rightEdge(), rightEdge() + QPoint(500, 0))));
+            QVERIFY(xdotool(pointerDrag(rightEdge(), rightEdge() + QPoint(500, 0))));
             QTRY_COMPARE_WITH_TIMEOUT(host->width(), 1000, kTimeout);
-            QVERIFY(xdotool(drag(bottomEdge(), bottomEdge() + QPoint(0, 300))));
+            QVERIFY(xdotool(pointerDrag(bottomEdge(), bottomEdge() + QPoint(0, 300))));
             QTRY_COMPARE_WITH_TIMEOUT(host->height(), 700, kTimeout);
             QTRY_COMPARE_WITH_TIMEOUT(frame->width(), 1000 - 2 * frame->BorderWidth(), kTimeout);
         }

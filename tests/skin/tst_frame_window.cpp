@@ -19,25 +19,6 @@ namespace {
 
 constexpr int kTimeout = 15000;
 
-// Press at from, move there in small steps (the first moves start the move or resize; the
-// window manager follows the later ones), release.
-QStringList drag(const QPoint &from, const QPoint &to)
-{
-    const auto n = [](int v) { return QString::number(v); };
-    QStringList args { QStringLiteral("mousemove"), n(from.x()), n(from.y()),
-        QStringLiteral("sleep"), QStringLiteral("0.2"), QStringLiteral("mousedown"),
-        QStringLiteral("1"), QStringLiteral("sleep"), QStringLiteral("0.2") };
-    constexpr int steps = 8;
-    for (int i = 1; i <= steps; ++i) {
-        const QPoint p = from + (to - from) * i / steps;
-        args << QStringLiteral("mousemove") << n(p.x()) << n(p.y()) << QStringLiteral("sleep")
-             << QStringLiteral("0.15");
-    }
-    args << QStringLiteral("sleep") << QStringLiteral("0.3") << QStringLiteral("mouseup")
-         << QStringLiteral("1") << QStringLiteral("sleep") << QStringLiteral("0.3");
-    return args;
-}
-
 } // namespace
 
 class tst_FrameWindow : public QObject {
@@ -118,7 +99,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(form->geometry().size(), QSize(991, 660), kTimeout);
         const QPoint before = form->pos();
         const QPoint from = onTitleBar(300);
-        QVERIFY(xdotool(drag(from, from + QPoint(100, 60))));
+        QVERIFY(xdotool(pointerDrag(from, from + QPoint(100, 60))));
         // The move starts at the first movement after the press, so the window follows the
         // pointer from there: the whole drag less its first steps (one step, 100 / 8 and
         // 60 / 8, when the machine keeps up; half the drag leaves room for a loaded one).
@@ -170,17 +151,17 @@ private Q_SLOTS:
         const QRect before = form->geometry();
         // The one-pixel border strip on the right.
         const QPoint from(before.x() + before.width() - 1, before.y() + 300);
-        QVERIFY(xdotool(drag(from, from + QPoint(80, 0))));
+        QVERIFY(xdotool(pointerDrag(from, from + QPoint(80, 0))));
         QTRY_COMPARE_WITH_TIMEOUT(form->width(), before.width() + 80, kTimeout);
         QCOMPARE(form->pos(), before.topLeft());
         QTRY_COMPARE_WITH_TIMEOUT(form->zynForm1->width(), before.width() + 78, kTimeout);
         // Far to the left: the minimum width holds.
         const QPoint edge(form->x() + form->width() - 1, before.y() + 300);
-        QVERIFY(xdotool(drag(edge, QPoint(form->x() + 20, edge.y()))));
+        QVERIFY(xdotool(pointerDrag(edge, QPoint(form->x() + 20, edge.y()))));
         QTRY_COMPARE_WITH_TIMEOUT(form->width(), 130, kTimeout);
         // The bottom strip, far up: the minimum height holds.
         const QPoint bottom(form->x() + 60, form->y() + form->height() - 1);
-        QVERIFY(xdotool(drag(bottom, QPoint(bottom.x(), form->y() + 5))));
+        QVERIFY(xdotool(pointerDrag(bottom, QPoint(bottom.x(), form->y() + 5))));
         QTRY_COMPARE_WITH_TIMEOUT(form->height(), 50, kTimeout);
     }
 };

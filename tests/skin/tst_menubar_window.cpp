@@ -27,29 +27,9 @@ namespace {
 
 constexpr int kTimeout = 15000;
 
-QStringList moveTo(const QPoint &p)
-{
-    return { QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
-        QStringLiteral("sleep"), QStringLiteral("0.2") };
-}
-
-// Press at from, move there in steps, release: a drag the window manager follows.
-QStringList drag(const QPoint &from, const QPoint &to)
-{
-    QStringList args = moveTo(from);
-    args << QStringLiteral("mousedown") << QStringLiteral("1") << QStringLiteral("sleep")
-         << QStringLiteral("0.2");
-    constexpr int steps = 8;
-    for (int i = 1; i <= steps; ++i)
-        args << moveTo(from + (to - from) * i / steps);
-    args << QStringLiteral("mouseup") << QStringLiteral("1") << QStringLiteral("sleep")
-         << QStringLiteral("0.3");
-    return args;
-}
-
 bool click(const QPoint &p)
 {
-    return xdotool(moveTo(p) << QStringLiteral("click") << QStringLiteral("1"));
+    return xdotool(pointerMoveTo(p) << QStringLiteral("click") << QStringLiteral("1"));
 }
 
 TMenuItem *item(const QString &caption, TMenuItem *parent)
@@ -125,8 +105,8 @@ private Q_SLOTS:
     {
         QVERIFY(click(centreOf(barButton(0))));
         QTRY_VERIFY_WITH_TIMEOUT(file->popup()->isVisible(), kTimeout);
-        QVERIFY(xdotool(
-            moveTo(centreOf(barButton(1)) + QPoint(-3, 0)) + moveTo(centreOf(barButton(1)))));
+        QVERIFY(xdotool(pointerMoveTo(centreOf(barButton(1)) + QPoint(-3, 0))
+            + pointerMoveTo(centreOf(barButton(1)))));
         QTRY_VERIFY_WITH_TIMEOUT(edit->popup()->isVisible(), kTimeout);
         QVERIFY(!file->popup()->isVisible());
         // A click on the open menu's own button closes it and does not open it again.
@@ -152,23 +132,23 @@ private Q_SLOTS:
         QVERIFY(before[1].left() == before[0].right() + 1);
         const QRect window = host->geometry();
         const QPoint edge(window.right(), window.top() + 150);
-        QVERIFY(xdotool(drag(edge, edge + QPoint(120, 0))));
+        QVERIFY(xdotool(pointerDrag(edge, edge + QPoint(120, 0))));
         QTRY_VERIFY_WITH_TIMEOUT(host->width() > window.width() + 60, kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
         const QPoint back(host->geometry().right(), edge.y());
-        QVERIFY(xdotool(drag(back, back - QPoint(100, 0))));
+        QVERIFY(xdotool(pointerDrag(back, back - QPoint(100, 0))));
         QTRY_VERIFY_WITH_TIMEOUT(host->width() < window.width() + 60, kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
         // The left edge moves the window as well as sizing it.
         const int width = host->width();
         const QPoint left(host->geometry().left(), edge.y());
-        QVERIFY(xdotool(drag(left, left - QPoint(60, 0))));
+        QVERIFY(xdotool(pointerDrag(left, left - QPoint(60, 0))));
         QTRY_VERIFY_WITH_TIMEOUT(host->width() > width + 30, kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(places(), before, kTimeout);
 
         const auto doubleClick = [&] {
             const QPoint caption = host->geometry().topLeft() + QPoint(200, 11);
-            return xdotool(moveTo(caption)
+            return xdotool(pointerMoveTo(caption)
                 << QStringLiteral("click") << QStringLiteral("--repeat") << QStringLiteral("2")
                 << QStringLiteral("--delay") << QStringLiteral("80") << QStringLiteral("1"));
         };
@@ -217,8 +197,9 @@ private Q_SLOTS:
         // Escape, with the pointer in the menu.
         QVERIFY(click(centreOf(barButton(0))));
         QTRY_VERIFY_WITH_TIMEOUT(file->popup()->isVisible(), kTimeout);
-        QVERIFY(xdotool(moveTo(overRow(exit)) << QStringLiteral("key") << QStringLiteral("Escape")
-                                              << QStringLiteral("sleep") << QStringLiteral("0.2")));
+        QVERIFY(xdotool(pointerMoveTo(overRow(exit))
+            << QStringLiteral("key") << QStringLiteral("Escape") << QStringLiteral("sleep")
+            << QStringLiteral("0.2")));
         QTRY_VERIFY_WITH_TIMEOUT(!file->popup()->isVisible(), kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int>(), kTimeout);
 
@@ -232,8 +213,8 @@ private Q_SLOTS:
         // Sliding to the next title: only that one is hot; then a click elsewhere.
         QVERIFY(click(centreOf(barButton(0))));
         QTRY_VERIFY_WITH_TIMEOUT(file->popup()->isVisible(), kTimeout);
-        QVERIFY(xdotool(
-            moveTo(centreOf(barButton(1)) + QPoint(-3, 0)) + moveTo(centreOf(barButton(1)))));
+        QVERIFY(xdotool(pointerMoveTo(centreOf(barButton(1)) + QPoint(-3, 0))
+            + pointerMoveTo(centreOf(barButton(1)))));
         QTRY_VERIFY_WITH_TIMEOUT(edit->popup()->isVisible(), kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(hotTitles(), QList<int> { 1 }, kTimeout);
         QVERIFY(click(elsewhere));
@@ -287,7 +268,7 @@ private Q_SLOTS:
 
         // Escape with the pointer in the menu.
         QVERIFY(open());
-        QVERIFY(xdotool(moveTo(dropDown.mapToGlobal(dropDown.actionGeometry(first).center()))
+        QVERIFY(xdotool(pointerMoveTo(dropDown.mapToGlobal(dropDown.actionGeometry(first).center()))
             << QStringLiteral("key") << QStringLiteral("Escape") << QStringLiteral("sleep")
             << QStringLiteral("0.2")));
         QTRY_VERIFY_WITH_TIMEOUT(!dropDown.isVisible(), kTimeout);
@@ -296,26 +277,27 @@ private Q_SLOTS:
         // Escape with the pointer back on the button: hot there, and not once it has left,
         // over the bar's other button or outside the bar.
         QVERIFY(open());
-        QVERIFY(xdotool(moveTo(dropDown.mapToGlobal(dropDown.actionGeometry(first).center()))
-            + moveTo(centreOf(button))));
+        QVERIFY(xdotool(pointerMoveTo(dropDown.mapToGlobal(dropDown.actionGeometry(first).center()))
+            + pointerMoveTo(centreOf(button))));
         QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("Escape"), QStringLiteral("sleep"),
             QStringLiteral("0.2") }));
         QTRY_VERIFY_WITH_TIMEOUT(!dropDown.isVisible(), kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *> { button }, kTimeout);
-        QVERIFY(xdotool(moveTo(centreOf(plain))));
+        QVERIFY(xdotool(pointerMoveTo(centreOf(plain))));
         QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *> { plain }, kTimeout);
-        QVERIFY(xdotool(moveTo(centreOf(button)) + moveTo(elsewhere)));
+        QVERIFY(xdotool(pointerMoveTo(centreOf(button)) + pointerMoveTo(elsewhere)));
         QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *>(), kTimeout);
 
         // Escape with the pointer moved onto the bar's other button while the menu held the
         // mouse: that one is hot, alone.
         QVERIFY(open());
-        QVERIFY(xdotool(moveTo(centreOf(plain) + QPoint(-3, 0)) + moveTo(centreOf(plain))));
+        QVERIFY(xdotool(
+            pointerMoveTo(centreOf(plain) + QPoint(-3, 0)) + pointerMoveTo(centreOf(plain))));
         QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("Escape"), QStringLiteral("sleep"),
             QStringLiteral("0.2") }));
         QTRY_VERIFY_WITH_TIMEOUT(!dropDown.isVisible(), kTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *> { plain }, kTimeout);
-        QVERIFY(xdotool(moveTo(elsewhere)));
+        QVERIFY(xdotool(pointerMoveTo(elsewhere)));
         QTRY_COMPARE_WITH_TIMEOUT(hot(), QList<TToolButton *>(), kTimeout);
 
         // A click elsewhere.
@@ -364,7 +346,7 @@ private Q_SLOTS:
                         { QStringLiteral("key"), QStringLiteral("Return") });
                 else
                     answer.start(QStringLiteral("xdotool"),
-                        moveTo(at) << QStringLiteral("click") << QStringLiteral("1"));
+                        pointerMoveTo(at) << QStringLiteral("click") << QStringLiteral("1"));
             });
             answered = dialog.exec() == QDialog::Accepted;
         });
@@ -384,17 +366,17 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(answered, kTimeout);
         answer.waitForFinished(kTimeout);
         QTRY_VERIFY_WITH_TIMEOUT(hot(), kTimeout);
-        QVERIFY(xdotool(moveTo(centreOf(frame) + QPoint(0, 80))));
+        QVERIFY(xdotool(pointerMoveTo(centreOf(frame) + QPoint(0, 80))));
         QTRY_VERIFY_WITH_TIMEOUT(!hot(), kTimeout);
-        QVERIFY(xdotool(moveTo(centreOf(button))));
+        QVERIFY(xdotool(pointerMoveTo(centreOf(button))));
         QTRY_VERIFY_WITH_TIMEOUT(hot(), kTimeout);
 
         // Still clean after the pointer has moved on over the window.
-        QVERIFY(xdotool(moveTo(centreOf(frame) + QPoint(0, 80))));
+        QVERIFY(xdotool(pointerMoveTo(centreOf(frame) + QPoint(0, 80))));
         QVERIFY(!hot());
-        QVERIFY(xdotool(moveTo(centreOf(button))));
+        QVERIFY(xdotool(pointerMoveTo(centreOf(button))));
         QTRY_VERIFY_WITH_TIMEOUT(hot(), kTimeout);
-        QVERIFY(xdotool(moveTo(centreOf(frame) + QPoint(0, 80))));
+        QVERIFY(xdotool(pointerMoveTo(centreOf(frame) + QPoint(0, 80))));
         QTRY_VERIFY_WITH_TIMEOUT(!hot(), kTimeout);
     }
 
@@ -410,7 +392,7 @@ private Q_SLOTS:
         QTRY_VERIFY(button->isVisible());
         const auto pixel = [&] { return bar->grab(button->geometry()).toImage().pixel(3, 3); };
         QCOMPARE(pixel(), rgb(bar->Color()));
-        QVERIFY(xdotool(moveTo(centreOf(button))));
+        QVERIFY(xdotool(pointerMoveTo(centreOf(button))));
         QTRY_VERIFY_WITH_TIMEOUT(button->IsHot(), kTimeout);
         QCOMPARE(pixel(), rgb(bar->ButtonColor()));
         QVERIFY(xdotool({ QStringLiteral("mousedown"), QStringLiteral("1"), QStringLiteral("sleep"),
@@ -421,7 +403,7 @@ private Q_SLOTS:
             QStringLiteral("0.2") }));
         QTRY_COMPARE_WITH_TIMEOUT(clicks.size(), 1, kTimeout);
         QCOMPARE(pixel(), rgb(bar->ButtonColor()));
-        QVERIFY(xdotool(moveTo(centreOf(frame) + QPoint(0, 60))));
+        QVERIFY(xdotool(pointerMoveTo(centreOf(frame) + QPoint(0, 60))));
         QTRY_VERIFY_WITH_TIMEOUT(!button->IsHot(), kTimeout);
         QCOMPARE(pixel(), rgb(bar->Color()));
     }

@@ -25,12 +25,6 @@ namespace {
 
 constexpr int kTimeout = 15000;
 
-QStringList moveTo(const QPoint &p)
-{
-    return { QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
-        QStringLiteral("sleep"), QStringLiteral("0.2") };
-}
-
 QPoint onScreen(const QWidget *w, const QPoint &p)
 {
     return w->mapToGlobal(p);
@@ -156,14 +150,14 @@ void tst_ScrollDrag::quickClickOnAnArrowStepsOnce()
     showForm();
     // Down and up with nothing between: shorter than the repeat's interval. The pointer is
     // first seen over the arrow, so that the click cannot land before the window is in place.
-    QVERIFY(xdotool(moveTo(onScreen(bar->IncButton(), QPoint(5, 5)))));
+    QVERIFY(xdotool(pointerMoveTo(onScreen(bar->IncButton(), QPoint(5, 5)))));
     QTRY_VERIFY_WITH_TIMEOUT(bar->IncButton()->MouseOn(), kTimeout);
     QVERIFY(xdotool({ QStringLiteral("click"), QStringLiteral("1") }));
     QTRY_VERIFY_WITH_TIMEOUT(bar->Position() >= 5, kTimeout);
     QTRY_VERIFY_WITH_TIMEOUT(!bar->IncButton()->Repeating(), kTimeout);
     QCOMPARE(bar->Position() % 5, 0);
     const int reached = bar->Position();
-    QVERIFY(xdotool(moveTo(onScreen(bar->DecButton(), QPoint(5, 5)))));
+    QVERIFY(xdotool(pointerMoveTo(onScreen(bar->DecButton(), QPoint(5, 5)))));
     QTRY_VERIFY_WITH_TIMEOUT(bar->DecButton()->MouseOn(), kTimeout);
     QVERIFY(xdotool({ QStringLiteral("click"), QStringLiteral("1") }));
     QTRY_VERIFY_WITH_TIMEOUT(bar->Position() < reached, kTimeout);
@@ -192,10 +186,10 @@ void tst_ScrollDrag::longThumbGrabbedNearItsEndStaysUnderThePointer()
 
     const QPoint grab(thumb->width() / 2, 4);
     const QPoint start = onScreen(thumb, grab);
-    QVERIFY(xdotool(moveTo(start) << QStringLiteral("mousedown") << QStringLiteral("1")
-                                  << QStringLiteral("sleep") << QStringLiteral("0.2")
-                                  << moveTo(start + QPoint(0, travel / 4))
-                                  << moveTo(start + QPoint(0, travel / 2))));
+    QVERIFY(xdotool(pointerMoveTo(start)
+        << QStringLiteral("mousedown") << QStringLiteral("1") << QStringLiteral("sleep")
+        << QStringLiteral("0.2") << pointerMoveTo(start + QPoint(0, travel / 4))
+        << pointerMoveTo(start + QPoint(0, travel / 2))));
     QTRY_VERIFY_WITH_TIMEOUT(track->Dragging(), kTimeout);
     QTRY_COMPARE_WITH_TIMEOUT(thumb->y(), travel / 2, kTimeout);
     // The list shows what the thumb's place says, not what a thumb centred on the pointer
@@ -209,8 +203,8 @@ void tst_ScrollDrag::longThumbGrabbedNearItsEndStaysUnderThePointer()
     QCOMPARE(bar->Position(), native->value());
 
     // To the end of the track: the list is at its last row.
-    QVERIFY(xdotool(
-        moveTo(start + QPoint(0, travel)) << QStringLiteral("mouseup") << QStringLiteral("1")));
+    QVERIFY(xdotool(pointerMoveTo(start + QPoint(0, travel))
+        << QStringLiteral("mouseup") << QStringLiteral("1")));
     QTRY_VERIFY_WITH_TIMEOUT(!track->Dragging(), kTimeout);
     QCOMPARE(thumb->y(), travel);
     QCOMPARE(native->value(), native->maximum());
@@ -231,7 +225,7 @@ void tst_ScrollDrag::trackBarAnswersTheKeysAndTheWheelAndShowsTheFocus()
     other->setFocus();
     const QImage unfocused = bar->grab().toImage();
     // A click on the slider gives the bar the focus and moves nothing.
-    QVERIFY(xdotool(moveTo(onScreen(bar->Slider(), QPoint(4, 4)))
+    QVERIFY(xdotool(pointerMoveTo(onScreen(bar->Slider(), QPoint(4, 4)))
         << QStringLiteral("click") << QStringLiteral("1")));
     QTRY_VERIFY_WITH_TIMEOUT(bar->hasFocus(), kTimeout);
     QCOMPARE(bar->Position(), 0);
@@ -256,7 +250,7 @@ void tst_ScrollDrag::trackBarAnswersTheKeysAndTheWheelAndShowsTheFocus()
 
     // The wheel over the bar: toward the user toward Max, by the desktop's lines per notch.
     const int notch = QApplication::wheelScrollLines() * 5;
-    QVERIFY(xdotool(moveTo(onScreen(bar, QPoint(150, 15)))));
+    QVERIFY(xdotool(pointerMoveTo(onScreen(bar, QPoint(150, 15)))));
     QVERIFY(wheel(true));
     QTRY_COMPARE_WITH_TIMEOUT(bar->Position(), notch, kTimeout);
     QVERIFY(wheel(false));
@@ -272,7 +266,7 @@ void tst_ScrollDrag::freeScrollBarTakesTheFocusAndTheKeys()
     bar->setLargeChange(7);
     showForm();
     // A click on the track pages toward the pointer and focuses the bar, not the track.
-    QVERIFY(xdotool(moveTo(onScreen(bar->Track(), QPoint(bar->Track()->width() - 5, 5)))
+    QVERIFY(xdotool(pointerMoveTo(onScreen(bar->Track(), QPoint(bar->Track()->width() - 5, 5)))
         << QStringLiteral("click") << QStringLiteral("1")));
     QTRY_VERIFY_WITH_TIMEOUT(bar->hasFocus(), kTimeout);
     QTRY_COMPARE_WITH_TIMEOUT(bar->Position(), 7, kTimeout);
@@ -286,7 +280,7 @@ void tst_ScrollDrag::freeScrollBarTakesTheFocusAndTheKeys()
         QTRY_COMPARE_WITH_TIMEOUT(bar->Position(), step.position, kTimeout);
     }
     // The wheel over an arrow moves the bar as well.
-    QVERIFY(xdotool(moveTo(onScreen(bar->IncButton(), QPoint(4, 4)))));
+    QVERIFY(xdotool(pointerMoveTo(onScreen(bar->IncButton(), QPoint(4, 4)))));
     QVERIFY(wheel(true));
     QTRY_COMPARE_WITH_TIMEOUT(bar->Position(), 7 + 2 * QApplication::wheelScrollLines(), kTimeout);
 }
@@ -302,7 +296,7 @@ void tst_ScrollDrag::boundBarLeavesTheFocusWithItsList()
     showForm();
     list->setFocus();
     QTRY_VERIFY(bar->isVisible());
-    QVERIFY(xdotool(moveTo(onScreen(bar->IncButton(), QPoint(4, 4)))));
+    QVERIFY(xdotool(pointerMoveTo(onScreen(bar->IncButton(), QPoint(4, 4)))));
     QTRY_VERIFY_WITH_TIMEOUT(bar->IncButton()->MouseOn(), kTimeout);
     QVERIFY(xdotool({ QStringLiteral("click"), QStringLiteral("1") }));
     QTRY_VERIFY_WITH_TIMEOUT(list->verticalScrollBar()->value() >= 1, kTimeout);
