@@ -20,11 +20,13 @@
 #include <QCursor>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEnterEvent>
 #include <QEventLoop>
 #include <QFont>
 #include <QImage>
 #include <QMenu>
 #include <QMetaEnum>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QProcess>
@@ -130,6 +132,10 @@ public:
     }
 
     const QList<Shot> &Shots() const { return m_shots; }
+    // The pictures of the states sheet and their labels, a row of them per style.
+    const QList<QImage> &States() const { return m_states; }
+    const QStringList &StateLabels() const { return m_stateLabels; }
+    int StatesPerStyle() const { return m_statesPerStyle; }
     QString Error() const { return m_error; }
 
     // The window (and a popup over it), saved as "gallery-<Style>-<name>.png".
@@ -253,7 +259,66 @@ public:
         return ok;
     }
 
+    // The looks a person meets on the focus page, control by control: the default button, then
+    // a push button, a check box and a radio button each as it stands, under the pointer,
+    // pressed and focused. The pointer and the press are given to the control as events, so
+    // that no click follows and nothing depends on where the real pointer is.
+    void TakeStates(TzynUIStyle style, GalleryFamily *family)
+    {
+        const auto find = [family](const char *name) {
+            return family->findChild<QWidget *>(QLatin1String(name));
+        };
+        QWidget *save = find("FocusSave");
+        if (!save)
+            return;
+        const int before = int(m_states.size());
+        m_form.activateWindow();
+        waitUntil([&] { return m_form.isActiveWindow(); }, 5000);
+        if (QWidget *edit = find("FocusEdit"))
+            edit->setFocus(Qt::OtherFocusReason);
+        addState(style, QStringLiteral("default"), save);
+        const QList<QPair<const char *, QString>> controls
+            = { { "FocusOther", QStringLiteral("button") },
+                  { "FocusCheck", QStringLiteral("check box") },
+                  { "FocusRadio1", QStringLiteral("radio") } };
+        for (const auto &[name, kind] : controls) {
+            QWidget *control = find(name);
+            if (!control)
+                continue;
+            addState(style, kind, control);
+            const QPointF centre = QRectF(control->rect()).center();
+            QEnterEvent enter(
+                centre, control->mapTo(control->window(), centre), control->mapToGlobal(centre));
+            QCoreApplication::sendEvent(control, &enter);
+            addState(style, kind + QStringLiteral(", hover"), control);
+            QMouseEvent press(QEvent::MouseButtonPress, centre, control->mapToGlobal(centre),
+                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(control, &press);
+            addState(style, kind + QStringLiteral(", pressed"), control);
+            // Away first, then released: a release off the control clicks nothing.
+            QEvent leave(QEvent::Leave);
+            QCoreApplication::sendEvent(control, &leave);
+            const QPointF outside(-20, -20);
+            QMouseEvent release(QEvent::MouseButtonRelease, outside, control->mapToGlobal(outside),
+                Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(control, &release);
+            control->setFocus(Qt::TabFocusReason);
+            addState(style, kind + QStringLiteral(", focused"), control);
+            control->clearFocus();
+        }
+        m_statesPerStyle = int(m_states.size()) - before;
+    }
+
 private:
+    // The control as it paints now, with a few pixels of what surrounds it.
+    void addState(TzynUIStyle style, const QString &label, QWidget *control)
+    {
+        settle(50);
+        QWidget *parent = control->parentWidget();
+        m_states << parent->grab(control->geometry().adjusted(-4, -4, 4, 4)).toImage();
+        m_stateLabels << QStringLiteral("%1: %2").arg(styleName(style), label);
+    }
+
     static QString plain(QString caption)
     {
         return caption.remove(QLatin1Char('&')).remove(QLatin1Char(' '));
@@ -280,6 +345,9 @@ private:
     QString m_dir;
     QScreen *m_screen;
     QList<Shot> m_shots;
+    QList<QImage> m_states;
+    QStringList m_stateLabels;
+    int m_statesPerStyle = 0;
     QString m_error;
 };
 
@@ -321,6 +389,12 @@ int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *err
         }
         if (!taker.TakeMenu(style) || !taker.TakeComboList(style) || !taker.TakeAbout(style))
             return fail(taker.Error());
+        for (int f = 0; f < form.Families().size(); ++f) {
+            if (QLatin1String(GalleryFamilies().at(size_t(f)).name) == QLatin1String("Focus")) {
+                form.ShowFamily(f);
+                taker.TakeStates(style, form.Families().at(f));
+            }
+        }
     }
     form.ShowFamily(0);
 
@@ -355,6 +429,15 @@ int WriteGalleryScreenshots(TGalleryForm &form, const QString &dir, QString *err
             = QDir(dir).filePath(QStringLiteral("gallery-sheet-%1.png")
                                      .arg(family.isEmpty() ? QStringLiteral("popups") : family));
         if (!contactSheet(images, labels, int(styles.size()), 0.5).save(file))
+            return fail(QStringLiteral("cannot write %1").arg(file));
+    }
+
+    // The states sheet: a row per style, the controls' looks enlarged twice so that a focus
+    // rectangle's dots and a picture's edge can be seen.
+    if (taker.StatesPerStyle() > 0) {
+        const QString file = QDir(dir).filePath(QStringLiteral("gallery-sheet-states.png"));
+        if (!contactSheet(taker.States(), taker.StateLabels(), taker.StatesPerStyle(), 2.0)
+                 .save(file))
             return fail(QStringLiteral("cannot write %1").arg(file));
     }
 

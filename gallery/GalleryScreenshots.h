@@ -14,6 +14,8 @@ class TGalleryForm;
 //   gallery-<Style>-menu-open.png             the Edit menu open, an item selected
 //   gallery-<Style>-combo-open.png            a combo box's list open
 //   gallery-<Style>-about.png                 the About box
+// then the looks of the focus page's controls (default; normal, hover, pressed, focused) at twice
+// their size, a row per style, "gallery-sheet-states.png";
 // then one contact sheet per family at half size, "gallery-sheet-<Family>.png" (a column per
 // style, a row per picture of the family), and the overview of every family's page at a third,
 // "gallery-contact-sheet.png"; then the same set at 200 % (device pixel ratio 2) in "<dir>/200".
