@@ -18,21 +18,11 @@ void TzynMenuRowDelegate::paint(
         return;
     }
     using E = TzynThemeEntry;
-    const TzynStyleLook &look = StyleLook(m_style);
     const QRect rect = option.rect;
     const bool enabled = option.state & QStyle::State_Enabled;
     const bool selected = enabled && (option.state & QStyle::State_Selected);
     painter->save();
-    if (selected) {
-        if (look.menuSelectPicture) {
-            DrawMacSelection(*painter, rect, look.menuSelectPicture);
-        } else {
-            FillColorRect(*painter, rect, GetThemeColor(m_style, E::MainMenuSelectedColor));
-            FrameColorRect(*painter, rect, GetThemeColor(m_style, E::MainMenuSelectedBorderColor));
-        }
-    } else if (look.menuBarPicture) {
-        DrawMacItem(*painter, rect, look.menuBarPicture);
-    } else {
+    if (!DrawMenuRowBackground(*painter, rect, m_style, selected)) {
         FillColorRect(*painter, rect, GetThemeColor(m_style, E::MainMenuColor));
     }
     painter->setFont(option.font);

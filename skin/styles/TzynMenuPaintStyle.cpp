@@ -76,16 +76,7 @@ void TzynMenuPaintStyle::drawControl(ControlElement element, const QStyleOption 
     }
     const bool enabled = item->state & State_Enabled;
     const bool selected = enabled && (item->state & State_Selected);
-    if (selected) {
-        if (look.menuSelectPicture) {
-            DrawMacSelection(*painter, rect, look.menuSelectPicture);
-        } else {
-            FillColorRect(*painter, rect, GetThemeColor(m_style, E::MainMenuSelectedColor));
-            FrameColorRect(*painter, rect, GetThemeColor(m_style, E::MainMenuSelectedBorderColor));
-        }
-    } else if (look.menuBarPicture) {
-        DrawMacItem(*painter, rect, look.menuBarPicture);
-    } else {
+    if (!DrawMenuRowBackground(*painter, rect, m_style, selected)) {
         plainBackground();
     }
     painter->setFont(item->font);

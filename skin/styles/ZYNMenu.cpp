@@ -2,6 +2,7 @@
 #include "TPictureTwin.h"
 
 #include "TFont.h"
+#include "ZYNLooks.h"
 #include "ZYNThemes.h"
 
 #include <QApplication>
@@ -54,6 +55,26 @@ void DrawMacSelection(QPainter &canvas, const QRect &rect, const char *selectPic
 void DrawMacItem(QPainter &canvas, const QRect &rect, const char *barPicture)
 {
     DrawMenuPicture(canvas, rect, barPicture, 20);
+}
+
+bool DrawMenuRowBackground(QPainter &canvas, const QRect &rect, TzynUIStyle style, bool selected)
+{
+    using E = TzynThemeEntry;
+    const TzynStyleLook &look = StyleLook(style);
+    if (selected) {
+        if (look.menuSelectPicture) {
+            DrawMacSelection(canvas, rect, look.menuSelectPicture);
+        } else {
+            FillColorRect(canvas, rect, GetThemeColor(style, E::MainMenuSelectedColor));
+            FrameColorRect(canvas, rect, GetThemeColor(style, E::MainMenuSelectedBorderColor));
+        }
+        return true;
+    }
+    if (look.menuBarPicture) {
+        DrawMacItem(canvas, rect, look.menuBarPicture);
+        return true;
+    }
+    return false;
 }
 
 void DrawFlatMenuBorder(

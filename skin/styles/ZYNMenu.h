@@ -6,6 +6,7 @@
 // exclusive edges x + width and y + height.
 
 #include "TColor.h"
+#include "ZYNThemes.h"
 
 #include <QRect>
 
@@ -26,6 +27,11 @@ void DrawMenuPicture(QPainter &canvas, const QRect &rect, const char *picture, i
 void DrawMacSeparator(QPainter &canvas, const QRect &rect, const char *barPicture);
 void DrawMacSelection(QPainter &canvas, const QRect &rect, const char *selectPicture);
 void DrawMacItem(QPainter &canvas, const QRect &rect, const char *barPicture);
+
+// The background of a menu row in a style: the selection (its picture, or its colour framed)
+// when selected, else the bar picture of a style that draws menus from pictures. False where
+// neither applies and the caller's plain background belongs.
+bool DrawMenuRowBackground(QPainter &canvas, const QRect &rect, TzynUIStyle style, bool selected);
 
 // The flat frame over the edge of an open menu whose outer rectangle is `window`: the border
 // colour outside, white inside it, and the inner colour over the bottom row, the right
