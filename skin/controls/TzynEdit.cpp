@@ -86,10 +86,5 @@ void TzynEdit::fontChanged()
 
 void TzynEdit::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu *menu = createStandardContextMenu();
-    if (!menu)
-        return;
-    TzynMenuPaintStyle::Apply(menu, FindFormUIStyle(window()));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    TzynMenuPaintStyle::PopupOnce(createStandardContextMenu(), this, event->globalPos());
 }

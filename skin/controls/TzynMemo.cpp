@@ -198,10 +198,5 @@ bool TzynMemo::event(QEvent *event)
 
 void TzynMemo::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu *menu = createStandardContextMenu();
-    if (!menu)
-        return;
-    TzynMenuPaintStyle::Apply(menu, FindFormUIStyle(window()));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    TzynMenuPaintStyle::PopupOnce(createStandardContextMenu(), this, event->globalPos());
 }

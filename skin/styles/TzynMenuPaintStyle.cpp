@@ -44,6 +44,15 @@ void TzynMenuPaintStyle::Apply(QMenu *menu, TzynUIStyle style)
             Apply(action->menu(), style);
 }
 
+void TzynMenuPaintStyle::PopupOnce(QMenu *menu, const QWidget *owner, const QPoint &globalPos)
+{
+    if (!menu)
+        return;
+    Apply(menu, FindFormUIStyle(owner->window()));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPos);
+}
+
 void TzynMenuPaintStyle::drawControl(ControlElement element, const QStyleOption *option,
     QPainter *painter, const QWidget *widget) const
 {

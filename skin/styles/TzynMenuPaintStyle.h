@@ -18,6 +18,9 @@ public:
     static TzynMenuPaintStyle *forStyle(TzynUIStyle style);
     // Gives the menu the style's look; Custom leaves it as it is.
     static void Apply(QMenu *menu, TzynUIStyle style);
+    // Pops up a menu made for this one showing (a control's standard context menu) in the look
+    // of the style of the owner's window; it deletes itself when closed.
+    static void PopupOnce(QMenu *menu, const QWidget *owner, const QPoint &globalPos);
 
     TzynUIStyle UIStyle() const { return m_style; }
 
