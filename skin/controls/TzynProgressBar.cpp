@@ -249,6 +249,16 @@ QImage TzynProgressBar::mirroredPicture(const TGraphic &graphic) const
     return m_mirrored;
 }
 
+QColor TzynProgressBar::fillAverage(const TGraphic &graphic) const
+{
+    const QImage image = GraphicImage(graphic);
+    if (image.cacheKey() != m_fillAverageFrom || !m_fillAverage.isValid()) {
+        m_fillAverage = averageColor(image);
+        m_fillAverageFrom = image.cacheKey();
+    }
+    return m_fillAverage;
+}
+
 void TzynProgressBar::paintEvent(QPaintEvent *)
 {
     const int w = width(), h = height();
@@ -314,8 +324,7 @@ void TzynProgressBar::paintEvent(QPaintEvent *)
         // is in CaptionColor on Color, as given.
         const int filled = std::max(1, FilledLength(m_min, m_max, m_position, w - 1));
         const QColor caption = toQColor(m_captionColor);
-        const QColor fillColor
-            = hasPicture ? averageColor(GraphicImage(*graphic)) : QColor(Qt::white);
+        const QColor fillColor = hasPicture ? fillAverage(*graphic) : QColor(Qt::white);
         canvas.save();
         canvas.setClipRect(QRect(0, 0, filled, size.height()));
         canvas.setPen(ReadableOn(caption, fillColor));

@@ -4,6 +4,7 @@
 #include "TLayoutStatus.h"
 #include "TzynSkinned.h"
 
+#include <QColor>
 #include <QImage>
 
 class TGraphic;
@@ -90,6 +91,10 @@ private:
     TPicture *m_picture;
     mutable QImage m_mirrored;
     mutable qint64 m_mirroredFrom = 0;
+    // The fill picture's average colour, worked out once per picture rather than at every paint.
+    QColor fillAverage(const TGraphic &graphic) const;
+    mutable QColor m_fillAverage;
+    mutable qint64 m_fillAverageFrom = 0;
     int m_max = 100;
     int m_min = 0;
     int m_position = 50;
