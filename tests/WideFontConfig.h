@@ -5,8 +5,10 @@
 // the machine's own rules, so that every installed face and every face preference of the
 // machine (the CJK faces' among them) is in play.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 
@@ -35,4 +37,22 @@ inline QString writeWideFontConfig(const QDir &folder)
     if (!out.open(QIODevice::WriteOnly) || out.write(wide.toUtf8()) < 0)
         return {};
     return path;
+}
+
+// Runs this test program once more, as a child under the font configuration, with the
+// arguments; returns what the child printed, or a null string when it did not end well.
+inline QString runSelfUnder(const QString &fontConfig, const QStringList &arguments)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FONTCONFIG_FILE"), fontConfig);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit
+        || child.exitCode() != 0) {
+        qWarning("child ended with %d", child.exitCode());
+        return {};
+    }
+    return QString::fromLatin1(child.readAllStandardOutput());
 }

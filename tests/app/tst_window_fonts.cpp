@@ -78,19 +78,11 @@ struct Rendered {
 
 Rendered renderUnder(const QString &fontConfig, const QString &file)
 {
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("FONTCONFIG_FILE"), fontConfig);
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), { QLatin1String(kChildArgument), file });
     Rendered result;
-    if (!child.waitForFinished(-1) || child.exitCode() != 0) {
-        qWarning("child ended with %d", child.exitCode());
+    const QString printed = runSelfUnder(fontConfig, { QLatin1String(kChildArgument), file });
+    if (printed.isNull())
         return result;
-    }
-    const auto m = QRegularExpression(QStringLiteral("families (\\d+)"))
-                       .match(QString::fromLatin1(child.readAllStandardOutput()));
+    const auto m = QRegularExpression(QStringLiteral("families (\\d+)")).match(printed);
     result.families = m.captured(1).toInt();
     result.image = QImage(file).convertToFormat(QImage::Format_RGB32);
     return result;

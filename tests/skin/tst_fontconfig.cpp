@@ -62,17 +62,11 @@ struct Rendered {
 
 Rendered renderUnder(const QString &fontConfig, const QString &file)
 {
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("FONTCONFIG_FILE"), fontConfig);
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--render"), file });
     Rendered result;
-    if (!child.waitForFinished(-1) || child.exitCode() != 0)
+    const QString printed = runSelfUnder(fontConfig, { QStringLiteral("--render"), file });
+    if (printed.isNull())
         return result;
-    const auto m = QRegularExpression(QStringLiteral("families (\\d+) cjk (\\d+)"))
-                       .match(QString::fromLatin1(child.readAllStandardOutput()));
+    const auto m = QRegularExpression(QStringLiteral("families (\\d+) cjk (\\d+)")).match(printed);
     result.families = m.captured(1).toInt();
     result.cjk = m.captured(2).toInt();
     result.image = QImage(file).convertToFormat(QImage::Format_RGB32);
