@@ -209,7 +209,7 @@ bool TzynCustomListBox::viewportEvent(QEvent *event)
 
 bool TzynCustomListBox::event(QEvent *event)
 {
-    const bool result = TControlBase<QListWidget>::event(event);
-    m_border.viewEvent(event);
-    return result;
+    if (m_border.paintView(event))
+        return true;
+    return TControlBase<QListWidget>::event(event);
 }

@@ -74,7 +74,7 @@ bool TzynListView::viewportEvent(QEvent *event)
 
 bool TzynListView::event(QEvent *event)
 {
-    const bool result = TzynSkinned::event(event);
-    m_border.viewEvent(event);
-    return result;
+    if (m_border.paintView(event))
+        return true;
+    return TzynSkinned::event(event);
 }

@@ -191,9 +191,9 @@ bool TzynMemo::viewportEvent(QEvent *event)
 
 bool TzynMemo::event(QEvent *event)
 {
-    const bool result = TzynSkinned::event(event);
-    m_border.viewEvent(event);
-    return result;
+    if (m_border.paintView(event))
+        return true;
+    return TzynSkinned::event(event);
 }
 
 void TzynMemo::contextMenuEvent(QContextMenuEvent *event)

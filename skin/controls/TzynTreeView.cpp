@@ -34,7 +34,7 @@ void TzynTreeView::setBorderStyle(Fw::TBorderStyle style)
 
 bool TzynTreeView::event(QEvent *event)
 {
-    const bool result = TzynSkinned::event(event);
-    m_border.viewEvent(event);
-    return result;
+    if (m_border.paintView(event))
+        return true;
+    return TzynSkinned::event(event);
 }

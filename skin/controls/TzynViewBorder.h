@@ -28,9 +28,11 @@ public:
     // Lays the band out again; the skinned border replaces the platform's edge in every
     // border style, so a change of BorderStyle calls this.
     void reapply();
-    // Call from the view's event() after the base class: the scroll area's own paint (not the
-    // viewport's) covers the band.
-    void viewEvent(QEvent *event);
+    // Call first from the view's event(): takes the view's own paint event (not the
+    // viewport's) and paints the band and the corner between two scroll bars. The band covers
+    // the platform's frame in full, so that frame is not painted at all: stroking it cost more
+    // than the rest of the view's frame on a high-density screen.
+    bool paintView(QEvent *event);
 
 private:
     QFrame *m_view;

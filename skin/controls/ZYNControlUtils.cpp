@@ -80,14 +80,6 @@ void ApplyBorderBand(QFrame *view, int width)
     view->update();
 }
 
-void FillBorderBand(QFrame *view, TColor color)
-{
-    QPainter canvas(view);
-    const QRegion band = QRegion(view->rect()) - QRegion(view->contentsRect());
-    for (const QRect &r : band)
-        canvas.fillRect(r, toQColor(color));
-}
-
 void DrawLinePath(QPainter &canvas, const QColor &color, std::initializer_list<QPoint> points)
 {
     if (points.size() < 2)

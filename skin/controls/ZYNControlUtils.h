@@ -39,9 +39,6 @@ bool IsAccel(QChar ch, const QString &caption);
 // The band of a bordered scroll view: BorderWidth pixels all round, inside which the viewport
 // and the scroll bars are placed.
 void ApplyBorderBand(QFrame *view, int width);
-// Paints the band in the view's colour, after the view's own painting of its frame; the two
-// lines on the outer edge are a TzynBorderOverlay's.
-void FillBorderBand(QFrame *view, TColor color);
 
 // A pen moved from the first point through the others the way the platform draws a connected
 // line: each segment leaves out its end point. Horizontal and vertical segments only.

@@ -33,6 +33,9 @@ TzynForm::TzynForm(QWidget *parent)
     , m_drag(new TzynWindowDrag(this))
     , m_menus(new TzynMenuBar(this))
 {
+    // Every pixel is painted (tiles or one fill), so nothing under it needs painting first,
+    // and a see-through child can draw the form's background without clearing its own first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     auto *host = qobject_cast<TForm *>(parent);
     if (!host) {

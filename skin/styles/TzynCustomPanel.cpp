@@ -181,6 +181,9 @@ void TzynCustomPanel::paintEvent(QPaintEvent *event)
     if (CanPaintOnto()) {
         m_buffer = QImage();
         QPainter canvas(this);
+        // Only the region asked for: an opaque child (a page view filling a group box) is
+        // left out of it, and nothing is painted under it (here nor in the image below).
+        canvas.setClipRegion(event->region() & rect());
         PaintOnto(canvas, exposed);
         return;
     }
@@ -189,10 +192,14 @@ void TzynCustomPanel::paintEvent(QPaintEvent *event)
         m_buffer = QImage(size() * ratio, QImage::Format_RGB32);
         m_buffer.setDevicePixelRatio(ratio);
     }
+    const QRegion region = event->region() & rect();
     {
         QPainter canvas(&m_buffer);
+        canvas.setClipRegion(region);
         PaintOnto(canvas, exposed);
     }
     const QRectF source(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio);
-    QPainter(this).drawImage(QRectF(exposed), m_buffer, source);
+    QPainter canvas(this);
+    canvas.setClipRegion(region);
+    canvas.drawImage(QRectF(exposed), m_buffer, source);
 }

@@ -237,6 +237,20 @@ void tst_GroupBox::transparentAndOpaque()
     box->setTransparent(true);
     QCOMPARE(shot(box).pixel(50, 50), rgb(0x336699));
     QCOMPARE(shot(box).pixel(0, 50), rgb(box->BorderColor()));
+
+    // An opaque child (a page view filling the box) is left alone: nothing of the box or of
+    // the background it shows is painted under it, only the frame around it.
+    auto *page = new QWidget(box);
+    page->setAttribute(Qt::WA_OpaquePaintEvent);
+    page->setGeometry(10, 20, 100, 60);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    QImage image(box->size(), QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    box->render(&image);
+    QCOMPARE(image.pixel(60, 50), qRgb(255, 0, 255));
+    QCOMPARE(image.pixel(5, 50), rgb(0x336699));
+    QCOMPARE(image.pixel(0, 50), rgb(box->BorderColor()));
 }
 
 void tst_GroupBox::clientAreaIsTheWholeBox()

@@ -4,7 +4,9 @@
 #include "TzynListView.h"
 #include "TzynTreeView.h"
 
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QtTest>
 
 namespace {
@@ -87,6 +89,19 @@ template <class View> void checkView()
     view->setBorderWidth(4);
     QCOMPARE(view->viewport()->geometry().topLeft(), QPoint(4, 4));
     checkFrames(shot(view), rgb(0x7F7F7F), rgb(Colors::clWhite));
+    // The band inside the lines is the view's colour all round, with no trace of the
+    // platform's frame.
+    {
+        const QImage image = shot(view);
+        for (int y = 2; y < image.height() - 2; ++y) {
+            for (int x : { 2, 3 })
+                QCOMPARE(image.pixel(x, y), rgb(Colors::clWhite));
+        }
+        for (int x = 2; x < barRect.left(); ++x) {
+            for (int y : { 2, 3, image.height() - 4, image.height() - 3 })
+                QCOMPARE(image.pixel(x, y), rgb(Colors::clWhite));
+        }
+    }
     // Narrower bands put the viewport and the scroll bar under the lines: the lines stay on
     // top of them.
     for (int width : { 1, 0 }) {
@@ -105,8 +120,43 @@ private Q_SLOTS:
     void treeBorder() { checkView<TzynTreeView>(); }
     void listBorder() { checkView<TzynListView>(); }
     void borderFromTheFormFrame();
+    void scrollBarCorner();
     void publishedForTheLayout();
 };
+
+void tst_TreeView::scrollBarCorner()
+{
+    // Both scroll bars shown: the square between them is painted as the scroll area paints
+    // it, not left to whatever lay under the view.
+    QWidget form;
+    auto *tree = new TzynListView(&form);
+    tree->setGeometry(0, 0, 120, 80);
+    tree->setColor(Colors::clMoneyGreen);
+    for (int i = 0; i < 40; ++i)
+        tree->addItem(QStringLiteral("An entry long enough to scroll sideways %1").arg(i));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QScrollBar *v = tree->verticalScrollBar(), *h = tree->horizontalScrollBar();
+    QTRY_VERIFY(v->isVisible() && h->isVisible());
+    const QRect corner(
+        v->mapTo(tree, QPoint()).x(), h->mapTo(tree, QPoint()).y(), v->width(), h->height());
+    QImage expected(tree->size(), QImage::Format_RGB32);
+    expected.fill(Qt::magenta);
+    {
+        QPainter canvas(&expected);
+        QStyleOption option;
+        option.initFrom(tree);
+        option.rect = corner;
+        tree->style()->drawPrimitive(QStyle::PE_PanelScrollAreaCorner, &option, &canvas, tree);
+    }
+    const QImage image = shot(tree);
+    for (int y = corner.top(); y <= corner.bottom(); ++y) {
+        for (int x = corner.left(); x <= corner.right(); ++x) {
+            if (expected.pixel(x, y) != qRgb(255, 0, 255))
+                QCOMPARE(image.pixel(x, y), expected.pixel(x, y));
+        }
+    }
+}
 
 void tst_TreeView::borderFromTheFormFrame()
 {
