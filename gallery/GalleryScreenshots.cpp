@@ -146,6 +146,17 @@ public:
         QRect bounds = m_form.frameGeometry();
         if (popup)
             bounds = bounds.united(popup->frameGeometry());
+        // What lies off the screen would come out black: a cut picture is no screenshot.
+        if (!m_screen->geometry().contains(bounds)) {
+            m_error = QStringLiteral("the screen (%1x%2 at %3 %) is too small for the window "
+                                     "(%4x%5): give it a larger screen")
+                          .arg(m_screen->geometry().width())
+                          .arg(m_screen->geometry().height())
+                          .arg(qRound(m_screen->devicePixelRatio() * 100))
+                          .arg(bounds.width())
+                          .arg(bounds.height());
+            return false;
+        }
         const QImage image = grab(m_screen, bounds);
         QString name = styleName(style);
         for (const QString &part : { family, variant }) {
