@@ -21,11 +21,12 @@ void GalleryTabsGroup::Loaded()
     m_upright = Part<TzynProgressBar>("GalleryProgressUpright");
     m_tabs = Part<TzynTabControl>("GalleryTabs");
     showTabContents(m_tabs->TabIndex());
-    // The side channel docks inside the family's frame lines, not over them: below the top
-    // line (which runs through the caption's middle) and inside the right and bottom ones.
-    // The anchored controls take their places as they stand as their starting points again.
+    // The side channel docks from the family's top frame line down, not over the caption's
+    // row: its own edge, in the same border colour, lies on the frame's top, right and bottom
+    // lines. The anchored controls take their places as they stand as their starting points
+    // again.
     const int topLine = std::abs(Font()->Height()) / 2 + 1;
-    setContentsMargins(1, topLine + 1, 1, 1);
+    setContentsMargins(0, topLine, 0, 0);
     for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (TControlCore *core = TControlCore::of(child))
             core->updateAnchorRules();

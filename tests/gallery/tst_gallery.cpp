@@ -442,6 +442,32 @@ private Q_SLOTS:
         }
     }
 
+    // The side channel docks inside its family's frame: the frame's top line runs unbroken to
+    // the right edge (the channel's own edge lies on it in the same colour), and the channel
+    // takes the style's colour and border colour.
+    void sideChannelKeepsTheFrameLines()
+    {
+        auto *channel = form->findChild<TzynSideChannel *>(QStringLiteral("GallerySideChannel"));
+        QVERIFY(channel);
+        auto *family = qobject_cast<TzynGroupBox *>(channel->parentWidget());
+        QVERIFY(family);
+        for (TzynUIStyle style : TGalleryForm::Styles()) {
+            if (style == TzynUIStyle::Custom)
+                continue;
+            form->ChooseStyle(style);
+            const QImage image = family->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const qreal r = image.devicePixelRatio();
+            const int line = std::abs(family->Font()->Height()) / 2 + 1;
+            QCOMPARE(channel->y(), line);
+            QCOMPARE(channel->geometry().right(), family->width() - 1);
+            const QRgb border = toQColor(family->BorderColor()).rgb();
+            QCOMPARE(channel->EdgeColor(), family->BorderColor());
+            for (int x = channel->x() - 20; x < family->width(); ++x)
+                QCOMPARE(image.pixel(qRound(x * r), qRound(line * r)), border);
+            QCOMPARE(channel->SideBarColor(), GetThemeColor(style, TzynThemeEntry::ControlColor));
+        }
+    }
+
     // The tiled panel's caption rows carry no seam: beside the caption, every row is as bright
     // as the tile is on average. The see-through panel's caption keeps clear of its picture,
     // down to the window's smallest size.
