@@ -13,6 +13,8 @@
 #include "TzynImagePanel.h"
 #include "TzynRadioButton.h"
 #include "TzynTabSheet.h"
+#include "TzynTitleBarButton.h"
+#include "TzynTitleBarButtons.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -103,6 +105,7 @@ void TGalleryForm::Loaded()
     ArrangeFamilies();
     arrangeStyleRow();
     keepMinimumSize();
+    alignCustomTitleButtons();
     wireMenu();
     wirePageKeys();
     TForm::Loaded();
@@ -124,6 +127,30 @@ void TGalleryForm::keepMinimumSize()
 {
     Constraints()->setMinWidth(MinimumSize().width());
     Constraints()->setMinHeight(MinimumSize().height());
+}
+
+void TGalleryForm::alignCustomTitleButtons()
+{
+    // A custom button keeps its pictures and its Top in every style, while the bars differ in
+    // height and their buttons in size and place: its middle goes where the close button's is.
+    // Each style sets its buttons' transparency; the gallery's arrow is always see-through at
+    // its corners, which are in the key colour.
+    TzynTitleBarButtons *buttons = m_frame->TitleBarButtons();
+    const TzynTitleBarButton *close = nullptr;
+    for (int i = 0; i < buttons->Count() && !close; ++i) {
+        if (buttons->Items(i)->ButtonType() == zynClose)
+            close = buttons->Items(i);
+    }
+    if (!close)
+        return;
+    for (int i = 0; i < buttons->Count(); ++i) {
+        TzynTitleBarButton *button = buttons->Items(i);
+        if (button->ButtonType() != zynCustom)
+            continue;
+        button->setTop(
+            close->Top() + (close->PicNormal()->height() - button->PicNormal()->height()) / 2);
+        button->setTransparent(true);
+    }
 }
 
 void TGalleryForm::wireMenu()
@@ -194,6 +221,7 @@ void TGalleryForm::ChooseStyle(TzynUIStyle style)
     m_style = style;
     arrangeStyleRow();
     keepMinimumSize();
+    alignCustomTitleButtons();
 }
 
 void TGalleryForm::StyleButtonClick(QObject *Sender)

@@ -76,6 +76,9 @@ private:
     void wireMenu();
     // Gives the window its own minimum size again: each style's title bar sets one of its own.
     void keepMinimumSize();
+    // Sets the custom title-bar buttons in line with the style's own buttons, see-through at
+    // their corners.
+    void alignCustomTitleButtons();
     // Ctrl+Tab and Ctrl+Page Down show the next page, Ctrl+Shift+Tab and Ctrl+Page Up the
     // previous one.
     void wirePageKeys();

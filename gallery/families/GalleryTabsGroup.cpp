@@ -1,5 +1,7 @@
 #include "GalleryTabsGroup.h"
 
+#include "TFont.h"
+
 #include "TzynImagePanel.h"
 #include "TzynPageControl.h"
 #include "TzynProgressBar.h"
@@ -19,8 +21,16 @@ void GalleryTabsGroup::Loaded()
     m_upright = Part<TzynProgressBar>("GalleryProgressUpright");
     m_tabs = Part<TzynTabControl>("GalleryTabs");
     showTabContents(m_tabs->TabIndex());
-    // The side channel docks inside the family's frame line, not over it.
-    setContentsMargins(1, 1, 1, 1);
+    // The side channel docks from the family's top frame line down, not over the caption's
+    // row: its own edge, in the same border colour, lies on the frame's top, right and bottom
+    // lines. The anchored controls take their places as they stand as their starting points
+    // again.
+    const int topLine = std::abs(Font()->Height()) / 2 + 1;
+    setContentsMargins(0, topLine, 0, 0);
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (TControlCore *core = TControlCore::of(child))
+            core->updateAnchorRules();
+    }
     TControlCore::realignChildren(this);
 }
 

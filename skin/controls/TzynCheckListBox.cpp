@@ -50,7 +50,8 @@ public:
         QStyle *style = widget ? widget->style() : QApplication::style();
         QSize size = style->sizeFromContents(QStyle::CT_ItemViewItem, &text, QSize(), widget);
         size.rwidth() += TzynCheckListBox::MarkAreaWidth + 2;
-        size.setHeight(std::max(size.height(), TzynCheckListBox::MarkSize + 2));
+        size.setHeight(
+            std::max(size.height(), TzynCheckListBox::MarkSize + 2 * TzynCheckListBox::MarkAir));
         return size;
     }
 
@@ -108,7 +109,7 @@ QRect TzynCheckListBox::MarkArea(const QRect &row) const
 
 QPoint TzynCheckListBox::MarkOrigin(const QRect &row) const
 {
-    return QPoint(row.left() + 1, row.top() + (MarkArea(row).height() - MarkSize) / 2);
+    return QPoint(row.left() + MarkLeft, row.top() + (MarkArea(row).height() - MarkSize) / 2);
 }
 
 bool TzynCheckListBox::Checked(int index) const

@@ -18,6 +18,10 @@ public:
     // The mark area at the left of each row and the size of a mark picture.
     static constexpr int MarkAreaWidth = 14;
     static constexpr int MarkSize = 11;
+    // The mark stands this far from the row's left, clear of the list's border, and a row
+    // leaves at least MarkAir pixels above and below it.
+    static constexpr int MarkLeft = 2;
+    static constexpr int MarkAir = 2;
 
     explicit TzynCheckListBox(QWidget *parent = nullptr);
 

@@ -9,6 +9,7 @@
 
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QToolButton>
 
 #include <algorithm>
@@ -45,6 +46,7 @@ TzynSideChannel::TzynSideChannel(QWidget *parent)
     , m_captionPanel(plainPanel(this, Fw::alTop))
     , m_pinButton(new QToolButton(m_captionPanel))
     , m_barButton(new TzynButton(m_sideBar))
+    , m_edge(new QWidget(this))
 {
     setBevelOuter(Fw::bvNone);
     setMouseTracking(true);
@@ -68,6 +70,12 @@ TzynSideChannel::TzynSideChannel(QWidget *parent)
     m_barButton->setAutoSize(true);
     m_barButton->setTabStop(false);
     m_barButton->setBounds(0, 0, m_barButton->width(), m_barButton->height());
+
+    // The edge lies over everything in the channel, lets the pointer through and paints only
+    // its ring of pixels.
+    m_edge->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_edge->installEventFilter(this);
+    m_barButton->setTransparent(true);
 
     for (QWidget *part : { static_cast<QWidget *>(m_sideBar),
              static_cast<QWidget *>(m_captionPanel), static_cast<QWidget *>(m_barButton) })
@@ -101,6 +109,13 @@ void TzynSideChannel::InitialStyle(TzynUIStyle style)
 {
     setColor(GetThemeColor(style, TzynThemeEntry::FormColor));
     setSideBarColor(Color());
+    setSideBarEdgeColor(GetThemeColor(style, TzynThemeEntry::ControlBorderColor));
+}
+
+void TzynSideChannel::setSideBarEdgeColor(TColor color)
+{
+    m_edgeColor = color;
+    m_edge->update();
 }
 
 void TzynSideChannel::setFullWidth(int width)
@@ -302,6 +317,11 @@ bool TzynSideChannel::eventFilter(QObject *watched, QEvent *event)
         PopOut(m_quickMove);
     else if (watched == m_captionPanel && event->type() == QEvent::Resize)
         m_pinButton->move(m_captionPanel->width() - m_pinButton->width(), 0);
+    else if (watched == m_edge && event->type() == QEvent::Paint) {
+        QPainter painter(m_edge);
+        painter.fillRect(m_edge->rect(), toQColor(m_edgeColor));
+        return true;
+    }
     return TCustomPanel::eventFilter(watched, event);
 }
 
@@ -318,6 +338,11 @@ void TzynSideChannel::resizeEvent(QResizeEvent *event)
     if (!m_moving && IsOut())
         m_fullWidth = width();
     TCustomPanel::resizeEvent(event);
+    m_edge->setGeometry(rect());
+    m_edge->setMask(QRegion(rect()) - QRegion(rect().adjusted(1, 1, -1, -1)));
+    // Every width change (each slide step among them) keeps it over what was placed in the
+    // channel since.
+    m_edge->raise();
 }
 
 void TzynSideChannel::fontChanged()

@@ -47,6 +47,10 @@ public:
     void setWidth(int width) override { setFullWidth(width); }
     TColor SideBarColor() const override;
     void setSideBarColor(TColor color) override;
+    // The one-pixel line around the channel, over its parts: round the strip while in, round
+    // the whole panel while out. A style gives it the style's control border colour.
+    TColor EdgeColor() const { return m_edgeColor; }
+    void setSideBarEdgeColor(TColor color) override;
     int SideBarWidth() const;
     // Also pushes the channel in at once.
     void setSideBarWidth(int width);
@@ -112,6 +116,8 @@ private:
     TCustomPanel *m_captionPanel;
     QToolButton *m_pinButton;
     TzynButton *m_barButton;
+    QWidget *m_edge;
+    TColor m_edgeColor = 0;
     QTimer m_hideTimer;
     QTimer m_slideTimer;
     int m_fullWidth = 0;

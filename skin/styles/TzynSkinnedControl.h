@@ -76,6 +76,8 @@ class TzynSideBarColored : public virtual TzynSkinnedControl {
 public:
     virtual TColor SideBarColor() const = 0;
     virtual void setSideBarColor(TColor color) = 0;
+    // The line round the bar and the slid-out panel: the theme's control border colour.
+    virtual void setSideBarEdgeColor(TColor) { }
 
     void InitialStyle(TzynUIStyle) override { }
 };

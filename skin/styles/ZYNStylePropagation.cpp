@@ -98,6 +98,7 @@ void applyRow(QWidget *child, const TzynStyleRow &row, TzynUIStyle style)
         auto *sideBar = require<TzynSideBarColored>(child, row, "has no side bar colour");
         requireCore(child, row)->setColorValue(GetThemeColor(style, E::ControlColor));
         sideBar->setSideBarColor(GetThemeColor(style, E::ControlColor));
+        sideBar->setSideBarEdgeColor(GetThemeColor(style, E::ControlBorderColor));
         break;
     }
     }

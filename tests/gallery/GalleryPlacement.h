@@ -6,6 +6,7 @@
 
 #include "TzynGroupBox.h"
 #include "TzynImagePanel.h"
+#include "TzynSideChannel.h"
 #include "TzynTab.h"
 #include "TzynTabControlTopPanel.h"
 #include "TzynTabSheet.h"
@@ -81,7 +82,9 @@ inline QString placementFault(const QWidget *container)
         ? container->rect()
         : container->rect().adjusted(1, 1, -1, -1);
     for (int a = 0; a < parts.size(); ++a) {
-        if (!inside.contains(parts[a]->geometry()))
+        // A side channel docks onto its container's frame lines: its own edge lies on them.
+        const bool onTheFrame = qobject_cast<const TzynSideChannel *>(parts[a]);
+        if (!(onTheFrame ? container->rect() : inside).contains(parts[a]->geometry()))
             return QStringLiteral("%1 clipped in %2 (%3,%4 %5x%6 in %7x%8)")
                 .arg(describe(parts[a]), describe(container))
                 .arg(parts[a]->x())

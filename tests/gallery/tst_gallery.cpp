@@ -34,8 +34,10 @@
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButton.h"
 #include "TzynTitleBarButtons.h"
+#include "TzynTitleBarLayout.h"
 #include "TzynTitleBarSections.h"
 
+#include <QMetaEnum>
 #include <QtTest>
 
 #include <memory>
@@ -381,6 +383,137 @@ private Q_SLOTS:
         form->ChooseStyle(TzynUIStyle::Custom);
         form->ChooseStyle(TzynUIStyle::Protein);
         QCOMPARE(glyph->UIStyle(), TzynUIStyle::Protein);
+    }
+
+    // The custom title-bar button (the arrow) in every style: in line with the close button,
+    // clear of the bar's bottom line, and its corners showing the bar, not a light square.
+    // Measured in the grab's own pixels, so it holds at any device pixel ratio.
+    void customTitleButtonSitsInLineWithClearCorners()
+    {
+        TzynTitleBar *bar = form->Frame()->TitleBar();
+        TzynTitleBarButtons *buttons = form->Frame()->TitleBarButtons();
+        for (TzynUIStyle style : TGalleryForm::Styles()) {
+            form->ChooseStyle(style);
+            const QString name = QMetaEnum::fromType<TzynUIStyle>().valueToKey(int(style));
+            QRect custom, close;
+            for (const auto &place : bar->ButtonLayout(bar->width()).buttons) {
+                const TzynTitleBarButton *button = buttons->Items(place.index);
+                const QRect picture(place.rect.topLeft(),
+                    QSize(button->PicNormal()->width(), button->PicNormal()->height()));
+                if (button->ButtonType() == zynCustom)
+                    custom = picture;
+                else if (button->ButtonType() == zynClose)
+                    close = picture;
+            }
+            QVERIFY2(!custom.isEmpty() && !close.isEmpty(), qPrintable(name));
+            QVERIFY2(
+                std::abs((custom.top() + custom.bottom()) - (close.top() + close.bottom())) <= 2,
+                qPrintable(name));
+            // The bar's last row is its bottom line; the row above it stays clear.
+            QVERIFY2(custom.bottom() <= bar->height() - 3,
+                qPrintable(QStringLiteral("%1: bottom %2 of %3")
+                               .arg(name)
+                               .arg(custom.bottom())
+                               .arg(bar->height())));
+            QVERIFY2(custom.top() >= 1, qPrintable(name));
+
+            const QImage image = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const qreal r = image.devicePixelRatio();
+            const auto at = [&](int x, int y) { return image.pixel(qRound(x * r), qRound(y * r)); };
+            const auto near = [](QRgb a, QRgb b) {
+                return std::abs(qRed(a) - qRed(b)) <= 8 && std::abs(qGreen(a) - qGreen(b)) <= 8
+                    && std::abs(qBlue(a) - qBlue(b)) <= 8;
+            };
+            // Each corner pixel shows what the one-pixel gap beside the button shows on its row.
+            for (const int y : { custom.top(), custom.bottom() }) {
+                const QRgb left = at(custom.left() - 1, y), right = at(custom.right() + 1, y);
+                QVERIFY2(near(at(custom.left(), y), left),
+                    qPrintable(QStringLiteral("%1: corner (%2, %3) is %4, the bar %5")
+                                   .arg(name)
+                                   .arg(custom.left())
+                                   .arg(y)
+                                   .arg(at(custom.left(), y), 6, 16)
+                                   .arg(left, 6, 16)));
+                QVERIFY2(near(at(custom.right(), y), right), qPrintable(name));
+            }
+            // And the face is there: the middle is the picture's, not the bar's.
+            QVERIFY(!near(at(custom.center().x(), custom.top() + 2),
+                at(custom.left() - 1, custom.top() + 2)));
+        }
+    }
+
+    // The side channel docks inside its family's frame: the frame's top line runs unbroken to
+    // the right edge (the channel's own edge lies on it in the same colour), and the channel
+    // takes the style's colour and border colour.
+    void sideChannelKeepsTheFrameLines()
+    {
+        auto *channel = form->findChild<TzynSideChannel *>(QStringLiteral("GallerySideChannel"));
+        QVERIFY(channel);
+        auto *family = qobject_cast<TzynGroupBox *>(channel->parentWidget());
+        QVERIFY(family);
+        for (TzynUIStyle style : TGalleryForm::Styles()) {
+            if (style == TzynUIStyle::Custom)
+                continue;
+            form->ChooseStyle(style);
+            const QImage image = family->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const qreal r = image.devicePixelRatio();
+            const int line = std::abs(family->Font()->Height()) / 2 + 1;
+            QCOMPARE(channel->y(), line);
+            QCOMPARE(channel->geometry().right(), family->width() - 1);
+            const QRgb border = toQColor(family->BorderColor()).rgb();
+            QCOMPARE(channel->EdgeColor(), family->BorderColor());
+            for (int x = channel->x() - 20; x < family->width(); ++x)
+                QCOMPARE(image.pixel(qRound(x * r), qRound(line * r)), border);
+            QCOMPARE(channel->SideBarColor(), GetThemeColor(style, TzynThemeEntry::ControlColor));
+        }
+    }
+
+    // The tiled panel's caption rows carry no seam: beside the caption, every row is as bright
+    // as the tile is on average. The see-through panel's caption keeps clear of its picture,
+    // down to the window's smallest size.
+    void panelCaptionsStandClear()
+    {
+        auto *tiled = form->findChild<TzynImagePanel *>(QStringLiteral("TiledPicturePanel"));
+        auto *seeThrough = form->findChild<TzynImagePanel *>(QStringLiteral("SeeThroughPanel"));
+        QVERIFY(tiled && seeThrough);
+        form->resize(TGalleryForm::MinimumSize());
+        QApplication::processEvents();
+        for (TzynUIStyle style : TGalleryForm::Styles()) {
+            form->ChooseStyle(style);
+            const QImage image = tiled->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const qreal r = image.devicePixelRatio();
+            const QFontMetrics metrics(tiled->Font()->toQFont());
+            const int textWidth = metrics.horizontalAdvance(tiled->Caption());
+            const int besideText = qRound((tiled->width() - textWidth) / 2.0 * r) - 2;
+            const int top = qRound((tiled->height() - metrics.height()) / 2.0 * r);
+            const int bottom = qRound((tiled->height() + metrics.height()) / 2.0 * r);
+            QVERIFY(besideText > 8 && top > 0);
+            const auto brightness = [&](int y) {
+                qint64 sum = 0;
+                for (int x = 0; x < besideText; ++x)
+                    sum += qGray(image.pixel(x, y));
+                return double(sum) / besideText;
+            };
+            double mean = 0;
+            for (int y = 0; y < image.height(); ++y)
+                mean += brightness(y);
+            mean /= image.height();
+            for (int y = top; y < bottom; ++y)
+                QVERIFY2(std::abs(brightness(y) - mean) < 10,
+                    qPrintable(QStringLiteral("row %1: %2 against %3")
+                                   .arg(y)
+                                   .arg(brightness(y))
+                                   .arg(mean)));
+
+            const QFontMetrics captionMetrics(seeThrough->Font()->toQFont());
+            const int captionLeft
+                = (seeThrough->width() - captionMetrics.horizontalAdvance(seeThrough->Caption()))
+                / 2;
+            QVERIFY2(captionLeft - seeThrough->Picture()->width() >= 8,
+                qPrintable(QStringLiteral("caption at %1, picture %2 wide")
+                               .arg(captionLeft)
+                               .arg(seeThrough->Picture()->width())));
+        }
     }
 };
 

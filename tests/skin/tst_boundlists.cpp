@@ -93,6 +93,7 @@ private Q_SLOTS:
     void movingTheMemoBarScrollsTheText();
 
     void checkListDrawsTheStyleMarks();
+    void checkListMarksStandClearOfTheBorder();
     void checkListTogglesOnTheMarkAndSpace();
     void checkListIgnoresCustomAndFramesInOneLine();
     void checkListBindsAsTheListBox();
@@ -383,7 +384,9 @@ void tst_BoundLists::checkListDrawsTheStyleMarks()
     const QImage image = checks->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QPoint at0 = checks->MarkOrigin(row0);
     const QPoint at1 = checks->MarkOrigin(row1);
-    QCOMPARE(at0.x(), 1);
+    // Two pixels in (a margin from the list's border; the mark area is 14 wide).
+    QCOMPARE(at0.x(), TzynCheckListBox::MarkLeft);
+    QCOMPARE(at0.x(), 2);
     QCOMPARE(image.copy(QRect(at0, QSize(11, 11))), ThemeImage("WINXP_CHECKLIST_UNCHECK"));
     QCOMPARE(image.copy(QRect(at1, QSize(11, 11))), ThemeImage("WINXP_CHECKLIST_CHECK"));
     // The column left of the mark is the list's colour.
@@ -396,6 +399,47 @@ void tst_BoundLists::checkListDrawsTheStyleMarks()
     checks->setEnabled(false);
     QCOMPARE(checks->MarkPictureName(true), QStringLiteral("WINXP_CHECKLIST_DISABLE_CHECK"));
     QCOMPARE(checks->MarkPictureName(false), QStringLiteral("WINXP_CHECKLIST_DISABLE_UNCHECK"));
+}
+
+// In the styles whose marks are dark boxes, the box keeps a margin of the list's colour from
+// the border line, and every row has air above and below its mark.
+void tst_BoundLists::checkListMarksStandClearOfTheBorder()
+{
+    auto *checks = make<TzynCheckListBox>();
+    checks->setGeometry(200, 200, 150, 100);
+    checks->Items()->setCommaText(QStringLiteral("alpha,beta,gamma"));
+    checks->setChecked(1, true);
+    for (const S style : { S::DeepBlue, S::Protein, S::BlueGlass, S::MacOS, S::WinXP }) {
+        checks->setUIStyle(style);
+        QApplication::processEvents();
+        const QImage image = shot(checks);
+        const QRgb listColour = toQColor(checks->Color()).rgb();
+        const QRgb border = toQColor(checks->BorderColor()).rgb();
+        const QPoint viewport = checks->viewport()->mapTo(checks, QPoint(0, 0));
+        for (int i = 0; i < checks->count(); ++i) {
+            const QRect row = checks->visualItemRect(checks->item(i));
+            QVERIFY2(row.height() >= TzynCheckListBox::MarkSize + 2 * TzynCheckListBox::MarkAir,
+                qPrintable(QStringLiteral("row %1 is %2 high").arg(i).arg(row.height())));
+            const QPoint mark = checks->MarkOrigin(row) + viewport;
+            QVERIFY(mark.y() - (row.top() + viewport.y()) >= TzynCheckListBox::MarkAir);
+            QVERIFY(row.bottom() + viewport.y() - (mark.y() + TzynCheckListBox::MarkSize - 1)
+                >= TzynCheckListBox::MarkAir - 1);
+            // Across the mark's rows: the border line, then at least three columns of the list's
+            // colour before the first pixel of the mark.
+            for (int y = mark.y(); y < mark.y() + TzynCheckListBox::MarkSize; ++y) {
+                QCOMPARE(image.pixel(0, y), border);
+                int firstInk = 1;
+                while (firstInk < 20 && image.pixel(firstInk, y) == listColour)
+                    ++firstInk;
+                QVERIFY2(firstInk >= 4,
+                    qPrintable(QStringLiteral("%1: row %2 inks x=%3 at y=%4")
+                                   .arg(ThemeStyleName(style))
+                                   .arg(i)
+                                   .arg(firstInk)
+                                   .arg(y)));
+            }
+        }
+    }
 }
 
 void tst_BoundLists::checkListTogglesOnTheMarkAndSpace()

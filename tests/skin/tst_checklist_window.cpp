@@ -74,9 +74,9 @@ private Q_SLOTS:
         checks->setChecked(row, true);
         const QRect rect = checks->visualItemRect(checks->item(row));
         QVERIFY(rect.left() > TzynCheckListBox::MarkAreaWidth);
-        // The mark one pixel in from the row's own left, level with its text; the row of the
+        // The mark two pixels in from the row's own left, level with its text; the row of the
         // first column beside it keeps its own, unchecked mark.
-        const QPoint at(rect.left() + 1, checks->MarkOrigin(rect).y());
+        const QPoint at(rect.left() + TzynCheckListBox::MarkLeft, checks->MarkOrigin(rect).y());
         QCOMPARE(checks->MarkOrigin(rect), at);
         auto markAt = [&](const QPoint &origin) {
             return checks->viewport()
@@ -86,10 +86,10 @@ private Q_SLOTS:
                 .copy(QRect(origin, QSize(11, 11)));
         };
         QTRY_COMPARE(markAt(at), ThemeImage("WINXP_CHECKLIST_CHECK"));
-        QCOMPARE(markAt(QPoint(1, at.y())), ThemeImage("WINXP_CHECKLIST_UNCHECK"));
-        const QRect below = checks->visualItemRect(checks->item(row + 1));
-        QCOMPARE(markAt(QPoint(below.left() + 1, checks->MarkOrigin(below).y())),
+        QCOMPARE(markAt(QPoint(TzynCheckListBox::MarkLeft, at.y())),
             ThemeImage("WINXP_CHECKLIST_UNCHECK"));
+        const QRect below = checks->visualItemRect(checks->item(row + 1));
+        QCOMPARE(markAt(checks->MarkOrigin(below)), ThemeImage("WINXP_CHECKLIST_UNCHECK"));
     }
 
     void aClickOnAMarkInAnyColumnTogglesIt()

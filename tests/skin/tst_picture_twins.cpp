@@ -20,12 +20,13 @@ private slots:
 
 namespace {
 
-const QString resources = QStringLiteral(GUIDE_SOURCE_DIR "/resources");
+const QString sources = QStringLiteral(GUIDE_SOURCE_DIR);
 
-// The folders whose pictures are drawn by the artwork tools; the contact sheet is a preview
-// for the eye, not a picture the program draws.
-const QStringList pictureFolders = { QStringLiteral("themes"), QStringLiteral("glyphs"),
-    QStringLiteral("icons"), QStringLiteral("logo") };
+// The folders whose pictures are drawn by the artwork tools (the gallery's sample skin too); the
+// contact sheet is a preview for the eye, not a picture the program draws.
+const QStringList pictureFolders = { QStringLiteral("resources/themes"),
+    QStringLiteral("resources/glyphs"), QStringLiteral("resources/icons"),
+    QStringLiteral("resources/logo"), QStringLiteral("gallery/skin") };
 
 bool isPicture(const QFileInfo &file)
 {
@@ -58,7 +59,7 @@ void tst_PictureTwins::everyPictureHasItsTwin_data()
     int count = 0;
     for (const QString &folder : pictureFolders) {
         QDirIterator it(
-            resources + QLatin1Char('/') + folder, QDir::Files, QDirIterator::Subdirectories);
+            sources + QLatin1Char('/') + folder, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QFileInfo file(it.next());
             if (!isPicture(file) || file.completeBaseName().endsWith(QLatin1String("@2x")))
@@ -86,7 +87,7 @@ void tst_PictureTwins::noTwinWithoutItsPicture()
     // A twin left behind by a renamed or removed picture would be shipped for nothing.
     for (const QString &folder : pictureFolders) {
         QDirIterator it(
-            resources + QLatin1Char('/') + folder, QDir::Files, QDirIterator::Subdirectories);
+            sources + QLatin1Char('/') + folder, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QFileInfo file(it.next());
             const QString base = file.completeBaseName();

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void sideBarWidthPushesIn();
     void dockedRightFollowsTheParentsEdge();
     void stylePushColoursBarAndChannel();
+    void stripAndEdgeTakeTheStylesColours();
 };
 
 void tst_SideChannel::constructionPushesIn()
@@ -307,6 +308,50 @@ void tst_SideChannel::stylePushColoursBarAndChannel()
     QCOMPARE(channel->Color(), control);
     QCOMPARE(channel->SideBarColor(), control);
     QCOMPARE(channel->CaptionPanel()->Color(), control);
+}
+
+// On screen: the strip's face shows the style's control colour (it differs between styles),
+// and a one-pixel line of the style's border colour runs round the strip while in and round
+// the whole panel while out, over the parts and over a control placed in the channel.
+void tst_SideChannel::stripAndEdgeTakeTheStylesColours()
+{
+    TForm host;
+    host.resize(400, 300);
+    auto *frame = new TzynForm(&host);
+    frame->setGeometry(0, 0, 400, 300);
+    auto *channel = new Channel(frame);
+    channel->setFullWidth(200);
+    auto *inside = new TzynButton(channel);
+    inside->setGeometry(20, 20, 60, 25);
+    channel->ensurePolished();
+    QMap<S, QRgb> faces;
+    for (const S style : { S::MacOS, S::WinXP, S::DeepBlue, S::Protein, S::BlueGlass }) {
+        ApplyUIStyleToChildren(frame, style);
+        const QRgb border
+            = toQColor(GetThemeColor(style, TzynThemeEntry::ControlBorderColor)).rgb();
+        const QRgb face = toQColor(GetThemeColor(style, TzynThemeEntry::ControlColor)).rgb();
+        channel->PushIn(true);
+        QImage image = channel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int w = image.width(), h = image.height();
+        QCOMPARE(w, channel->SideBarWidth());
+        // The strip's face, away from its grip and arrows, is the style's colour.
+        QCOMPARE(image.pixel(4, h / 4), face);
+        faces.insert(style, image.pixel(4, h / 4));
+        for (const QPoint &at :
+            { QPoint(0, h / 3), QPoint(w - 1, h / 3), QPoint(w / 2, 0), QPoint(w / 2, h - 1) })
+            QCOMPARE(image.pixel(at), border);
+
+        channel->PopOut(true);
+        image = channel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(image.width(), 200);
+        for (const QPoint &at : { QPoint(0, h / 2), QPoint(199, h / 2), QPoint(100, 0),
+                 QPoint(100, h - 1), QPoint(199, 8) })
+            QCOMPARE(image.pixel(at), border);
+        // Inside the line the panel is its own colour again.
+        QCOMPARE(image.pixel(198, h / 2), toQColor(channel->Color()).rgb());
+    }
+    QVERIFY(faces.value(S::WinXP) != faces.value(S::MacOS));
+    QVERIFY(faces.value(S::Protein) != faces.value(S::DeepBlue));
 }
 
 QTEST_MAIN(tst_SideChannel)

@@ -4,10 +4,13 @@
 
 #include "TBitmap.h"
 #include "TForm.h"
+#include "TPictureTwin.h"
 
 #include "ErrorBoxAnswer.h"
 #include "PaintCounter.h"
 #include "TLayoutLoader.h"
+#include "TMainMenu.h"
+#include "TMenuItem.h"
 #include "TzynForm.h"
 #include "TzynTitleBar.h"
 #include "TzynTitleBarButton.h"
@@ -563,6 +566,43 @@ private Q_SLOTS:
         QTRY_VERIFY(!host->isMaximized());
         QCOMPARE(max->PicNormal()->graphic()->toImage().convertToFormat(QImage::Format_RGB32),
             maxPicture);
+    }
+
+    // Coming from a lower bar (MacOS, 23 high) to WinXP (29), the bar grows and the menu bar
+    // under it moves down with it: each WinXP button shows whole, its bottom edge included,
+    // in the frame as drawn (a sibling left in the old place would cover the bar's last rows).
+    void winXPButtonsShowWholeAfterALowerBar()
+    {
+        makeFrame(600);
+        auto *menu = new TMainMenu(host.get());
+        auto *file = new TMenuItem;
+        file->setCaption(QStringLiteral("&File"));
+        menu->Items()->Add(file);
+        frame->setMenu(menu);
+        frame->setUIStyle(TzynUIStyle::WinXP);
+        frame->resize(frame->size());
+        QApplication::processEvents();
+        QCOMPARE(bar->height(), 29);
+        QVERIFY(frame->MenuBar()->mapTo(frame, QPoint(0, 0)).y() >= bar->geometry().bottom() + 1);
+        const QImage image = frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal r = image.devicePixelRatio();
+        int checked = 0;
+        for (const auto &place : bar->ButtonLayout(bar->width()).buttons) {
+            const TzynTitleBarButton *button = bar->Buttons()->Items(place.index);
+            QVERIFY(!button->Transparent());
+            const QImage picture = GraphicImage(*button->PicNormal()->graphic());
+            const QImage shown = TPictureTwin::of(picture).isNull() || r == 1
+                ? picture
+                : TPictureTwin::of(picture);
+            const QPoint at = bar->mapTo(frame, place.rect.topLeft()) * r;
+            // The picture's bottom rows, in the device's pixels.
+            const int rows = qRound(r);
+            for (int y = shown.height() - rows; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    QCOMPARE(image.pixel(at.x() + x, at.y() + y), shown.pixel(x, y) | 0xFF000000);
+            ++checked;
+        }
+        QCOMPARE(checked, 4);
     }
 
     void roundCornerRegion()

@@ -1264,9 +1264,13 @@ QImage sideChannelBar(bool hot)
     QPainter p;
     begin(p, img);
     p.setPen(QPen(hot ? c(0x3D6FA8) : c(0x8A8A8A), 1));
-    p.setBrush(hgrad(0, w,
-        hot ? Stops { { 0, c(0xEAF3FD) }, { 1, c(0x7FB0EC) } }
-            : Stops { { 0, c(0xFFFFFF) }, { 1, c(0xC8C8C8) } }));
+    // At rest the face is left clear, so it comes out in the key colour that the strip's
+    // button leaves out: the strip shows the style's colour through it. Under the pointer it
+    // lights up blue.
+    if (hot)
+        p.setBrush(hgrad(0, w, Stops { { 0, c(0xEAF3FD) }, { 1, c(0x7FB0EC) } }));
+    else
+        p.setBrush(Qt::NoBrush);
     p.drawPath(roundRect(QRectF(0.5, 0.5, w - 1, h - 1), 3));
     // A grip of dots in the middle and a small arrow pointing out.
     p.setPen(Qt::NoPen);

@@ -28,6 +28,10 @@ const QColor kAmberDark(0xC2, 0x7C, 0x12);
 // The key colour of the title-bar buttons: their cells leave it out (the bottom-left pixel).
 const QColor kKey(0xFF, 0x00, 0xFF);
 
+// The scale the pictures are drawn at: 1, or 2 for the twins of high-density screens, drawn
+// by the same code in twice the pixels.
+int g_scale = 1;
+
 enum class State { Normal, MouseOn, MouseDown };
 const char *stateName(State state)
 {
@@ -44,7 +48,8 @@ const char *stateName(State state)
 
 bool save(const QDir &dir, const QString &name, const QImage &image)
 {
-    const QString file = dir.filePath(name + QStringLiteral(".bmp"));
+    const QString twin = g_scale == 2 ? QStringLiteral("@2x") : QString();
+    const QString file = dir.filePath(name + twin + QStringLiteral(".bmp"));
     if (!image.convertToFormat(QImage::Format_RGB888).save(file, "BMP")) {
         std::fprintf(stderr, "gallery-skin: cannot write %s\n", qPrintable(file));
         return false;
@@ -54,10 +59,11 @@ bool save(const QDir &dir, const QString &name, const QImage &image)
 
 QImage draw(int w, int h, const QColor &fill, const std::function<void(QPainter &)> &paint)
 {
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(w * g_scale, h * g_scale, QImage::Format_RGB32);
     image.fill(fill);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(g_scale, g_scale);
     paint(p);
     return image;
 }
@@ -148,24 +154,69 @@ QImage progress(bool vertical)
         kAmberDark, kLeafDark, kLeafDark };
     for (int i = 0; i < 10; ++i)
         image.setPixelColor(vertical ? i : 0, vertical ? 0 : i, rows[i]);
-    return image;
+    return image.scaled(image.size() * g_scale);
+}
+
+// The title bar's custom button (an arrow pointing up): a light square face with rounded
+// corners and a dark edge on the key colour. The face's edge is drawn without smoothing, so
+// that no pixel of it mixes with the key colour: the corners the cell leaves out are exactly
+// the key, and on a dark bar no light fringe stays behind.
+QImage customTitleButton(State state)
+{
+    constexpr int s = 17;
+    return draw(s, s, kKey, [&](QPainter &p) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        QLinearGradient g(0, 0, 0, s);
+        const QColor top = state == State::MouseDown ? QColor(0xB8, 0xC8, 0xDC)
+            : state == State::MouseOn                ? QColor(0xFF, 0xFF, 0xFF)
+                                                     : QColor(0xF4, 0xF7, 0xFB);
+        const QColor bottom = state == State::MouseDown ? QColor(0xE4, 0xEB, 0xF4)
+            : state == State::MouseOn                   ? QColor(0xC9, 0xDD, 0xF6)
+                                                        : QColor(0xC8, 0xD3, 0xE1);
+        g.setColorAt(0, top);
+        g.setColorAt(1, bottom);
+        p.setBrush(g);
+        p.setPen(QPen(QColor(0x2B, 0x3A, 0x4F), 1));
+        p.drawRoundedRect(QRect(0, 0, s - 1, s - 1), 3, 3);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x17, 0x34, 0x66));
+        const qreal o = state == State::MouseDown ? 1 : 0;
+        QPainterPath arrow;
+        arrow.moveTo(8.5 + o, 5 + o);
+        arrow.lineTo(13 + o, 11 + o);
+        arrow.lineTo(4 + o, 11 + o);
+        arrow.closeSubpath();
+        p.drawPath(arrow);
+    });
+}
+
+// A tile for the tiled panel: a light linen of small diamonds that repeats without a seam. Its
+// rows all have the same brightness within a few levels, so no line runs across the panel or
+// through its caption wherever the tiles meet.
+QImage tile()
+{
+    constexpr int s = 16;
+    return draw(s, s, QColor(0xEC, 0xEF, 0xE6), [&](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        for (const QPointF &centre : { QPointF(4, 4), QPointF(12, 12) }) {
+            QPainterPath diamond;
+            diamond.moveTo(centre + QPointF(0, -3));
+            diamond.lineTo(centre + QPointF(3, 0));
+            diamond.lineTo(centre + QPointF(0, 3));
+            diamond.lineTo(centre + QPointF(-3, 0));
+            diamond.closeSubpath();
+            p.setBrush(QColor(0xDD, 0xE6, 0xD3));
+            p.drawPath(diamond);
+        }
+    });
 }
 
 } // namespace
 
-int main(int argc, char *argv[])
+// Every picture of the skin at the present scale.
+bool drawAll(const QDir &dir)
 {
-    // Drawing needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: gallery-skin <folder>\n");
-        return 2;
-    }
-    QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.mkpath(QStringLiteral(".")))
-        return 1;
     bool ok = true;
     // The sizes of the gallery's push buttons.
     const QList<QSize> buttonSizes
@@ -183,11 +234,36 @@ int main(int argc, char *argv[])
                 QStringLiteral("GALLERY_TITLEBTN_%1_%2")
                     .arg(QLatin1String(type), QLatin1String(stateName(state))),
                 titleButton(QLatin1String(type), state));
+        ok &= save(dir,
+            QStringLiteral("GALLERY_TITLEBTN_CUSTOM_%1").arg(QLatin1String(stateName(state))),
+            customTitleButton(state));
     }
     ok &= save(dir, QStringLiteral("GALLERY_TITLE_LEFT"), titlePiece(97, 32));
     ok &= save(dir, QStringLiteral("GALLERY_TITLE_CLIENT"), titlePiece(98, 32));
     ok &= save(dir, QStringLiteral("GALLERY_TITLE_RIGHT"), titlePiece(97, 32));
     ok &= save(dir, QStringLiteral("GALLERY_PROGRESSBAR"), progress(false));
     ok &= save(dir, QStringLiteral("GALLERY_PROGRESSBAR_V"), progress(true));
+    ok &= save(dir, QStringLiteral("GALLERY_TILE"), tile());
+    return ok;
+}
+
+int main(int argc, char *argv[])
+{
+    // Drawing needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: gallery-skin <folder>\n");
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral(".")))
+        return 1;
+    bool ok = true;
+    for (int scale : { 1, 2 }) {
+        g_scale = scale;
+        ok &= drawAll(dir);
+    }
     return ok ? 0 : 1;
 }
