@@ -3,13 +3,13 @@
 #include "ZYNDraw.h"
 
 #include <QEvent>
-#include <QFrame>
 #include <QPainter>
 
-TzynBorderOverlay::TzynBorderOverlay(QFrame *view, LineColors colors)
+TzynBorderOverlay::TzynBorderOverlay(QWidget *view, LineColors colors, int rings)
     : QWidget(view)
     , m_view(view)
     , m_colors(std::move(colors))
+    , m_rings(rings == 1 ? 1 : 2)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -28,7 +28,7 @@ void TzynBorderOverlay::follow()
 {
     const QRect all = m_view->rect();
     setGeometry(all);
-    setMask(QRegion(all) - QRegion(all.adjusted(2, 2, -2, -2)));
+    setMask(QRegion(all) - QRegion(all.adjusted(m_rings, m_rings, -m_rings, -m_rings)));
     raise();
 }
 
@@ -61,5 +61,8 @@ void TzynBorderOverlay::paintEvent(QPaintEvent *)
 {
     const auto [outer, inner] = m_colors();
     QPainter canvas(this);
-    DrawWindowFrame(canvas, size(), outer, inner);
+    if (m_rings == 1)
+        canvas.fillRect(rect(), toQColor(outer)); // the mask leaves the ring
+    else
+        DrawWindowFrame(canvas, size(), outer, inner);
 }

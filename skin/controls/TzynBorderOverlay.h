@@ -6,20 +6,19 @@
 
 #include <functional>
 
-class QFrame;
-
 // The two border lines of a bordered view (an outer line and an inner line in the view's own
 // colour, at the outer edge of the window), kept above everything inside the view. The view's
 // viewport and scroll bars are child widgets painted after the view itself, so lines drawn by
 // the view would vanish under them whenever BorderWidth leaves less than two pixels of band.
 // This widget sits on top of them, masked to the two outer rings of pixels, and lets the mouse
-// through.
+// through. With one ring it is the single edge line of a container (the side channel's).
 class TzynBorderOverlay : public QWidget {
 public:
     // Reads the outer and inner line colours at paint time.
     using LineColors = std::function<std::pair<TColor, TColor>()>;
 
-    TzynBorderOverlay(QFrame *view, LineColors colors);
+    // rings: 2 (outer and inner line) or 1 (the outer line only).
+    TzynBorderOverlay(QWidget *view, LineColors colors, int rings = 2);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -28,6 +27,7 @@ protected:
 private:
     void follow();
 
-    QFrame *m_view;
+    QWidget *m_view;
     LineColors m_colors;
+    int m_rings;
 };

@@ -1,15 +1,16 @@
 #include "TzynSideChannel.h"
+
 #include "TPictureTwin.h"
 
 #include "TFont.h"
 #include "TProperty.h"
+#include "TzynBorderOverlay.h"
 #include "TzynButton.h"
 #include "ZYNControlUtils.h"
 #include "ZYNDraw.h"
 
 #include <QCursor>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QToolButton>
 
 #include <algorithm>
@@ -46,7 +47,8 @@ TzynSideChannel::TzynSideChannel(QWidget *parent)
     , m_captionPanel(plainPanel(this, Fw::alTop))
     , m_pinButton(new QToolButton(m_captionPanel))
     , m_barButton(new TzynButton(m_sideBar))
-    , m_edge(new QWidget(this))
+    , m_edge(new TzynBorderOverlay(
+          this, [this] { return std::pair(m_edgeColor, m_edgeColor); }, 1))
 {
     setBevelOuter(Fw::bvNone);
     setMouseTracking(true);
@@ -71,10 +73,6 @@ TzynSideChannel::TzynSideChannel(QWidget *parent)
     m_barButton->setTabStop(false);
     m_barButton->setBounds(0, 0, m_barButton->width(), m_barButton->height());
 
-    // The edge lies over everything in the channel, lets the pointer through and paints only
-    // its ring of pixels.
-    m_edge->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_edge->installEventFilter(this);
     m_barButton->setTransparent(true);
 
     for (QWidget *part : { static_cast<QWidget *>(m_sideBar),
@@ -317,11 +315,6 @@ bool TzynSideChannel::eventFilter(QObject *watched, QEvent *event)
         PopOut(m_quickMove);
     else if (watched == m_captionPanel && event->type() == QEvent::Resize)
         m_pinButton->move(m_captionPanel->width() - m_pinButton->width(), 0);
-    else if (watched == m_edge && event->type() == QEvent::Paint) {
-        QPainter painter(m_edge);
-        painter.fillRect(m_edge->rect(), toQColor(m_edgeColor));
-        return true;
-    }
     return TCustomPanel::eventFilter(watched, event);
 }
 
@@ -338,11 +331,6 @@ void TzynSideChannel::resizeEvent(QResizeEvent *event)
     if (!m_moving && IsOut())
         m_fullWidth = width();
     TCustomPanel::resizeEvent(event);
-    m_edge->setGeometry(rect());
-    m_edge->setMask(QRegion(rect()) - QRegion(rect().adjusted(1, 1, -1, -1)));
-    // Every width change (each slide step among them) keeps it over what was placed in the
-    // channel since.
-    m_edge->raise();
 }
 
 void TzynSideChannel::fontChanged()

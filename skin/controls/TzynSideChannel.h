@@ -7,6 +7,7 @@
 #include <QTimer>
 
 class QToolButton;
+class TzynBorderOverlay;
 class TzynButton;
 
 // A panel docked to the left or right edge of its parent that stays collapsed to a narrow
@@ -116,7 +117,8 @@ private:
     TCustomPanel *m_captionPanel;
     QToolButton *m_pinButton;
     TzynButton *m_barButton;
-    QWidget *m_edge;
+    // Over everything in the channel, letting the pointer through.
+    TzynBorderOverlay *m_edge;
     TColor m_edgeColor = 0;
     QTimer m_hideTimer;
     QTimer m_slideTimer;

@@ -174,6 +174,9 @@ void TzynCustomPanel::paintEvent(QPaintEvent *event)
     const QRect exposed = event->rect() & rect();
     if (exposed.isEmpty())
         return;
+    // Only the region asked for: an opaque child (a page view filling a group box) is left out
+    // of it, and nothing is painted under it, here nor in the image below.
+    const QRegion region = event->region() & rect();
     // The widget's backing store is an off-screen image already, composed in full before it
     // reaches the screen: the panel paints into it directly, only the part asked for. Only a
     // see-through panel over a parent that must be rendered (rendering needs a canvas of its
@@ -181,9 +184,7 @@ void TzynCustomPanel::paintEvent(QPaintEvent *event)
     if (CanPaintOnto()) {
         m_buffer = QImage();
         QPainter canvas(this);
-        // Only the region asked for: an opaque child (a page view filling a group box) is
-        // left out of it, and nothing is painted under it (here nor in the image below).
-        canvas.setClipRegion(event->region() & rect());
+        canvas.setClipRegion(region);
         PaintOnto(canvas, exposed);
         return;
     }
@@ -192,7 +193,6 @@ void TzynCustomPanel::paintEvent(QPaintEvent *event)
         m_buffer = QImage(size() * ratio, QImage::Format_RGB32);
         m_buffer.setDevicePixelRatio(ratio);
     }
-    const QRegion region = event->region() & rect();
     {
         QPainter canvas(&m_buffer);
         canvas.setClipRegion(region);
